@@ -1,0 +1,10 @@
+// For the tests only: drives the library's clock, so that time-outs are
+// counted in exact ticks instead of slept through. Not exported from the
+// shared library.
+#pragma once
+
+#include <cstdint>
+
+// From now on ClockMs() returns ms, until TestClockRelease().
+void TestClockSet(uint32_t ms);
+void TestClockRelease();
