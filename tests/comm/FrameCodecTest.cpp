@@ -1,6 +1,7 @@
 // Frame text encoding, assembly of received characters and decoding.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -29,7 +30,7 @@ TEST_P(EncodeTest, BuildsHeaderChecksumAndText)
     const EncodeCase& c = GetParam();
     uint8_t buffer[300];
     std::memset(buffer, 0xEE, sizeof buffer);
-    std::memcpy(buffer + 6, c.data.data(), c.data.size());
+    std::copy(c.data.begin(), c.data.end(), buffer + 6);
     const std::string text = EncodeCommand(buffer, static_cast<int>(c.data.size()), c.studio, c.address,
                                            c.command, c.rangeMark);
     EXPECT_EQ(text, std::string(c.text) + "\r");

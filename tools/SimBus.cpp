@@ -1,0 +1,225 @@
+#include "tools/SimBus.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+#include "comm/FrameCodec.h"
+
+namespace {
+
+constexpr uint16_t kRecordStatus = 100;
+constexpr uint16_t kCommandRequestRecord = 2;
+
+bool IsZaritType(uint16_t typeCode) { return typeCode == 37 || typeCode == 137; }
+
+// A PC frame: head letter P or S, head digit, then length .. checksum.
+bool DecodeCommandFrame(const std::string& text, std::vector<uint8_t>& bytes)
+{
+    if (text.size() < 4 || text.size() % 2 != 0 || (text[0] != 'S' && text[0] != 'P'))
+        return false;
+    bytes.clear();
+    for (std::size_t i = 2; i + 1 < text.size(); i += 2)
+        bytes.push_back(static_cast<uint8_t>((text[i] - 0x30) * 16 + (text[i + 1] - 0x30)));
+    return bytes[0] + 1u == bytes.size() && bytes[0] >= 5 && bytes.back() == Checksum(bytes.data(), bytes[0]);
+}
+
+}  // namespace
+
+SimBus::SimBus()
+{
+    m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) {
+        if (m_master >= 0)
+            ::close(m_master);
+        m_master = -1;
+        return;
+    }
+    m_path = ::ptsname(m_master);
+    m_slave = ::open(m_path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    termios settings{};
+    if (m_slave >= 0 && ::tcgetattr(m_slave, &settings) == 0) {
+        ::cfmakeraw(&settings);
+        ::tcsetattr(m_slave, TCSANOW, &settings);
+    }
+    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+}
+
+SimBus::~SimBus()
+{
+    if (m_slave >= 0)
+        ::close(m_slave);
+    if (m_master >= 0)
+        ::close(m_master);
+}
+
+SimBus::Unit& SimBus::AddUnit(uint8_t address, uint8_t studio, uint16_t typeCode, uint8_t variant)
+{
+    Unit unit;
+    unit.address = address;
+    unit.studio = studio;
+    unit.typeCode = typeCode;
+    unit.variant = variant;
+    m_units.push_back(unit);
+    return m_units.back();
+}
+
+SimBus::Unit* SimBus::FindUnit(uint8_t address, uint8_t studio)
+{
+    for (Unit& unit : m_units) {
+        if (unit.address == address && unit.studio == studio)
+            return &unit;
+    }
+    return nullptr;
+}
+
+void SimBus::RemoveUnit(uint8_t address, uint8_t studio)
+{
+    m_units.remove_if([&](const Unit& u) { return u.address == address && u.studio == studio; });
+}
+
+std::vector<std::string> SimBus::Pump(int waitMs)
+{
+    std::vector<std::string> frames;
+    ++m_pumps;
+    int timeout = waitMs;
+    char chunk[512];
+    for (;;) {
+        pollfd fd{m_master, POLLIN, 0};
+        if (::poll(&fd, 1, timeout) <= 0 || !(fd.revents & POLLIN))
+            break;
+        const ssize_t got = ::read(m_master, chunk, sizeof chunk);
+        if (got <= 0)
+            break;
+        for (ssize_t i = 0; i < got; ++i) {
+            if (m_received.Feed(chunk[i])) {
+                frames.push_back(m_received.Text());
+                OnFrame(m_received.Text());
+            }
+        }
+        // The rest of a frame follows at once; wait briefly for it.
+        timeout = 5;
+    }
+
+    std::vector<Scheduled> due;
+    for (auto it = m_scheduled.begin(); it != m_scheduled.end();) {
+        if (it->due <= m_pumps) {
+            due.push_back(*it);
+            it = m_scheduled.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const Scheduled& answer : due)
+        Write(answer.text);
+    return frames;
+}
+
+void SimBus::OnFrame(const std::string& text)
+{
+    std::vector<uint8_t> bytes;
+    if (!DecodeCommandFrame(text, bytes))
+        return;
+    const uint8_t studio = bytes[1];
+    const uint8_t address = bytes[2];
+    Unit* unit = FindUnit(address, studio);
+    if (!unit)
+        return;
+    const uint16_t command = static_cast<uint16_t>(bytes[3] * 256 + bytes[4]);
+    const std::vector<uint8_t> data(bytes.begin() + 5, bytes.end() - 1);
+    unit->commands.push_back({command, data});
+    const bool answerWanted = text[1] != '0';
+    if (!unit->silent && answerWanted)
+        Answer(*unit, command, data);
+}
+
+void SimBus::Answer(Unit& unit, uint16_t command, const std::vector<uint8_t>& data)
+{
+    uint16_t record = kRecordStatus;
+    if (command == kCommandIdentify) {
+        record = kRecordIdentity;
+    } else if (command == kCommandRequestRecord && data.size() >= 2) {
+        record = static_cast<uint16_t>(data[0] * 256 + data[1]);
+    } else if (command == kCommandStatusPoll && !unit.pending.empty()) {
+        record = unit.pending.front();
+        unit.pending.pop_front();
+    }
+
+    std::vector<uint8_t> payload;
+    if (record == kRecordIdentity)
+        payload = IdentityData(unit);
+    else if (const auto it = unit.records.find(record); it != unit.records.end())
+        payload = it->second;
+    else if (record == kRecordStatus)
+        payload = {static_cast<uint8_t>(unit.status | 0x80), 0};
+
+    const std::string text = unit.noise + RecordText(0x32, unit.studio, unit.address, record, payload);
+    if (unit.answerDelay > 0)
+        m_scheduled.push_back({m_pumps + unit.answerDelay, text});
+    else
+        Write(text);
+}
+
+std::vector<uint8_t> SimBus::IdentityData(const Unit& unit) const
+{
+    const uint8_t type = static_cast<uint8_t>(unit.typeCode);
+    // Variant and radio byte sit where the units of each kind put them.
+    if (IsZaritType(unit.typeCode))
+        return {type, 16, 216, unit.variant, 0, 'C', '1', '2', '3', '4', '5', '6', 0, unit.radio};
+    return {type, 7, unit.variant, 0, 0, 1, 0x38, 0x81, unit.radio};
+}
+
+std::string SimBus::RecordText(uint8_t head, uint8_t studio, uint8_t address, uint16_t record,
+                               const std::vector<uint8_t>& data)
+{
+    std::vector<uint8_t> bytes{static_cast<uint8_t>(data.size() + 5), studio, address,
+                               static_cast<uint8_t>(record >> 8), static_cast<uint8_t>(record)};
+    bytes.insert(bytes.end(), data.begin(), data.end());
+    bytes.push_back(Checksum(bytes.data(), bytes.size()));
+    return EncodeFrameText(head, bytes.data(), bytes.size()) + "\r";
+}
+
+void SimBus::SendBroadcast(uint8_t studio, uint8_t address, uint16_t record, const std::vector<uint8_t>& data)
+{
+    Write(RecordText(0x34, studio, address, record, data));
+}
+
+void SimBus::SendRecord(uint8_t studio, uint8_t address, uint16_t record, const std::vector<uint8_t>& data)
+{
+    Write(RecordText(0x32, studio, address, record, data));
+}
+
+void SimBus::SendRaw(const std::string& text)
+{
+    Write(text);
+}
+
+void SimBus::Write(const std::string& text)
+{
+    if (m_master < 0)
+        return;
+    int before = 0;
+    ::ioctl(m_slave, FIONREAD, &before);
+    const std::size_t target = static_cast<std::size_t>(before) + text.size();
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t put = ::write(m_master, text.data() + done, text.size() - done);
+        if (put > 0)
+            done += static_cast<std::size_t>(put);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    // The terminal hands bytes over asynchronously: wait until the slave
+    // side can read all of them, so the next read on it sees the answer.
+    int waiting = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (::ioctl(m_slave, FIONREAD, &waiting) == 0 && static_cast<std::size_t>(waiting) < target &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+}

@@ -1,0 +1,94 @@
+// A simulated bus of flash units on a pseudo-terminal, for the tests and for
+// trying the program without hardware. The program opens the terminal's
+// slave side as its adapter; the bus answers on the master side as units
+// would: identify requests with an identity record, status polls with a
+// pending record or the status record, record requests (command 2) with the
+// record asked for, and every other command but 102 with the status record.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <list>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "comm/FrameAssembler.h"
+
+class SimBus {
+public:
+    struct Unit {
+        uint8_t address = 1;
+        uint8_t studio = 1;
+        uint16_t typeCode = 37;
+        // Identity: the variant byte (energy class and model) and radio flag.
+        uint8_t variant = 0;
+        uint8_t radio = 0;
+        uint8_t status = 0;  // data byte 0 of the status record, bit 7 set on the wire
+        bool silent = false;
+        // Answers go out this many Pump calls after the request.
+        int answerDelay = 0;
+        // Characters written to the line before each answer.
+        std::string noise;
+        // Data bytes of the unit's records by number, for record requests.
+        std::map<uint16_t, std::vector<uint8_t>> records;
+        // Records that status polls deliver first, oldest first.
+        std::deque<uint16_t> pending;
+        // Every frame addressed to the unit, decoded: command and data bytes.
+        struct Command {
+            uint16_t code;
+            std::vector<uint8_t> data;
+        };
+        std::vector<Command> commands;
+    };
+
+    SimBus();
+    SimBus(const SimBus&) = delete;
+    SimBus& operator=(const SimBus&) = delete;
+    ~SimBus();
+
+    bool IsOpen() const { return m_master >= 0; }
+    const std::string& DevicePath() const { return m_path; }
+    // The name under which the library lists the bus (VESKCOMM_PORTS entry).
+    std::string PortName() const { return " " + m_path; }
+
+    Unit& AddUnit(uint8_t address, uint8_t studio, uint16_t typeCode, uint8_t variant = 0);
+    Unit* FindUnit(uint8_t address, uint8_t studio = 1);
+    void RemoveUnit(uint8_t address, uint8_t studio = 1);
+
+    // Takes what the program wrote (waiting up to waitMs for a first byte),
+    // answers it, and sends answers that are due. Returns the frame texts
+    // received, without carriage returns. Everything sent is readable on the
+    // slave side when Pump returns.
+    std::vector<std::string> Pump(int waitMs = 30);
+
+    // A report that reaches every unit record of the studio's port.
+    void SendBroadcast(uint8_t studio, uint8_t address, uint16_t record, const std::vector<uint8_t>& data);
+    // A record frame from a unit, unasked.
+    void SendRecord(uint8_t studio, uint8_t address, uint16_t record, const std::vector<uint8_t>& data);
+    // Any text, as it is.
+    void SendRaw(const std::string& text);
+
+    // Frame text of a record from a unit (head S2 or S4), carriage return included.
+    static std::string RecordText(uint8_t head, uint8_t studio, uint8_t address, uint16_t record,
+                                  const std::vector<uint8_t>& data);
+
+private:
+    struct Scheduled {
+        int due;  // in Pump calls
+        std::string text;
+    };
+
+    void OnFrame(const std::string& text);
+    void Answer(Unit& unit, uint16_t command, const std::vector<uint8_t>& data);
+    std::vector<uint8_t> IdentityData(const Unit& unit) const;
+    void Write(const std::string& text);
+
+    int m_master = -1;
+    int m_slave = -1;  // held open so the terminal outlives the program's open and close
+    std::string m_path;
+    std::list<Unit> m_units;  // references stay valid as units come and go
+    std::vector<Scheduled> m_scheduled;
+    FrameAssembler m_received;
+    int m_pumps = 0;
+};
