@@ -1,0 +1,28 @@
+// What a light bar needs of the device page that holds it. A family page
+// derives from this beside CFlashDevicePropertyPage, builds its bars with
+// `this` and answers from its own operations.
+#pragma once
+
+#include <cstdint>
+
+#include <wx/string.h>
+
+class CLightBarPage
+{
+public:
+    // The large text of a bar: the family's FormatEnergyText for this light.
+    // inhibited is the bar's own lock; a page whose lights take more flags
+    // (the Zarit speed display) adds them. The Tiko page uses only value.
+    virtual wxString GetBarText(int16_t value, bool available, bool on,
+                                bool inhibited, int16_t channel) = 0;
+    // Added to the ids of the texts a bar fetches itself.
+    virtual uint16_t GetLanguageOffset() = 0;
+    // The family's command builder; a bar's check box sends code 1 with the
+    // bar's own window id, asking for its outlet's energy command.
+    virtual void SendCommand(int16_t code, int32_t value) = 0;
+    // The page's energy-range box: the Tiko bar's lower limit follows it.
+    virtual bool IsEnergyRangeChecked() = 0;
+
+protected:
+    ~CLightBarPage() = default;
+};

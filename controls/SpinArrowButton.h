@@ -1,0 +1,41 @@
+// One arrow half of CSpinButton. A press gives one step at once, another after
+// the first delay and then one per repeat period while held; letting go tells
+// the page that the press ended. Drawn by hand: a native GTK button will not
+// shrink to half the height of a spin button.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/timer.h>
+#include <wx/window.h>
+
+class CSpinButton;
+
+class CSpinArrowButton : public wxWindow
+{
+public:
+    // down: 0 for the upper (step up) half, else the lower half.
+    CSpinArrowButton(CSpinButton* parent, int down);
+    ~CSpinArrowButton() override;
+
+    void SetRepeatPeriod(unsigned short ms) { m_repeatPeriod = ms; }
+
+private:
+    void OnMouse(wxMouseEvent& event);
+    void OnTimer(wxTimerEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnPaint(wxPaintEvent& event);
+
+    void Press();
+    void EndPress();
+    void SendSpinEvent();
+    void SendReleaseEvent();
+
+    wxTimer m_timer;  // runs exactly while the arrow is held
+    int m_down;
+    unsigned short m_repeatPeriod = 150;
+    unsigned short m_firstDelay = 600;
+    bool m_pressed = false;  // drawn sunken
+    wxBitmap m_arrow;
+
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,29 @@
+// The program's small spin control: an up and a down arrow, each stepping
+// while held. Steps reach the page as spin-up and spin-down events with this
+// control's id (EVT_SPIN_UP/EVT_SPIN_DOWN), the end of a press as a scroll
+// thumb-release event (EVT_SCROLL_THUMBRELEASE).
+#pragma once
+
+#include <wx/control.h>
+
+class CSpinArrowButton;
+
+class CSpinButton : public wxControl
+{
+public:
+    CSpinButton(wxWindow* parent, wxWindowID id);
+
+    bool Show(bool show = true) override;
+    bool Enable(bool enable = true) override;
+
+    // Interval of the steps after the first repeat (150 ms unless set).
+    void SetRepeatPeriod(unsigned short ms);
+
+private:
+    void OnSize(wxSizeEvent& event);
+
+    CSpinArrowButton* m_up;
+    CSpinArrowButton* m_down;
+
+    wxDECLARE_EVENT_TABLE();
+};

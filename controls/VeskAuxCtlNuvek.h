@@ -1,0 +1,12 @@
+// The Nuvek page's auxiliary-light bar: green text, joules up to 6100; the check box stays hidden, the unit switches the outlet.
+#pragma once
+
+#include "controls/AuxLightBar.h"
+
+class CVeskAuxCtlNuvek : public CAuxLightBar
+{
+public:
+    // channel: the outlet number, 1 to 3.
+    CVeskAuxCtlNuvek(CLightBarPage* page, int16_t channel);
+    void SetState(bool on, bool available) { SetPair(0, on, available); }
+};

@@ -1,0 +1,11 @@
+// The Quirel A1 page's main-light bar: marker "Pr", green text.
+#pragma once
+
+#include "controls/MainLightBar.h"
+
+class CVeskMainCtl : public CMainLightBar
+{
+public:
+    explicit CVeskMainCtl(CLightBarPage* page);
+    void SetValue(int16_t value) { StoreValue(value, true); }
+};

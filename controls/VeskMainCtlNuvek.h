@@ -1,0 +1,12 @@
+// The Nuvek page's main-light bar: marker "Pr", green text, availability from the page.
+#pragma once
+
+#include "controls/MainLightBar.h"
+
+class CVeskMainCtlNuvek : public CMainLightBar
+{
+public:
+    explicit CVeskMainCtlNuvek(CLightBarPage* page);
+    // available 0: the page's text is empty.
+    void SetValue(int16_t value, bool available) { StoreValue(value, available); }
+};
