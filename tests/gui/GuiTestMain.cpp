@@ -1,9 +1,252 @@
-#include <gtest/gtest.h>
+// The GUI test harness: the toolkit in-process on the test run's X display,
+// with every toolkit assertion and logged error routed to the running test
+// (a modal assertion or log dialog would hang a headless run).
+#include "GuiTestHarness.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <wx/evtloop.h>
+#include <wx/filename.h>
+#include <wx/frame.h>
 #include <wx/init.h>
+#include <wx/log.h>
+#include <wx/stopwatch.h>
+#include <wx/toplevel.h>
+#include <wx/utils.h>
+#include <wx/xrc/xmlres.h>
+
+namespace guitest {
+namespace {
+
+ExpectToolkitErrors* g_expected = nullptr;
+wxApp* g_harnessApp = nullptr;
+wxString g_home;
+// Problems reported while no test runs (start-up, clean-up).
+int g_strayProblems = 0;
+
+void Report(const wxString& what, bool isAssert, const char* file, int line)
+{
+    if (g_expected) {
+        if (isAssert)
+            g_expected->AddAssert(what);
+        else
+            g_expected->AddError(what);
+        return;
+    }
+    if (::testing::UnitTest::GetInstance()->current_test_info()) {
+        ADD_FAILURE_AT(file ? file : "(toolkit)", line) << what.utf8_string();
+        return;
+    }
+    std::fprintf(stderr, "%s\n", what.utf8_str().data());
+    ++g_strayProblems;
+}
+
+void ReportAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
+{
+    wxString what = "toolkit assertion \"" + cond + "\" failed";
+    if (!func.empty())
+        what << " in " << func << "()";
+    if (!msg.empty())
+        what << ": " << msg;
+    Report(what, true, file.empty() ? nullptr : file.utf8_str().data(), line);
+}
+
+class GuiTestApp : public wxApp {
+public:
+    ~GuiTestApp() override { g_harnessApp = nullptr; }
+
+    // The base would parse the command line, which holds the test runner's.
+    bool OnInit() override { return true; }
+
+    void OnAssertFailure(const wxChar* file, int line, const wxChar* func, const wxChar* cond,
+                         const wxChar* msg) override
+    {
+        const auto text = [](const wxChar* s) { return s ? wxString(s) : wxString(); };
+        ReportAssert(text(file), line, text(func), text(cond), text(msg));
+    }
+};
+
+// Reaches the harness's application also while another one is wxTheApp, and
+// stderr before and after the harness's application lives.
+void AssertHandler(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
+{
+    if (g_harnessApp)
+        g_harnessApp->OnAssertFailure(file.wc_str(), line, func.wc_str(), cond.wc_str(), msg.wc_str());
+    else
+        ReportAssert(file, line, func, cond, msg);
+}
+
+class TestLog : public wxLog {
+protected:
+    void DoLogRecord(wxLogLevel level, const wxString& msg, const wxLogRecordInfo& info) override
+    {
+        if (level > wxLOG_Warning)
+            return;
+        const wxString what = (level == wxLOG_Warning ? "toolkit warning: " : "toolkit error: ") + msg;
+        Report(what, false, info.filename, info.line);
+    }
+};
+
+// HOME, and the folders that follow it, point into a fresh folder: the
+// program's configuration file and the toolkit's caches stay out of the
+// real home.
+class TemporaryHome {
+public:
+    TemporaryHome()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vesk-gui-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            std::perror("mkdtemp");
+            std::exit(1);
+        }
+        m_path = pattern;
+        setenv("HOME", m_path.c_str(), 1);
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+            unsetenv(name);
+        g_home = wxString::FromUTF8(m_path);
+    }
+    TemporaryHome(const TemporaryHome&) = delete;
+    TemporaryHome& operator=(const TemporaryHome&) = delete;
+    ~TemporaryHome()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+
+private:
+    std::string m_path;
+};
+
+}  // namespace
+
+wxApp* HarnessApp()
+{
+    return g_harnessApp;
+}
+
+wxString HomeDir()
+{
+    return g_home;
+}
+
+void Yield()
+{
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    // Idle handlers may ask for more idle time for ever: bounded.
+    for (int round = 0; round < 20; ++round) {
+        if (loop)
+            loop->YieldFor(wxEVT_CATEGORY_ALL);
+        wxTheApp->ProcessPendingEvents();
+        const bool moreIdle = wxTheApp->ProcessIdle();
+        if (!moreIdle && !wxTheApp->HasPendingEvents() && !(loop && loop->Pending()))
+            break;
+    }
+}
+
+void Pump(int ms)
+{
+    wxStopWatch watch;
+    do {
+        Yield();
+        wxMilliSleep(2);
+    } while (watch.Time() < ms);
+}
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs)
+{
+    wxStopWatch watch;
+    while (!done()) {
+        if (watch.Time() >= timeoutMs)
+            return done();
+        Yield();
+        wxMilliSleep(2);
+    }
+    return true;
+}
+
+bool LoadResourceFile()
+{
+    static bool loaded = false;
+    if (!loaded) {
+        wxXmlResource::Get()->InitAllHandlers();
+        loaded = wxXmlResource::Get()->LoadFile(wxFileName(wxGetCwd(), "VeskStudio.xrc"));
+    }
+    return loaded;
+}
+
+ExpectToolkitErrors::ExpectToolkitErrors() : m_outer(g_expected)
+{
+    g_expected = this;
+}
+
+ExpectToolkitErrors::~ExpectToolkitErrors()
+{
+    g_expected = m_outer;
+}
+
+bool ExpectToolkitErrors::Saw(const wxString& part) const
+{
+    for (const auto* list : {&m_errors, &m_asserts}) {
+        for (const wxString& message : *list) {
+            if (message.Contains(part))
+                return true;
+        }
+    }
+    return false;
+}
+
+void GuiTest::SetUp()
+{
+    ASSERT_TRUE(LoadResourceFile()) << "VeskStudio.xrc in " << wxGetCwd().utf8_string();
+}
+
+void GuiTest::TearDown()
+{
+    const wxWindowList windows = wxTopLevelWindows;
+    for (wxWindow* window : windows)
+        window->Destroy();
+    m_frame = nullptr;
+    Yield();
+}
+
+wxFrame* GuiTest::Frame()
+{
+    if (!m_frame) {
+        m_frame = new wxFrame(nullptr, wxID_ANY, "test", wxPoint(0, 0), wxSize(640, 720));
+        m_frame->Show();
+    }
+    return m_frame;
+}
+
+}  // namespace guitest
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    wxInitializer toolkit;
-    return RUN_ALL_TESTS();
+    // Listing the tests (at build time) needs no display.
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+
+    guitest::TemporaryHome home;
+    guitest::g_harnessApp = new guitest::GuiTestApp;
+    wxApp::SetInstance(guitest::g_harnessApp);
+    wxSetAssertHandler(guitest::AssertHandler);
+    if (!wxEntryStart(argc, argv)) {
+        std::fprintf(stderr, "the toolkit did not start: is there an X display?\n");
+        return 1;
+    }
+    delete wxLog::SetActiveTarget(new guitest::TestLog);
+
+    int result;
+    {
+        wxGUIEventLoop loop;
+        wxEventLoopActivator active(&loop);
+        result = RUN_ALL_TESTS();
+        guitest::Yield();
+    }
+    wxEntryCleanup();
+    return result != 0 || guitest::g_strayProblems != 0 ? 1 : result;
 }
