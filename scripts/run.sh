@@ -1,0 +1,34 @@
+#!/bin/sh
+# Installs what is needed, builds VeskStudio and starts it against a
+# simulated bus of three flash units on a pseudo-terminal, so that the
+# program can be tried without an adapter.
+set -e
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+cmake --build build -j "$(nproc)"
+
+run=$(mktemp -d)
+./build/tools/vesk-simbus --link "$run/bus" 1:1:37:1 2:1:137:0 3:1:20:1 >/dev/null &
+simbus=$!
+trap 'kill $simbus 2>/dev/null; rm -rf "$run"' EXIT INT TERM
+for _ in $(seq 50); do [ -e "$run/bus" ] && break; sleep 0.1; done
+
+if [ ! -x build/VeskStudio ]; then
+    echo "The communication library and the simulated bus are built; the program itself is not yet."
+    echo "The simulated bus answers at $run/bus (units 1: Zarit 3200S, 2: Zarit 1600E, 3: Nuvek N4)."
+    exit 0
+fi
+
+# The simulated bus is listed after the USB adapters; a configuration of
+# its own selects it.
+adapters=$(ls /sys/class/tty 2>/dev/null | grep -cE '^tty(USB|ACM)[0-9]+$' || true)
+mkdir -p "$run/home"
+printf '[VeskStudio]\nPort=%s\nStudio=1\nStart=1\nEnd=4\n' "$((adapters + 1))" > "$run/home/.VeskStudio"
+export HOME="$run/home" VESKCOMM_PORTS="$run/bus" GDK_BACKEND=x11
+if [ -n "$DISPLAY" ]; then
+    ./build/VeskStudio
+else
+    echo "No display: VeskStudio runs on a virtual one (xvfb-run); stop it with Ctrl-C."
+    xvfb-run -a -s "-screen 0 1280x1024x24" ./build/VeskStudio
+fi
