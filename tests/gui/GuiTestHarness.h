@@ -36,6 +36,10 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 2000);
 // with all resource handlers, as the program does; once per process.
 bool LoadResourceFile();
 
+// Adds the resources of an XRC text to the loader under the given document
+// name (once per name and process): layouts that only a test needs.
+bool LoadLayoutText(const wxString& documentName, const wxString& xrc);
+
 // While one of these lives, toolkit errors, warnings and failed assertions
 // are collected here instead of failing the test: for a test of a fault that
 // the toolkit reports.

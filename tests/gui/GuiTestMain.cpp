@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <set>
 #include <string>
 
 #include <wx/evtloop.h>
@@ -13,9 +15,11 @@
 #include <wx/frame.h>
 #include <wx/init.h>
 #include <wx/log.h>
+#include <wx/sstream.h>
 #include <wx/stopwatch.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
+#include <wx/xml/xml.h>
 #include <wx/xrc/xmlres.h>
 
 namespace guitest {
@@ -120,6 +124,15 @@ private:
     std::string m_path;
 };
 
+void EnsureResourceHandlers()
+{
+    static bool added = false;
+    if (!added) {
+        wxXmlResource::Get()->InitAllHandlers();
+        added = true;
+    }
+}
+
 }  // namespace
 
 wxApp* HarnessApp()
@@ -171,10 +184,24 @@ bool LoadResourceFile()
 {
     static bool loaded = false;
     if (!loaded) {
-        wxXmlResource::Get()->InitAllHandlers();
+        EnsureResourceHandlers();
         loaded = wxXmlResource::Get()->LoadFile(wxFileName(wxGetCwd(), "VeskStudio.xrc"));
     }
     return loaded;
+}
+
+bool LoadLayoutText(const wxString& documentName, const wxString& xrc)
+{
+    static std::set<wxString> loaded;
+    if (loaded.count(documentName))
+        return true;
+    EnsureResourceHandlers();
+    wxStringInputStream input(xrc);
+    auto doc = std::make_unique<wxXmlDocument>();
+    if (!doc->Load(input) || !wxXmlResource::Get()->LoadDocument(doc.release(), documentName))
+        return false;
+    loaded.insert(documentName);
+    return true;
 }
 
 ExpectToolkitErrors::ExpectToolkitErrors() : m_outer(g_expected)
