@@ -21,8 +21,8 @@ private:
     // What a memory keeps: the settings and the model values that go with
     // them.
     struct Settings {
-        std::array<uint8_t, 4> channelStates{};  // bit 0 on; outlets active with bits 0 and 1
-        std::array<uint8_t, 4> channelEnergies{};
+        std::array<uint8_t, 4> channelStates{3, 3, 3, 3};  // bit 0 on; outlets active with bits 0 and 1
+        std::array<uint8_t, 4> channelEnergies{62, 60, 33, 60};
         uint8_t valueA = 0;
         uint8_t stepPosition = 0;
         uint8_t stepFlag = 0;
@@ -47,7 +47,7 @@ private:
         uint32_t recycleValue = 0;
         uint8_t holdFlags = 0;  // bit 1 the timed value is held at its base
         uint8_t savedTimedValue = 0;
-        std::array<uint16_t, 3> lampFunctions{};
+        std::array<uint16_t, 3> lampFunctions{1, 2, 0};
     };
     using Bytes = std::vector<uint8_t>;
 
