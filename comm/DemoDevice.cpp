@@ -1,7 +1,6 @@
 #include "comm/DemoDevice.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "comm/DemoGeneratorModel.h"
@@ -48,9 +47,6 @@ constexpr uint32_t kLongestTimedValue = 5000;
 constexpr int kLowestLimitedLampMode = 5;
 constexpr int kHighestLampMode = 7;
 constexpr uint8_t kHighestSequenceProgram = 16;
-// Periods and pulse widths become rates per this many ticks.
-constexpr uint32_t kRateClock = 2000000;
-
 // Commands that leave a switched-off unit off.
 constexpr std::array<uint16_t, 5> kPowerNeutralCommands = {11, 14, 100, 101, 102};
 
@@ -109,12 +105,6 @@ uint8_t SmallestCodeReaching(uint32_t rest, uint32_t low)
             return static_cast<uint8_t>(code);
     }
     return model::kHighestCode;
-}
-
-// The quotient in single precision, as the units compute it.
-double LogRatio(double numerator, double denominator)
-{
-    return std::log(static_cast<float>(numerator) / static_cast<float>(denominator));
 }
 
 }  // namespace
@@ -406,7 +396,7 @@ CDemoDevice::Bytes CDemoDevice::RecordData(uint16_t record)
                  }
                  data.resize(13, 0);
                  const bool hasRate = d.m_sequenceStepCount != 0 && d.m_sequencePeriod != 0;
-                 Put16(data, hasRate ? kRateClock / d.m_sequencePeriod : 0);
+                 Put16(data, hasRate ? model::kRateClock / d.m_sequencePeriod : 0);
              }
              data.push_back(static_cast<uint8_t>(s.warningBits));
              Put16(data, s.derivedTime);
@@ -987,8 +977,8 @@ uint32_t CDemoDevice::ComputeTimesFromEnergyRatio(uint8_t index, uint32_t total,
     // Equal outlets bring either ratio to 0; both are bounded alike.
     const double gBounded = static_cast<double>(std::max<int64_t>(g, 3));
     const double hBounded = static_cast<double>(std::max<int64_t>(h, 3));
-    const uint32_t t1 = static_cast<uint32_t>(LogRatio(total, gBounded) * k / n);
-    const uint32_t t2 = static_cast<uint32_t>(LogRatio(gBounded, hBounded) * k / (n - 1) + t1);
+    const uint32_t t1 = static_cast<uint32_t>(model::LogRatio(total, gBounded) * k / n);
+    const uint32_t t2 = static_cast<uint32_t>(model::LogRatio(gBounded, hBounded) * k / (n - 1) + t1);
     const uint32_t times[2] = {t1, t2};
     for (int i = 0; i < 2; ++i) {
         uint32_t t = m_energyClass != 0 ? 2 * times[i] : times[i];
@@ -999,24 +989,5 @@ uint32_t CDemoDevice::ComputeTimesFromEnergyRatio(uint8_t index, uint32_t total,
     if (!m_computeFlag)
         return m_settings.computedDuration;
     m_computeFlag = 0;
-    return DurationFromTimes(a, total, gBounded, hBounded);
-}
-
-uint32_t CDemoDevice::DurationFromTimes(uint32_t a, uint32_t total, double g, double h) const
-{
-    const int64_t k0 = m_energyClass != 0 ? 308 : 154;
-    const double m = m_energyClass != 0 ? 2 : 1;
-    const int n = m_channelCount;
-    const int64_t r1 = m_resultTimes[0];
-    const int64_t r2 = m_resultTimes[1];
-    const double ln10 = std::log(10.0);
-    int64_t w = (a * k0 / 100 * 46) / n;
-    if (w > r1) {
-        w = static_cast<int64_t>(ln10 * (0.2 * a * k0 / (n - 1)) - m * LogRatio(total, g) + r1);
-        if (w <= r1 || w > r2) {
-            w = n == 3 ? static_cast<int64_t>(ln10 * 0.2 * a * k0 - m * LogRatio(total, h) + r2) : r2 + 60;
-        }
-    }
-    // The formulas do not keep the width above 0.
-    return static_cast<uint32_t>(kRateClock / std::max<int64_t>(w, 1));
+    return model::DurationFromTimes({m_energyClass, n, a, m_resultTimes[0], m_resultTimes[1], total, gBounded, hBounded});
 }

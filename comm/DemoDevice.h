@@ -82,7 +82,6 @@ private:
     bool CheckDurationStep(int pass);
     uint32_t ComputeTimes(uint8_t index);
     uint32_t ComputeTimesFromEnergyRatio(uint8_t index, uint32_t total, int64_t g, int64_t h);
-    uint32_t DurationFromTimes(uint32_t a, uint32_t total, double g, double h) const;
 
     bool m_answered = false;
     uint32_t m_serialNumber = 80001;

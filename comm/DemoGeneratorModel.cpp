@@ -1,6 +1,8 @@
 #include "comm/DemoGeneratorModel.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace DemoGeneratorModel {
 
@@ -195,6 +197,30 @@ uint32_t FindDurationStep(uint32_t duration, uint8_t& index)
     }
     index = static_cast<uint8_t>(k);
     return kDurations[k];
+}
+
+double LogRatio(double numerator, double denominator)
+{
+    return std::log(static_cast<float>(numerator) / static_cast<float>(denominator));
+}
+
+uint32_t DurationFromTimes(const DurationInputs& in)
+{
+    const int64_t k0 = in.energyClass != 0 ? 308 : 154;
+    const double m = in.energyClass != 0 ? 2 : 1;
+    const int n = in.channelCount;
+    const int64_t a = in.timeFactor;
+    const int64_t r1 = in.resultTime1;
+    const int64_t r2 = in.resultTime2;
+    const double ln10 = std::log(10.0);
+    int64_t w = (a * k0 / 100 * 46) / n;
+    if (w > r1) {
+        w = static_cast<int64_t>(ln10 * (0.2 * a * k0 / (n - 1)) - m * LogRatio(in.total, in.g) + r1);
+        if (w <= r1 || w > r2)
+            w = n == 3 ? static_cast<int64_t>(ln10 * 0.2 * a * k0 - m * LogRatio(in.total, in.h) + r2) : r2 + 60;
+    }
+    // The formulas do not keep the width above 0.
+    return static_cast<uint32_t>(kRateClock / std::max<int64_t>(w, 1));
 }
 
 const SequenceProgram& SequenceProgramOf(int program) { return kSequencePrograms[program - 1]; }

@@ -13,6 +13,8 @@ constexpr int kHighestCode = 100;
 // J(100): the most a generator holds, in tenths of a joule at class 0.
 constexpr uint32_t kJoulesLimit = 16000;
 constexpr int kStepPositions = 8;
+// Periods and pulse widths become rates per this many ticks.
+constexpr uint32_t kRateClock = 2000000;
 
 // J: the energy of a code in tenths of a joule at energy class 0; 0 for a
 // code without an entry.
@@ -46,6 +48,25 @@ uint32_t RecycleFromIndex(int index);
 // The table duration at or below duration (D[0] when none lies below) and
 // its index, 0 to 63.
 uint32_t FindDurationStep(uint32_t duration, uint8_t& index);
+
+// ln(numerator / denominator), the quotient in single precision as the
+// units compute it.
+double LogRatio(double numerator, double denominator);
+
+// The flash duration (as a rate) from the two result times of a
+// computation over channelCount channels, the total energy and the two
+// bounded energy differences g and h.
+struct DurationInputs {
+    int energyClass;
+    int channelCount;  // 2 or 3
+    uint32_t timeFactor;  // A of the energy-step index
+    uint32_t resultTime1;
+    uint32_t resultTime2;
+    uint32_t total;
+    double g;
+    double h;
+};
+uint32_t DurationFromTimes(const DurationInputs& in);
 
 // A flash-sequence program 1 to 16: its step count and step values.
 struct SequenceProgram {

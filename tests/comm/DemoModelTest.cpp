@@ -84,6 +84,26 @@ TEST(DemoModelTest, RecycleFromIndexRisesInSegments)
         EXPECT_EQ(model::RecycleFromIndex(static_cast<int>(c.in)), c.out) << "RecycleFromIndex(" << c.in << ")";
 }
 
+TEST(DemoModelTest, DurationFromTimesTakesTheFirstWidthThatFitsBetweenTheTimes)
+{
+    struct Case {
+        const char* name;
+        model::DurationInputs in;
+        uint32_t rate;
+    };
+    const std::vector<Case> cases = {
+        {"first width below the first time", {0, 2, 100, 9709, 9709, 1600, 3, 3}, 564},
+        {"second width between the times", {0, 2, 100, 100, 10000, 1600, 3, 3}, 278},
+        {"two channels past the second time", {0, 2, 100, 100, 5000, 1600, 3, 3}, 395},
+        {"three channels past the second time", {0, 3, 100, 100, 2000, 1600, 3, 3}, 220},
+        {"class 1 doubles the constant", {1, 2, 100, 100, 20000, 1600, 3, 3}, 140},
+        // A width of 0 is bounded at 1 instead of dividing by it.
+        {"no time factor", {0, 2, 0, 0, 0, 1600, 3, 3}, 2000000},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(model::DurationFromTimes(c.in), c.rate) << c.name;
+}
+
 TEST(DemoModelTest, SequenceProgramsAndTheirFirstPeriods)
 {
     struct Case {
