@@ -118,7 +118,7 @@ TEST_F(PanelTest, AnUnknownLayoutNameLeavesAnEmptyPageThatTheNextStepsCanUse)
     wxString text = "kept";
     GetCtrlText(page, XRCID("IDC_T_LABEL"), text);
     EXPECT_EQ(text, "kept");
-    auto* notebook = new wxNotebook(Frame(), wxID_ANY);
+    auto* notebook = new wxNotebook(Frame(), wxID_ANY, wxDefaultPosition, wxSize(500, 400));
     page->Reparent(notebook);
     page->Show(true);
     EXPECT_TRUE(notebook->AddPage(page, "unit"));
