@@ -12,9 +12,8 @@
 #include <vector>
 
 #include <wx/app.h>
+#include <wx/frame.h>
 #include <wx/string.h>
-
-class wxFrame;
 
 namespace guitest {
 
