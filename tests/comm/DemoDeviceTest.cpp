@@ -439,6 +439,30 @@ TEST_F(DemoDeviceTest, StepsMoveThePositionUnlessOutlet3IsActive)
     EXPECT_EQ(Record(2).data[1], 0);
 }
 
+TEST_F(DemoDeviceTest, StepsRunThroughEveryPositionAndMeetTheirDurations)
+{
+    // Outlets 1 and 2 at 60 and 50, outlet 3 off: every position is reachable.
+    Ask(1, {60, 1, 0x07});
+    Ask(1, {50, 2, 0x07});
+    struct Step {
+        uint8_t position;  // + 0x80 with the flag
+        uint16_t duration;
+    };
+    const std::vector<Step> up = {{1, 125},  {2, 250},  {3, 500}, {4, 1000}, {5, 2000},
+                                  {6, 4000}, {7, 5600}, {0x80, 4600}, {0, 2450}};
+    for (const Step& step : up) {
+        Ask(6, {1});
+        const Answer timing = Record(2);
+        EXPECT_EQ(timing.data[1], step.position);
+        EXPECT_EQ(At16(timing.data, 8), step.duration) << "position " << int(step.position);
+    }
+    const std::vector<uint8_t> down = {0x80, 0x87, 0x86, 0x85, 0x84, 0x83, 0x82, 0x81, 0};
+    for (uint8_t position : down) {
+        Ask(6, {0});
+        EXPECT_EQ(Record(2).data[1], position);
+    }
+}
+
 TEST_F(DemoDeviceTest, TimedValueIsSetAndKeptWithinItsLimit)
 {
     Drain();
