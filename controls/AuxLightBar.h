@@ -13,7 +13,6 @@
 
 class CLightBarPage;
 class wxCheckBox;
-class wxCommandEvent;
 
 class CAuxLightBar : public wxWindow
 {

@@ -1,4 +1,5 @@
-// The Nuvek page's auxiliary-light bar: green text, joules up to 6100; the check box stays hidden, the unit switches the outlet.
+// The Nuvek page's auxiliary-light bar: green text, joules up to 6100; its
+// check box stays hidden.
 #pragma once
 
 #include "controls/AuxLightBar.h"

@@ -1,4 +1,6 @@
-// The Ribex page's auxiliary-light bar: green text, joules up to 6100, the check box hidden; it shows two outlets (bar 2 also outlet 3), each with a marker at the left edge.
+// The Ribex page's auxiliary-light bar: green text, joules up to 6100, its
+// check box hidden. It shows two outlets (bar 2 also outlet 3), each with a
+// marker at its left edge.
 #pragma once
 
 #include "controls/AuxLightBar.h"

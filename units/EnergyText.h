@@ -1,5 +1,5 @@
 // The large energy texts of the light bars and the memory tables, one rule per
-// unit family. Values are tenths of an f-stop; the texts ids take the caller's
+// unit family. Values are tenths of an f-stop; the text ids take the caller's
 // language offset. The device pages pass their power-display mode and flags.
 #pragma once
 
