@@ -50,7 +50,8 @@ constexpr uint8_t kHighestSequenceProgram = 16;
 // Commands that leave a switched-off unit off.
 constexpr std::array<uint16_t, 5> kPowerNeutralCommands = {11, 14, 100, 101, 102};
 
-const std::string kSerialText("C123456\0", 8);
+// Sent with its terminating NUL.
+constexpr char kSerialText[] = "C123456";
 constexpr std::array<uint8_t, 7> kZaritInfoRecord = {0, 0, 25, 0, 0, 5, 20};
 constexpr std::array<uint8_t, 5> kInfoRecordHead = {1, 5, 0, 200, 0};
 constexpr std::size_t kSentNameLength = 14;
@@ -137,6 +138,7 @@ bool CDemoDevice::ParseFrame(const std::string& frame)
     if (size % 2 != 0 || size == 0 || frame[0] != 'S')
         return false;
     const std::size_t n = size / 2;
+    // The head digit, the header and the checksum at least.
     if (n < kHeaderBytes + 2)
         return false;
     m_frame.assign(n, 0);
@@ -420,7 +422,7 @@ CDemoDevice::Bytes CDemoDevice::RecordData(uint16_t record)
              Bytes data{static_cast<uint8_t>(d.m_typeCode)};
              if (d.m_typeCode == kTypeZarit || d.m_typeCode == kTypeZaritE) {
                  data.insert(data.end(), {16, 216, classByte, flagByte});
-                 data.insert(data.end(), kSerialText.begin(), kSerialText.end());
+                 data.insert(data.end(), kSerialText, kSerialText + sizeof kSerialText);
              } else {
                  data.insert(data.end(), {7, classByte, flagByte});
                  Put16(data, d.m_serialNumber >> 16);
