@@ -1,0 +1,45 @@
+#include "app/About.h"
+
+#include <wx/bitmap.h>
+#include <wx/statbmp.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/CtrlHelpers.h"
+
+#include "app/images/AboutPicture.xpm"
+
+namespace {
+
+const int kVersionMajor = 3;
+const int kVersionMinor = 1;
+const int kVersionThird = 0;
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(CAbout, wxDialog)
+    EVT_INIT_DIALOG(CAbout::OnInitDialogEvent)
+wxEND_EVENT_TABLE()
+
+CAbout::CAbout(wxWindow* parent)
+{
+    m_loaded = wxXmlResource::Get()->LoadDialog(this, parent, "DLG_ABOUT");
+}
+
+CAbout::~CAbout() = default;
+
+bool CAbout::OnInitDialog()
+{
+    TransferDataToWindow();
+    // A layout without the picture's place shows none.
+    m_picture = wxDynamicCast(FindWindow(XRCID("IDC_ABOUTIMAGE")), wxStaticBitmap);
+    if (m_picture)
+        m_picture->SetBitmap(wxBitmap(about_picture_xpm));
+    SetCtrlText(this, XRCID("IDC_VERSION"),
+                wxString::Format("version %i.%i.%i", kVersionMajor, kVersionMinor, kVersionThird));
+    return true;
+}
+
+void CAbout::OnInitDialogEvent(wxInitDialogEvent&)
+{
+    OnInitDialog();
+}

@@ -1,0 +1,113 @@
+#include "app/StrahlkonStudioApp.h"
+
+#include <wx/filefn.h>
+#include <wx/fileconf.h>
+#include <wx/filename.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/StrahlkonStudioDlg.h"
+
+namespace {
+
+const char* const kResourceFile = "VeskStudio.xrc";
+const char* const kCriticalError = "Critical Error";
+
+}  // namespace
+
+CStrahlkonStudioApp::CStrahlkonStudioApp() = default;
+
+CStrahlkonStudioApp::~CStrahlkonStudioApp()
+{
+    // The toolkit skips OnExit when OnInit failed.
+    CloseConfig();
+}
+
+bool CStrahlkonStudioApp::OnInit()
+{
+    wxImage::AddHandler(new wxGIFHandler);
+    wxImage::AddHandler(new wxPNGHandler);
+    wxImage::AddHandler(new wxXPMHandler);
+    wxXmlResource::Get()->InitAllHandlers();
+    SetAppName("VeskStudio");
+    {
+        // An unreadable or damaged file leaves its keys at their defaults.
+        wxLogNull quiet;
+        m_config = std::make_unique<wxFileConfig>("VeskStudio", "", "", "", wxCONFIG_USE_LOCAL_FILE);
+    }
+
+    const wxString cwd = wxGetCwd();
+    const wxFileName resourceFile(cwd, kResourceFile);
+    if (!wxFileExists(resourceFile.GetFullPath())) {
+        ShowMessage(cwd, "Where's that ?", wxOK);
+        ShowMessage("File VeskStudio.xrc missing.\nApplication cannot start.", kCriticalError, wxOK);
+        return false;
+    }
+
+    // A file that does not load, or lacks the main window, cannot run the
+    // program either; the message box says so instead of the loader's log.
+    bool loaded;
+    {
+        wxLogNull quiet;
+        loaded = wxXmlResource::Get()->LoadFile(resourceFile);
+    }
+    if (!loaded) {
+        ShowMessage("File VeskStudio.xrc cannot be read.\nApplication cannot start.", kCriticalError, wxOK);
+        return false;
+    }
+    CStrahlkonStudioDlg* frame;
+    {
+        wxLogNull quiet;
+        frame = CreateMainWindow();
+    }
+    if (!frame->IsLoaded()) {
+        delete frame;
+        ShowMessage("File VeskStudio.xrc has no main window.\nApplication cannot start.", kCriticalError, wxOK);
+        return false;
+    }
+
+    SetTopWindow(frame);
+    frame->InitFrame();
+    frame->Show();
+    return true;
+}
+
+int CStrahlkonStudioApp::OnExit()
+{
+    CloseConfig();
+    return wxApp::OnExit();
+}
+
+long CStrahlkonStudioApp::ReadConfigInt(const wxString& group, const wxString& key, long def) const
+{
+    long value = def;
+    if (m_config)
+        m_config->Read(group + "/" + key, &value, def);
+    return value;
+}
+
+void CStrahlkonStudioApp::WriteConfigInt(const wxString& group, const wxString& key, long value)
+{
+    if (m_config)
+        m_config->Write(group + "/" + key, value);
+}
+
+void CStrahlkonStudioApp::ShowMessage(const wxString& text, const wxString& caption, long style)
+{
+    wxMessageBox(text, caption, style);
+}
+
+CStrahlkonStudioDlg* CStrahlkonStudioApp::CreateMainWindow()
+{
+    return new CStrahlkonStudioDlg(nullptr);
+}
+
+void CStrahlkonStudioApp::CloseConfig()
+{
+    // The file is written through a temporary one, so a failed write leaves
+    // the previous file whole; there is nobody left to tell at this point.
+    wxLogNull quiet;
+    m_config.reset();
+}

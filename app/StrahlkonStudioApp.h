@@ -1,0 +1,41 @@
+// The program's application object: start-up from the resource file in the
+// working directory, and the configuration file for the whole run.
+#pragma once
+
+#include <memory>
+
+#include <wx/app.h>
+#include <wx/string.h>
+
+class wxFileConfig;
+class CStrahlkonStudioDlg;
+
+class CStrahlkonStudioApp : public wxApp {
+public:
+    CStrahlkonStudioApp();
+    ~CStrahlkonStudioApp() override;
+
+    bool OnInit() override;
+    int OnExit() override;
+
+    // An integer entry of the configuration, def when it is absent or not a
+    // number.
+    long ReadConfigInt(const wxString& group, const wxString& key, long def) const;
+    // Kept in memory; the file is written when the program ends.
+    void WriteConfigInt(const wxString& group, const wxString& key, long value);
+
+    // Every message box of the program goes through here.
+    virtual void ShowMessage(const wxString& text, const wxString& caption, long style);
+
+protected:
+    // The main window, loaded but not yet initialised or shown.
+    virtual CStrahlkonStudioDlg* CreateMainWindow();
+
+private:
+    // Writes what changed; a file that cannot be written leaves the old one.
+    void CloseConfig();
+
+    std::unique_ptr<wxFileConfig> m_config;
+};
+
+wxDECLARE_APP(CStrahlkonStudioApp);

@@ -1,0 +1,577 @@
+#include "app/StrahlkonStudioDlg.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <utility>
+
+#include <wx/combobox.h>
+#include <wx/display.h>
+#include <wx/iconbndl.h>
+#include <wx/notebook.h>
+#include <wx/settings.h>
+#include <wx/spinctrl.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/About.h"
+#include "app/CtrlHelpers.h"
+#include "app/FlashDevice.h"
+#include "app/StrahlkonStudioApp.h"
+#include "app/TextTable.h"
+
+#include "app/images/Icon16.xpm"
+#include "app/images/Icon32.xpm"
+#include "app/images/Icon48.xpm"
+#include "app/images/ToolExit.xpm"
+#include "app/images/ToolHelp.xpm"
+#include "app/images/ToolZoom.xpm"
+
+namespace {
+
+const int kTimerId = 1;
+const int kTimerMs = 100;
+const wxSize kFullSize(544, 632);
+const wxSize kCompactSize(292, 368);
+const char* const kGroup = "VeskStudio";
+const char* const kPortErrorCaption = " strahlkon - studio ";
+
+// Shown while no unit is present, hidden while the notebook shows.
+const char* const kNotFoundControls[] = {"IDC_DEMO",      "IDC_NOTFOUND",  "IDC_NOTFOUND1", "IDC_NOTFOUND2",
+                                         "IDC_NOTFOUND3", "IDC_NOTFOUND4", "IDC_NOTFOUND5"};
+
+// Only the full view shows these toolbar controls.
+const char* const kFullViewControls[] = {"IDC_ADDRESSFROM", "IDC_ADDRESSTO", "IDC_ADDRESS", "IDC_TO",
+                                         "IDC_LANGUAGE"};
+
+struct NamedText {
+    const char* name;
+    int textId;  // English
+};
+
+const NamedText kFrameTexts[] = {
+    {"IDC_ADDRESS", 2008},   {"IDC_TO", 2009},        {"IDC_NOTFOUND", 2101},  {"IDC_NOTFOUND1", 2102},
+    {"IDC_NOTFOUND2", 2103}, {"IDC_NOTFOUND3", 2104}, {"IDC_NOTFOUND4", 2106}, {"IDC_NOTFOUND5", 2105},
+};
+
+const NamedText kToolHelp[] = {{"IDC_EXIT", 2074}, {"IDC_ZOOM", 2075}, {"IDC_HELPGENERAL", 2078}};
+
+const NamedText kControlToolTips[] = {{"IDC_COMSELECT", 2076},   {"IDC_STUDIOSELECT", 2077},
+                                      {"IDC_ADDRESSFROM", 2079}, {"IDC_ADDRESSTO", 2080},
+                                      {"IDC_LANGUAGE", 2081}};
+
+const int kLanguageNameText = 2001;
+const int kInitializeText = 2003;
+const int kPortErrorText = 2010;
+const int kUnitText = 2011;
+
+CStrahlkonStudioDlg* Self(void* context)
+{
+    return static_cast<CStrahlkonStudioDlg*>(context);
+}
+
+CStrahlkonStudioApp& App()
+{
+    return wxGetApp();
+}
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(CStrahlkonStudioDlg, wxFrame)
+    EVT_ACTIVATE(CStrahlkonStudioDlg::OnActivate)
+    EVT_COMBOBOX(XRCID("IDC_COMSELECT"), CStrahlkonStudioDlg::OnSettingChanged)
+    EVT_TEXT(XRCID("IDC_STUDIOSELECT"), CStrahlkonStudioDlg::OnSettingChanged)
+    EVT_SPINCTRL(XRCID("IDC_STUDIOSELECT"), CStrahlkonStudioDlg::OnStudioSpin)
+    EVT_COMBOBOX(XRCID("IDC_LANGUAGE"), CStrahlkonStudioDlg::OnSettingChanged)
+    EVT_NOTEBOOK_PAGE_CHANGED(XRCID("IDC_DEVICETAB"), CStrahlkonStudioDlg::OnDevicePageChanged)
+    EVT_TIMER(kTimerId, CStrahlkonStudioDlg::OnTimer)
+    EVT_TOOL(XRCID("IDC_ZOOM"), CStrahlkonStudioDlg::OnZoom)
+    EVT_TOOL(XRCID("IDC_HELPGENERAL"), CStrahlkonStudioDlg::OnAbout)
+    EVT_TOOL(XRCID("IDC_EXIT"), CStrahlkonStudioDlg::OnExit)
+    EVT_CLOSE(CStrahlkonStudioDlg::OnClose)
+    EVT_TEXT_ENTER(wxID_ANY, CStrahlkonStudioDlg::OnSettingChanged)
+    EVT_BUTTON(XRCID("IDC_DEMO"), CStrahlkonStudioDlg::OnDemo)
+    EVT_MENU(wxID_EXIT, CStrahlkonStudioDlg::OnExit)
+    EVT_MENU(wxID_ABOUT, CStrahlkonStudioDlg::OnAbout)
+wxEND_EVENT_TABLE()
+
+CStrahlkonStudioDlg::CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families)
+    : m_families(std::move(families)), m_timer(this, kTimerId)
+{
+    if (!wxXmlResource::Get()->LoadFrame(this, parent, "DLG_STRAHLKONSTUDIO_DIALOG"))
+        return;
+    m_notebook = wxDynamicCast(FindWindow(XRCID("IDC_DEVICETAB")), wxNotebook);
+    m_loaded = m_notebook != nullptr;
+    if (!m_loaded)
+        return;
+
+    const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
+    SetBackgroundColour(face);
+    for (const char* name : kNotFoundControls) {
+        if (wxWindow* control = FindWindow(XRCID(name)))
+            control->SetBackgroundColour(face);
+    }
+
+    wxIconBundle icons;
+    icons.AddIcon(wxIcon(icon16_xpm));
+    icons.AddIcon(wxIcon(icon32_xpm));
+    icons.AddIcon(wxIcon(icon48_xpm));
+    SetIcons(icons);
+
+    CreateToolBarControls();
+}
+
+CStrahlkonStudioDlg::~CStrahlkonStudioDlg()
+{
+    m_timer.Stop();
+    // Focus changes while the children die must not reach a frame that is
+    // half gone.
+    for (wxTextCtrl* field : {m_addressFrom, m_addressTo}) {
+        if (field)
+            field->Unbind(wxEVT_KILL_FOCUS, &CStrahlkonStudioDlg::OnAddressFocusLost, this);
+    }
+    // The pages go with the window tree; the unit objects are deleted first.
+    m_notebook = nullptr;
+    VeskCommPortClose(m_port);
+    m_port = nullptr;
+    m_units.clear();
+}
+
+UnitFamilies CStrahlkonStudioDlg::BuiltFamilies()
+{
+    return {};
+}
+
+bool CStrahlkonStudioDlg::IsLoaded() const
+{
+    return m_loaded;
+}
+
+void CStrahlkonStudioDlg::CreateToolBarControls()
+{
+    wxToolBar* bar = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL, wxID_ANY, "toolbar");
+    bar->SetToolBitmapSize(wxSize(20, 20));
+    // Widths in dialog units of the frame; heights stay the control's own.
+    const auto width = [this](int dialogUnits) { return wxSize(ConvertDialogToPixels(wxSize(dialogUnits, 0)).x, -1); };
+
+    bar->AddTool(XRCID("IDC_EXIT"), wxString(), wxBitmap(tool_exit_xpm));
+    m_portList = new wxComboBox(bar, XRCID("IDC_COMSELECT"), wxString(), wxDefaultPosition, width(70), 0, nullptr,
+                                wxCB_READONLY);
+    bar->AddControl(m_portList);
+    bar->AddControl(new wxStaticText(bar, XRCID("IDC_STUDIO_LA"), " studio"));
+    // Narrower than its own buttons on this toolkit at the nominal width.
+    m_studioSelect = new wxSpinCtrl(bar, XRCID("IDC_STUDIOSELECT"), "1", wxDefaultPosition, wxDefaultSize,
+                                    wxSP_ARROW_KEYS | wxALIGN_RIGHT, 1, 20, 1);
+    bar->AddControl(m_studioSelect);
+    bar->AddTool(XRCID("IDC_ZOOM"), wxString(), wxBitmap(tool_zoom_xpm));
+    bar->AddTool(XRCID("IDC_HELPGENERAL"), wxString(), wxBitmap(tool_help_xpm));
+    m_languageList = new wxComboBox(bar, XRCID("IDC_LANGUAGE"), wxString(), wxDefaultPosition, width(50), 0,
+                                    nullptr, wxCB_READONLY);
+    bar->AddControl(m_languageList);
+    bar->AddControl(new wxStaticText(bar, XRCID("IDC_ADDRESS"), "From", wxDefaultPosition, width(32),
+                                     wxALIGN_RIGHT | wxST_NO_AUTORESIZE));
+    m_addressFrom = new wxTextCtrl(bar, XRCID("IDC_ADDRESSFROM"), wxString(), wxDefaultPosition, width(20),
+                                   wxTE_PROCESS_ENTER);
+    bar->AddControl(m_addressFrom);
+    bar->AddControl(new wxStaticText(bar, XRCID("IDC_TO"), "To", wxDefaultPosition, width(20),
+                                     wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE));
+    m_addressTo = new wxTextCtrl(bar, XRCID("IDC_ADDRESSTO"), wxString(), wxDefaultPosition, width(20),
+                                 wxTE_PROCESS_ENTER);
+    bar->AddControl(m_addressTo);
+    bar->Realize();
+
+    // Focus events do not rise to the frame.
+    for (wxTextCtrl* field : {m_addressFrom, m_addressTo})
+        field->Bind(wxEVT_KILL_FOCUS, &CStrahlkonStudioDlg::OnAddressFocusLost, this);
+}
+
+bool CStrahlkonStudioDlg::InitFrame()
+{
+    const auto readByte = [](const char* key, long def) {
+        return static_cast<uint8_t>(App().ReadConfigInt(kGroup, key, def));
+    };
+    const uint8_t port = readByte("Port", 1);
+    const uint8_t studio = readByte("Studio", 1);
+    const uint8_t start = readByte("Start", 1);
+    const uint8_t end = readByte("End", 4);
+    const uint8_t language = readByte("Language", 1);
+
+    m_callbacks = CommCallbacks{};
+    m_callbacks.pfnDeviceLost = &CStrahlkonStudioDlg::OnUnitLost;
+    m_callbacks.pfnDeviceFound = &CStrahlkonStudioDlg::OnUnitFound;
+    m_callbacks.pfnGetFocusedDevice = &CStrahlkonStudioDlg::GetFocusedUnit;
+    m_callbacks.pfnDataReceived = &CStrahlkonStudioDlg::DeliverRecord;
+    m_callbacks.pContext = this;
+    VeskCommInitialize(GetString(kInitializeText + GetTextOffset()).utf8_str().data(), &m_callbacks);
+
+    SetToolTips(GetTextOffset());
+    m_timer.Start(kTimerMs);
+    ShowCtrl(this, XRCID("IDC_DEMO"), true);
+    Layout();
+
+    ApplySettings(port, studio, start, end, language);
+
+    RestorePosition();
+    m_addressFrom->SetMaxLength(2);
+    m_addressTo->SetMaxLength(2);
+    if (App().ReadConfigInt(kGroup, "FULL", 1) != 0) {
+        SetSize(kFullSize);
+    } else {
+        wxCommandEvent zoom(wxEVT_TOOL, XRCID("IDC_ZOOM"));
+        OnZoom(zoom);
+    }
+    return true;
+}
+
+void CStrahlkonStudioDlg::RestorePosition()
+{
+    const long x = App().ReadConfigInt(kGroup, "X", -1);
+    const long y = App().ReadConfigInt(kGroup, "Y", -1);
+    if (x < 0 || y < 0 || x > INT_MAX || y > INT_MAX)
+        return;
+    // A position saved on a screen that is gone would hide the window.
+    const wxPoint position(static_cast<int>(x), static_cast<int>(y));
+    if (wxDisplay::GetFromPoint(position) == wxNOT_FOUND)
+        return;
+    Move(position);
+}
+
+void CStrahlkonStudioDlg::ApplySettings(uint8_t port, uint8_t studio, uint8_t first, uint8_t last, uint8_t language)
+{
+    if (port == m_applied.port && studio == m_applied.studio && first == m_applied.first &&
+        last == m_applied.last && language == m_applied.language)
+        return;
+
+    if (first != m_applied.first || last != m_applied.last) {
+        first = std::min<uint8_t>(std::max<uint8_t>(first, 1), 20);
+        last = std::min<uint8_t>(std::max<uint8_t>(last, 1), 20);
+        if (first > last)
+            std::swap(first, last);
+        m_applied.first = first;
+        m_applied.last = last;
+        App().WriteConfigInt(kGroup, "Start", first);
+        App().WriteConfigInt(kGroup, "End", last);
+        if (m_port)
+            VeskCommPortSetRange(m_port, first, last);
+        SetCtrlText(this, XRCID("IDC_ADDRESSFROM"), wxString::Format("%d", first));
+        SetCtrlText(this, XRCID("IDC_ADDRESSTO"), wxString::Format("%d", last));
+    }
+
+    if (port != m_applied.port || studio != m_applied.studio || language != m_applied.language) {
+        m_busy = 1;
+        // Closing loses every unit through the callback, which removes its page.
+        VESKCOMM_PORT old = m_port;
+        m_port = nullptr;
+        VeskCommPortClose(old);
+
+        if (port == 0)
+            port = 1;
+        if (language > 4)
+            language = 4;
+        m_applied.port = port;
+        m_applied.studio = studio;
+        App().WriteConfigInt(kGroup, "Port", port);
+        App().WriteConfigInt(kGroup, "Studio", studio);
+        App().WriteConfigInt(kGroup, "Language", language);
+
+        DeleteAllUnits();
+        if (language != m_applied.language) {
+            m_applied.language = language;
+            m_language = language;
+            SetLanguage(language);
+        }
+
+        m_studioSelect->SetValue(studio);
+        m_languageList->SetSelection(language > 0 ? language - 1 : wxNOT_FOUND);
+        wxString portName;
+        if (port <= m_portList->GetCount()) {
+            m_portList->SetSelection(port - 1);
+            portName = m_portList->GetString(port - 1);
+        }
+        m_port = VeskCommPortOpen(portName.utf8_str().data(), studio, m_applied.first, m_applied.last);
+        if (m_port && !VeskCommPortIsOpen(m_port))
+            App().ShowMessage(GetString(kPortErrorText + GetTextOffset()), kPortErrorCaption, wxOK | wxCENTRE);
+        m_busy = 0;
+    }
+}
+
+void CStrahlkonStudioDlg::ReadSettingsAndApply()
+{
+    // As atoi: leading blanks and a sign, digits up to the first other
+    // character, 0 without any.
+    const auto readAddress = [this](const char* name) {
+        wxString text;
+        GetCtrlText(this, XRCID(name), text);
+        return static_cast<uint8_t>(std::atoi(text.utf8_str().data()));
+    };
+    const uint8_t first = readAddress("IDC_ADDRESSFROM");
+    const uint8_t last = readAddress("IDC_ADDRESSTO");
+    const uint8_t port = static_cast<uint8_t>(m_portList->GetSelection() + 1);
+    const uint8_t studio = static_cast<uint8_t>(m_studioSelect->GetValue());
+    const uint8_t language = static_cast<uint8_t>(m_languageList->GetSelection() + 1);
+    ApplySettings(port, studio, first, last, language);
+}
+
+void CStrahlkonStudioDlg::SetLanguage(uint16_t language)
+{
+    const uint16_t offset = GetLanguageTextOffset(static_cast<int16_t>(language));
+    m_languageList->Clear();
+    m_portList->Clear();
+    // Each language is listed under its own name.
+    for (int16_t n = 1; n <= 4; ++n)
+        m_languageList->Append(GetString(kLanguageNameText + GetLanguageTextOffset(n)));
+    for (int i = 0; i < VeskCommGetNumberOfPorts(); ++i)
+        m_portList->Append(wxString::FromUTF8(VeskCommGetPortName(i)));
+    for (const NamedText& text : kFrameTexts)
+        SetCtrlText(this, XRCID(text.name), GetString(text.textId + offset));
+    SetToolTips(offset);
+}
+
+void CStrahlkonStudioDlg::SetToolTips(uint16_t offset)
+{
+    wxToolBar* bar = GetToolBar();
+    for (const NamedText& tool : kToolHelp)
+        bar->SetToolShortHelp(XRCID(tool.name), GetString(tool.textId + offset));
+    for (const NamedText& control : kControlToolTips) {
+        if (wxWindow* window = FindWindow(XRCID(control.name)))
+            window->SetToolTip(GetString(control.textId + offset));
+    }
+}
+
+uint16_t CStrahlkonStudioDlg::GetLanguageTextOffset(int16_t language)
+{
+    return static_cast<uint16_t>((std::clamp<int>(language, 1, 4) - 1) * 500);
+}
+
+uint16_t CStrahlkonStudioDlg::GetTextOffset() const
+{
+    return GetLanguageTextOffset(static_cast<int16_t>(m_language));
+}
+
+void CStrahlkonStudioDlg::ShowNotFound(bool show)
+{
+    for (const char* name : kNotFoundControls)
+        ShowCtrl(this, XRCID(name), show);
+    if (m_notebook)
+        m_notebook->Show(!show);
+}
+
+void CStrahlkonStudioDlg::DeleteAllUnits()
+{
+    m_units.clear();
+    m_notebook->DeleteAllPages();
+    m_focusWindow = nullptr;
+    ShowNotFound(true);
+    RelayOut();
+}
+
+void CStrahlkonStudioDlg::RelayOut()
+{
+    // The frame's panel places the notebook and the not-found block.
+    if (m_notebook)
+        m_notebook->GetParent()->Layout();
+    Layout();
+}
+
+CFlashDevice* CStrahlkonStudioDlg::CreateUnit(VESKCOMM_DEVICE device)
+{
+    const int typeCode = VeskCommDeviceGetVersion(device);
+    const auto family = m_families.find(typeCode);
+    if (family == m_families.end() || !m_notebook)
+        return nullptr;
+
+    CFlashDevice* unit = family->second(m_port, GetTextOffset());
+    unit->SetUnitHandle(device);
+    unit->SetAddress(VeskCommDeviceGetAdresse(device));
+    unit->SetEnergyType(VeskCommDeviceGetEnergietyp(device));
+    unit->SetVersion(static_cast<uint16_t>(typeCode));
+    unit->SetRFStat(VeskCommDeviceGetRF_Stat(device) != 0 ? 1 : 0);
+    char longName[256];
+    char shortName[256];
+    VeskCommDeviceGetGeraetetyp(device, longName, sizeof longName);
+    VeskCommDeviceGetGeraetetypKurz(device, shortName, sizeof shortName);
+    unit->SetTypeNames(wxString::FromUTF8(longName), wxString::FromUTF8(shortName));
+    AddDevicePage(unit);
+    return unit;
+}
+
+void CStrahlkonStudioDlg::AddDevicePage(CFlashDevice* unit)
+{
+    const wxString label =
+        GetString(kUnitText + GetTextOffset()) + wxString::Format("%d", unit->GetAddress()) + "-" + unit->GetTypeName();
+    const size_t n = m_notebook->GetPageCount();
+    m_units.emplace_back(unit);
+    CFlashDevicePropertyPage* page = unit->CreatePage(m_notebook);
+    if (!IsFullView())
+        page->SetFullView(false);
+    if (n == 0)
+        ShowNotFound(false);
+    // The notebook shows no page that is hidden, and pages are made hidden.
+    page->Show();
+    m_notebook->InsertPage(n, page, label, n == 0);
+    RelayOut();
+    m_notebook->Refresh(true);
+    Update();
+}
+
+void CStrahlkonStudioDlg::RemoveDevicePage(CFlashDevice* unit)
+{
+    const auto entry =
+        std::find_if(m_units.begin(), m_units.end(), [unit](const auto& listed) { return listed.get() == unit; });
+    if (entry != m_units.end()) {
+        const int index = static_cast<int>(entry - m_units.begin());
+        bool wasSelected = false;
+        if (m_notebook) {
+            wasSelected = m_notebook->GetSelection() == index;
+            m_notebook->DeletePage(index);
+            m_focusWindow = nullptr;
+        }
+        m_units.erase(entry);
+
+        if (m_units.empty()) {
+            ShowNotFound(true);
+            RelayOut();
+        } else if (m_notebook && (wasSelected || m_notebook->GetSelection() == wxNOT_FOUND)) {
+            // The toolkit selects a neighbour of a deleted selected page;
+            // the first unit takes over instead.
+            m_notebook->SetSelection(0);
+            if (wxWindow* page = m_units.front()->GetPage())
+                page->SetFocus();
+        }
+    }
+    if (m_notebook)
+        m_notebook->Refresh(true);
+}
+
+CFlashDevice* CStrahlkonStudioDlg::GetSelectedDevice() const
+{
+    if (!m_notebook)
+        return nullptr;
+    const int selection = m_notebook->GetSelection();
+    if (selection == wxNOT_FOUND)
+        return nullptr;
+    // By the page, not the index: the toolkit may report a selection while a
+    // page and its unit are being taken apart.
+    const wxWindow* page = m_notebook->GetPage(static_cast<size_t>(selection));
+    for (const auto& unit : m_units) {
+        if (unit->GetPage() == page)
+            return unit.get();
+    }
+    return nullptr;
+}
+
+void CStrahlkonStudioDlg::OnSettingChanged(wxCommandEvent&)
+{
+    if (!m_busy)
+        ReadSettingsAndApply();
+}
+
+void CStrahlkonStudioDlg::OnStudioSpin(wxSpinEvent& event)
+{
+    OnSettingChanged(event);
+}
+
+void CStrahlkonStudioDlg::OnAddressFocusLost(wxFocusEvent& event)
+{
+    event.Skip();
+    if (!m_busy && !IsBeingDeleted())
+        ReadSettingsAndApply();
+}
+
+void CStrahlkonStudioDlg::OnZoom(wxCommandEvent&)
+{
+    const wxSize margin = GetClientSize() - m_notebook->GetSize();
+    m_fullView = m_fullView ? 0 : 1;
+    const bool full = IsFullView();
+    for (const char* name : kFullViewControls)
+        ShowCtrl(this, XRCID(name), full);
+    for (const auto& unit : m_units) {
+        if (CFlashDevicePropertyPage* page = unit->GetPage())
+            page->SetFullView(full);
+    }
+    SetSize(full ? kFullSize : kCompactSize);
+    m_notebook->SetSize(GetClientSize() - margin);
+}
+
+void CStrahlkonStudioDlg::OnAbout(wxCommandEvent&)
+{
+    CAbout about(this);
+    if (!about.IsLoaded())
+        return;
+    about.Centre(wxBOTH);
+    about.ShowModal();
+}
+
+void CStrahlkonStudioDlg::OnExit(wxCommandEvent&)
+{
+    VeskCommFinalize();
+    Close(false);
+}
+
+void CStrahlkonStudioDlg::OnClose(wxCloseEvent& event)
+{
+    const wxPoint position = GetPosition();
+    App().WriteConfigInt(kGroup, "X", position.x);
+    App().WriteConfigInt(kGroup, "Y", position.y);
+    App().WriteConfigInt(kGroup, "FULL", m_fullView ? 1 : 0);
+    event.Skip();
+}
+
+void CStrahlkonStudioDlg::OnActivate(wxActivateEvent& event)
+{
+    if (!event.GetActive()) {
+        wxWindow* focus = wxWindow::FindFocus();
+        if (focus && wxGetTopLevelParent(focus) == this)
+            m_focusWindow = focus;
+    } else if (m_focusWindow) {
+        m_focusWindow->SetFocus();
+    }
+    event.Skip();
+}
+
+void CStrahlkonStudioDlg::OnDemo(wxCommandEvent&)
+{
+    if (m_port)
+        VeskCommPortSetDemo(m_port);
+    ReadSettingsAndApply();
+}
+
+void CStrahlkonStudioDlg::OnDevicePageChanged(wxBookCtrlEvent& event)
+{
+    event.Skip();
+    if (m_port) {
+        CFlashDevice* unit = GetSelectedDevice();
+        VeskCommPortSetFocusedDevice(m_port, unit ? unit->GetUnitHandle() : nullptr);
+    }
+}
+
+void CStrahlkonStudioDlg::OnTimer(wxTimerEvent&)
+{
+    if (m_port)
+        VeskCommPortIdle(m_port);
+}
+
+void CStrahlkonStudioDlg::OnUnitLost(void* context, VESKCOMM_DEVICE, void* unit)
+{
+    if (unit)
+        Self(context)->RemoveDevicePage(static_cast<CFlashDevice*>(unit));
+}
+
+void* CStrahlkonStudioDlg::OnUnitFound(void* context, VESKCOMM_DEVICE device)
+{
+    return Self(context)->CreateUnit(device);
+}
+
+VESKCOMM_DEVICE CStrahlkonStudioDlg::GetFocusedUnit(void* context)
+{
+    CFlashDevice* unit = Self(context)->GetSelectedDevice();
+    return unit ? unit->GetUnitHandle() : nullptr;
+}
+
+void CStrahlkonStudioDlg::DeliverRecord(void*, VESKCOMM_DEVICE, void* unit, const unsigned char* record, int count)
+{
+    if (unit)
+        static_cast<CFlashDevice*>(unit)->OnRecord(record, static_cast<uint8_t>(count));
+}

@@ -1,0 +1,133 @@
+// The main window: a toolbar with the port, studio, address range, view and
+// language, and a notebook with one device page per unit that the library
+// finds. It owns the port and the GUI unit objects, and drives the library
+// from its 100 ms timer.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include <wx/frame.h>
+#include <wx/timer.h>
+#include <wx/weakref.h>
+
+#include "comm/VeskComm.h"
+
+class wxActivateEvent;
+class wxBookCtrlEvent;
+class wxComboBox;
+class wxFocusEvent;
+class wxSpinCtrl;
+class wxSpinEvent;
+class wxTextCtrl;
+class wxNotebook;
+class CFlashDevice;
+
+// Makes the GUI unit object of one family for a unit on the port, in the
+// language whose text offset is given.
+using UnitCreator = CFlashDevice* (*)(VESKCOMM_PORT port, uint16_t textOffset);
+// The families by the type code of the unit's identity.
+using UnitFamilies = std::map<int, UnitCreator>;
+
+template <class Unit>
+CFlashDevice* CreateUnitOf(VESKCOMM_PORT port, uint16_t textOffset)
+{
+    return new Unit(port, textOffset);
+}
+
+class CStrahlkonStudioDlg : public wxFrame {
+public:
+    // Loads the frame and builds its toolbar; units of the given families
+    // get pages, any other unit none.
+    explicit CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families = BuiltFamilies());
+    CStrahlkonStudioDlg(const CStrahlkonStudioDlg&) = delete;
+    CStrahlkonStudioDlg& operator=(const CStrahlkonStudioDlg&) = delete;
+    // Closes the port, which loses every unit, then deletes what is left.
+    ~CStrahlkonStudioDlg() override;
+
+    // The families whose unit objects exist.
+    static UnitFamilies BuiltFamilies();
+
+    // Whether the resource file gave the frame with its notebook.
+    bool IsLoaded() const;
+
+    // Starts the library and the timer, applies the stored settings, and
+    // restores the position and the view.
+    virtual bool InitFrame();
+
+    void ApplySettings(uint8_t port, uint8_t studio, uint8_t first, uint8_t last, uint8_t language);
+    void ReadSettingsAndApply();
+    void SetLanguage(uint16_t language);
+
+    static uint16_t GetLanguageTextOffset(int16_t language);
+    uint16_t GetTextOffset() const;
+    bool IsFullView() const { return m_fullView != 0; }
+
+    void AddDevicePage(CFlashDevice* unit);
+    void RemoveDevicePage(CFlashDevice* unit);
+    CFlashDevice* GetSelectedDevice() const;
+
+private:
+    void CreateToolBarControls();
+    void SetToolTips(uint16_t offset);
+    void ShowNotFound(bool show);
+    void DeleteAllUnits();
+    void RelayOut();
+    // The saved position, applied only where a screen shows the window.
+    void RestorePosition();
+    CFlashDevice* CreateUnit(VESKCOMM_DEVICE device);
+
+    void OnSettingChanged(wxCommandEvent& event);
+    void OnStudioSpin(wxSpinEvent& event);
+    void OnAddressFocusLost(wxFocusEvent& event);
+    void OnZoom(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
+    void OnActivate(wxActivateEvent& event);
+    void OnDemo(wxCommandEvent& event);
+    void OnDevicePageChanged(wxBookCtrlEvent& event);
+    void OnTimer(wxTimerEvent& event);
+
+    // The library's callbacks; the context is the main window.
+    static void OnUnitLost(void* context, VESKCOMM_DEVICE device, void* unit);
+    static void* OnUnitFound(void* context, VESKCOMM_DEVICE device);
+    static VESKCOMM_DEVICE GetFocusedUnit(void* context);
+    static void DeliverRecord(void* context, VESKCOMM_DEVICE device, void* unit, const unsigned char* record,
+                              int count);
+
+    struct Settings {
+        uint8_t port = 0;
+        uint8_t studio = 0;
+        uint8_t first = 0;
+        uint8_t last = 0;
+        uint8_t language = 0;
+    };
+
+    UnitFamilies m_families;
+    VESKCOMM_PORT m_port = nullptr;
+    // In notebook page order: the page of entry i is page i.
+    std::vector<std::unique_ptr<CFlashDevice>> m_units;
+    wxNotebook* m_notebook = nullptr;
+    // Toolbar controls, owned by the toolbar.
+    wxComboBox* m_portList = nullptr;
+    wxSpinCtrl* m_studioSelect = nullptr;
+    wxComboBox* m_languageList = nullptr;
+    wxTextCtrl* m_addressFrom = nullptr;
+    wxTextCtrl* m_addressTo = nullptr;
+    wxTimer m_timer;
+    uint8_t m_busy = 0;
+    uint8_t m_fullView = 1;
+    uint16_t m_language = 0;
+    Settings m_applied;
+    // The window that had the focus when the frame was deactivated; it may
+    // die meanwhile (a page of a lost unit).
+    wxWeakRef<wxWindow> m_focusWindow;
+    // The library keeps a pointer to it while a port exists.
+    CommCallbacks m_callbacks{};
+    bool m_loaded = false;
+
+    wxDECLARE_EVENT_TABLE();
+};
