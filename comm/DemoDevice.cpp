@@ -72,12 +72,6 @@ uint32_t PendingBit(uint16_t record)
     return 0;
 }
 
-// Characters are not validated: a pair decodes modulo 256.
-uint8_t DecodePair(char high, char low)
-{
-    return static_cast<uint8_t>((static_cast<uint8_t>(high) - 0x30) * 16 + (static_cast<uint8_t>(low) - 0x30));
-}
-
 void Put16(std::vector<uint8_t>& bytes, uint32_t value)
 {
     bytes.push_back(static_cast<uint8_t>(value >> 8));

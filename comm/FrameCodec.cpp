@@ -9,14 +9,13 @@ constexpr uint8_t kMaxLength = kRecordSize - 1;
 
 char NibbleChar(unsigned nibble) { return static_cast<char>(0x30 + (nibble & 0x0F)); }
 
-// Characters are not validated: a pair decodes modulo 256.
+}  // namespace
+
 uint8_t DecodePair(char high, char low)
 {
     return static_cast<uint8_t>((static_cast<uint8_t>(high) - 0x30) * 16 +
                                 (static_cast<uint8_t>(low) - 0x30));
 }
-
-}  // namespace
 
 uint8_t Checksum(const uint8_t* bytes, std::size_t count)
 {

@@ -28,6 +28,10 @@ enum class FrameHead { Rejected, Answer, Broadcast };  // S2 and S4
 
 uint8_t Checksum(const uint8_t* bytes, std::size_t count);
 
+// Two characters of a frame text as one byte. Characters are not validated:
+// a pair decodes modulo 256.
+uint8_t DecodePair(char high, char low);
+
 // Text of the frame with the given head byte followed by count bytes: the
 // head's high nibble as 0x50 + nibble, every other nibble as 0x30 + nibble.
 // No carriage return.

@@ -26,7 +26,7 @@ bool DecodeCommandFrame(const std::string& text, std::vector<uint8_t>& bytes)
         return false;
     bytes.clear();
     for (std::size_t i = 2; i + 1 < text.size(); i += 2)
-        bytes.push_back(static_cast<uint8_t>((text[i] - 0x30) * 16 + (text[i + 1] - 0x30)));
+        bytes.push_back(DecodePair(text[i], text[i + 1]));
     return bytes[0] + 1u == bytes.size() && bytes[0] >= 5 && bytes.back() == Checksum(bytes.data(), bytes[0]);
 }
 
