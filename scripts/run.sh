@@ -9,14 +9,14 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/
 cmake --build build -j "$(nproc)"
 
 run=$(mktemp -d)
-./build/tools/vesk-simbus --link "$run/bus" 1:1:37:1 2:1:137:0 3:1:20:1 >/dev/null &
+./build/tools/vesk-simbus --link "$run/bus" 1:1:37:model 2:1:137:model 3:1:20:1 >/dev/null &
 simbus=$!
 trap 'kill $simbus 2>/dev/null; rm -rf "$run"' EXIT INT TERM
 for _ in $(seq 50); do [ -e "$run/bus" ] && break; sleep 0.1; done
 
 if [ ! -x build/VeskStudio ]; then
     echo "The communication library and the simulated bus are built; the program itself is not yet."
-    echo "The simulated bus answers at $run/bus (units 1: Zarit 3200S, 2: Zarit 1600E, 3: Nuvek N4)."
+    echo "The simulated bus answers at $run/bus (units 1: Zarit 1600S, 2: Zarit 3200E, 3: Nuvek N4)."
     exit 0
 fi
 

@@ -10,6 +10,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "comm/DemoDevice.h"
 #include "comm/FrameCodec.h"
 
 namespace {
@@ -68,6 +69,16 @@ SimBus::Unit& SimBus::AddUnit(uint8_t address, uint8_t studio, uint16_t typeCode
     unit.variant = variant;
     m_units.push_back(unit);
     return m_units.back();
+}
+
+SimBus::Unit& SimBus::AddModelUnit(uint8_t address, uint8_t studio, uint16_t typeCode)
+{
+    Unit& unit = AddUnit(address, studio, typeCode);
+    // The model is a Zarit at 100 and a ZaritE at 101 of studio 1; frames
+    // are translated to and from its place.
+    const bool zaritE = typeCode == 137;
+    unit.model = std::make_shared<CDemoDevice>(zaritE ? 101 : 100, zaritE ? 1 : 0);
+    return unit;
 }
 
 SimBus::Unit* SimBus::FindUnit(uint8_t address, uint8_t studio)
@@ -135,8 +146,27 @@ void SimBus::OnFrame(const std::string& text)
     const std::vector<uint8_t> data(bytes.begin() + 5, bytes.end() - 1);
     unit->commands.push_back({command, data});
     const bool answerWanted = text[1] != '0';
-    if (!unit->silent && answerWanted)
+    if (unit->model && !unit->silent)
+        AnswerFromModel(*unit, bytes);
+    else if (!unit->silent && answerWanted)
         Answer(*unit, command, data);
+}
+
+void SimBus::AnswerFromModel(Unit& unit, const std::vector<uint8_t>& frame)
+{
+    std::vector<uint8_t> buffer(frame.size() + 1);
+    std::copy(frame.begin() + 5, frame.end() - 1, buffer.begin() + 6);
+    const uint16_t command = static_cast<uint16_t>(frame[3] * 256 + frame[4]);
+    const uint8_t place = unit.typeCode == 137 ? 101 : 100;
+    const std::string text = EncodeCommand(buffer.data(), static_cast<int>(frame.size() - 6), 1, place, command, false);
+    std::string answer;
+    unit.model->Receive(text, answer);
+    uint8_t record[kRecordSize];
+    if (answer.empty() || DecodeFrame(answer, record) != FrameHead::Answer)
+        return;
+    const uint8_t length = record[0];
+    const std::vector<uint8_t> data(record + 5, record + length);
+    Send(unit, RecordText(0x32, unit.studio, unit.address, static_cast<uint16_t>(record[3] * 256 + record[4]), data));
 }
 
 void SimBus::Answer(Unit& unit, uint16_t command, const std::vector<uint8_t>& data)
@@ -159,11 +189,15 @@ void SimBus::Answer(Unit& unit, uint16_t command, const std::vector<uint8_t>& da
     else if (record == kRecordStatus)
         payload = {static_cast<uint8_t>(unit.status | 0x80), 0};
 
-    const std::string text = unit.noise + RecordText(0x32, unit.studio, unit.address, record, payload);
+    Send(unit, RecordText(0x32, unit.studio, unit.address, record, payload));
+}
+
+void SimBus::Send(const Unit& unit, const std::string& text)
+{
     if (unit.answerDelay > 0)
-        m_scheduled.push_back({m_pumps + unit.answerDelay, text});
+        m_scheduled.push_back({m_pumps + unit.answerDelay, unit.noise + text});
     else
-        Write(text);
+        Write(unit.noise + text);
 }
 
 std::vector<uint8_t> SimBus::IdentityData(const Unit& unit) const

@@ -10,10 +10,13 @@
 #include <deque>
 #include <list>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "comm/FrameAssembler.h"
+
+class CDemoDevice;
 
 class SimBus {
 public:
@@ -40,6 +43,8 @@ public:
             std::vector<uint8_t> data;
         };
         std::vector<Command> commands;
+        // A unit that answers through the demo generator model instead.
+        std::shared_ptr<CDemoDevice> model;
     };
 
     SimBus();
@@ -53,6 +58,9 @@ public:
     std::string PortName() const { return " " + m_path; }
 
     Unit& AddUnit(uint8_t address, uint8_t studio, uint16_t typeCode, uint8_t variant = 0);
+    // A Zarit (37) or ZaritE (137) pack computed by the demo generator model,
+    // at any address and studio.
+    Unit& AddModelUnit(uint8_t address, uint8_t studio, uint16_t typeCode);
     Unit* FindUnit(uint8_t address, uint8_t studio = 1);
     void RemoveUnit(uint8_t address, uint8_t studio = 1);
 
@@ -81,6 +89,9 @@ private:
 
     void OnFrame(const std::string& text);
     void Answer(Unit& unit, uint16_t command, const std::vector<uint8_t>& data);
+    // The frame's bytes from the length through the checksum.
+    void AnswerFromModel(Unit& unit, const std::vector<uint8_t>& frame);
+    void Send(const Unit& unit, const std::string& text);
     std::vector<uint8_t> IdentityData(const Unit& unit) const;
     void Write(const std::string& text);
 

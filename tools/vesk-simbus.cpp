@@ -1,7 +1,9 @@
 // vesk-simbus: a simulated bus of flash units on a pseudo-terminal.
 //
-//   vesk-simbus [--link PATH] ADDRESS:STUDIO:TYPE[:VARIANT] ...
+//   vesk-simbus [--link PATH] ADDRESS:STUDIO:TYPE[:VARIANT|:model] ...
 //
+// A unit of type 37 or 137 given with "model" answers through the demo
+// generator model: its energies, times and memories follow its settings.
 // Prints the terminal's path, then answers until it is stopped. Give the
 // path to the program through VESKCOMM_PORTS; --link also makes PATH a
 // symbolic link to it.
@@ -20,8 +22,17 @@ volatile std::sig_atomic_t g_stop = 0;
 bool ParseUnit(const std::string& text, SimBus& bus)
 {
     unsigned address = 0, studio = 0, type = 0, variant = 0;
-    const int fields = std::sscanf(text.c_str(), "%u:%u:%u:%u", &address, &studio, &type, &variant);
-    if (fields < 3 || address > 255 || studio > 255 || type > 255 || variant > 255)
+    int used = 0;
+    if (std::sscanf(text.c_str(), "%u:%u:%u%n", &address, &studio, &type, &used) != 3 || address > 255 ||
+        studio > 255 || type > 255)
+        return false;
+    const std::string rest = text.substr(static_cast<std::size_t>(used));
+    if (rest == ":model" && (type == 37 || type == 137)) {
+        bus.AddModelUnit(static_cast<uint8_t>(address), static_cast<uint8_t>(studio), static_cast<uint16_t>(type));
+        return true;
+    }
+    if (!rest.empty() && (std::sscanf(rest.c_str(), ":%u%n", &variant, &used) != 1 ||
+                          static_cast<std::size_t>(used) != rest.size() || variant > 255))
         return false;
     bus.AddUnit(static_cast<uint8_t>(address), static_cast<uint8_t>(studio), static_cast<uint16_t>(type),
                 static_cast<uint8_t>(variant));
@@ -43,7 +54,7 @@ int main(int argc, char** argv)
         if (arg == "--link" && i + 1 < argc) {
             link = argv[++i];
         } else if (!ParseUnit(arg, bus)) {
-            std::fprintf(stderr, "usage: vesk-simbus [--link PATH] ADDRESS:STUDIO:TYPE[:VARIANT] ...\n");
+            std::fprintf(stderr, "usage: vesk-simbus [--link PATH] ADDRESS:STUDIO:TYPE[:VARIANT|:model] ...\n");
             return 2;
         }
     }
