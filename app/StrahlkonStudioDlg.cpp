@@ -492,7 +492,10 @@ void CStrahlkonStudioDlg::OnZoom(wxCommandEvent&)
             page->SetFullView(full);
     }
     SetSize(full ? kFullSize : kCompactSize);
-    m_notebook->SetSize(GetClientSize() - margin);
+    // A notebook hidden while no unit is present may be larger than the
+    // compact frame; its sizer places it once it shows.
+    const wxSize size = GetClientSize() - margin;
+    m_notebook->SetSize(std::max(size.x, 0), std::max(size.y, 0));
 }
 
 void CStrahlkonStudioDlg::OnAbout(wxCommandEvent&)

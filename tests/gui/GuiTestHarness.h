@@ -74,6 +74,9 @@ public:
     template <class... Args>
     explicit ScopedApp(Args&&... args) : m_app(new App(std::forward<Args>(args)...))
     {
+        // Drops the harness's pending idle source: run under the other
+        // application it would leave the harness a stale source to remove.
+        HarnessApp()->EventsPending();
         wxApp::SetInstance(m_app);
     }
     ScopedApp(const ScopedApp&) = delete;

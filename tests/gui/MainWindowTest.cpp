@@ -1,0 +1,376 @@
+// The main window's toolbar and settings as the user meets them: the four
+// languages, the port that does not open, the address range and the reopen
+// on a port, studio or language change, the two views, the About box, and
+// the settings stored when the window closes.
+#include "ProgramFixture.h"
+
+#include <wx/combobox.h>
+#include <wx/notebook.h>
+#include <wx/spinctrl.h>
+#include <wx/statbmp.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/About.h"
+#include "app/TextTable.h"
+
+using namespace programtest;
+
+namespace {
+
+class MainWindowTest : public ProgramTest {
+protected:
+    // Starts on the bus in the given language, range 1..4.
+    void StartOnBus(int language = 1, const std::string& more = "")
+    {
+        busPort = BusPortNumber();
+        WriteConfig("[VeskStudio]\nPort=" + std::to_string(busPort) +
+                    "\nStudio=1\nStart=1\nEnd=4\nLanguage=" + std::to_string(language) + "\n" + more);
+        ASSERT_TRUE(Start());
+        ASSERT_TRUE((*app)->messages.empty());
+    }
+
+    std::vector<wxString> Entries(wxComboBox* list) const
+    {
+        std::vector<wxString> entries;
+        for (unsigned int i = 0; i < list->GetCount(); ++i)
+            entries.push_back(list->GetString(i));
+        return entries;
+    }
+
+    wxString ToolTip(const char* name) const
+    {
+        wxWindow* window = Window()->FindWindow(XRCID(name));
+        return window ? window->GetToolTipText() : wxString("(missing)");
+    }
+
+    int busPort = 0;
+};
+
+TEST_F(MainWindowTest, EachLanguageLabelsTheFrameAndListsEveryLanguageInItsOwnName)
+{
+    struct Case {
+        int language;
+        const char* address;
+        const char* to;
+        const char* notFound;
+        const char* exitHelp;
+        const char* portTip;
+    };
+    const Case cases[] = {
+        {1, "address", "to", "no flash units could be found", "exit", "serial port"},
+        {2, "Adresse", "bis", nullptr, nullptr, nullptr},
+        {3, "adresse", "à", nullptr, nullptr, nullptr},
+        {4, "dirección", "hasta", nullptr, nullptr, nullptr},
+    };
+    bus.AddUnit(2, 1, 37, 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        StartOnBus(c.language);
+        const int offset = (c.language - 1) * 500;
+        EXPECT_EQ(Label("IDC_ADDRESS"), wxString::FromUTF8(c.address));
+        EXPECT_EQ(Label("IDC_TO"), wxString::FromUTF8(c.to));
+        const std::pair<const char*, int> texts[] = {{"IDC_NOTFOUND", 2101},  {"IDC_NOTFOUND1", 2102},
+                                                     {"IDC_NOTFOUND2", 2103}, {"IDC_NOTFOUND3", 2104},
+                                                     {"IDC_NOTFOUND4", 2106}, {"IDC_NOTFOUND5", 2105}};
+        for (const auto& [name, id] : texts)
+            EXPECT_EQ(Label(name), GetString(id + offset)) << name;
+        if (c.notFound) {
+            EXPECT_EQ(Label("IDC_NOTFOUND"), c.notFound);
+            EXPECT_EQ(Window()->GetToolBar()->GetToolShortHelp(XRCID("IDC_EXIT")), c.exitHelp);
+            EXPECT_EQ(ToolTip("IDC_COMSELECT"), c.portTip);
+        }
+        wxToolBar* bar = Window()->GetToolBar();
+        EXPECT_EQ(bar->GetToolShortHelp(XRCID("IDC_EXIT")), GetString(2074 + offset));
+        EXPECT_EQ(bar->GetToolShortHelp(XRCID("IDC_ZOOM")), GetString(2075 + offset));
+        EXPECT_EQ(bar->GetToolShortHelp(XRCID("IDC_HELPGENERAL")), GetString(2078 + offset));
+        EXPECT_EQ(ToolTip("IDC_COMSELECT"), GetString(2076 + offset));
+        EXPECT_EQ(ToolTip("IDC_STUDIOSELECT"), GetString(2077 + offset));
+        EXPECT_EQ(ToolTip("IDC_ADDRESSFROM"), GetString(2079 + offset));
+        EXPECT_EQ(ToolTip("IDC_ADDRESSTO"), GetString(2080 + offset));
+        EXPECT_EQ(ToolTip("IDC_LANGUAGE"), GetString(2081 + offset));
+        EXPECT_EQ(Entries(LanguageList()),
+                  (std::vector<wxString>{"english", "deutsch", wxString::FromUTF8("français"),
+                                         wxString::FromUTF8("español")}));
+        EXPECT_EQ(LanguageList()->GetSelection(), c.language - 1);
+        // Pages are labelled in the language too.
+        ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+        EXPECT_EQ(Notebook()->GetPageText(0), GetString(2011 + offset) + "2-Zarit 3200S");
+        Exit();
+    }
+}
+
+TEST_F(MainWindowTest, SwitchingLanguageReopensAndRebuildsThePagesInTheNewLanguage)
+{
+    bus.AddUnit(2, 1, 37, 1);
+    bus.AddUnit(3, 1, 20, 1);
+    StartOnBus();
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }));
+    const wxString busName = wxString::FromUTF8(bus.PortName());
+    const std::vector<wxString> ports = Entries(PortList());
+    StandInDevice::Journal().clear();
+
+    Choose(LanguageList(), 1);
+    // The close lost both units and their pages.
+    EXPECT_EQ(StandInDevice::JournalOf("deleted"), (std::vector<std::string>{"deleted 2", "deleted 3"}));
+    EXPECT_EQ(Notebook()->GetPageCount(), 0u);
+    EXPECT_TRUE(Shown("IDC_NOTFOUND"));
+    EXPECT_EQ(Label("IDC_ADDRESS"), "Adresse");
+    EXPECT_EQ(Label("IDC_NOTFOUND"), GetString(2601));
+    EXPECT_EQ(Window()->GetToolBar()->GetToolShortHelp(XRCID("IDC_ZOOM")), GetString(2575));
+    EXPECT_EQ(Entries(LanguageList())[0], "english");
+    EXPECT_EQ(LanguageList()->GetSelection(), 1);
+    // The port list is filled anew and the bus stays chosen.
+    EXPECT_EQ(Entries(PortList()), ports);
+    EXPECT_EQ(PortList()->GetStringSelection(), busName);
+
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }));
+    EXPECT_EQ(PageLabels(), (std::vector<wxString>{wxString::FromUTF8("Gerät2-Zarit 3200S"),
+                                                   wxString::FromUTF8("Gerät3-Nuvek N4")}));
+    Exit();
+    EXPECT_EQ(StoredValue("Language"), 2);
+
+    // The same language again changes nothing.
+    StartOnBus(2);
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }));
+    StandInDevice::Journal().clear();
+    Choose(LanguageList(), 1);
+    EXPECT_TRUE(StandInDevice::JournalOf("deleted").empty());
+    EXPECT_EQ(Notebook()->GetPageCount(), 2u);
+}
+
+TEST_F(MainWindowTest, PortThatDoesNotOpenIsReportedInTheChosenLanguage)
+{
+    // One port beyond the list has no name; one listed path does not exist.
+    setenv("VESKCOMM_PORTS", "/nonexistent/tty-of-vesk", 1);
+    for (int language = 1; language <= 4; ++language) {
+        for (const int beyond : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "language " << language << (beyond ? ", beyond the list" : ""));
+            WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber() + beyond) +
+                        "\nLanguage=" + std::to_string(language) + "\n");
+            ASSERT_TRUE(Start());
+            const std::vector<Message>& messages = (*app)->messages;
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].text, GetString(2010 + (language - 1) * 500));
+            EXPECT_EQ(messages[0].caption, " strahlkon - studio ");
+            EXPECT_EQ(messages[0].style, wxOK | wxCENTRE);
+            // The window runs all the same; its ticks do nothing harmful.
+            EXPECT_TRUE(Window()->IsShown());
+            for (int i = 0; i < 5; ++i)
+                Tick();
+            Exit();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, LanguageZeroLeavesTheListsEmptyAndOpensNothing)
+{
+    WriteConfig("[VeskStudio]\nPort=0\nStudio=0\nLanguage=0\n");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE((*app)->messages.empty());
+    EXPECT_EQ(LanguageList()->GetCount(), 0u);
+    EXPECT_EQ(PortList()->GetCount(), 0u);
+    // The resource file's English texts stay.
+    EXPECT_EQ(Label("IDC_NOTFOUND4"), "check the cable connection");
+    EXPECT_EQ(Label("IDC_ADDRESS"), "From");
+}
+
+TEST_F(MainWindowTest, RangeChangeKeepsThePortAndItsPages)
+{
+    bus.AddUnit(2, 1, 37, 1);
+    StartOnBus();
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    wxWindow* page = Notebook()->GetPage(0);
+    StandInDevice::Journal().clear();
+
+    // Clamped to 1..20, then swapped; shown and stored corrected.
+    EnterAddresses("25", "2");
+    EXPECT_EQ(AddressFrom()->GetValue(), "2");
+    EXPECT_EQ(AddressTo()->GetValue(), "20");
+    EXPECT_EQ(Notebook()->GetPageCount(), 1u);
+    EXPECT_EQ(Notebook()->GetPage(0), page);
+    EXPECT_TRUE(StandInDevice::JournalOf("deleted").empty());
+
+    // The search now covers 2..20: a unit at 17 is found, the one at 2 stays.
+    bus.AddUnit(17, 1, 20, 1);
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }));
+    EXPECT_EQ(Notebook()->GetPage(0), page);
+
+    // Text that is no number reads as 0 and becomes 1.
+    EnterAddresses("x", "20");
+    EXPECT_EQ(AddressFrom()->GetValue(), "1");
+    Exit();
+    EXPECT_EQ(StoredValue("Start"), 1);
+    EXPECT_EQ(StoredValue("End"), 20);
+}
+
+TEST_F(MainWindowTest, LeavingAnAddressFieldAppliesIt)
+{
+    StartOnBus();
+    AddressTo()->ChangeValue("9");
+    wxFocusEvent leave(wxEVT_KILL_FOCUS, AddressTo()->GetId());
+    leave.SetEventObject(AddressTo());
+    AddressTo()->ProcessWindowEvent(leave);
+    Exit();
+    EXPECT_EQ(StoredValue("End"), 9);
+}
+
+TEST_F(MainWindowTest, StudioOrPortChangeReopensAndFindsTheUnitsAnew)
+{
+    bus.AddUnit(2, 1, 37, 1);
+    bus.AddUnit(2, 2, 20, 1);
+    // An adapter that is listed but cannot be opened, just before the bus.
+    setenv("VESKCOMM_PORTS", ("/nonexistent/tty-of-vesk:" + bus.DevicePath()).c_str(), 1);
+    StartOnBus();
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    EXPECT_EQ(PageLabels(), std::vector<wxString>{"unit2-Zarit 3200S"});
+
+    SpinStudio(2);
+    EXPECT_EQ(StandInDevice::JournalOf("deleted"), std::vector<std::string>{"deleted 2"});
+    EXPECT_EQ(Notebook()->GetPageCount(), 0u);
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    EXPECT_EQ(PageLabels(), std::vector<wxString>{"unit2-Nuvek N4"});
+
+    // Another port: the bus's units go, the adapter that is not there is
+    // reported.
+    const int busIndex = PortList()->GetSelection();
+    ASSERT_EQ(PortList()->GetString(busIndex - 1), " /nonexistent/tty-of-vesk");
+    Choose(PortList(), busIndex - 1);
+    EXPECT_EQ(Notebook()->GetPageCount(), 0u);
+    ASSERT_EQ((*app)->messages.size(), 1u);
+    EXPECT_EQ((*app)->messages[0].text, GetString(2010));
+    Choose(PortList(), busIndex);
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    Exit();
+    EXPECT_EQ(StoredValue("Studio"), 2);
+    EXPECT_EQ(StoredValue("Port"), busIndex + 1);
+}
+
+TEST_F(MainWindowTest, ZoomSwitchesBetweenFullAndCompactView)
+{
+    bus.AddUnit(2, 1, 37, 1);
+    StartOnBus();
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    CStrahlkonStudioDlg* window = Window();
+    const char* const fullOnly[] = {"IDC_ADDRESSFROM", "IDC_ADDRESSTO", "IDC_ADDRESS", "IDC_TO", "IDC_LANGUAGE"};
+    const wxSize margin = window->GetClientSize() - Notebook()->GetSize();
+    auto* page = dynamic_cast<StandInPage*>(Notebook()->GetPage(0));
+    ASSERT_NE(page, nullptr);
+
+    ClickTool("IDC_ZOOM");
+    EXPECT_FALSE(window->IsFullView());
+    EXPECT_EQ(window->GetSize(), wxSize(292, 368));
+    EXPECT_FALSE(page->fullView);
+    for (const char* name : fullOnly)
+        EXPECT_FALSE(Shown(name)) << name;
+    for (const char* name : {"IDC_COMSELECT", "IDC_STUDIOSELECT", "IDC_STUDIO_LA"})
+        EXPECT_TRUE(Shown(name)) << name;
+    EXPECT_EQ(window->GetClientSize() - Notebook()->GetSize(), margin);
+
+    // A unit found meanwhile gets a compact page.
+    bus.AddUnit(3, 1, 20, 1);
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }));
+    EXPECT_FALSE(dynamic_cast<StandInPage*>(Notebook()->GetPage(1))->fullView);
+
+    ClickTool("IDC_ZOOM");
+    EXPECT_TRUE(window->IsFullView());
+    EXPECT_EQ(window->GetSize(), wxSize(544, 632));
+    EXPECT_TRUE(page->fullView);
+    EXPECT_TRUE(dynamic_cast<StandInPage*>(Notebook()->GetPage(1))->fullView);
+    for (const char* name : fullOnly)
+        EXPECT_TRUE(Shown(name)) << name;
+    EXPECT_EQ(window->GetClientSize() - Notebook()->GetSize(), margin);
+}
+
+TEST_F(MainWindowTest, CompactViewIsRestoredAtStartAndStoredAtClose)
+{
+    StartOnBus(1, "FULL=0\n");
+    EXPECT_FALSE(Window()->IsFullView());
+    EXPECT_EQ(Window()->GetSize(), wxSize(292, 368));
+    EXPECT_FALSE(Shown("IDC_LANGUAGE"));
+    bus.AddUnit(2, 1, 37, 1);
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    EXPECT_FALSE(dynamic_cast<StandInPage*>(Notebook()->GetPage(0))->fullView);
+    CloseBox();
+    EXPECT_EQ(StoredValue("FULL"), 0);
+}
+
+TEST_F(MainWindowTest, ClosingStoresEverySettingWithExitToolOrCloseBox)
+{
+    for (const bool exitTool : {true, false}) {
+        SCOPED_TRACE(exitTool ? "exit tool" : "close box");
+        bus.AddUnit(2, 1, 37, 1);
+        StartOnBus(3, "X=120\nY=40\n");
+        EXPECT_EQ(Window()->GetPosition(), wxPoint(120, 40));
+        ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+        EnterAddresses("2", "7");
+        Window()->Move(150, 60);
+        if (exitTool)
+            Exit();
+        else
+            CloseBox();
+        EXPECT_EQ(StoredValue("Port"), busPort);
+        EXPECT_EQ(StoredValue("Studio"), 1);
+        EXPECT_EQ(StoredValue("Start"), 2);
+        EXPECT_EQ(StoredValue("End"), 7);
+        EXPECT_EQ(StoredValue("Language"), 3);
+        EXPECT_EQ(StoredValue("X"), 150);
+        EXPECT_EQ(StoredValue("Y"), 60);
+        EXPECT_EQ(StoredValue("FULL"), 1);
+        RemoveConfig();
+        bus.RemoveUnit(2, 1);
+    }
+}
+
+TEST_F(MainWindowTest, DemoButtonRereadsTheSettingsAndBringsTheDemoUnits)
+{
+    StartOnBus();
+    AddressTo()->ChangeValue("6");
+    ClickButton("IDC_DEMO");
+    EXPECT_EQ(AddressTo()->GetValue(), "6");
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }, 400));
+    EXPECT_EQ(PageLabels(), (std::vector<wxString>{"unit100-Zarit 1600S", "unit101-Zarit 3200E"}));
+    Exit();
+    EXPECT_EQ(StoredValue("End"), 6);
+}
+
+TEST_F(MainWindowTest, AboutBoxShowsPictureAndVersionEachTime)
+{
+    StartOnBus();
+    int shown = 0;
+    for (int round = 0; round < 2; ++round) {
+        Window()->CallAfter([&] {
+            CAbout* about = nullptr;
+            for (wxWindow* window : wxTopLevelWindows) {
+                if (auto* candidate = dynamic_cast<CAbout*>(window))
+                    about = candidate;
+            }
+            ASSERT_NE(about, nullptr);
+            EXPECT_TRUE(about->IsModal());
+            EXPECT_EQ(about->GetParent(), Window());
+            wxWindow* version = about->FindWindow(XRCID("IDC_VERSION"));
+            ASSERT_NE(version, nullptr);
+            EXPECT_EQ(version->GetLabel(), "version 3.1.0");
+            auto* picture = dynamic_cast<wxStaticBitmap*>(about->FindWindow(XRCID("IDC_ABOUTIMAGE")));
+            ASSERT_NE(picture, nullptr);
+            const wxBitmap bitmap = picture->GetBitmap();
+            ASSERT_TRUE(bitmap.IsOk());
+            EXPECT_EQ(bitmap.GetSize(), wxSize(150, 150));
+            // The background colour of the picture, and no transparency.
+            const wxImage image = bitmap.ConvertToImage();
+            EXPECT_FALSE(image.HasMask());
+            EXPECT_EQ(wxColour(image.GetRed(0, 0), image.GetGreen(0, 0), image.GetBlue(0, 0)), wxColour(0, 255, 255));
+            ++shown;
+            about->EndModal(wxID_OK);
+        });
+        ClickTool("IDC_HELPGENERAL");
+    }
+    EXPECT_EQ(shown, 2);
+    // The dialog lives only while it is shown.
+    guitest::Yield();
+    for (wxWindow* window : wxTopLevelWindows)
+        EXPECT_EQ(dynamic_cast<CAbout*>(window), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+// The program as its user meets it, in-process: the application object in
+// the harness's place, started with OnInit against a simulated bus, its
+// configuration file in the private HOME, its message boxes recorded instead
+// of shown, and the library driven tick by tick (clock + 100 ms, one timer
+// event to the main window, the bus answers).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <wx/string.h>
+
+#include "GuiTestHarness.h"
+#include "app/FlashDevice.h"
+#include "app/FlashDevicePropertyPage.h"
+#include "app/StrahlkonStudioApp.h"
+#include "app/StrahlkonStudioDlg.h"
+#include "tools/SimBus.h"
+
+class wxComboBox;
+class wxNotebook;
+class wxSpinCtrl;
+class wxTextCtrl;
+
+// Texts in failure messages as text, not as a list of characters.
+void PrintTo(const wxString& text, std::ostream* out);
+
+namespace programtest {
+
+// A family for the tests: its page is a plain panel with one text field, and
+// every call the main window makes on it is written to Journal().
+class StandInPage : public CFlashDevicePropertyPage {
+public:
+    StandInPage(CFlashDevice* unit, wxWindow* parent);
+    void SetFullView(bool full) override;
+    void SetLanguageOffset(uint16_t offset) override;
+
+    bool fullView = true;
+    wxTextCtrl* field = nullptr;
+};
+
+class StandInDevice : public CFlashDevice {
+public:
+    StandInDevice(VESKCOMM_PORT port, uint16_t languageOffset);
+    ~StandInDevice() override;
+    void OnRecord(const uint8_t* bytes, uint8_t count) override;
+    CFlashDevicePropertyPage* CreatePage(wxWindow* parent) override;
+
+    // "deleted <address>" and "record <address> <number>", in order.
+    static std::vector<std::string>& Journal();
+    // The journal's entries that begin with prefix.
+    static std::vector<std::string> JournalOf(const std::string& prefix);
+};
+
+// Type codes 20 (Nuvek), 32, 37 (Zarit) and 137 (ZaritE) are stand-ins;
+// any other stays without a page.
+UnitFamilies StandInFamilies();
+
+struct Message {
+    wxString text;
+    wxString caption;
+    long style;
+};
+
+class TestStudioApp : public CStrahlkonStudioApp {
+public:
+    explicit TestStudioApp(UnitFamilies families) : m_families(std::move(families)) {}
+    void ShowMessage(const wxString& text, const wxString& caption, long style) override;
+
+    std::vector<Message> messages;
+
+protected:
+    CStrahlkonStudioDlg* CreateMainWindow() override;
+
+private:
+    UnitFamilies m_families;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The configuration file's text, or none.
+    static void WriteConfig(const std::string& text);
+    static void RemoveConfig();
+    // An entry of the configuration file as it is on disk.
+    static std::optional<long> StoredValue(const char* key);
+
+    // The 1-based port number under which the simulated bus will be listed
+    // once the program has started the library.
+    static int BusPortNumber();
+
+    // OnInit of the program; the main window, when it started.
+    bool Start();
+    CStrahlkonStudioDlg* Window() const;
+    // The exit tool, then the toolkit deletes the window, then OnExit.
+    void Exit();
+    // The close box instead of the exit tool.
+    void CloseBox();
+
+    void Tick();
+    // Ticks until done() holds; false after maxTicks.
+    bool RunUntil(const std::function<bool()>& done, int maxTicks = 200);
+
+    // The frame's controls.
+    wxNotebook* Notebook() const;
+    wxComboBox* PortList() const;
+    wxComboBox* LanguageList() const;
+    wxSpinCtrl* StudioSelect() const;
+    wxTextCtrl* AddressFrom() const;
+    wxTextCtrl* AddressTo() const;
+    wxString Label(const char* name) const;
+    bool Shown(const char* name) const;
+    std::vector<wxString> PageLabels() const;
+
+    // What a user does: picks an entry, spins, types and presses enter,
+    // clicks a tool or button.
+    void Choose(wxComboBox* list, int index);
+    void SpinStudio(int studio);
+    void EnterAddresses(const wxString& from, const wxString& to);
+    void ClickTool(const char* name);
+    void ClickButton(const char* name);
+    void SelectPage(int index);
+
+    SimBus bus;
+    std::unique_ptr<guitest::ScopedApp<TestStudioApp>> app;
+    uint32_t now = 1000;
+    UnitFamilies families = StandInFamilies();
+
+private:
+    void FinishExit();
+};
+
+}  // namespace programtest
