@@ -5,6 +5,7 @@
 #include "ProgramFixture.h"
 
 #include <wx/combobox.h>
+#include <wx/iconbndl.h>
 #include <wx/notebook.h>
 #include <wx/spinctrl.h>
 #include <wx/statbmp.h>
@@ -47,6 +48,40 @@ protected:
 
     int busPort = 0;
 };
+
+TEST_F(MainWindowTest, ToolbarHoldsItsToolsAndControlsInOrder)
+{
+    StartOnBus();
+    wxToolBar* bar = Window()->GetToolBar();
+    ASSERT_NE(bar, nullptr);
+    std::vector<int> ids;
+    for (size_t i = 0; i < bar->GetToolsCount(); ++i)
+        ids.push_back(bar->GetToolByPos(static_cast<int>(i))->GetId());
+    std::vector<int> expected;
+    for (const char* name : {"IDC_EXIT", "IDC_COMSELECT", "IDC_STUDIO_LA", "IDC_STUDIOSELECT", "IDC_ZOOM",
+                             "IDC_HELPGENERAL", "IDC_LANGUAGE", "IDC_ADDRESS", "IDC_ADDRESSFROM", "IDC_TO",
+                             "IDC_ADDRESSTO"})
+        expected.push_back(XRCID(name));
+    EXPECT_EQ(ids, expected);
+    for (const char* name : {"IDC_EXIT", "IDC_ZOOM", "IDC_HELPGENERAL"})
+        EXPECT_EQ(bar->FindById(XRCID(name))->GetNormalBitmap().GetSize(), wxSize(20, 19)) << name;
+    EXPECT_EQ(Label("IDC_STUDIO_LA"), " studio");
+    EXPECT_EQ(StudioSelect()->GetMin(), 1);
+    EXPECT_EQ(StudioSelect()->GetMax(), 20);
+    EXPECT_TRUE(PortList()->HasFlag(wxCB_READONLY));
+    EXPECT_TRUE(LanguageList()->HasFlag(wxCB_READONLY));
+    EXPECT_TRUE(AddressFrom()->HasFlag(wxTE_PROCESS_ENTER));
+    // Two digits at most.
+    AddressFrom()->ChangeValue("7");
+    AddressFrom()->AppendText("5");
+    AddressFrom()->AppendText("1");
+    EXPECT_EQ(AddressFrom()->GetValue(), "75");
+    // The program's icon in three sizes.
+    const wxIconBundle& icons = Window()->GetIcons();
+    ASSERT_EQ(icons.GetIconCount(), 3u);
+    for (const int size : {16, 32, 48})
+        EXPECT_EQ(icons.GetIconOfExactSize(size).GetWidth(), size);
+}
 
 TEST_F(MainWindowTest, EachLanguageLabelsTheFrameAndListsEveryLanguageInItsOwnName)
 {

@@ -84,12 +84,14 @@ TEST_F(StartUpTest, WithoutResourceFileShowsTheFolderThenRefusesWithNoWindow)
 }
 
 // The resource file of the repository, loaded in this process already or
-// not, is out of the way while a broken one is tried, and back afterwards.
+// not (every start of the program loads it once more), is out of the way
+// while a broken one is tried, and back afterwards.
 class ResourceFileSwap {
 public:
     ResourceFileSwap() : m_good(wxFileName(wxGetCwd(), "VeskStudio.xrc"))
     {
-        m_wasLoaded = wxXmlResource::Get()->Unload(m_good.GetFullPath());
+        while (wxXmlResource::Get()->Unload(m_good.GetFullPath()))
+            m_wasLoaded = true;
     }
     ~ResourceFileSwap()
     {
@@ -99,7 +101,7 @@ public:
 
 private:
     wxFileName m_good;
-    bool m_wasLoaded;
+    bool m_wasLoaded = false;
 };
 
 TEST_F(StartUpTest, UnusableResourceFileRefusesWithCriticalError)
