@@ -57,12 +57,10 @@ bool CStrahlkonStudioApp::OnInit()
         ShowMessage("File VeskStudio.xrc cannot be read.\nApplication cannot start.", kCriticalError, wxOK);
         return false;
     }
-    CStrahlkonStudioDlg* frame;
-    {
-        wxLogNull quiet;
+    CStrahlkonStudioDlg* frame = nullptr;
+    if (wxXmlResource::Get()->GetResourceNode(CStrahlkonStudioDlg::kResourceName))
         frame = CreateMainWindow();
-    }
-    if (!frame->IsLoaded()) {
+    if (!frame || !frame->IsLoaded()) {
         delete frame;
         ShowMessage("File VeskStudio.xrc has no main window.\nApplication cannot start.", kCriticalError, wxOK);
         return false;

@@ -100,7 +100,7 @@ wxEND_EVENT_TABLE()
 CStrahlkonStudioDlg::CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families)
     : m_families(std::move(families)), m_timer(this, kTimerId)
 {
-    if (!wxXmlResource::Get()->LoadFrame(this, parent, "DLG_STRAHLKONSTUDIO_DIALOG"))
+    if (!wxXmlResource::Get()->LoadFrame(this, parent, kResourceName))
         return;
     m_notebook = wxDynamicCast(FindWindow(XRCID("IDC_DEVICETAB")), wxNotebook);
     m_loaded = m_notebook != nullptr;

@@ -39,6 +39,9 @@ CFlashDevice* CreateUnitOf(VESKCOMM_PORT port, uint16_t textOffset)
 
 class CStrahlkonStudioDlg : public wxFrame {
 public:
+    // The frame's layout in the resource file.
+    static constexpr const char* kResourceName = "DLG_STRAHLKONSTUDIO_DIALOG";
+
     // Loads the frame and builds its toolbar; units of the given families
     // get pages, any other unit none.
     explicit CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families = BuiltFamilies());
