@@ -217,7 +217,7 @@ bool CStrahlkonStudioDlg::InitFrame()
     m_addressFrom->SetMaxLength(2);
     m_addressTo->SetMaxLength(2);
     if (App().ReadConfigInt(kGroup, "FULL", 1) != 0) {
-        SetSize(kFullSize);
+        SetSize(ViewSize(true));
     } else {
         wxCommandEvent zoom(wxEVT_TOOL, XRCID("IDC_ZOOM"));
         OnZoom(zoom);
@@ -491,11 +491,21 @@ void CStrahlkonStudioDlg::OnZoom(wxCommandEvent&)
         if (CFlashDevicePropertyPage* page = unit->GetPage())
             page->SetFullView(full);
     }
-    SetSize(full ? kFullSize : kCompactSize);
+    SetSize(ViewSize(full));
     // A notebook hidden while no unit is present may be larger than the
     // compact frame; its sizer places it once it shows.
     const wxSize size = GetClientSize() - margin;
     m_notebook->SetSize(std::max(size.x, 0), std::max(size.y, 0));
+}
+
+wxSize CStrahlkonStudioDlg::ViewSize(bool full) const
+{
+    // This toolkit's controls are wider than the views were laid out for:
+    // the view widens rather than cut toolbar controls off.
+    wxSize size = full ? kFullSize : kCompactSize;
+    const int frameBorder = GetSize().x - GetClientSize().x;
+    size.x = std::max(size.x, GetToolBar()->GetBestSize().x + frameBorder);
+    return size;
 }
 
 void CStrahlkonStudioDlg::OnAbout(wxCommandEvent&)

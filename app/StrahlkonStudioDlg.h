@@ -86,6 +86,8 @@ private:
     void OnStudioSpin(wxSpinEvent& event);
     void OnAddressFocusLost(wxFocusEvent& event);
     void OnZoom(wxCommandEvent& event);
+    // Outer size of the full or compact view.
+    wxSize ViewSize(bool full) const;
     void OnAbout(wxCommandEvent& event);
     void OnExit(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);

@@ -295,7 +295,7 @@ TEST_F(MainWindowTest, ZoomSwitchesBetweenFullAndCompactView)
 
     ClickTool("IDC_ZOOM");
     EXPECT_FALSE(window->IsFullView());
-    EXPECT_EQ(window->GetSize(), wxSize(292, 368));
+    ExpectView(false);
     EXPECT_FALSE(page->fullView);
     for (const char* name : fullOnly)
         EXPECT_FALSE(Shown(name)) << name;
@@ -310,7 +310,7 @@ TEST_F(MainWindowTest, ZoomSwitchesBetweenFullAndCompactView)
 
     ClickTool("IDC_ZOOM");
     EXPECT_TRUE(window->IsFullView());
-    EXPECT_EQ(window->GetSize(), wxSize(544, 632));
+    ExpectView(true);
     EXPECT_TRUE(page->fullView);
     EXPECT_TRUE(dynamic_cast<StandInPage*>(Notebook()->GetPage(1))->fullView);
     for (const char* name : fullOnly)
@@ -322,7 +322,7 @@ TEST_F(MainWindowTest, CompactViewIsRestoredAtStartAndStoredAtClose)
 {
     StartOnBus(1, "FULL=0\n");
     EXPECT_FALSE(Window()->IsFullView());
-    EXPECT_EQ(Window()->GetSize(), wxSize(292, 368));
+    ExpectView(false);
     EXPECT_FALSE(Shown("IDC_LANGUAGE"));
     bus.AddUnit(2, 1, 37, 1);
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));

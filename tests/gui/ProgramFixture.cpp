@@ -258,6 +258,22 @@ bool ProgramTest::Shown(const char* name) const
     return window && window->IsShown();
 }
 
+void ProgramTest::ExpectView(bool full) const
+{
+    const wxSize nominal = full ? wxSize(544, 632) : wxSize(292, 368);
+    const wxSize size = Window()->GetSize();
+    EXPECT_EQ(size.y, nominal.y);
+    EXPECT_GE(size.x, nominal.x);
+    wxToolBar* bar = Window()->GetToolBar();
+    for (size_t i = 0; i < bar->GetToolsCount(); ++i) {
+        const wxToolBarToolBase* tool = bar->GetToolByPos(static_cast<int>(i));
+        wxControl* control = tool->IsControl() ? tool->GetControl() : nullptr;
+        if (control && control->IsShown()) {
+            EXPECT_LE(control->GetRect().GetRight(), Window()->GetClientSize().x) << control->GetName();
+        }
+    }
+}
+
 std::vector<wxString> ProgramTest::PageLabels() const
 {
     std::vector<wxString> labels;

@@ -118,6 +118,10 @@ protected:
     wxString Label(const char* name) const;
     bool Shown(const char* name) const;
     std::vector<wxString> PageLabels() const;
+    // The window has the full (544 x 632) or compact (292 x 368) view: the
+    // height exactly, the width at least, and wide enough that every shown
+    // toolbar control lies inside it.
+    void ExpectView(bool full) const;
 
     // What a user does: picks an entry, spins, types and presses enter,
     // clicks a tool or button.

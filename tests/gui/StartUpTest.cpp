@@ -157,7 +157,7 @@ TEST_F(StartUpTest, EmptyConfigurationStartsWithTheDefaults)
     EXPECT_EQ(Label("IDC_ADDRESS"), "address");
     EXPECT_EQ(PortList()->GetSelection(), 0);
     EXPECT_TRUE(window->IsFullView());
-    EXPECT_EQ(window->GetSize(), wxSize(544, 632));
+    ExpectView(true);
     // No unit yet: the hints and the demo button instead of the notebook.
     EXPECT_FALSE(Shown("IDC_DEVICETAB"));
     for (const char* name : {"IDC_DEMO", "IDC_NOTFOUND", "IDC_NOTFOUND1", "IDC_NOTFOUND2", "IDC_NOTFOUND3",
