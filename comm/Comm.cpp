@@ -12,7 +12,6 @@ CommCallbacks* g_pCallbacks = nullptr;
 
 namespace {
 
-constexpr uint8_t kFirstDemoAddress = 100;
 constexpr uint8_t kLastDemoAddress = 103;
 // Frames to these addresses never go to the line: the demo units live here.
 constexpr uint8_t kFirstReservedAddress = 0x60;

@@ -10,7 +10,6 @@ namespace model = DemoGeneratorModel;
 
 namespace {
 
-constexpr uint16_t kFirstDemoAddress = 100;
 // Type codes by address 100 to 103; only 100 and 101 are ever created.
 constexpr std::array<uint16_t, 4> kTypeCodes = {37, 137, 32, 26};
 constexpr uint16_t kTypeZarit = 37;

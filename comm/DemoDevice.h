@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+// The bus address of the first demo unit; the port reserves 100 to 103.
+constexpr uint8_t kFirstDemoAddress = 100;
+
 class CDemoDevice {
 public:
     CDemoDevice(uint16_t address, uint16_t energyClass);
