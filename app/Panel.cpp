@@ -14,10 +14,21 @@ CPanel::CPanel() = default;
 
 CPanel::CPanel(const wxString&, wxWindow*) {}
 
+// Pops the focus helpers pushed on root and on the windows below it, except
+// inside nested pages, which release their own as they die.
+static void ReleaseFocusHelpers(wxWindow* root)
+{
+    CFocusHelper::ReleaseFrom(root);
+    for (wxWindow* child : root->GetChildren()) {
+        if (!wxDynamicCast(child, CPanel))
+            ReleaseFocusHelpers(child);
+    }
+}
+
 CPanel::~CPanel()
 {
     // The toolkit refuses to destroy a control that still has handlers pushed.
-    CFocusHelper::ReleaseAll(this);
+    ReleaseFocusHelpers(this);
 }
 
 bool CPanel::Create(const wxString& name, wxWindow* parent)

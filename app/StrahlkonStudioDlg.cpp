@@ -20,7 +20,7 @@
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "app/StrahlkonStudioApp.h"
-#include "app/TextTable.h"
+#include "text/TextTable.h"
 
 #include "app/images/Icon16.xpm"
 #include "app/images/Icon32.xpm"
@@ -137,11 +137,6 @@ CStrahlkonStudioDlg::~CStrahlkonStudioDlg()
     VeskCommPortClose(m_port);
     m_port = nullptr;
     m_units.clear();
-}
-
-UnitFamilies CStrahlkonStudioDlg::BuiltFamilies()
-{
-    return {};
 }
 
 bool CStrahlkonStudioDlg::IsLoaded() const

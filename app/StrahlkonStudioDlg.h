@@ -13,6 +13,7 @@
 #include <wx/timer.h>
 #include <wx/weakref.h>
 
+#include "app/UnitFamilies.h"
 #include "comm/VeskComm.h"
 
 class wxActivateEvent;
@@ -24,18 +25,6 @@ class wxSpinEvent;
 class wxTextCtrl;
 class wxNotebook;
 class CFlashDevice;
-
-// Makes the GUI unit object of one family for a unit on the port, in the
-// language whose text offset is given.
-using UnitCreator = CFlashDevice* (*)(VESKCOMM_PORT port, uint16_t textOffset);
-// The families by the type code of the unit's identity.
-using UnitFamilies = std::map<int, UnitCreator>;
-
-template <class Unit>
-CFlashDevice* CreateUnitOf(VESKCOMM_PORT port, uint16_t textOffset)
-{
-    return new Unit(port, textOffset);
-}
 
 class CStrahlkonStudioDlg : public wxFrame {
 public:
@@ -49,9 +38,6 @@ public:
     CStrahlkonStudioDlg& operator=(const CStrahlkonStudioDlg&) = delete;
     // Closes the port, which loses every unit, then deletes what is left.
     ~CStrahlkonStudioDlg() override;
-
-    // The families whose unit objects exist.
-    static UnitFamilies BuiltFamilies();
 
     // Whether the resource file gave the frame with its notebook.
     bool IsLoaded() const;

@@ -3,26 +3,20 @@
 #include <wx/statbox.h>
 #include <wx/window.h>
 
-#include "app/Panel.h"
-
 wxBEGIN_EVENT_TABLE(CFocusHelper, wxEvtHandler)
     EVT_KILL_FOCUS(CFocusHelper::OnKillFocus)
 wxEND_EVENT_TABLE()
 
-void CFocusHelper::ReleaseAll(wxWindow* root)
+void CFocusHelper::ReleaseFrom(wxWindow* window)
 {
-    wxEvtHandler* handler = root->GetEventHandler();
-    while (handler && handler != root) {
+    wxEvtHandler* handler = window->GetEventHandler();
+    while (handler && handler != window) {
         wxEvtHandler* next = handler->GetNextHandler();
         if (dynamic_cast<CFocusHelper*>(handler)) {
-            root->RemoveEventHandler(handler);
+            window->RemoveEventHandler(handler);
             delete handler;
         }
         handler = next;
-    }
-    for (wxWindow* child : root->GetChildren()) {
-        if (!wxDynamicCast(child, CPanel))
-            ReleaseAll(child);
     }
 }
 

@@ -10,10 +10,8 @@ class CFocusHelper : public wxEvtHandler {
 public:
     CFocusHelper() = default;
 
-    // Pops and deletes the focus helpers pushed on root and on the windows
-    // below it, except inside nested pages, which release their own. A page
-    // does this as it dies (CPanel's destructor), before its controls go.
-    static void ReleaseAll(wxWindow* root);
+    // Pops and deletes the focus helpers pushed on window itself.
+    static void ReleaseFrom(wxWindow* window);
 
 private:
     void OnKillFocus(wxFocusEvent& event);

@@ -5,7 +5,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/xrc/xmlres.h>
 
-#include "app/TextTable.h"
+#include "text/TextTable.h"
 #include "controls/LightBarPage.h"
 
 wxBEGIN_EVENT_TABLE(CMainLightBar, wxWindow)

@@ -1,6 +1,6 @@
 #include "units/EnergyText.h"
 
-#include "app/TextTable.h"
+#include "text/TextTable.h"
 
 namespace {
 

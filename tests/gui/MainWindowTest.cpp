@@ -14,7 +14,7 @@
 #include <wx/xrc/xmlres.h>
 
 #include "app/About.h"
-#include "app/TextTable.h"
+#include "text/TextTable.h"
 
 using namespace programtest;
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TextTable.h"
+#include "text/TextTable.h"
 
 namespace {
 

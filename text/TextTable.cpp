@@ -1,7 +1,7 @@
 // The texts are UTF-8 in this UTF-8 source; one row per English number with
 // the German, French and Spanish texts beside it, so a row is translated as
 // a whole and no language can lack a number that another has.
-#include "app/TextTable.h"
+#include "text/TextTable.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,0 +1,6 @@
+#include "app/UnitFamilies.h"
+
+UnitFamilies BuiltFamilies()
+{
+    return {};
+}
