@@ -18,8 +18,6 @@ public:
         if (m_filled < m_slots.size())
             m_slots[m_filled++] = std::move(entry);
     }
-    bool IsFull() const { return m_filled == m_slots.size(); }
-    std::size_t Filled() const { return m_filled; }
     // Every place, the empty ones included.
     const std::vector<LabelledValue>& Slots() const { return m_slots; }
 
