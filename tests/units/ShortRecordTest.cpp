@@ -1,11 +1,11 @@
-// A record shorter than the highest byte its decoder reads is ignored whole;
-// one that reaches that byte is decoded.
+// A Nuvek or Ribex record shorter than the highest byte its decoder reads is
+// ignored whole; one that reaches that byte is decoded.
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
-#include "RecordBytes.h"
+#include "TestRecord.h"
 #include "units/core/NuvekCodec.h"
 #include "units/core/RibexCodec.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 struct ShortCase {
     std::string name;
-    uint16_t number;
+    int number;
     std::size_t highestByte;
     bool (*decodes)(const RecordView&);
 };
@@ -33,7 +33,7 @@ const ShortCase kCases[] = {
     {"NuvekOptions", 5, 5, DECODES(NuvekCodec::DecodeOptions)},
     {"NuvekCounters", 6, 23, DECODES(NuvekCodec::DecodeCounters)},
     {"NuvekAlarms", 7, 6, DECODES(NuvekCodec::DecodeAlarms)},
-    {"NuvekDates", 8, 7, DECODES(NuvekCodec::DecodeDates)},
+    {"NuvekDates", 8, 7, DECODES(NuvekCodec::DecodeDeliveryDate)},
     {"NuvekServiceStatus", 100, 6, DECODES(NuvekCodec::DecodeServiceStatus)},
     {"NuvekMemory1", 101, 15, DECODES(NuvekCodec::DecodeMemory)},
     {"NuvekMemory4", 104, 15, DECODES(NuvekCodec::DecodeMemory)},
@@ -44,7 +44,7 @@ const ShortCase kCases[] = {
     {"RibexOptions", 5, 9, DECODES(RibexCodec::DecodeOptions)},
     {"RibexCounters", 6, 23, DECODES(RibexCodec::DecodeCounters)},
     {"RibexAlarms", 7, 6, DECODES(RibexCodec::DecodeAlarms)},
-    {"RibexDates", 8, 7, DECODES(RibexCodec::DecodeDates)},
+    {"RibexDates", 8, 7, DECODES(RibexCodec::DecodeDeliveryDate)},
     {"RibexServiceStatus", 100, 6, DECODES(RibexCodec::DecodeServiceStatus)},
     {"RibexMemory2", 102, 15, DECODES(RibexCodec::DecodeMemory)},
     {"RibexMemory3", 103, 15, DECODES(RibexCodec::DecodeMemory)},
@@ -52,27 +52,38 @@ const ShortCase kCases[] = {
 
 #undef DECODES
 
-class ShortRecordTest : public testing::TestWithParam<ShortCase> {};
+class PowerPackShortRecord : public testing::TestWithParam<ShortCase> {};
 
-TEST_P(ShortRecordTest, IgnoredUntilItReachesItsHighestByte)
+TEST_P(PowerPackShortRecord, IgnoredUntilItReachesItsHighestByte)
 {
     const ShortCase& c = GetParam();
-    EXPECT_TRUE(c.decodes(View(MakeRecord(c.number, c.highestByte + 1))));
-    EXPECT_FALSE(c.decodes(View(MakeRecord(c.number, c.highestByte))));
-    EXPECT_FALSE(c.decodes(View(MakeRecord(c.number, 5))));
+    const TestRecord record(c.number, c.highestByte + 1);
+    EXPECT_TRUE(c.decodes(record.View()));
+    EXPECT_FALSE(c.decodes(record.View(c.highestByte)));
+    EXPECT_FALSE(c.decodes(record.View(5)));
     EXPECT_FALSE(c.decodes(RecordView(nullptr, 0)));
 }
 
 // The length byte may claim more than arrived: what counts is what is there.
-TEST_P(ShortRecordTest, ALengthByteClaimingMoreDoesNotLengthenIt)
+TEST_P(PowerPackShortRecord, ALengthByteClaimingMoreDoesNotLengthenIt)
 {
     const ShortCase& c = GetParam();
-    auto record = MakeRecord(c.number, c.highestByte);
-    record[0] = 40;
-    EXPECT_FALSE(c.decodes(View(record)));
+    TestRecord record(c.number, c.highestByte + 1);
+    record.Set(0, 40);
+    EXPECT_FALSE(c.decodes(record.View(c.highestByte)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, ShortRecordTest, testing::ValuesIn(kCases),
+// In service mode the voltages are read too: a record that ends before them
+// is ignored whole.
+TEST(PowerPackShortRecord, ServiceStatusInServiceModeNeedsTheVoltages)
+{
+    const TestRecord record(100, 11, {{6, 1}});
+    EXPECT_TRUE(NuvekCodec::DecodeServiceStatus(record.View(11)).has_value());
+    EXPECT_FALSE(NuvekCodec::DecodeServiceStatus(record.View(10)).has_value());
+    EXPECT_FALSE(RibexCodec::DecodeServiceStatus(record.View(10)).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, PowerPackShortRecord, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<ShortCase>& info) { return info.param.name; });
 
 }  // namespace

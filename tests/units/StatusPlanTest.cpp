@@ -1,122 +1,109 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "RecordBytes.h"
+#include "TestRecord.h"
 #include "units/core/StatusPlan.h"
 
-namespace {
-
-using StatusPlan::Alarms;
-
-struct TitleCase {
-    std::string name;
-    Alarms alarms;
-    int serviceLevel;
-    int titleId;
-    int expectedTitle;
-    bool alarmGroup;
-    bool group1;
-};
-
-TEST(StatusPlanTest, AlarmsTitleThePanelThermoFirst)
+TEST(StatusPanelPlan, AlarmsTitlesAndGroups)
 {
-    const TitleCase cases[] = {
-        {"no alarm", {false, false}, 0, 0, 2124, false, true},
-        {"no alarm, asked title", {false, false}, 0, 2123, 2123, false, true},
-        {"charge error", {true, false}, 0, 0, 2120, true, false},
-        {"thermo", {false, true}, 0, 0, 2122, true, false},
-        {"both", {true, true}, 0, 2123, 2122, true, false},
-        {"charge error in service mode", {true, false}, 3, 0, 2119, false, true},
-        {"thermo in service mode", {true, true}, 1, 0, 2121, false, true},
+    struct Case {
+        const char* what;
+        PanelRequest request;
+        AlarmState alarms;
+        AlarmTitleOrder order;
+        int title;
+        bool alarm, aux, group1, group2;
     };
-    for (const TitleCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        StatusPlan::Request request;
-        request.titleId = c.titleId;
-        const StatusPlan::Panel panel = StatusPlan::Plan(request, c.alarms, c.serviceLevel, false, true);
-        EXPECT_EQ(panel.titleId, c.expectedTitle);
-        EXPECT_EQ(panel.alarmGroup, c.alarmGroup);
-        EXPECT_EQ(panel.group1, c.group1);
-        EXPECT_FALSE(panel.group2);
-        EXPECT_FALSE(panel.auxView);
+    const PanelRequest suggested = {true, 2123, true, false, true, true};
+    const Case cases[] = {
+        {"nothing", {}, {}, AlarmTitleOrder::ChargeFirst, 2124, false, false, true, false},
+        {"suggested settings", suggested, {}, AlarmTitleOrder::ChargeFirst, 2123, false, true, false, true},
+        {"charge error", suggested, {1, 0, 0}, AlarmTitleOrder::ChargeFirst, 2120, true, false, false, false},
+        {"charge error in service mode", {}, {1, 0, 1}, AlarmTitleOrder::ThermoFirst, 2119, false, false, true, false},
+        {"thermo", {}, {0, 1, 0}, AlarmTitleOrder::ChargeFirst, 2122, true, false, false, false},
+        {"thermo in service mode keeps the aux view", suggested, {0, 1, 2}, AlarmTitleOrder::ChargeFirst, 2121, false,
+         true, false, true},
+        {"both, charge first", {}, {1, 1, 0}, AlarmTitleOrder::ChargeFirst, 2120, true, false, false, false},
+        {"both, thermo first", {}, {1, 1, 0}, AlarmTitleOrder::ThermoFirst, 2122, true, false, false, false},
+        {"both in service mode, thermo first", {}, {1, 1, 3}, AlarmTitleOrder::ThermoFirst, 2121, false, false, true,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PanelPlan plan = PlanStatusPanel(c.request, c.alarms, c.order);
+        EXPECT_EQ(plan.titleId, c.title);
+        EXPECT_EQ(plan.alarmShown, c.alarm);
+        EXPECT_EQ(plan.auxView, c.aux);
+        EXPECT_EQ(plan.group1Shown, c.group1);
+        EXPECT_EQ(plan.group2Shown, c.group2);
+        EXPECT_EQ(plan.flashRedShown, c.aux);
+        EXPECT_FALSE(plan.sequenceRedShown);
+        EXPECT_EQ(plan.intervalRedShown, c.aux);
+        EXPECT_EQ(plan.setShown, c.aux);
     }
 }
 
-TEST(StatusPlanTest, PlainStatusViewLeavesFlashControlsAndRedMarkersAlone)
+TEST(StatusPanelPlan, SuggestionFlagsChooseTheView)
 {
-    const StatusPlan::Panel panel = StatusPlan::Plan({}, {}, 0, false, true);
-    EXPECT_FALSE(panel.flashControls.has_value());
-    EXPECT_FALSE(panel.led.has_value());
-    EXPECT_FALSE(panel.flashRed || panel.sequenceRed || panel.intervalRed || panel.setShown);
+    struct Case {
+        int flags;
+        bool aux, ok;
+    };
+    const Case cases[] = {{0x00, false, false}, {0x02, true, false}, {0x04, true, true}, {0x06, true, true},
+                          {0x08, true, true},   {0x80, true, true},  {0x10, false, false}, {0x71, false, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flags);
+        const PanelRequest request = SuggestedSettingsPanel(c.flags, {true, false, true});
+        EXPECT_EQ(request.auxActive, c.aux);
+        EXPECT_EQ(request.titleId, c.aux ? 2123 : 0);
+        EXPECT_EQ(request.setShown, c.ok);
+        EXPECT_EQ(request.flashRed, c.aux);
+        EXPECT_EQ(request.intervalRed, c.aux);
+    }
 }
 
-TEST(StatusPlanTest, AuxViewHidesTheFlashControlsOnlyWhenItChanges)
+TEST(StatusPanelPlan, AlarmLines)
 {
-    StatusPlan::Request request;
-    request.auxActive = true;
-    request.titleId = 2123;
-    request.sequenceRed = true;
-    request.setShown = true;
-    const StatusPlan::Panel entering = StatusPlan::Plan(request, {}, 0, false, true);
-    EXPECT_TRUE(entering.auxView);
-    EXPECT_TRUE(entering.group2);
-    EXPECT_FALSE(entering.group1);
-    EXPECT_EQ(entering.titleId, 2123);
-    EXPECT_EQ(entering.flashControls, false);
-    EXPECT_EQ(entering.led, false);
-    EXPECT_TRUE(entering.sequenceRed);
-    EXPECT_TRUE(entering.setShown);
-    EXPECT_FALSE(entering.flashRed);
+    const AlarmLines cooling = PlanAlarmTexts({1, 1, 0}, 5);
+    EXPECT_FALSE(cooling.clearTitle);
+    EXPECT_EQ(Shown(*cooling.line1), "{2110} 5 {2118}");
+    EXPECT_EQ(Shown(*cooling.line2), "{2111}");
+    EXPECT_EQ(Shown(*cooling.line3), "{2112}");
 
-    const StatusPlan::Panel staying = StatusPlan::Plan(request, {}, 0, entering.auxView, true);
-    EXPECT_FALSE(staying.flashControls.has_value());
-    EXPECT_FALSE(staying.led.has_value());
+    const AlarmLines thermo = PlanAlarmTexts({0, 1, 0}, std::nullopt);
+    ASSERT_TRUE(thermo.line1.has_value());
+    EXPECT_TRUE(thermo.line1->Empty());
+    EXPECT_EQ(Shown(*thermo.line2), "{2111}");
 
-    const StatusPlan::Panel leaving = StatusPlan::Plan({}, {}, 0, staying.auxView, false);
-    EXPECT_EQ(leaving.flashControls, true);
-    EXPECT_EQ(leaving.led, false);
-    EXPECT_FALSE(leaving.sequenceRed || leaving.setShown);
+    const AlarmLines charge = PlanAlarmTexts({1, 0, 0}, 5);
+    EXPECT_EQ(Shown(*charge.line1), "{2108}");
+    EXPECT_EQ(Shown(*charge.line2), "{2109}");
+    ASSERT_TRUE(charge.line3.has_value());
+    EXPECT_TRUE(charge.line3->Empty());
+
+    const AlarmLines none = PlanAlarmTexts({}, 5);
+    EXPECT_TRUE(none.clearTitle);
+    EXPECT_FALSE(none.line1 || none.line2 || none.line3);
 }
 
-TEST(StatusPlanTest, AnAlarmOutsideServiceModeOverridesTheAuxView)
+TEST(StatusPanelPlan, OkButtonTakesOverTheSuggestions)
 {
-    StatusPlan::Request request;
-    request.auxActive = true;
-    request.flashRed = true;
-    const StatusPlan::Panel panel = StatusPlan::Plan(request, {true, false}, 0, true, true);
-    EXPECT_TRUE(panel.alarmGroup);
-    EXPECT_FALSE(panel.group1 || panel.group2 || panel.auxView || panel.flashRed);
-    EXPECT_EQ(panel.flashControls, true);
-    EXPECT_EQ(panel.led, true);
+    struct Case {
+        int flags;
+        bool takesT01;
+        int left;
+        bool off, interval, t01;
+    };
+    const Case cases[] = {
+        {0x8C, true, 0x00, true, false, true},   {0x8C, false, 0x04, true, false, false},
+        {0x0E, true, 0x02, false, true, true},   {0x08, false, 0x00, false, true, false},
+        {0x04, true, 0x00, false, false, true},  {0x12, true, 0x12, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.flags << (c.takesT01 ? " with T0.1" : ""));
+        const StatusSet set = PlanStatusSet(c.flags, c.takesT01);
+        EXPECT_EQ(set.flags, c.left);
+        EXPECT_EQ(set.intervalOff, c.off);
+        EXPECT_EQ(set.intervalSuggested, c.interval);
+        EXPECT_EQ(set.t01Suggested, c.t01);
+    }
 }
-
-TEST(StatusPlanTest, AlarmTextsFollowTheAlarms)
-{
-    const StatusPlan::AlarmTexts thermo = StatusPlan::PlanAlarmTexts({true, true});
-    EXPECT_FALSE(thermo.alarm.has_value());
-    EXPECT_EQ(thermo.lines, (std::array<std::optional<int>, 3>{0, 2111, 2112}));
-    const StatusPlan::AlarmTexts charge = StatusPlan::PlanAlarmTexts({true, false});
-    EXPECT_FALSE(charge.alarm.has_value());
-    EXPECT_EQ(charge.lines, (std::array<std::optional<int>, 3>{2108, 2109, 0}));
-    const StatusPlan::AlarmTexts none = StatusPlan::PlanAlarmTexts({false, false});
-    EXPECT_EQ(none.alarm, 0);
-    EXPECT_EQ(none.lines, (std::array<std::optional<int>, 3>{}));
-}
-
-TEST(StatusPlanTest, AlarmRecordReadsBitZeroOfBothBytes)
-{
-    const auto alarms = StatusPlan::DecodeAlarms(View(MakeRecord(7, 7, {{5, 0xFE}, {6, 0x03}})));
-    ASSERT_TRUE(alarms.has_value());
-    EXPECT_FALSE(alarms->charge);
-    EXPECT_TRUE(alarms->thermo);
-}
-
-TEST(StatusPlanTest, SettingPagesOfARadioUnitSeeNoServiceLevel)
-{
-    EXPECT_EQ(StatusPlan::SettingPagesServiceLevel(2, true), 0);
-    EXPECT_EQ(StatusPlan::SettingPagesServiceLevel(2, false), 2);
-    EXPECT_EQ(StatusPlan::SettingPagesServiceLevel(0, false), 0);
-}
-
-}  // namespace

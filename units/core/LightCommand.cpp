@@ -1,15 +1,10 @@
 #include "units/core/LightCommand.h"
 
-#include <algorithm>
+#include "units/core/SpinStepper.h"
 
 namespace LightCommand {
 
-int Energy(int value, int delta)
-{
-    return std::max(0, value + delta);
-}
-
-CommandBytes Lay(int value, int delta, int outlet, std::initializer_list<bool> auxOn)
+CommandBytes Lay(int value, int step, int outlet, std::initializer_list<bool> auxOn)
 {
     unsigned mask = 1;
     unsigned bit = 2;
@@ -19,7 +14,7 @@ CommandBytes Lay(int value, int delta, int outlet, std::initializer_list<bool> a
         bit <<= 1;
     }
     CommandBytes data;
-    data.Byte(Energy(value, delta)).Byte(outlet).Byte(mask);
+    data.Byte(SteppedEnergy(value, step)).Byte(outlet).Byte(mask);
     return data;
 }
 

@@ -8,13 +8,9 @@
 
 namespace LightCommand {
 
-// The energy laid for a light at value stepped by delta: never below 0 (a
-// step down from 0 lays 0, not the 255 the low byte of -1 would give); above
-// 100 it is laid as it is and the unit limits it.
-int Energy(int value, int delta);
-
-// [energy, outlet (0 main light, n aux outlet n), 1 + 2 x (aux 1 on) + 4 x
-// (aux 2 on) + 8 x (aux 3 on)...]; auxOn lists the aux outlets from 1 on.
-CommandBytes Lay(int value, int delta, int outlet, std::initializer_list<bool> auxOn);
+// [SteppedEnergy(value, step), outlet (0 main light, n aux outlet n),
+// 1 + 2 x (aux 1 on) + 4 x (aux 2 on) + 8 x (aux 3 on)...]; auxOn lists the
+// aux outlets from 1 on.
+CommandBytes Lay(int value, int step, int outlet, std::initializer_list<bool> auxOn);
 
 }  // namespace LightCommand

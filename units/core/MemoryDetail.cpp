@@ -1,10 +1,7 @@
 #include "units/core/MemoryDetail.h"
 
-#include <string>
-
+#include "units/core/RecordView.h"
 #include "units/core/ValueText.h"
-
-namespace MemoryDetail {
 
 namespace {
 
@@ -15,55 +12,45 @@ const int kTextAlternate = 2239;
 const int kTextPresetSequence = 2099;
 const int kTextNumber = 2100;
 
+const int kEmptyByte = 0xFF;
+
 }  // namespace
 
-int Index(const RecordView& record)
+bool IsEmptyMemory(const RecordView& record)
 {
-    switch (record.Byte(4)) {
-    case 102: return 1;
-    case 103: return 2;
-    case 104: return 3;
-    default: return 0;
-    }
-}
-
-bool IsEmpty(const RecordView& record)
-{
-    for (std::size_t i = 5; i <= 8; ++i)
-        if (record.Byte(i) == 0xFF)
+    for (int i = 5; i <= 8; ++i)
+        if (record.Byte(i) == kEmptyByte)
             return true;
     return false;
 }
 
-Light LightOf(const RecordView& record, std::size_t energyByte, int availableBit, int onBit, int16_t channel)
+MemoryEnergy OutletEnergy(const RecordView& record, int energyByte, int outlet)
 {
-    const uint8_t states = record.Byte(15);
-    Light light;
-    light.value = record.Byte(energyByte) & 0x7F;
-    light.available = (states >> availableBit) & 1;
-    light.on = (states >> onBit) & 1;
-    light.preset = record.Byte(14) != 0;
-    light.channel = channel;
-    return light;
+    const int switches = record.Byte(15);
+    MemoryEnergy energy;
+    energy.value = record.Byte(energyByte) & 0x7F;
+    energy.available = switches & (0x08 << (outlet - 1));
+    energy.on = switches & (0x01 << (outlet - 1));
+    energy.inhibited = record.Byte(14) != 0;
+    energy.channel = outlet;
+    return energy;
 }
 
-void AddSettings(const RecordView& record, LabelledSlots& lines)
+void AppendTimingLines(const RecordView& record, std::vector<MemoryLine>& lines)
 {
-    const uint8_t sequence = record.Byte(8) & 0x3F;
-    const uint8_t alternate = record.Byte(8) >> 6;
-    const uint16_t interval = record.Be16(11);
-    const uint16_t delay = record.Be16(9);
-    const uint8_t preset = record.Byte(14);
-    if (sequence != 0)
-        lines.Add({kTextSequence, "", 0, std::to_string(sequence)});
-    if (interval != 0)
-        lines.Add({kTextInterval, "", 0, ValueText::Seconds(interval)});
-    if (delay != 0)
-        lines.Add({kTextDelay, "", 0, ValueText::Seconds(delay)});
-    if (alternate != 0)
-        lines.Add({kTextAlternate, "", 0, std::to_string(alternate)});
-    if (preset != 0)
-        lines.Add({kTextPresetSequence, "", kTextNumber, std::to_string(preset)});
+    const int sequence = record.Byte(8) & 0x3F;
+    const int alternate = record.Byte(8) >> 6;
+    const int interval = record.Be16(11);
+    const int delay = record.Be16(9);
+    const int preset = record.Byte(14);
+    if (sequence)
+        lines.push_back({PageText::Id(kTextSequence), ValueText::Count(sequence)});
+    if (interval)
+        lines.push_back({PageText::Id(kTextInterval), ValueText::Hundredths(interval)});
+    if (delay)
+        lines.push_back({PageText::Id(kTextDelay), ValueText::Hundredths(delay)});
+    if (alternate)
+        lines.push_back({PageText::Id(kTextAlternate), ValueText::Count(alternate)});
+    if (preset)
+        lines.push_back({PageText::Id(kTextPresetSequence), PageText::Id(kTextNumber).Add(ValueText::Count(preset))});
 }
-
-}  // namespace MemoryDetail

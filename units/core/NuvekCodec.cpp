@@ -3,42 +3,28 @@
 #include <algorithm>
 
 #include "units/core/CommandLayouts.h"
-#include "units/core/LabelledSlots.h"
 #include "units/core/LightCommand.h"
 #include "units/core/UnitInfoText.h"
+#include "units/core/ValueText.h"
 
 namespace NuvekCodec {
 
 namespace {
 
 const int kLampsUsed = 2;
-const int kLowestServiceLevel = 1;
 const int kTextSequence = 2017;
 const int kTextDistribution = 2203;
 
 const char* const kModels[] = {"Nuvek N2", "Nuvek N4", "Nuvek N8", "Nuvek N8 E"};
 
-bool Bit(uint8_t byte, int bit)
+bool Bit(int byte, int bit)
 {
     return (byte >> bit) & 1;
 }
 
-AuxOutlet Outlet(const RecordView& record, std::size_t first, bool on, bool available, int warningBit)
-{
-    AuxOutlet outlet;
-    outlet.on = on;
-    outlet.available = available;
-    outlet.value = record.Byte(first);
-    outlet.warning = Bit(record.Byte(24), warningBit);
-    outlet.percent = record.Byte(first + 1);
-    outlet.joules = record.Be16(first + 2);
-    return outlet;
-}
-
 void LayLight(CommandBytes& data, int32_t, const CommandState& state)
 {
-    data = LightCommand::Lay(state.lightValue, state.spinDelta, state.lightOutlet,
-                             {state.auxOn[0], state.auxOn[1]});
+    data = LightCommand::Lay(state.lightValue, state.spinStep, state.lightOutlet, {state.auxOn[0], state.auxOn[1]});
 }
 
 void LaySelections(CommandBytes& data, int32_t, const CommandState& state)
@@ -94,13 +80,14 @@ std::optional<Status> DecodeStatus(const RecordView& record)
 {
     if (!record.Has(24))
         return std::nullopt;
-    const uint8_t states = record.Byte(21);
+    const int states = record.Byte(21);
     Status status;
     status.mainValue = record.Byte(5);
     status.mainShown = (states & 0x28) != 0;
     status.power = Bit(states, 0);
-    status.aux[0] = Outlet(record, 9, Bit(states, 2), Bit(states, 3), 0);
-    status.aux[1] = Outlet(record, 13, Bit(states, 4) || Bit(states, 6), Bit(states, 5) || Bit(states, 7), 1);
+    status.aux[0] = PowerPackRecords::Outlet(record, 1, Bit(states, 2), Bit(states, 3));
+    status.aux[1] =
+        PowerPackRecords::Outlet(record, 2, Bit(states, 4) || Bit(states, 6), Bit(states, 5) || Bit(states, 7));
     status.modellingLightMode = record.Byte(22) & 7;
     return status;
 }
@@ -122,12 +109,12 @@ std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)
     if (!record.Has(12))
         return std::nullopt;
     UnitInfo info;
-    info.programVersion = UnitInfoText::ProgramVersion(record.Byte(5), record.Byte(6));
-    info.programMinor = record.Byte(6);
+    info.version = UnitInfoText::Version(record.Byte(5), record.Byte(6));
+    info.versionMinor = record.Byte(6);
     info.model = kModels[record.Byte(7) & 3];
     info.voltage = "100...230 V";
     info.symmetry = Bit(record.Byte(7), 6) ? "asym" : "sym";
-    info.serial = UnitInfoText::Serial(record.Be32(9));
+    info.serial = ValueText::Unsigned(record.Be32(9));
     return info;
 }
 
@@ -135,59 +122,29 @@ std::optional<Options> DecodeOptions(const RecordView& record)
 {
     if (!record.Has(5))
         return std::nullopt;
-    const uint8_t bits = record.Byte(5);
+    const int bits = record.Byte(5);
     Options options;
     options.modellingLightOn = Bit(bits, 0);
-    options.flashIr = Bit(bits, 1);
-    options.flashCell = Bit(bits, 2);
-    options.flashRf = Bit(bits, 7);
+    options.ir = Bit(bits, 1);
+    options.cell = Bit(bits, 2);
+    options.rf = Bit(bits, 7);
     options.buzzer = Bit(bits, 3);
     options.slow = Bit(bits, 4);
     options.reduced = Bit(bits, 5);
     return options;
 }
 
-std::optional<CounterRecord::Counters> DecodeCounters(const RecordView& record)
+std::optional<Memory> DecodeMemory(const RecordView& record)
 {
-    return CounterRecord::Decode(record);
+    return PowerPackRecords::DecodeMemory(record, true);
 }
 
-std::optional<StatusPlan::Alarms> DecodeAlarms(const RecordView& record)
+StatusRows BuildStatusRows(const std::string& symmetry, int sequence)
 {
-    return StatusPlan::DecodeAlarms(record);
-}
-
-std::optional<std::string> DecodeDates(const RecordView& record)
-{
-    return UnitInfoText::DecodeDeliveryDate(record);
-}
-
-std::optional<ServiceStatus::Status> DecodeServiceStatus(const RecordView& record)
-{
-    return ServiceStatus::Decode(record, kLowestServiceLevel);
-}
-
-std::optional<MemoryDetail::Memory> DecodeMemory(const RecordView& record)
-{
-    if (!record.Has(15))
-        return std::nullopt;
-    MemoryDetail::Memory memory;
-    memory.index = MemoryDetail::Index(record);
-    memory.empty = MemoryDetail::IsEmpty(record);
-    memory.lights = {MemoryDetail::LightOf(record, 6, 3, 0, 1), MemoryDetail::LightOf(record, 5, 4, 1, 2)};
-    LabelledSlots lines(4);
-    lines.Add({kTextDistribution, "", 0, Bit(record.Byte(15), 6) ? "asym" : "sym"});
-    MemoryDetail::AddSettings(record, lines);
-    memory.lines = lines.Slots();
-    return memory;
-}
-
-StatusPlan::Rows StatusRows(const std::string& symmetry, int sequence)
-{
-    StatusPlan::Rows rows;
-    rows[0] = {kTextDistribution, "", 0, symmetry};
+    StatusRows rows;
+    rows.Append(PageText::Id(kTextDistribution), symmetry);
     if (sequence != 0)
-        rows[1] = {kTextSequence, "", 0, std::to_string(sequence)};
+        rows.Append(PageText::Id(kTextSequence), ValueText::Count(sequence));
     return rows;
 }
 
@@ -199,11 +156,6 @@ std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const Comm
     if (row != std::end(kCommands))
         row->build(data, value, state);
     return data;
-}
-
-bool StartsBusy(int16_t code)
-{
-    return code == 6;
 }
 
 }  // namespace NuvekCodec

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "units/core/CommandLayouts.h"
-#include "units/core/LabelledSlots.h"
 #include "units/core/LightCommand.h"
 #include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
@@ -13,7 +12,6 @@ namespace RibexCodec {
 namespace {
 
 const int kLampsUsed = 3;
-const int kLowestServiceLevel = 1;
 const int kTextSequence = 2017;
 const int kTextInterval = 2022;
 const int kTextDelay = 2023;
@@ -24,28 +22,14 @@ const int kTextT01MaxPreset = 2125;
 
 const char* const kModels[] = {"Ribex R2", "Ribex R4", "Ribex R8", "Ribex R8 E"};
 
-bool Bit(uint8_t byte, int bit)
+bool Bit(int byte, int bit)
 {
     return (byte >> bit) & 1;
 }
 
-AuxOutlet Outlet(const RecordView& record, std::size_t first, int stateBit, int warningBit)
-{
-    const uint8_t states = record.Byte(21);
-    AuxOutlet outlet;
-    outlet.on = Bit(states, stateBit);
-    outlet.available = Bit(states, stateBit + 1);
-    outlet.value = record.Byte(first);
-    outlet.warning = Bit(record.Byte(24), warningBit);
-    outlet.percent = record.Byte(first + 1);
-    outlet.joules = record.Be16(first + 2);
-    return outlet;
-}
-
 void LayLight(CommandBytes& data, int32_t, const CommandState& state)
 {
-    data = LightCommand::Lay(state.lightValue, state.spinDelta, state.lightOutlet,
-                             {state.auxOn[0], state.auxOn[1]});
+    data = LightCommand::Lay(state.lightValue, state.spinStep, state.lightOutlet, {state.auxOn[0], state.auxOn[1]});
 }
 
 void LaySelections(CommandBytes& data, int32_t, const CommandState& state)
@@ -101,13 +85,13 @@ std::optional<Status> DecodeStatus(const RecordView& record)
 {
     if (!record.Has(24))
         return std::nullopt;
-    const uint8_t states = record.Byte(21);
+    const int states = record.Byte(21);
     Status status;
     status.mainValue = record.Byte(5);
     status.mainShown = (states & 0x28) != 0;
     status.power = Bit(states, 0);
-    status.aux[0] = Outlet(record, 9, 2, 0);
-    status.aux[1] = Outlet(record, 13, 4, 1);
+    status.aux[0] = PowerPackRecords::Outlet(record, 1, Bit(states, 2), Bit(states, 3));
+    status.aux[1] = PowerPackRecords::Outlet(record, 2, Bit(states, 4), Bit(states, 5));
     status.outlet3On = Bit(states, 6);
     status.outlet3Available = Bit(states, 7);
     status.modellingLightMode = record.Byte(22) & 7;
@@ -131,12 +115,12 @@ std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)
     if (!record.Has(12))
         return std::nullopt;
     UnitInfo info;
-    info.programVersion = UnitInfoText::ProgramVersion(record.Byte(5), record.Byte(6));
-    info.programMinor = record.Byte(6);
+    info.version = UnitInfoText::Version(record.Byte(5), record.Byte(6));
+    info.versionMinor = record.Byte(6);
     info.powerLocked = record.Byte(8) != 0;
     info.model = kModels[record.Byte(7) & 3];
     info.voltage = "100...230 V";
-    info.serial = UnitInfoText::Serial(record.Be32(9));
+    info.serial = ValueText::Unsigned(record.Be32(9));
     return info;
 }
 
@@ -144,76 +128,45 @@ std::optional<Options> DecodeOptions(const RecordView& record)
 {
     if (!record.Has(9))
         return std::nullopt;
-    const uint8_t bits = record.Byte(5);
+    const int bits = record.Byte(5);
     Options options;
     options.modellingLightOn = Bit(bits, 0);
-    options.flashIr = Bit(bits, 1);
-    options.flashCell = Bit(bits, 2);
-    options.flashRf = Bit(bits, 7);
+    options.ir = Bit(bits, 1);
+    options.cell = Bit(bits, 2);
+    options.rf = Bit(bits, 7);
     options.buzzer = Bit(bits, 3);
     options.fast = Bit(bits, 4);
     options.reduced = Bit(bits, 5);
     options.ready = Bit(record.Byte(9), 0);
-    options.cell = Bit(record.Byte(9), 1);
+    options.cellOption = Bit(record.Byte(9), 1);
     return options;
 }
 
-std::optional<CounterRecord::Counters> DecodeCounters(const RecordView& record)
+std::optional<Memory> DecodeMemory(const RecordView& record)
 {
-    return CounterRecord::Decode(record);
+    return PowerPackRecords::DecodeMemory(record, false);
 }
 
-std::optional<StatusPlan::Alarms> DecodeAlarms(const RecordView& record)
+StatusRows BuildStatusRows(const AuxValues& aux)
 {
-    return StatusPlan::DecodeAlarms(record);
-}
-
-std::optional<std::string> DecodeDates(const RecordView& record)
-{
-    return UnitInfoText::DecodeDeliveryDate(record);
-}
-
-std::optional<ServiceStatus::Status> DecodeServiceStatus(const RecordView& record)
-{
-    return ServiceStatus::Decode(record, kLowestServiceLevel);
-}
-
-std::optional<MemoryDetail::Memory> DecodeMemory(const RecordView& record)
-{
-    if (!record.Has(15))
-        return std::nullopt;
-    MemoryDetail::Memory memory;
-    memory.index = MemoryDetail::Index(record);
-    memory.empty = MemoryDetail::IsEmpty(record);
-    memory.lights = {MemoryDetail::LightOf(record, 6, 3, 0, 1), MemoryDetail::LightOf(record, 5, 4, 1, 2)};
-    LabelledSlots lines(4);
-    MemoryDetail::AddSettings(record, lines);
-    memory.lines = lines.Slots();
-    return memory;
-}
-
-StatusPlan::Rows StatusRows(const AuxSummary& aux)
-{
-    LabelledSlots rows(4);
+    StatusRows rows;
     if (aux.preset != 0) {
-        rows.Add({kTextPresetSequence, "", kTextNumber, " " + std::to_string(aux.preset)});
+        rows.Append(PageText::Id(kTextPresetSequence), PageText::Id(kTextNumber).Add(" " + ValueText::Count(aux.preset)));
         if (aux.delay != 0)
-            rows.Add({kTextDelay, "", 0, ValueText::Seconds(aux.delay)});
+            rows.Append(PageText::Id(kTextDelay), ValueText::Hundredths(aux.delay));
         if (aux.t01MaxPreset != 0)
-            rows.Add({kTextT01MaxPreset, "", 0, "1/" + std::to_string(aux.t01MaxPreset)});
-    } else {
-        if (aux.sequence != 0)
-            rows.Add({kTextSequence, "", 0, std::to_string(aux.sequence)});
-        if (aux.interval != 0)
-            rows.Add({kTextInterval, "", 0, ValueText::Seconds(aux.interval)});
-        if (aux.delay != 0)
-            rows.Add({kTextDelay, "", 0, ValueText::Seconds(aux.delay)});
-        if (aux.alternate != 0)
-            rows.Add({kTextAlternate, "", 0, std::to_string(aux.alternate)});
+            rows.Append(PageText::Id(kTextT01MaxPreset), ValueText::FlashDuration(aux.t01MaxPreset));
+        return rows;
     }
-    StatusPlan::Rows result;
-    std::copy(rows.Slots().begin(), rows.Slots().end(), result.begin());
-    return result;
+    if (aux.sequence != 0)
+        rows.Append(PageText::Id(kTextSequence), ValueText::Count(aux.sequence));
+    if (aux.interval != 0)
+        rows.Append(PageText::Id(kTextInterval), ValueText::Hundredths(aux.interval));
+    if (aux.delay != 0)
+        rows.Append(PageText::Id(kTextDelay), ValueText::Hundredths(aux.delay));
+    if (aux.alternate != 0)
+        rows.Append(PageText::Id(kTextAlternate), ValueText::Count(aux.alternate));
+    return rows;
 }
 
 std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
@@ -224,11 +177,6 @@ std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const Comm
     if (row != std::end(kCommands))
         row->build(data, value, state);
     return data;
-}
-
-bool StartsBusy(int16_t code)
-{
-    return code == 6;
 }
 
 }  // namespace RibexCodec

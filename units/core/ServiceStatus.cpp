@@ -1,40 +1,40 @@
 #include "units/core/ServiceStatus.h"
 
-namespace ServiceStatus {
+#include "units/core/RecordView.h"
 
 namespace {
 
-// The flash voltages come in units of 1.42 V.
-std::string FlashVoltage(unsigned reading)
-{
-    return std::to_string(reading * 14200 / 10000);
-}
+// The line voltage's factor is taken in single precision, as the unit's
+// makers computed it: 220 reads 230.
+const double kLineFactor = 1.0471999645233154;
 
-std::string LineVoltage(unsigned reading)
+std::string Scaled(int byte, int factor)
 {
-    return std::to_string(static_cast<int>(static_cast<float>(reading) * 1.0472f));
+    return std::to_string(byte * factor / 10000);
 }
 
 }  // namespace
 
-std::optional<Status> Decode(const RecordView& record, int lowestLevel)
+std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record, const ServiceFactors& factors)
 {
     if (!record.Has(6))
         return std::nullopt;
-    Status status;
+    ServiceStatus status;
     status.ready = record.Byte(5) & 0x80;
     status.level = record.Byte(6);
-    if (status.level != 0 && status.level >= lowestLevel && record.Has(10)) {
-        Voltages voltages;
-        voltages.positiveFlash = FlashVoltage(record.Byte(7));
-        voltages.negativeFlash = FlashVoltage(record.Byte(8));
-        voltages.line = LineVoltage(record.Byte(9));
-        voltages.frequency = std::to_string(record.Byte(10));
-        if (record.Byte(0) > 11 && record.Has(11))
-            voltages.nominalFlash = FlashVoltage(record.Byte(11));
-        status.voltages = voltages;
-    }
+    if (status.level == 0)
+        return status;
+
+    const bool hasNominal = record.Byte(0) > 11;
+    if (!record.Has(hasNominal ? 11 : 10))
+        return std::nullopt;
+    ServiceVoltages voltages;
+    voltages.positive = Scaled(record.Byte(7), factors.positive);
+    voltages.negative = Scaled(record.Byte(8), factors.negative);
+    voltages.line = std::to_string(static_cast<int>(static_cast<float>(record.Byte(9) * kLineFactor)));
+    voltages.frequency = std::to_string(record.Byte(10));
+    if (hasNominal)
+        voltages.nominal = Scaled(record.Byte(11), factors.nominal);
+    status.voltages = voltages;
     return status;
 }
-
-}  // namespace ServiceStatus

@@ -1,34 +1,36 @@
-// Record 100, the unit's answer to the status poll: readiness, service level
-// and, in service mode, its voltages.
+// Record 100, the service status that every family's unit sends in the same
+// layout: readiness, service level and, at a service level above 0, the
+// measured voltages. The families differ only in the voltage factors.
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "units/core/RecordView.h"
+class RecordView;
 
-namespace ServiceStatus {
-
-// The information page's service values, as it shows them.
-struct Voltages {
-    std::string positiveFlash;  // byte 7 x 1.42
-    std::string negativeFlash;  // byte 8 x 1.42
-    std::string line;           // byte 9 x 1.0472
-    std::string frequency;      // byte 10
-    // byte 11 x 1.42; only while the length byte counts past byte 11.
-    std::optional<std::string> nominalFlash;
+// Each flash voltage is the byte times its factor / 10000, cut to a whole
+// number.
+struct ServiceFactors {
+    int positive;
+    int negative;
+    int nominal;
 };
 
-struct Status {
-    bool ready = false;  // byte 5 bit 7: LED green, else red
-    int level = 0;       // byte 6; the page acts on it only when it differs from the last one
-    // Present when the level is at least the family's lowest service level
-    // with voltages and the record holds bytes 7 to 10.
-    std::optional<Voltages> voltages;
+// The texts of the information page's service fields ("%0i" numbers).
+struct ServiceVoltages {
+    std::string positive;
+    std::string negative;
+    std::string line;
+    std::string frequency;
+    std::optional<std::string> nominal;  // only when the record is longer than 11 bytes
 };
 
-// Empty when the record ends before byte 6. lowestLevel: the service level
-// from which on the family shows the voltages (1 on most pages).
-std::optional<Status> Decode(const RecordView& record, int lowestLevel);
+struct ServiceStatus {
+    bool ready = false;  // LED green (2) when set, else red (1)
+    int level = 0;       // the page hands it on only when it changed
+    std::optional<ServiceVoltages> voltages;  // only at a level above 0
+};
 
-}  // namespace ServiceStatus
+// Empty when the record is too short: the level needs byte 6, the voltages
+// byte 10, and a record whose length byte is above 11 byte 11.
+std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record, const ServiceFactors& factors);

@@ -4,59 +4,45 @@
 
 namespace {
 
-// Whole steps go out at the first repeat and then at every fifth.
-const int kRepeatsPerStep = 5;
 const int kWholeStop = 10;
+const int kTopValue = 100;
+// Repeats of a held button between two whole-stop steps.
+const int kRepeatCycle = 3;
 
 }  // namespace
 
-int SpinStepper::TenthStep(int, int delta)
+int SteppedEnergy(int value, int step)
 {
-    return delta;
+    return std::max(0, value + step);
 }
 
-int SpinStepper::ThirdStopGridStep(int value, int delta)
+std::optional<int> SpinStepper::Line(bool up, int value, int downLimit)
 {
-    const int target = value + (delta > 0 ? 3 : -3);
-    const int rest = ((target % 10) + 10) % 10;
-    int point = target - rest;
-    if (rest >= 2 && rest <= 4)
-        point += 3;
-    else if (rest >= 5 && rest <= 8)
-        point += 7;
-    else if (rest == 9)
-        point += 10;
-    return std::clamp(point, kLowerLimit, kUpperLimit) - value;
-}
-
-bool SpinStepper::Line(Direction direction, int value, int lowerLimit)
-{
-    const bool up = direction == Direction::Up;
     if (!m_armed) {
         m_armed = true;
-        m_repeats = 0;
-        m_delta = up ? 1 : -1;
-        return false;
+        m_counter = 0;
+        m_step = up ? 1 : -1;
+        return std::nullopt;
     }
-    if (m_repeats != 0) {
-        m_repeats = (m_repeats + 1) % kRepeatsPerStep;
-        return false;
+    if (m_counter != 0) {
+        m_counter = m_counter > kRepeatCycle ? 0 : m_counter + 1;
+        return std::nullopt;
     }
-    m_repeats = 1;
-    m_delta = up ? kWholeStop : -kWholeStop;
-    return up ? value < kUpperLimit : value > lowerLimit;
+    m_counter = 1;
+    m_step = up ? kWholeStop : -kWholeStop;
+    if (up ? value < kTopValue : value > downLimit)
+        return m_step;
+    return std::nullopt;
 }
 
-bool SpinStepper::SingleStep(int value, SingleStepRule rule)
+std::optional<int> SpinStepper::Release(bool light, int value, Landing landing)
 {
-    if (m_delta != 1 && m_delta != -1)
-        return false;
-    m_delta = rule(value, m_delta);
-    return true;
-}
-
-void SpinStepper::Disarm()
-{
+    const bool click = m_step == 1 || m_step == -1;
+    const int step = m_step;
     m_armed = false;
-    m_delta = 0;
+    m_counter = 0;
+    m_step = 0;
+    if (!click || !light)
+        return std::nullopt;
+    return landing ? landing(value, step) : step;
 }

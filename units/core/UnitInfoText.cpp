@@ -1,46 +1,50 @@
 #include "units/core/UnitInfoText.h"
 
+#include "units/core/RecordView.h"
+
 namespace UnitInfoText {
 
 namespace {
 
-std::string TwoDigits(unsigned number)
+const int kTextUnit = 2011;
+const int kTextSerialNumber = 2084;
+const int kSupplyTexts[4] = {2091, 2089, 2090, 2091};
+
+std::string TwoDigits(int value)
 {
-    return (number < 10 ? "0" : "") + std::to_string(number);
+    return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value);
 }
 
 }  // namespace
 
-std::string ProgramVersion(unsigned major, unsigned minor)
+std::string Version(int major, int minor)
 {
     return std::to_string(major) + "." + TwoDigits(minor);
 }
 
-std::string Serial(uint32_t serial)
+std::string Date(int year, int month)
 {
-    return std::to_string(serial);
+    return std::to_string(month) + "." + (year <= 50 ? "20" : "19") + TwoDigits(year);
 }
 
-std::string Date(unsigned month, unsigned year)
+std::string Owner(const RecordView& record, std::size_t index, std::size_t count)
 {
-    return std::to_string(month) + "." + (year < 51 ? "20" : "19") + TwoDigits(year);
+    std::string text = record.Text(index, count);
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
 }
 
-std::string Owner(const RecordView& record, std::size_t first, std::size_t width)
+int SupplyTextId(int supply)
 {
-    std::string text;
-    for (std::size_t i = first; i < first + width; ++i)
-        text.push_back(static_cast<char>(record.Byte(i)));
-    const std::size_t lastKept = text.find_last_not_of(' ');
-    text.erase(lastKept == std::string::npos ? 0 : lastKept + 1);
-    return text.substr(0, text.find('\0'));
+    return kSupplyTexts[supply & 3];
 }
 
-std::optional<std::string> DecodeDeliveryDate(const RecordView& record)
+PageText Caption(int address, const std::string& model, const std::string& serial)
 {
-    if (!record.Has(7))
-        return std::nullopt;
-    return Date(record.Byte(7), record.Byte(6));
+    return PageText::Id(kTextUnit)
+        .Add(" " + std::to_string(address) + " " + model + " (")
+        .AddId(kTextSerialNumber)
+        .Add(" " + serial + ")");
 }
 
 }  // namespace UnitInfoText

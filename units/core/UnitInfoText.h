@@ -1,33 +1,33 @@
-// Texts of the unit-information records that several families show on their
-// information pages: program version, serial number, dates and the owner.
+// The texts of a unit's information and counter records that several
+// families share: versions, dates, owner, supply and the unit's caption.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
-#include <optional>
 #include <string>
 
-#include "units/core/RecordView.h"
+#include "units/core/PageText.h"
+
+class RecordView;
 
 namespace UnitInfoText {
 
-// "major.minor" with a two-digit minor: 2, 7 -> "2.07".
-std::string ProgramVersion(unsigned major, unsigned minor);
+// Program version: major, ".", minor with two digits ("3.07").
+std::string Version(int major, int minor);
 
-// The serial number as the unit counts it, unsigned: the four bytes
-// 0xFF 0xFF 0xFF 0xFF read 4294967295, never a negative number.
-std::string Serial(uint32_t serial);
+// A date from the unit's two-digit year and its month: month, ".", the
+// century (20 for years up to 50, else 19) and the year with two digits
+// ("3.2012", "11.1998").
+std::string Date(int year, int month);
 
-// "month.year" with a four-digit year from the unit's two-digit one: 20.. for
-// years below 51, 19.. from 51 on (3, 12 -> "3.2012"; 5, 51 -> "5.1951").
-std::string Date(unsigned month, unsigned year);
+// The owner text of count bytes from index: it ends at a zero byte, and the
+// blanks at its end are dropped (blanks inside stay).
+std::string Owner(const RecordView& record, std::size_t index, std::size_t count);
 
-// The owner text of width bytes from first on: blanks at the end of the field
-// are dropped, and the text ends at its first zero byte.
-std::string Owner(const RecordView& record, std::size_t first, std::size_t width);
+// The supply text by bits 0-1 of the supply byte: 1 "bivoltage",
+// 2 "batterie", 0 and 3 "standard".
+int SupplyTextId(int supply);
 
-// Record 8 of the power packs whose only date is the delivery date: year in
-// byte 6, month in byte 7. Empty when the record is too short for them.
-std::optional<std::string> DecodeDeliveryDate(const RecordView& record);
+// The unit's notebook caption: "unit 3 Quirel Q4 (ser. nr. 12345)".
+PageText Caption(int address, const std::string& model, const std::string& serial);
 
 }  // namespace UnitInfoText

@@ -2,10 +2,30 @@
 
 namespace ValueText {
 
-std::string Seconds(unsigned hundredths)
+std::string Count(long value)
 {
-    const unsigned fraction = hundredths % 100;
-    return std::to_string(hundredths / 100) + (fraction < 10 ? ".0" : ".") + std::to_string(fraction) + "s";
+    return std::to_string(value);
+}
+
+std::string Unsigned(uint32_t value)
+{
+    return std::to_string(value);
+}
+
+std::string Hundredths(unsigned value)
+{
+    const unsigned cents = value % 100;
+    return std::to_string(value / 100) + (cents < 10 ? ".0" : ".") + std::to_string(cents) + "s";
+}
+
+std::string Tenths(unsigned value)
+{
+    return std::to_string(value / 10) + "." + std::to_string(value % 10) + "s";
+}
+
+std::string FlashDuration(unsigned denominator)
+{
+    return "1/" + std::to_string(denominator);
 }
 
 }  // namespace ValueText
