@@ -1,0 +1,35 @@
+#include "pages/options/OptionsPageRibex.h"
+
+namespace {
+
+const COptionsPageBase::Traits kTraits = {
+    "DLG_OPTIONS_PAGE_RIBEX",
+    {{"IDC_RECYCLING_TITEL", 2044},
+     {"IDC_FLASH_TITEL", 2045},
+     {"IDC_OP_REDUCED", 2046},
+     {"IDC_OP_FAST", 2204},
+     {"IDC_OP_READY", 2205},
+     {"IDC_OP_CELL_RIBEX", 2206},
+     {"IDC_OP_BUZZER", 2048},
+     {"IDC_OP_RESET_TOTAL", 2029},
+     {"IDC_OP_TOTALCOUNTER_LB", 2050}},
+    {"IDC_OP_BUZZER", "IDC_OP_REDUCED", "IDC_OP_FAST", "IDC_OP_READY", "IDC_OP_CELL_RIBEX"},
+    {},
+    {},
+    false,
+    "IDC_OP_CELL_RIBEX",
+    {},
+    // The total reset of such a unit stays hidden too: its device page
+    // passes service level 0.
+    {"IDC_FLASH_TITEL", "IDC_OP_TOTALCOUNTER_LB", "IDC_OP_TOTALCOUNTER"},
+    0,
+    0,
+    true,
+};
+
+}  // namespace
+
+COptionsPageRibex::COptionsPageRibex(CFlashDevice* unit, CSettingPageHost* host)
+    : COptionsPageBase(unit, host, kTraits)
+{
+}
