@@ -27,7 +27,6 @@ const COptionsPageBase::Traits kTraits = {
 
 }  // namespace
 
-COptionsPageNuvek::COptionsPageNuvek(CFlashDevice* unit, CSettingPageHost* host)
-    : COptionsPageBase(unit, host, kTraits)
+COptionsPageNuvek::COptionsPageNuvek(CFlashDevice* unit, CSettingPageHost* host) : COptionsPageBase(unit, host, kTraits)
 {
 }

@@ -29,7 +29,6 @@ const COptionsPageBase::Traits kTraits = {
 
 }  // namespace
 
-COptionsPageRibex::COptionsPageRibex(CFlashDevice* unit, CSettingPageHost* host)
-    : COptionsPageBase(unit, host, kTraits)
+COptionsPageRibex::COptionsPageRibex(CFlashDevice* unit, CSettingPageHost* host) : COptionsPageBase(unit, host, kTraits)
 {
 }

@@ -32,7 +32,6 @@ const COptionsPageBase::Traits kTraits = {
 
 }  // namespace
 
-COptionsPageTiko::COptionsPageTiko(CFlashDevice* unit, CSettingPageHost* host)
-    : COptionsPageBase(unit, host, kTraits)
+COptionsPageTiko::COptionsPageTiko(CFlashDevice* unit, CSettingPageHost* host) : COptionsPageBase(unit, host, kTraits)
 {
 }

@@ -54,8 +54,7 @@ const COptionsPageBase::Traits kTraits = {
 const char* const kPowerDisplay = "IDC_OP_POWERDISPLAY";
 const char* const kSpeedDisplay = "ID_OP_SPEEDDISPLAY";
 const char* const kBrightness = "ID_OP_BRIGHTNESS";
-const char* const kVolumes[] = {"ID_OP_BUZZER_VOL_0", "ID_OP_BUZZER_VOL_1", "ID_OP_BUZZER_VOL_2",
-                                "ID_OP_BUZZER_VOL_3"};
+const char* const kVolumes[] = {"ID_OP_BUZZER_VOL_0", "ID_OP_BUZZER_VOL_1", "ID_OP_BUZZER_VOL_2", "ID_OP_BUZZER_VOL_3"};
 const char* const kModes[] = {"ID_OP_BUZZER_MODE_0", "ID_OP_BUZZER_MODE_1"};
 
 // The brightness items low, medium, high, ambient stand for the values 1,
@@ -84,8 +83,7 @@ void SelectRadio(wxWindow* page, const wxString& name)
 
 }  // namespace
 
-COptionsPageZarit::COptionsPageZarit(CFlashDevice* unit, CSettingPageHost* host)
-    : COptionsPageBase(unit, host, kTraits)
+COptionsPageZarit::COptionsPageZarit(CFlashDevice* unit, CSettingPageHost* host) : COptionsPageBase(unit, host, kTraits)
 {
     // The buzzer command carries the volume, mode and brightness as they
     // stand; the buzzer box's own state goes nowhere.
