@@ -4,6 +4,7 @@ namespace {
 
 const COptionsPageBase::Traits kTraits = {
     "DLG_OPTIONS_PAGE_RIBEX",
+    // Captions.
     {{"IDC_RECYCLING_TITEL", 2044},
      {"IDC_FLASH_TITEL", 2045},
      {"IDC_OP_REDUCED", 2046},
@@ -13,17 +14,26 @@ const COptionsPageBase::Traits kTraits = {
      {"IDC_OP_BUZZER", 2048},
      {"IDC_OP_RESET_TOTAL", 2029},
      {"IDC_OP_TOTALCOUNTER_LB", 2050}},
+    // Option boxes.
     {"IDC_OP_BUZZER", "IDC_OP_REDUCED", "IDC_OP_FAST", "IDC_OP_READY", "IDC_OP_CELL_RIBEX"},
+    // Inert boxes.
     {},
+    // Power-display list.
     {},
+    // Infrared-address list.
     false,
+    // Photocell box.
     "IDC_OP_CELL_RIBEX",
+    // Hidden always.
     {},
-    // The total reset of such a unit stays hidden too: its device page
-    // passes service level 0.
+    // Hidden with radio release; the total reset stays hidden as well, for
+    // the device page passes such a unit's service level as 0.
     {"IDC_FLASH_TITEL", "IDC_OP_TOTALCOUNTER_LB", "IDC_OP_TOTALCOUNTER"},
+    // Lists only for type.
     0,
+    // No photocell for type.
     0,
+    // Total reset follows the service level.
     true,
 };
 

@@ -12,6 +12,7 @@ namespace {
 
 const COptionsPageBase::Traits kTraits = {
     "DLG_OPTIONS_PAGE_ZARIT",
+    // Captions.
     {{"IDC_RECYCLING_TITEL", 2044},
      {"IDC_FLASH_TITEL", 2045},
      {"IDC_OP_REDUCED", 2046},
@@ -37,17 +38,26 @@ const COptionsPageBase::Traits kTraits = {
      {"ID_OP_BUZZER_MODE_1", 2220},
      {"ID_OP_READINESS", 2205},
      {"ID_OP_BRIGHTNESS", 2221}},
+    // Option boxes.
     {"IDC_OP_REDUCED", "IDC_OP_SLOW", "ID_OP_SENSITIVITY", "ID_OP_READINESS"},
-    // The photocell option is the sensitivity box on this unit.
+    // Inert boxes: the photocell option is the sensitivity box on this unit.
     {"IDC_OP_CELL"},
+    // Power-display list.
     {},
+    // Infrared-address list.
     false,
+    // Photocell box.
     "IDC_OP_CELL",
+    // Hidden always.
     {"IDC_OP_CELL"},
+    // Hidden with radio release.
     {"IDC_FLASH_TITEL", "IDC_OP_RESET", "IDC_OP_RESET_TOTAL", "IDC_OP_COUNTER_LB", "IDC_OP_TOTALCOUNTER_LB",
      "IDC_OP_COUNTER", "IDC_OP_TOTALCOUNTER"},
+    // Lists only for type.
     0,
+    // No photocell for type.
     0,
+    // Total reset follows the service level.
     false,
 };
 
