@@ -386,7 +386,12 @@ TEST_F(MainWindowTest, AboutBoxShowsPictureAndVersionEachTime)
             EXPECT_EQ(about->GetParent(), Window());
             wxWindow* version = about->FindWindow(XRCID("IDC_VERSION"));
             ASSERT_NE(version, nullptr);
-            EXPECT_EQ(version->GetLabel(), "version 3.1.0");
+            EXPECT_EQ(version->GetLabel(), "version " VESK_PROJECT_VERSION);
+            // Centred as a whole under the picture, not as the layout's
+            // shorter placeholder was.
+            const wxRect text = version->GetRect();
+            EXPECT_GE(text.width, version->GetBestSize().x);
+            EXPECT_NEAR(text.x + text.width / 2.0, about->GetClientSize().x / 2.0, 1.0);
             auto* picture = dynamic_cast<wxStaticBitmap*>(about->FindWindow(XRCID("IDC_ABOUTIMAGE")));
             ASSERT_NE(picture, nullptr);
             const wxBitmap bitmap = picture->GetBitmap();
