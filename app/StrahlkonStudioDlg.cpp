@@ -201,7 +201,9 @@ bool CStrahlkonStudioDlg::InitFrame()
     m_callbacks.pContext = this;
     VeskCommInitialize(GetString(kInitializeText + GetTextOffset()).utf8_str().data(), &m_callbacks);
 
-    SetToolTips(GetTextOffset());
+    // Lists, labels and tool tips in English first: a configured language
+    // of 0 counts as English and is never applied as a change.
+    SetLanguage(m_language);
     m_timer.Start(kTimerMs);
     ShowCtrl(this, XRCID("IDC_DEMO"), true);
     Layout();

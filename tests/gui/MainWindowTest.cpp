@@ -199,16 +199,32 @@ TEST_F(MainWindowTest, PortThatDoesNotOpenIsReportedInTheChosenLanguage)
     }
 }
 
-TEST_F(MainWindowTest, LanguageZeroLeavesTheListsEmptyAndOpensNothing)
+// Language 0 in the configuration counts as English: both lists are there to
+// choose from, the frame speaks English, and the configured port opens.
+TEST_F(MainWindowTest, LanguageZeroShowsTheFrameAsEnglish)
 {
-    WriteConfig("[VeskStudio]\nPort=0\nStudio=0\nLanguage=0\n");
-    ASSERT_TRUE(Start());
-    EXPECT_TRUE((*app)->messages.empty());
-    EXPECT_EQ(LanguageList()->GetCount(), 0u);
-    EXPECT_EQ(PortList()->GetCount(), 0u);
-    // The resource file's English texts stay.
+    bus.AddUnit(2, 1, 37, 1);
+    StartOnBus(0);
+    EXPECT_EQ(Entries(LanguageList()),
+              (std::vector<wxString>{"english", "deutsch", wxString::FromUTF8("français"),
+                                     wxString::FromUTF8("español")}));
+    EXPECT_EQ(PortList()->GetCount(), static_cast<unsigned int>(busPort));
+    EXPECT_EQ(PortList()->GetStringSelection(), wxString::FromUTF8(bus.PortName()));
+    EXPECT_EQ(Label("IDC_ADDRESS"), "address");
+    EXPECT_EQ(Label("IDC_TO"), "to");
     EXPECT_EQ(Label("IDC_NOTFOUND4"), "check the cable connection");
-    EXPECT_EQ(Label("IDC_ADDRESS"), "From");
+    EXPECT_EQ(ToolTip("IDC_LANGUAGE"), "language");
+    EXPECT_EQ(Window()->GetToolBar()->GetToolShortHelp(XRCID("IDC_ZOOM")), "zoom");
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    EXPECT_EQ(PageLabels(), std::vector<wxString>{"unit2-Zarit 3200S"});
+
+    // Another language can be chosen from the list.
+    Choose(LanguageList(), 3);
+    EXPECT_EQ(Label("IDC_ADDRESS"), wxString::FromUTF8("dirección"));
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    EXPECT_EQ(PageLabels(), std::vector<wxString>{"aparato2-Zarit 3200S"});
+    Exit();
+    EXPECT_EQ(StoredValue("Language"), 4);
 }
 
 TEST_F(MainWindowTest, RangeChangeKeepsThePortAndItsPages)
