@@ -32,6 +32,9 @@
 namespace {
 
 const int kTimerId = 1;
+// The studio numbers that the studio control offers.
+const int kFirstStudio = 1;
+const int kLastStudio = 20;
 const int kTimerMs = 100;
 const wxSize kFullSize(544, 632);
 const wxSize kCompactSize(292, 368);
@@ -158,7 +161,7 @@ void CStrahlkonStudioDlg::CreateToolBarControls()
     bar->AddControl(new wxStaticText(bar, XRCID("IDC_STUDIO_LA"), " studio"));
     // Narrower than its own buttons on this toolkit at the nominal width.
     m_studioSelect = new wxSpinCtrl(bar, XRCID("IDC_STUDIOSELECT"), "1", wxDefaultPosition, wxDefaultSize,
-                                    wxSP_ARROW_KEYS | wxALIGN_RIGHT, 1, 20, 1);
+                                    wxSP_ARROW_KEYS | wxALIGN_RIGHT, kFirstStudio, kLastStudio, kFirstStudio);
     bar->AddControl(m_studioSelect);
     bar->AddTool(XRCID("IDC_ZOOM"), wxString(), wxBitmap(tool_zoom_xpm));
     bar->AddTool(XRCID("IDC_HELPGENERAL"), wxString(), wxBitmap(tool_help_xpm));
@@ -188,7 +191,9 @@ bool CStrahlkonStudioDlg::InitFrame()
         return static_cast<uint8_t>(App().ReadConfigInt(kGroup, key, def));
     };
     const uint8_t port = readByte("Port", 1);
-    const uint8_t studio = readByte("Studio", 1);
+    // The control cannot show any other studio; the one shown is the one
+    // searched and stored.
+    const uint8_t studio = static_cast<uint8_t>(std::clamp<int>(readByte("Studio", 1), kFirstStudio, kLastStudio));
     const uint8_t start = readByte("Start", 1);
     const uint8_t end = readByte("End", 4);
     const uint8_t language = readByte("Language", 1);
