@@ -334,6 +334,78 @@ TEST_F(MainWindowTest, ZoomSwitchesBetweenFullAndCompactView)
     EXPECT_EQ(window->GetClientSize() - Notebook()->GetSize(), margin);
 }
 
+// Every entry of the language and port lists shows whole, in every
+// language, and the wider lists still leave the full view's toolbar inside
+// the frame.
+TEST_F(MainWindowTest, EachListIsWideEnoughForItsLongestEntry)
+{
+    // An adapter with a long description, listed before the bus.
+    setenv("VESKCOMM_PORTS", ("/nonexistent/vesk-studio-adapter-with-a-long-name:" + bus.DevicePath()).c_str(), 1);
+    StartOnBus();
+    for (const int language : {1, 2, 3, 4}) {
+        SCOPED_TRACE(language);
+        Choose(LanguageList(), language - 1);
+        for (wxComboBox* list : {LanguageList(), PortList()}) {
+            SCOPED_TRACE(list == LanguageList() ? "language list" : "port list");
+            ASSERT_GT(list->GetCount(), 1u);
+            for (const wxString& entry : Entries(list)) {
+                const int textWidth = list->GetTextExtent(entry).x;
+                EXPECT_GE(list->GetSize().x, list->GetSizeFromTextSize(textWidth).x) << entry;
+            }
+        }
+        ExpectView(true);
+    }
+}
+
+// Each view is as wide as what its toolbar shows needs at the moment of the
+// switch, whichever view the program started in and whatever came before:
+// the address range fields lie inside the full view, and the compact view
+// keeps no room for the controls it hides.
+TEST_F(MainWindowTest, EachViewIsAsWideAsItsToolbarNeedsAtTheSwitch)
+{
+    int width[2] = {0, 0};  // compact, full: as a start in that view gives them
+    for (const bool full : {false, true}) {
+        StartOnBus(1, full ? "" : "FULL=0\n");
+        ExpectView(full);
+        width[full] = Window()->GetSize().x;
+        Exit();
+    }
+    EXPECT_LT(width[false], width[true]);
+
+    enum Step { Zoom, Language };
+    struct Case {
+        const char* what;
+        bool startFull;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {"compact start, zoom", false, {Zoom}},
+        {"full start, zoom, zoom", true, {Zoom, Zoom}},
+        {"language switch, zoom, zoom", true, {Language, Zoom, Zoom}},
+        {"compact start, language switch, zoom, zoom", false, {Language, Zoom, Zoom}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartOnBus(1, c.startFull ? "" : "FULL=0\n");
+        bool full = c.startFull;
+        int language = 0;
+        for (const Step step : c.steps) {
+            if (step == Zoom) {
+                ClickTool("IDC_ZOOM");
+                full = !full;
+            } else {
+                language = (language + 1) % 4;
+                Choose(LanguageList(), language);
+            }
+            SCOPED_TRACE(full ? "full view" : "compact view");
+            ASSERT_EQ(Window()->IsFullView(), full);
+            ExpectView(full);
+            EXPECT_EQ(Window()->GetSize().x, width[full]);
+        }
+        Exit();
+    }
+}
+
 TEST_F(MainWindowTest, CompactViewIsRestoredAtStartAndStoredAtClose)
 {
     StartOnBus(1, "FULL=0\n");
