@@ -382,7 +382,7 @@ TEST_F(MainWindowTest, EachViewIsAsWideAsItsToolbarNeedsAtTheSwitch)
         {"compact start, zoom", false, {Zoom}},
         {"full start, zoom, zoom", true, {Zoom, Zoom}},
         {"language switch, zoom, zoom", true, {Language, Zoom, Zoom}},
-        {"compact start, language switch, zoom, zoom", false, {Language, Zoom, Zoom}},
+        {"compact start, zoom, language switch, zoom, zoom", false, {Zoom, Language, Zoom, Zoom}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
