@@ -1,0 +1,16 @@
+// The pictures of the device pages' own controls, compiled in as XPM data:
+// the readiness LED, the power button and the modelling-lamp button.
+#pragma once
+
+// One picture's XPM data.
+using PictureData = const char* const*;
+
+// 15 x 15: 0 none (transparent), 1 red, 2 green; any other state shows none.
+PictureData LedPicture(int state);
+
+// 42 x 46, each lettered alike.
+enum class PowerFace { Off, On, Locked };
+PictureData PowerPicture(PowerFace face);
+
+// 44 x 18: dark lamp when off, yellow when on.
+PictureData LampPicture(bool on);
