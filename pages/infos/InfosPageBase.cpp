@@ -1,5 +1,6 @@
 #include "pages/infos/InfosPageBase.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <string>
@@ -45,13 +46,18 @@ const CInfosPageBase::FieldRow CInfosPageBase::kFields[FieldCount] = {
     {Serial, "IDC_IN_SER", 25, false, false},
 };
 
+// Focus loss does not travel to the page: its fields' focus helpers hand it
+// over under the field's id.
+#define INFOS_KILL_FOCUS(name) \
+    wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID(name), wxFocusEventHandler(CInfosPageBase::OnFieldKillFocus))
+
 wxBEGIN_EVENT_TABLE(CInfosPageBase, CSettingPage)
-    wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID("IDC_IN_OWNER_SERVICE"), wxFocusEventHandler(CInfosPageBase::OnFieldKillFocus))
-    wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID("IDC_IN_DATE_TOVR"), wxFocusEventHandler(CInfosPageBase::OnFieldKillFocus))
-    wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID("IDC_IN_DATE_SERVICE"), wxFocusEventHandler(CInfosPageBase::OnFieldKillFocus))
+    INFOS_KILL_FOCUS("IDC_IN_OWNER_SERVICE")
+    INFOS_KILL_FOCUS("IDC_IN_DATE_TOVR")
+    INFOS_KILL_FOCUS("IDC_IN_DATE_SERVICE")
     EVT_TEXT_ENTER(wxID_ANY, CInfosPageBase::OnFieldEnter)
-    wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID("IDC_IN_DELIVERY"), wxFocusEventHandler(CInfosPageBase::OnFieldKillFocus))
-    wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID("IDC_IN_SER"), wxFocusEventHandler(CInfosPageBase::OnFieldKillFocus))
+    INFOS_KILL_FOCUS("IDC_IN_DELIVERY")
+    INFOS_KILL_FOCUS("IDC_IN_SER")
 wxEND_EVENT_TABLE()
 
 CInfosPageBase::CInfosPageBase(CFlashDevice* unit, CSettingPageHost* host, const InfosPageTraits& traits)
@@ -88,6 +94,20 @@ int CInfosPageBase::MaxLength(Field field) const
     }
 }
 
+// The toolkit drops a text longer than its field's limit entirely, and an
+// emptied field would send its emptiness on the next commit: a text of the
+// unit's that is longer than the family's limit widens the limit to its own
+// length.
+void CInfosPageBase::ShowInField(Field field, const wxString& text)
+{
+    auto* ctrl = wxDynamicCast(FindWindow(XRCID(kFields[field].control)), wxTextCtrl);
+    if (!ctrl)
+        return;
+    ctrl->SetMaxLength(0);
+    ctrl->ChangeValue(text);
+    ctrl->SetMaxLength(std::max<unsigned long>(MaxLength(field), text.length()));
+}
+
 void CInfosPageBase::SetPageTexts()
 {
     for (const InfoCaption& caption : m_traits.captions)
@@ -116,7 +136,7 @@ void CInfosPageBase::SetActualVoltage(const wxString& text)
 
 void CInfosPageBase::SetSerial(const wxString& text)
 {
-    SetCtrlText(this, XRCID("IDC_IN_SER"), text);
+    ShowInField(Serial, text);
     SetCtrlText(this, XRCID("IDC_IN_SER_STAT"), text);
     m_committed[Serial] = text;
 }
@@ -126,28 +146,28 @@ void CInfosPageBase::SetDelivery(const wxString& text)
     std::string date = text.utf8_string();
     NormalizeMonthYear(date);
     const wxString shown = wxString::FromUTF8(date);
-    SetCtrlText(this, XRCID("IDC_IN_DELIVERY"), shown);
+    ShowInField(Delivery, shown);
     SetCtrlText(this, XRCID("IDC_IN_DELIVERY_STAT"), shown);
     m_committed[Delivery] = shown;
 }
 
 void CInfosPageBase::SetFactoryDate(const wxString& text)
 {
-    SetCtrlText(this, XRCID("IDC_IN_DATE_TOVR"), text);
+    ShowInField(FactoryDate, text);
     SetCtrlText(this, XRCID("IDC_IN_DATE_TOVR_STAT"), text);
     m_committed[FactoryDate] = text;
 }
 
 void CInfosPageBase::SetServiceDate(const wxString& text)
 {
-    SetCtrlText(this, XRCID("IDC_IN_DATE_SERVICE"), text);
+    ShowInField(ServiceDate, text);
     m_committed[ServiceDate] = text;
 }
 
 void CInfosPageBase::SetOwner(const wxString& text)
 {
     SetCtrlText(this, XRCID("IDC_IN_OWNER"), text);
-    SetCtrlText(this, XRCID("IDC_IN_OWNER_SERVICE"), text);
+    ShowInField(Owner, text);
     m_committed[Owner] = text;
 }
 
@@ -205,7 +225,9 @@ const CInfosPageBase::FieldRow* CInfosPageBase::FindField(int id) const
 void CInfosPageBase::OnFieldCommit(int id)
 {
     const FieldRow* row = FindField(id);
-    if (!row)
+    // A field loses the focus also as its device page goes, whose part that
+    // sends is gone by then.
+    if (!row || IsBeingDeleted())
         return;
     // While the device page applies a record, a focus change is the
     // program's: the edit stays pending, and the next commit sends it.
@@ -228,12 +250,12 @@ void CInfosPageBase::OnFieldCommit(int id)
         // Nothing sensible to send for an emptied or unreadable date: the
         // field gets back what the unit holds.
         if (monthYear < 0) {
-            SetCtrlText(this, id, committed);
+            ShowInField(row->field, committed);
             return;
         }
         if (normalized) {
             text = wxString::FromUTF8(date);
-            SetCtrlText(this, id, text);
+            ShowInField(row->field, text);
         }
         if (text == committed)
             return;

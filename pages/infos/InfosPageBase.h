@@ -85,6 +85,7 @@ private:
     static const FieldRow kFields[FieldCount];
 
     const FieldRow* FindField(int id) const;
+    void ShowInField(Field field, const wxString& text);
     int MaxLength(Field field) const;
     void SetPageTexts();
     void OnFieldKillFocus(wxFocusEvent& event);
