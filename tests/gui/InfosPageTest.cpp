@@ -113,20 +113,25 @@ protected:
 TEST_F(InfosPageTest, EnterSendsATypedDateNormalisedAndOnce)
 {
     CInfosPageBase* page = Make(Family::QuirelA1, 1);
-    Report(page);
     Type(page, kDelivery, "06.03");
     PressEnter(page, kDelivery);
     EXPECT_EQ(TextOf(page, kDelivery), "6.2003");
-    // The unit said 6.2003 already.
-    EXPECT_TRUE(host->commands.empty());
-
-    Type(page, kDelivery, "06.04");
-    PressEnter(page, kDelivery);
-    EXPECT_EQ(TextOf(page, kDelivery), "6.2004");
-    EXPECT_EQ(host->commands, (Commands{{21, 0x0406}}));
+    EXPECT_EQ(host->commands, (Commands{{21, 774}}));
     LeaveField(page, kDelivery);
     PressEnter(page, kDelivery);
-    EXPECT_EQ(host->commands, (Commands{{21, 0x0406}}));
+    EXPECT_EQ(host->commands.size(), 1u);
+
+    // The same date typed another way is no change.
+    Type(page, kDelivery, "0603");
+    PressEnter(page, kDelivery);
+    EXPECT_EQ(TextOf(page, kDelivery), "6.2003");
+    EXPECT_EQ(host->commands.size(), 1u);
+
+    // Once the unit reports another date, typing the old one is a change.
+    page->SetDelivery("7.2003");
+    Type(page, kDelivery, "6-03");
+    LeaveField(page, kDelivery);
+    EXPECT_EQ(host->commands, (Commands{{21, 774}, {21, 774}}));
 }
 
 TEST_F(InfosPageTest, EachFieldSendsItsCommandAtTheFactoryLevel)
