@@ -225,8 +225,8 @@ const CInfosPageBase::FieldRow* CInfosPageBase::FindField(int id) const
 void CInfosPageBase::OnFieldCommit(int id)
 {
     const FieldRow* row = FindField(id);
-    // A field loses the focus also as its device page goes, whose part that
-    // sends is gone by then.
+    // A field also loses the focus while its device page is being
+    // destroyed, when that page can no longer send.
     if (!row || IsBeingDeleted())
         return;
     // While the device page applies a record, a focus change is the
