@@ -1,6 +1,6 @@
 // The constant tables of the simulated generator of demo mode and the
 // functions that read nothing else. The stateful half of the model lives in
-// CDemoDevice.
+// CDemoUnitState.
 #pragma once
 
 #include <cstdint>

@@ -93,7 +93,7 @@ BENCHMARK(EncodeCommandFrame);
 
 void AssembleAndDecode(benchmark::State& state)
 {
-    const std::string text = SimBus::RecordText(0x32, 1, 5, 1, std::vector<uint8_t>(20, 0x42));
+    const std::string text = SimBus::RecordText(FrameHead::Answer, 1, 5, 1, std::vector<uint8_t>(20, 0x42));
     uint8_t record[kRecordSize];
     FrameAssembler assembler;
     for (auto _ : state) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "comm/BigEndian.h"
+
 namespace {
 
 class DemoModeTest : public BusFixture {
@@ -46,7 +48,7 @@ TEST_F(DemoModeTest, StudioOneFindsBothUnitsWhichAnswerCommandsAndPolls)
     // A command is carried out and its change comes with the next polls.
     std::vector<int> energies;
     onData = [&](VESKCOMM_DEVICE, const unsigned char* record, int) {
-        if (record[3] * 256 + record[4] == 1)
+        if (ReadBe16(record + 3) == 1)
             energies.push_back(record[5]);
     };
     unsigned char buffer[16] = {};
