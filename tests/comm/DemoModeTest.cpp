@@ -65,6 +65,22 @@ TEST_F(DemoModeTest, StudioOneFindsBothUnitsWhichAnswerCommandsAndPolls)
     EXPECT_FALSE(DemoFrameOnTheLine());
 }
 
+TEST_F(DemoModeTest, SearchVisitsTheFourDemoAddressesAndNoMore)
+{
+    // Without a focus every request is a search step, one per tick: address
+    // 1 on the line, then 100 to 103, which never reach it.
+    Open(1, 1, 1);
+    VeskCommPortSetDemo(port);
+    ASSERT_TRUE(RunUntil([&] { return Device(100) && Device(101); }));
+    sent.clear();
+    Run(60);
+    std::vector<int> rounds;  // ticks between the frames to address 1
+    for (std::size_t i = 1; i < sent.size(); ++i)
+        rounds.push_back(sent[i].tick - sent[i - 1].tick);
+    ASSERT_GE(rounds.size(), 10u);
+    EXPECT_THAT(rounds, testing::Each(5)) << "a search round is address 1 and 100 to 103";
+}
+
 TEST_F(DemoModeTest, NoUnitsOnAnotherStudioOrWithoutDemoMode)
 {
     Open(2, 1, 4);
