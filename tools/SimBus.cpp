@@ -119,6 +119,13 @@ std::vector<std::string> SimBus::Pump(int waitMs)
     return frames;
 }
 
+void SimBus::Discard()
+{
+    char chunk[512];
+    while (m_master >= 0 && ::read(m_master, chunk, sizeof chunk) > 0) {
+    }
+}
+
 void SimBus::OnFrame(const std::string& text)
 {
     CommandFrame frame;

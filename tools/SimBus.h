@@ -70,6 +70,9 @@ public:
     // received, without carriage returns. Everything sent is readable on the
     // slave side when Pump returns.
     std::vector<std::string> Pump(int waitMs = 30);
+    // Drops what the program wrote, without waiting or answering: for timing
+    // loops that send the answers themselves.
+    void Discard();
 
     // A report that reaches every unit record of the studio's port.
     void SendBroadcast(uint8_t studio, uint8_t address, uint16_t record, const std::vector<uint8_t>& data);
