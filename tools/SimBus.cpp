@@ -13,6 +13,7 @@
 #include "comm/BigEndian.h"
 #include "comm/DemoDevice.h"
 #include "comm/FrameCodec.h"
+#include "tools/SimUnitFamily.h"
 
 namespace {
 
@@ -54,6 +55,9 @@ SimBus::Unit& SimBus::AddUnit(uint8_t address, uint8_t studio, uint16_t typeCode
     unit.studio = studio;
     unit.typeCode = typeCode;
     unit.variant = variant;
+    unit.family = SimUnitFamily::Find(typeCode);
+    if (unit.family)
+        unit.records = unit.family->Defaults();
     m_units.push_back(unit);
     return m_units.back();
 }
@@ -135,6 +139,12 @@ void SimBus::OnFrame(const std::string& text)
     if (!unit)
         return;
     unit->commands.push_back({frame.command, frame.data});
+    if (unit->family && !unit->model) {
+        for (uint16_t changed : unit->family->Apply(unit->records, frame.command, frame.data)) {
+            if (std::find(unit->pending.begin(), unit->pending.end(), changed) == unit->pending.end())
+                unit->pending.push_back(changed);
+        }
+    }
     if (unit->model && !unit->silent)
         AnswerFromModel(*unit, frame);
     else if (!unit->silent && frame.answerWanted)

@@ -4,6 +4,9 @@
 // would: identify requests with an identity record, status polls with a
 // pending record or the status record, record requests (command 2) with the
 // record asked for, and every other command but 102 with the status record.
+// A unit of a family the bus knows (SimUnitFamily) starts with that family's
+// records, and its commands change them as the unit would; the changed
+// records go out on the next status polls.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +21,7 @@
 #include "comm/FrameCodec.h"
 
 class CDemoDevice;
+class SimUnitFamily;
 
 class SimBus {
 public:
@@ -46,6 +50,9 @@ public:
         std::vector<Command> commands;
         // A unit that answers through the demo generator model instead.
         std::shared_ptr<CDemoDevice> model;
+        // The family whose records the unit holds and changes; null for one
+        // the bus knows none of.
+        const SimUnitFamily* family = nullptr;
     };
 
     SimBus();

@@ -1,0 +1,142 @@
+// The simulated bus's Nuvek and Ribex units as a program meets them through
+// the library: they answer the request for all records with every record on
+// the following polls, and each command the pages send changes the records
+// as the unit would, the changed record coming on the next poll.
+#include "BusFixture.h"
+
+#include <cstring>
+
+namespace {
+
+const uint8_t kAddress = 3;
+
+class SimUnitFamilyTest : public BusFixture {
+protected:
+    void Start(uint16_t typeCode)
+    {
+        bus.AddUnit(kAddress, 1, typeCode, 1);
+        onData = [this](VESKCOMM_DEVICE, const unsigned char* record, int count) {
+            const uint16_t number = ReadBe16(record + 3);
+            records[number].assign(record + 5, record + count);
+            arrived.push_back(number);
+        };
+        Open(1, kAddress, kAddress);
+        ASSERT_TRUE(RunUntil([&] { return Device(kAddress) != nullptr; }));
+        focus = Device(kAddress);
+        VeskCommPortSetFocusedDevice(port, focus);
+        arrived.clear();
+    }
+
+    void Send(uint16_t code, std::vector<uint8_t> data)
+    {
+        std::vector<uint8_t> buffer(data.size() + 7, 0);
+        std::copy(data.begin(), data.end(), buffer.begin() + 6);
+        VeskCommPortTransmit(port, buffer.data(), static_cast<uint8_t>(data.size()), kAddress, code);
+    }
+
+    // Ticks until the record arrives (again); its data bytes.
+    const std::vector<uint8_t>& Await(uint16_t number)
+    {
+        arrived.clear();
+        EXPECT_TRUE(RunUntil([&] { return std::find(arrived.begin(), arrived.end(), number) != arrived.end(); }))
+            << "record " << number;
+        return records[number];
+    }
+
+    // Record byte index of the last record number.
+    int Byte(uint16_t number, int index) { return records[number].at(static_cast<std::size_t>(index - 5)); }
+
+    std::map<uint16_t, std::vector<uint8_t>> records;
+    std::vector<uint16_t> arrived;
+};
+
+TEST_F(SimUnitFamilyTest, RequestForAllRecordsBringsEveryRecordOnThePolls)
+{
+    Start(20);
+    Send(14, {});
+    const std::vector<uint16_t> all = {1, 2, 3, 4, 5, 6, 7, 8, 100, 101, 102, 103, 104};
+    ASSERT_TRUE(RunUntil([&] {
+        for (uint16_t number : all)
+            if (!records.count(number))
+                return false;
+        return true;
+    }));
+    // Lengths as the decoders read them: status to byte 24, counters to 23,
+    // memories to 15; the unit information is the identity.
+    EXPECT_EQ(records[1].size(), 20u);
+    EXPECT_EQ(records[6].size(), 19u);
+    EXPECT_EQ(records[101].size(), 11u);
+    EXPECT_EQ(records[4][0], 20);
+    EXPECT_EQ(records[4][2], 1);
+    EXPECT_EQ(Byte(1, 21) & 0x01, 1);
+    EXPECT_EQ(Byte(102, 5), 0xFF);
+}
+
+TEST_F(SimUnitFamilyTest, CommandsChangeTheRecordsAsTheUnitWould)
+{
+    Start(20);
+    struct Case {
+        uint16_t code;
+        std::vector<uint8_t> data;
+        uint16_t record;
+        int index;
+        int value;
+    };
+    const Case cases[] = {
+        // The unit keeps energies within 100.
+        {1, {120, 0, 1}, 1, 5, 100},
+        {1, {30, 2, 5}, 1, 13, 30},
+        {1, {30, 2, 5}, 1, 21, 0x01 | 0x08 | 0x10 | 0x20},
+        {3, {0x45}, 1, 22, 5},
+        {3, {0x81}, 5, 5, 0x08 | 0x01},
+        {4, {0x41}, 5, 5, 0x08 | 0x01 | 0x04},
+        {4, {0x80}, 5, 5, 0x08 | 0x01 | 0x04},
+        {4, {0x21}, 5, 5, 0x08 | 0x01 | 0x04 | 0x80},
+        {5, {7}, 2, 5, 7},
+        {11, {0x05, 2, 5, 7, 0}, 3, 7, 5},
+        {17, {0x0F}, 2, 6, 1},
+        {17, {0x00}, 5, 5, 0x01 | 0x04 | 0x80},
+        {27, {}, 1, 21, 0x08 | 0x10 | 0x20},
+        {28, {}, 1, 21, 0x01 | 0x08 | 0x10 | 0x20},
+        // The present settings into memory 3: outlet 2, outlet 1, main, sequence.
+        {12, {2}, 103, 5, 30},
+        {12, {2}, 103, 8, 7},
+        {12, {2}, 103, 15, 0x02 | 0x08 | 0x10},
+        // Memory 1 back: main 6.0, outlet 1 at 5.0, sequence 2.
+        {13, {0}, 1, 5, 60},
+        {13, {0}, 2, 5, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("command " + std::to_string(c.code));
+        Send(c.code, c.data);
+        Await(c.record);
+        EXPECT_EQ(Byte(c.record, c.index), c.value);
+    }
+}
+
+TEST_F(SimUnitFamilyTest, RibexOptionsAndTestFlash)
+{
+    Start(32);
+    Send(17, {0x33});
+    Await(5);
+    EXPECT_EQ(Byte(5, 5), 0x08 | 0x10);
+    EXPECT_EQ(Byte(5, 9), 0x03);
+    // The test flash is not answered; its end comes as record 98.
+    Send(102, {});
+    EXPECT_TRUE(Await(98).empty());
+    // An empty memory is not recalled.
+    Send(13, {3});
+    Run(20);
+    EXPECT_EQ(std::count(arrived.begin(), arrived.end(), 1), 0);
+}
+
+TEST_F(SimUnitFamilyTest, UnitOfAnUnknownFamilyKeepsOnlyItsStatus)
+{
+    Start(37);
+    Send(14, {});
+    Run(20);
+    for (uint16_t number : arrived)
+        EXPECT_EQ(number, 100);
+}
+
+}  // namespace

@@ -1,0 +1,39 @@
+// What a plain unit of the simulated bus knows of its family: the records it
+// holds from the start, and how each command changes them. The bus answers
+// record requests from these records and delivers the changed ones on the
+// next status polls, so a device page sees its unit follow its commands.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+class SimUnitFamily {
+public:
+    // Data bytes by record number.
+    using Records = std::map<uint16_t, std::vector<uint8_t>>;
+    // A command's change of the records; returns the numbers of the records
+    // it changed.
+    using Effect = std::vector<uint16_t> (*)(Records& records, const std::vector<uint8_t>& data);
+
+    struct CommandEffect {
+        uint16_t code;
+        Effect effect;
+    };
+
+    // The family of a type code; null for one the bus knows no records of.
+    static const SimUnitFamily* Find(uint16_t typeCode);
+
+    SimUnitFamily(uint16_t typeCode, Records defaults, std::vector<CommandEffect> effects);
+
+    uint16_t TypeCode() const { return m_typeCode; }
+    const Records& Defaults() const { return m_defaults; }
+    // The records command code with data changes; none for a code without
+    // an effect.
+    std::vector<uint16_t> Apply(Records& records, uint16_t code, const std::vector<uint8_t>& data) const;
+
+private:
+    uint16_t m_typeCode;
+    Records m_defaults;
+    std::vector<CommandEffect> m_effects;
+};
