@@ -1,0 +1,71 @@
+// The families' pages in the running program: a Nuvek unit on the bus gets
+// its page, which shows the unit's identity and then every record it asked
+// for, and the unit follows what the user does on it.
+#include "ProgramFixture.h"
+
+#include <wx/notebook.h>
+#include <wx/textctrl.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/CtrlHelpers.h"
+#include "controls/MainLightBar.h"
+#include "controls/SpinButton.h"
+#include "units/nuvek/NuvekDevice.h"
+
+using namespace programtest;
+
+namespace {
+
+class FamilyProgramTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        families = BuiltFamilies();
+    }
+
+    static wxString TextOf(wxWindow* page, const char* name)
+    {
+        wxString text("(missing)");
+        GetCtrlText(page, XRCID(name), text);
+        return text;
+    }
+};
+
+TEST_F(FamilyProgramTest, NuvekPageShowsItsUnitAndTheUnitFollowsThePage)
+{
+    bus.AddUnit(2, 1, 20, 1);
+    WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=4\n");
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    auto* page = dynamic_cast<CNuvekDevicePropertyPage*>(Notebook()->GetPage(0));
+    ASSERT_NE(page, nullptr);
+
+    // The identity answer that made the page is its first unit information.
+    EXPECT_EQ(TextOf(page, "IDC_IN_TYPE"), "Nuvek N4");
+    EXPECT_EQ(TextOf(page, "IDC_IN_SER_STAT"), "80001");
+
+    // The records the page asked for arrive on the polls.
+    ASSERT_TRUE(RunUntil([&] {
+        return page->GetMainCtl()->GetValue() == 50 && TextOf(page, "IDC_OP_TOTALCOUNTER") == "12345";
+    }));
+    EXPECT_TRUE(page->IsPowerOn());
+    EXPECT_EQ(page->GetMainCtl()->GetFace().large, "5.0");
+    EXPECT_EQ(TextOf(page, "IDC_IN_DELIVERY_STAT"), "3.2012");
+    EXPECT_EQ(page->GetLedState(), 2);
+
+    // A click on the main light's up arrow: the unit takes 5.1, and the bar
+    // shows what the unit then reports.
+    wxWindow* spin = page->FindWindow(XRCID("IDC_SPIN_MAIN"));
+    ASSERT_NE(spin, nullptr);
+    wxSpinEvent press(wxEVT_SPIN_UP, spin->GetId());
+    press.SetEventObject(spin);
+    spin->ProcessWindowEvent(press);
+    wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
+    release.SetEventObject(spin);
+    spin->ProcessWindowEvent(release);
+    EXPECT_TRUE(RunUntil([&] { return page->GetMainCtl()->GetValue() == 51; }));
+    EXPECT_EQ(page->GetMainCtl()->GetFace().large, "5.1");
+}
+
+}  // namespace

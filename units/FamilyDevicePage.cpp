@@ -1,0 +1,798 @@
+#include "units/FamilyDevicePage.h"
+
+#include <algorithm>
+
+#include <wx/bmpbuttn.h>
+#include <wx/checkbox.h>
+#include <wx/notebook.h>
+#include <wx/radiobut.h>
+#include <wx/spinbutt.h>
+#include <wx/statbmp.h>
+#include <wx/utils.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/CtrlHelpers.h"
+#include "app/FlashDevice.h"
+#include "controls/AuxLightBar.h"
+#include "controls/MainLightBar.h"
+#include "controls/SpinButton.h"
+#include "pages/aux/AuxPageBase.h"
+#include "pages/infos/InfosPageBase.h"
+#include "pages/lamp/LampPageBase.h"
+#include "pages/memory/MemoryPageBase.h"
+#include "pages/options/OptionsPageBase.h"
+#include "text/TextTable.h"
+#include "units/EnergyText.h"
+#include "units/core/RecordView.h"
+#include "units/core/ValueText.h"
+
+namespace {
+
+const int kBusyTimerId = 471;
+const int kBusyMilliseconds = 1000;
+
+const int16_t kCommandLight = 1;
+const int16_t kCommandModellingLight = 3;
+const int16_t kCommandSelections = 11;
+const int16_t kCommandRequestAll = 14;
+const int16_t kCommandPowerOff = 27;
+const int16_t kCommandPowerOn = 28;
+const int16_t kCommandTestFlash = 102;
+
+const int32_t kLampOn = 0x81;
+const int32_t kLampOff = 0x80;
+
+const int kLedNone = 0;
+const int kLedRed = 1;
+
+const int kTextSetToProp = 2061;
+
+// The command buffer: the library's header before the data, its checksum
+// after them.
+const std::size_t kHeaderBytes = 6;
+const std::size_t kTrailerBytes = 1;
+
+const char* const kGroup1[] = {"IDC_STATUS",      "IDC_ST_SEQUENCE", "IDC_ST_SEQUENCE_LA", "IDC_ST_FLASH",
+                               "IDC_ST_FLASH_LA", "IDC_ST_INTERVAL", "IDC_ST_INTERVAL_LA", "IDC_ST_DELAY",
+                               "IDC_ST_DELAY_LA"};
+const char* const kGroup2[] = {"IDC_STATUS2",      "IDC_ST_SEQUENCE2", "IDC_ST_SEQUENCE_LA2", "IDC_ST_FLASH2",
+                               "IDC_ST_FLASH_LA2", "IDC_ST_INTERVAL2", "IDC_ST_INTERVAL_LA2", "IDC_ST_DELAY2",
+                               "IDC_ST_DELAY_LA2"};
+const char* const kAlarmGroup[] = {"IDC_ST_ALARM", "IDC_ST_ALARM1", "IDC_ST_ALARM2", "IDC_ST_ALARM3"};
+// The flash controls that the suggested-settings view covers; the radio
+// release box only on a unit that has it.
+const char* const kFlashControls[] = {"IDC_FLASH", "IDC_FL_CELL", "IDC_FL_IR", "IDC_FL_TEST"};
+const char* const kRadioBox = "IDC_FL_RF";
+
+int Id(const char* name)
+{
+    return XRCID(name);
+}
+
+void SetBoth(wxWindow* page, const char* first, const char* second, const wxString& text)
+{
+    SetCtrlText(page, Id(first), text);
+    SetCtrlText(page, Id(second), text);
+}
+
+}  // namespace
+
+CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
+    : CFlashDevicePropertyPage(traits.panel, unit, nullptr),
+      m_traits(traits),
+      m_unit(unit),
+      m_busyTimer(this, kBusyTimerId)
+{
+    SetLanguageOffset(unit->GetLanguageOffset());
+    BindEvents();
+    // The unit answers with all its records. The request has no data in any
+    // family, and the family's builder does not exist yet.
+    uint8_t buffer[kHeaderBytes + kTrailerBytes] = {};
+    Transmit(buffer, 0, unit->GetAddress(), kCommandRequestAll);
+}
+
+CFamilyDevicePage::~CFamilyDevicePage()
+{
+    // A unit lost while a step was under way must not leave the cursor busy.
+    EndBusy();
+}
+
+void CFamilyDevicePage::BindEvents()
+{
+    for (const CommandBox& box : m_traits.boxes)
+        Bind(wxEVT_CHECKBOX, &CFamilyDevicePage::OnCommandBox, this, Id(box.name));
+    for (const RadioRow& radio : m_traits.radios)
+        Bind(wxEVT_RADIOBUTTON, &CFamilyDevicePage::OnRadio, this, Id(radio.name));
+    for (const BarRow& bar : m_traits.bars) {
+        Bind(wxEVT_SPIN_UP, &CFamilyDevicePage::OnSpin, this, Id(bar.spin));
+        Bind(wxEVT_SPIN_DOWN, &CFamilyDevicePage::OnSpin, this, Id(bar.spin));
+    }
+    Bind(wxEVT_SCROLL_THUMBRELEASE, &CFamilyDevicePage::OnSpinRelease, this);
+    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnTest, this, Id("IDC_FL_TEST"));
+    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnLmLight, this, Id("IDC_LM_LIGHT"));
+    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnPower, this, Id("IDC_POWER"));
+    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnStatusSetButton, this, Id("IDC_ST_SET"));
+    Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CFamilyDevicePage::OnNotebookPageChanged, this, Id("IDC_LAMPMEMTAB"));
+    Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CFamilyDevicePage::OnNotebookPageChanged, this, Id("IDC_OPTIONSTAB"));
+    Bind(wxEVT_TIMER, &CFamilyDevicePage::OnBusyTimer, this, kBusyTimerId);
+}
+
+// ---- Records and commands ----
+
+void CFamilyDevicePage::OnRecord(const uint8_t* bytes, uint8_t count)
+{
+    const RecordView record(bytes, count);
+    if (!record.Has(4))
+        return;
+    const int number = static_cast<int16_t>(record.Number());
+    m_idle = false;
+    for (const RecordRoute& route : m_traits.records) {
+        if (number >= route.first && number <= route.last) {
+            (this->*route.decode)(record);
+            break;
+        }
+    }
+    m_idle = true;
+    // The unit hears the selections as the record left them, once for each
+    // change the record made.
+    std::vector<int32_t> deferred;
+    deferred.swap(m_deferredSelections);
+    for (int32_t value : deferred)
+        SendCommand(kCommandSelections, value);
+}
+
+void CFamilyDevicePage::SendCommand(int16_t code, int32_t value)
+{
+    if (code == kCommandSelections && !m_idle) {
+        m_deferredSelections.push_back(value);
+        return;
+    }
+    if (code == kCommandLight && m_lightStep != 0)
+        SetLedState(kLedRed);
+    const std::optional<CommandBytes> data = BuildCommand(code, value);
+    if (!data)
+        return;
+    std::vector<uint8_t> buffer(kHeaderBytes + data->Size() + kTrailerBytes);
+    std::copy(data->Bytes().begin(), data->Bytes().end(), buffer.begin() + kHeaderBytes);
+    Transmit(buffer.data(), static_cast<uint8_t>(data->Size()), m_unit->GetAddress(), static_cast<uint16_t>(code));
+    for (const StepRow& step : m_traits.steps) {
+        if (step.code == code) {
+            m_stepPending[step.mark] = true;
+            BeginBusy();
+        }
+    }
+}
+
+std::optional<int> CFamilyDevicePage::OutletOfBar(int id) const
+{
+    if (m_mainBar && m_mainBar->GetId() == id)
+        return 0;
+    for (int outlet = 1; outlet <= 3; ++outlet) {
+        if (m_auxBars[outlet - 1] && m_auxBars[outlet - 1]->GetId() == id)
+            return outlet;
+    }
+    return std::nullopt;
+}
+
+int CFamilyDevicePage::ValueOfOutlet(int outlet) const
+{
+    if (outlet == 0)
+        return m_mainBar ? m_mainBar->GetValue() : 0;
+    const CAuxLightBar* bar = GetAuxCtl(outlet);
+    return bar ? bar->GetValue() : 0;
+}
+
+// ---- Building the page ----
+
+bool CFamilyDevicePage::InitControls()
+{
+    ShowCtrl(this, Id("IDC_STATUS2"), false);
+    m_led = XRCCTRL(*this, "IDC_LED", wxStaticBitmap);
+    m_powerButton = XRCCTRL(*this, "IDC_POWER", wxBitmapButton);
+    m_lampButton = XRCCTRL(*this, "IDC_LM_LIGHT", wxBitmapButton);
+    if (m_led)
+        m_led->SetBitmap(wxBitmap(LedPicture(kLedNone)));
+    if (m_powerButton)
+        m_powerButton->SetBitmap(wxBitmap(PowerPicture(PowerFace::Off)));
+    if (m_lampButton)
+        m_lampButton->SetBitmap(wxBitmap(LampPicture(false)));
+    m_lampMemoryBook = XRCCTRL(*this, "IDC_LAMPMEMTAB", wxNotebook);
+    m_optionsBook = XRCCTRL(*this, "IDC_OPTIONSTAB", wxNotebook);
+    BuildSettingPages();
+    BuildBars();
+    SetToolTips();
+    SetPageTexts();
+    ShowCtrl(this, Id(kRadioBox), m_unit->GetRFStat() != 0);
+    UpdateStatusPanel(PanelRequest());
+    return true;
+}
+
+void CFamilyDevicePage::BuildSettingPages()
+{
+    for (const SettingPageRow& row : m_traits.pages) {
+        wxNotebook* book = row.book == Book::LampMemory ? m_lampMemoryBook : m_optionsBook;
+        if (!book)
+            continue;
+        CSettingPage* page = row.create(m_unit, this);
+        page->Create(row.panel, book);
+        // A GTK notebook does not show a hidden page.
+        page->Show(true);
+        book->AddPage(page, Text(row.label), row.selected);
+        Keep(page);
+    }
+}
+
+void CFamilyDevicePage::Keep(CSettingPage* page)
+{
+    if (auto* aux = dynamic_cast<CAuxPageBase*>(page))
+        m_auxPage = aux;
+    if (auto* lamp = dynamic_cast<CLampPageBase*>(page))
+        m_lampPage = lamp;
+    if (auto* memory = dynamic_cast<CMemoryPageBase*>(page))
+        m_memoryPage = memory;
+    if (auto* options = dynamic_cast<COptionsPageBase*>(page)) {
+        m_optionsPage = options;
+        options->ShowResetTotal(0);
+    }
+    if (auto* infos = dynamic_cast<CInfosPageBase*>(page)) {
+        m_infosPage = infos;
+        infos->SetServiceLevel(0);
+    }
+}
+
+void CFamilyDevicePage::BuildBars()
+{
+    for (const BarRow& row : m_traits.bars) {
+        wxWindow* bar = row.create(this, row.outlet);
+        if (!AttachControl(row.name, bar, this)) {
+            delete bar;
+            continue;
+        }
+        auto* spin = new CSpinButton(this, Id(row.spin));
+        if (!AttachControl(row.spin, spin, this))
+            spin->Destroy();
+        if (auto* aux = dynamic_cast<CAuxLightBar*>(bar)) {
+            m_auxBars[row.outlet - 1] = aux;
+            aux->CreateCheckBox(Id(row.check), Id(row.spin));
+        } else if (auto* main = dynamic_cast<CMainLightBar*>(bar)) {
+            m_mainBar = main;
+        }
+    }
+}
+
+void CFamilyDevicePage::SetToolTips()
+{
+    for (const BarRow& row : m_traits.bars) {
+        wxString tip = Text(row.tipId) + row.tipSuffix;
+        if (row.tipExtraId)
+            tip += Text(row.tipExtraId);
+        wxWindow* bar = FindWindow(Id(row.name));
+        wxWindow* check = row.check ? FindWindow(Id(row.check)) : nullptr;
+        if (wxWindow* target = row.check ? check : bar)
+            target->SetToolTip(tip);
+        if (wxWindow* spin = FindWindow(Id(row.spin)))
+            spin->SetToolTip(tip);
+    }
+}
+
+void CFamilyDevicePage::SetPageTexts()
+{
+    for (const TextRow& row : m_traits.texts)
+        SetCtrlText(this, Id(row.control), Text(row.textId) + row.suffix);
+}
+
+void CFamilyDevicePage::SetFullView(bool full)
+{
+    ShowCtrl(this, Id("IDC_LAMPMEMTAB"), full);
+    ShowCtrl(this, Id("IDC_OPTIONSTAB"), full);
+    for (const char* name : m_traits.fullViewControls)
+        ShowCtrl(this, Id(name), full);
+    Layout();
+}
+
+void CFamilyDevicePage::SetLanguageOffset(uint16_t offset)
+{
+    m_languageOffset = offset;
+}
+
+// ---- Texts ----
+
+wxString CFamilyDevicePage::Text(int id) const
+{
+    return GetString(id + m_languageOffset);
+}
+
+wxString CFamilyDevicePage::Text(const PageText& text) const
+{
+    wxString composed;
+    for (const PageText::Piece& piece : text.Pieces())
+        composed += piece.id ? Text(piece.id) : UnitText(piece.literal);
+    return composed;
+}
+
+wxString CFamilyDevicePage::UnitText(const std::string& bytes)
+{
+    return wxString(bytes.c_str(), wxConvISO8859_1, bytes.size());
+}
+
+std::string CFamilyDevicePage::UnitBytes(const wxString& text)
+{
+    std::string bytes;
+    for (const wxUniChar c : text)
+        bytes += c.GetValue() < 256 ? static_cast<char>(c.GetValue()) : '?';
+    return bytes;
+}
+
+void CFamilyDevicePage::SetUnitCaption(const PageText& caption)
+{
+    m_unit->SetCaption(Text(caption));
+}
+
+// ---- Host and light-bar page ----
+
+int CFamilyDevicePage::GetSelectedMemory()
+{
+    return m_memoryPage ? m_memoryPage->GetSelectedMemory() : 0;
+}
+
+bool CFamilyDevicePage::IsAuxLightOn(int outlet)
+{
+    const CAuxLightBar* bar = GetAuxCtl(outlet);
+    return bar && bar->IsOn();
+}
+
+CAuxLightBar* CFamilyDevicePage::GetAuxCtl(int outlet) const
+{
+    return outlet >= 1 && outlet <= 3 ? m_auxBars[outlet - 1] : nullptr;
+}
+
+void CFamilyDevicePage::SetPowerDisplay(int mode)
+{
+    m_powerDisplay = mode;
+    if (m_mainBar)
+        m_mainBar->Refresh();
+    for (CAuxLightBar* bar : m_auxBars) {
+        if (bar)
+            bar->Refresh();
+    }
+}
+
+void CFamilyDevicePage::SetLightsInhibited(bool inhibited)
+{
+    if (m_mainBar)
+        m_mainBar->SetPresetMode(inhibited);
+    for (CAuxLightBar* bar : m_auxBars) {
+        if (bar)
+            bar->SetInhibit(inhibited);
+    }
+    UpdateModellingLightRadios();
+    SetPowerDisplay(m_powerDisplay);
+}
+
+wxString CFamilyDevicePage::GetBarText(int16_t value, bool available, bool on, bool inhibited, int16_t channel)
+{
+    return FormatEnergyTextQuirelA1(value, available, on, inhibited, channel, m_powerDisplay, m_languageOffset);
+}
+
+bool CFamilyDevicePage::IsEnergyRangeChecked()
+{
+    return IsBoxChecked("IDC_ENERGIEBEREICH");
+}
+
+// ---- Check boxes ----
+
+bool CFamilyDevicePage::IsBoxChecked(const char* name)
+{
+    const auto* box = XRCCTRL(*this, name, wxCheckBox);
+    return box && box->GetValue();
+}
+
+void CFamilyDevicePage::SetBox(const char* name, bool checked)
+{
+    if (auto* box = XRCCTRL(*this, name, wxCheckBox))
+        box->SetValue(checked);
+}
+
+bool CFamilyDevicePage::IsCellChecked() { return IsBoxChecked("IDC_FL_CELL"); }
+bool CFamilyDevicePage::IsIrChecked() { return IsBoxChecked("IDC_FL_IR"); }
+bool CFamilyDevicePage::IsRfChecked() { return IsBoxChecked(kRadioBox); }
+void CFamilyDevicePage::SetCellChecked(bool checked) { SetBox("IDC_FL_CELL", checked); }
+void CFamilyDevicePage::SetIrChecked(bool checked) { SetBox("IDC_FL_IR", checked); }
+void CFamilyDevicePage::SetRfChecked(bool checked) { SetBox(kRadioBox, checked); }
+void CFamilyDevicePage::SetEnergyRangeChecked(bool checked) { SetBox("IDC_ENERGIEBEREICH", checked); }
+
+void CFamilyDevicePage::OnCommandBox(wxCommandEvent& event)
+{
+    for (const CommandBox& box : m_traits.boxes) {
+        if (Id(box.name) == event.GetId()) {
+            SendCommand(box.code, IsBoxChecked(box.name) ? box.checked : box.unchecked);
+            return;
+        }
+    }
+}
+
+// ---- LED, test flash, power and modelling lamp ----
+
+void CFamilyDevicePage::SetLedState(int state)
+{
+    // A unit with radio release shows its readiness itself.
+    if (m_unit->GetRFStat())
+        state = kLedNone;
+    if (state == m_ledState)
+        return;
+    m_ledState = state;
+    if (m_led) {
+        m_led->SetBitmap(wxBitmap(LedPicture(state)));
+        m_led->Refresh();
+    }
+}
+
+void CFamilyDevicePage::OnTest(wxCommandEvent&)
+{
+    SetLedState(kLedRed);
+    SendCommand(kCommandTestFlash, 0);
+}
+
+void CFamilyDevicePage::OnPower(wxCommandEvent&)
+{
+    m_power = !m_power;
+    SendCommand(m_power ? kCommandPowerOn : kCommandPowerOff, 0);
+    ShowPowerState();
+}
+
+void CFamilyDevicePage::SetPowerState(bool on)
+{
+    if (on == m_power)
+        return;
+    m_power = on;
+    ShowPowerState();
+}
+
+void CFamilyDevicePage::SetPowerLocked(bool locked)
+{
+    m_powerLocked = locked;
+    if (m_powerButton)
+        m_powerButton->Enable(!locked);
+    ShowPowerPicture();
+}
+
+void CFamilyDevicePage::ShowPowerPicture()
+{
+    if (!m_powerButton)
+        return;
+    const PowerFace face = m_powerLocked ? PowerFace::Locked : m_power ? PowerFace::On : PowerFace::Off;
+    m_powerButton->SetBitmap(wxBitmap(PowerPicture(face)));
+    m_powerButton->Refresh();
+}
+
+void CFamilyDevicePage::ShowPowerState()
+{
+    ShowPowerPicture();
+    SetBarsActive(m_power);
+    ShowCtrl(this, Id("IDC_LED"), m_power && !m_auxView);
+}
+
+void CFamilyDevicePage::SetBarsActive(bool active)
+{
+    if (m_mainBar)
+        m_mainBar->SetActive(active);
+    for (CAuxLightBar* bar : m_auxBars) {
+        if (bar)
+            bar->SetActive(active);
+    }
+}
+
+void CFamilyDevicePage::OnLmLight(wxCommandEvent&)
+{
+    SetModellingLightOn(!m_modellingLight);
+    SendCommand(kCommandModellingLight, m_modellingLight ? kLampOn : kLampOff);
+}
+
+void CFamilyDevicePage::SetModellingLightOn(bool on)
+{
+    m_modellingLight = on;
+    if (m_lampButton) {
+        m_lampButton->SetBitmap(wxBitmap(LampPicture(on)));
+        m_lampButton->Refresh();
+    }
+}
+
+// ---- Modelling-light radios ----
+
+void CFamilyDevicePage::OnRadio(wxCommandEvent& event)
+{
+    // Setting one radio clears the others, which report nothing here.
+    if (!event.IsChecked())
+        return;
+    for (const RadioRow& radio : m_traits.radios) {
+        if (Id(radio.name) == event.GetId()) {
+            SetModellingLightMode(radio.mode);
+            UpdateModellingLightRadios();
+            SendCommand(kCommandModellingLight, radio.code);
+            return;
+        }
+    }
+}
+
+void CFamilyDevicePage::SetModellingLightMode(int mode)
+{
+    m_modellingLightMode = mode;
+    const RadioRow* shown = nullptr;
+    for (const RadioRow& radio : m_traits.radios) {
+        if (radio.mode == mode)
+            shown = &radio;
+    }
+    const char* name = shown ? shown->name : m_traits.noRadio;
+    if (auto* radio = name ? XRCCTRL(*this, name, wxRadioButton) : nullptr)
+        radio->SetValue(true);
+}
+
+void CFamilyDevicePage::UpdateModellingLightRadios()
+{
+    for (const RadioRow& radio : m_traits.radios) {
+        if (wxWindow* control = FindWindow(Id(radio.name)))
+            control->Enable(true);
+    }
+}
+
+void CFamilyDevicePage::SetLmOverText(int n)
+{
+    SetCtrlText(this, Id("IDC_LM_OVER"), Text(kTextSetToProp) + ValueText::Count(n - 2));
+}
+
+void CFamilyDevicePage::ShowLmOver(bool show)
+{
+    ShowCtrl(this, Id("IDC_LM_OVER"), show);
+}
+
+// ---- Notebooks ----
+
+void CFamilyDevicePage::OnNotebookPageChanged(wxBookCtrlEvent& event)
+{
+    event.Skip();
+    // Pages added while the page is being built are no choice of the user.
+    if (m_unit->GetPage())
+        SendCommand(kCommandSelections, 0);
+}
+
+void CFamilyDevicePage::SelectNotebookPages(int lampMemoryPage, int optionsPage)
+{
+    const std::pair<wxNotebook*, int> wanted[] = {{m_lampMemoryBook, lampMemoryPage}, {m_optionsBook, optionsPage}};
+    for (const auto& [book, page] : wanted) {
+        if (book && page >= 0 && page < static_cast<int>(book->GetPageCount()) && book->GetSelection() != page)
+            book->SetSelection(static_cast<size_t>(page));
+    }
+}
+
+int CFamilyDevicePage::GetLampMemorySelection() const
+{
+    return m_lampMemoryBook && m_lampMemoryBook->GetSelection() > 0 ? 1 : 0;
+}
+
+int CFamilyDevicePage::GetOptionsSelection() const
+{
+    return m_optionsBook ? std::max(0, m_optionsBook->GetSelection()) : 0;
+}
+
+// ---- Spin buttons ----
+
+const CFamilyDevicePage::BarRow* CFamilyDevicePage::BarOfSpin(int spinId) const
+{
+    for (const BarRow& row : m_traits.bars) {
+        if (Id(row.spin) == spinId)
+            return &row;
+    }
+    return nullptr;
+}
+
+void CFamilyDevicePage::OnSpin(wxSpinEvent& event)
+{
+    const BarRow* row = BarOfSpin(event.GetId());
+    if (!row)
+        return;
+    const bool up = event.GetEventType() == wxEVT_SPIN_UP;
+    const std::optional<int> step = m_spin.Line(up, ValueOfOutlet(row->outlet), row->downLimit);
+    if (!step)
+        return;
+    m_lightStep = *step;
+    SendCommand(kCommandLight, Id(row->name));
+    m_lightStep = 0;
+}
+
+void CFamilyDevicePage::OnSpinRelease(wxScrollEvent& event)
+{
+    const BarRow* row = BarOfSpin(event.GetId());
+    const std::optional<int> step =
+        m_spin.Release(row != nullptr, row ? ValueOfOutlet(row->outlet) : 0, SpinLanding());
+    if (!step)
+        return;
+    m_lightStep = *step;
+    SendCommand(kCommandLight, Id(row->name));
+    m_lightStep = 0;
+}
+
+// ---- Busy state ----
+
+void CFamilyDevicePage::SetBusy(uint8_t busy)
+{
+    if (busy)
+        BeginBusy();
+    else
+        EndBusy();
+}
+
+void CFamilyDevicePage::BeginBusy()
+{
+    m_busyTimer.Start(kBusyMilliseconds);
+    // The toolkit counts its busy cursors: one for the page however many
+    // steps go out.
+    if (m_busy)
+        return;
+    wxBeginBusyCursor();
+    m_busy = true;
+}
+
+void CFamilyDevicePage::EndBusy()
+{
+    if (!m_busy)
+        return;
+    m_busyTimer.Stop();
+    wxEndBusyCursor();
+    m_busy = false;
+}
+
+void CFamilyDevicePage::EndSteps()
+{
+    m_stepPending = {};
+    EndBusy();
+}
+
+void CFamilyDevicePage::OnBusyTimer(wxTimerEvent&)
+{
+    EndBusy();
+}
+
+// ---- Status panel ----
+
+void CFamilyDevicePage::SetStatusFlashText(const wxString& text) { SetBoth(this, "IDC_ST_FLASH", "IDC_ST_FLASH2", text); }
+void CFamilyDevicePage::SetStatusSequenceText(const wxString& text)
+{
+    SetBoth(this, "IDC_ST_SEQUENCE", "IDC_ST_SEQUENCE2", text);
+}
+void CFamilyDevicePage::SetStatusIntervalText(const wxString& text)
+{
+    SetBoth(this, "IDC_ST_INTERVAL", "IDC_ST_INTERVAL2", text);
+}
+void CFamilyDevicePage::SetStatusDelayText(const wxString& text) { SetBoth(this, "IDC_ST_DELAY", "IDC_ST_DELAY2", text); }
+void CFamilyDevicePage::SetStatusFlashLabel(const wxString& text)
+{
+    SetBoth(this, "IDC_ST_FLASH_LA", "IDC_ST_FLASH_LA2", text);
+}
+void CFamilyDevicePage::SetStatusSequenceLabel(const wxString& text)
+{
+    SetBoth(this, "IDC_ST_SEQUENCE_LA", "IDC_ST_SEQUENCE_LA2", text);
+}
+void CFamilyDevicePage::SetStatusIntervalLabel(const wxString& text)
+{
+    SetBoth(this, "IDC_ST_INTERVAL_LA", "IDC_ST_INTERVAL_LA2", text);
+}
+void CFamilyDevicePage::SetStatusDelayLabel(const wxString& text)
+{
+    SetBoth(this, "IDC_ST_DELAY_LA", "IDC_ST_DELAY_LA2", text);
+}
+void CFamilyDevicePage::SetStatusFlashRedText(const wxString& text) { SetCtrlText(this, Id("IDC_ST_FLASH_RED"), text); }
+void CFamilyDevicePage::SetStatusSequenceRedText(const wxString& text)
+{
+    SetCtrlText(this, Id("IDC_ST_SEQUENCE_RED"), text);
+}
+void CFamilyDevicePage::SetStatusIntervalRedText(const wxString& text)
+{
+    SetCtrlText(this, Id("IDC_ST_INTERVAL_RED"), text);
+}
+
+void CFamilyDevicePage::ShowStatusRows(const StatusRows& rows)
+{
+    using TextSetter = void (CFamilyDevicePage::*)(const wxString&);
+    const TextSetter values[] = {&CFamilyDevicePage::SetStatusFlashText, &CFamilyDevicePage::SetStatusSequenceText,
+                                 &CFamilyDevicePage::SetStatusIntervalText, &CFamilyDevicePage::SetStatusDelayText};
+    const TextSetter labels[] = {&CFamilyDevicePage::SetStatusFlashLabel, &CFamilyDevicePage::SetStatusSequenceLabel,
+                                 &CFamilyDevicePage::SetStatusIntervalLabel, &CFamilyDevicePage::SetStatusDelayLabel};
+    const TextSetter reds[] = {&CFamilyDevicePage::SetStatusFlashRedText,
+                               &CFamilyDevicePage::SetStatusSequenceRedText,
+                               &CFamilyDevicePage::SetStatusIntervalRedText};
+    for (std::size_t i = 0; i < rows.rows.size(); ++i) {
+        (this->*values[i])(Text(rows.rows[i].value));
+        (this->*labels[i])(Text(rows.rows[i].label));
+    }
+    for (std::size_t i = 0; i < rows.red.size(); ++i)
+        (this->*reds[i])(Text(rows.red[i]));
+    UpdateStatusPanel(rows.panel);
+}
+
+void CFamilyDevicePage::UpdateStatusPanel(const PanelRequest& request)
+{
+    const PanelPlan plan = PlanStatusPanel(request, m_alarms, m_traits.titleOrder);
+    SetBoth(this, "IDC_STATUS", "IDC_STATUS2", Text(plan.titleId));
+    if (plan.auxView != m_auxView) {
+        for (const char* name : kFlashControls)
+            ShowCtrl(this, Id(name), !plan.auxView);
+        ShowCtrl(this, Id(kRadioBox), !plan.auxView && m_unit->GetRFStat());
+        ShowCtrl(this, Id("IDC_LED"), m_power && !plan.auxView);
+        if (!plan.auxView) {
+            for (const char* name : {"IDC_ST_SEQUENCE_RED", "IDC_ST_FLASH_RED", "IDC_ST_INTERVAL_RED", "IDC_ST_SET"})
+                ShowCtrl(this, Id(name), false);
+        }
+        m_auxView = plan.auxView;
+    }
+    for (const char* name : kAlarmGroup)
+        ShowCtrl(this, Id(name), plan.alarmShown);
+    for (const char* name : kGroup1)
+        ShowCtrl(this, Id(name), plan.group1Shown);
+    for (const char* name : kGroup2)
+        ShowCtrl(this, Id(name), plan.group2Shown);
+    if (plan.auxView) {
+        ShowCtrl(this, Id("IDC_ST_SEQUENCE_RED"), plan.sequenceRedShown);
+        ShowCtrl(this, Id("IDC_ST_FLASH_RED"), plan.flashRedShown);
+        ShowCtrl(this, Id("IDC_ST_INTERVAL_RED"), plan.intervalRedShown);
+        ShowCtrl(this, Id("IDC_ST_SET"), plan.setShown);
+    }
+    Layout();
+}
+
+void CFamilyDevicePage::SetAlarms(int charge, int thermo)
+{
+    m_alarms.charge = charge;
+    m_alarms.thermo = thermo;
+}
+
+void CFamilyDevicePage::ShowAlarmLines(const AlarmLines& lines)
+{
+    if (lines.clearTitle)
+        SetCtrlText(this, Id("IDC_ST_ALARM"), wxEmptyString);
+    const std::pair<const char*, const std::optional<PageText>*> texts[] = {
+        {"IDC_ST_ALARM1", &lines.line1}, {"IDC_ST_ALARM2", &lines.line2}, {"IDC_ST_ALARM3", &lines.line3}};
+    for (const auto& [name, text] : texts) {
+        if (*text)
+            SetCtrlText(this, Id(name), Text(**text));
+    }
+}
+
+void CFamilyDevicePage::OnStatusSetButton(wxCommandEvent&)
+{
+    OnStatusSet();
+}
+
+void CFamilyDevicePage::OnStatusSet()
+{
+    UpdateAuxStatusTexts();
+}
+
+// ---- Service status ----
+
+void CFamilyDevicePage::ShowServiceStatus(const ServiceStatus& status)
+{
+    SetLedState(status.ready ? 2 : kLedRed);
+    if (status.level != m_alarms.serviceLevel) {
+        m_alarms.serviceLevel = status.level;
+        SetServiceLevel(status.level);
+        UpdateAuxStatusTexts();
+    }
+    if (!status.voltages || !m_infosPage)
+        return;
+    const ServiceVoltages& volts = *status.voltages;
+    m_infosPage->SetPosFlashVoltage(UnitText(volts.positive));
+    m_infosPage->SetNegFlashVoltage(UnitText(volts.negative));
+    m_infosPage->SetLineVoltage(UnitText(volts.line));
+    m_infosPage->SetLineFrequency(UnitText(volts.frequency));
+    if (volts.nominal)
+        m_infosPage->SetNominalFlashVoltage(UnitText(*volts.nominal));
+}
+
+void CFamilyDevicePage::SetServiceLevel(int level)
+{
+    const int shown = m_traits.radioHidesServiceLevel && m_unit->GetRFStat() ? 0 : level;
+    if (m_infosPage)
+        m_infosPage->SetServiceLevel(shown);
+    if (m_optionsPage)
+        m_optionsPage->ShowResetTotal(shown);
+}

@@ -1,0 +1,374 @@
+// What every family's device page is made of: a panel of the resource file
+// with the unit's light bars and spin buttons, flash controls, modelling
+// lamp, power, status LED, status panel and two notebooks of setting pages.
+// The page turns the unit's records into control states through a table of
+// decoders, and the user's actions into commands through its family's
+// builder. A family is a row of data (its panel, setting pages, bars,
+// radios, boxes, texts, records) and the few operations only it has: its
+// command builder, decoders and status rows.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <wx/string.h>
+#include <wx/timer.h>
+
+#include "app/FlashDevicePropertyPage.h"
+#include "controls/LightBarPage.h"
+#include "pages/SettingPageHost.h"
+#include "units/DevicePictures.h"
+#include "units/core/CommandBytes.h"
+#include "units/core/PageText.h"
+#include "units/core/ServiceStatus.h"
+#include "units/core/SpinStepper.h"
+#include "units/core/StatusPlan.h"
+
+class CAuxLightBar;
+class CAuxPageBase;
+class CFlashDevice;
+class CInfosPageBase;
+class CLampPageBase;
+class CMainLightBar;
+class CMemoryPageBase;
+class COptionsPageBase;
+class CSettingPage;
+class RecordView;
+class wxBitmapButton;
+class wxBookCtrlEvent;
+class wxCommandEvent;
+class wxNotebook;
+class wxScrollEvent;
+class wxSpinEvent;
+class wxStaticBitmap;
+
+class CFamilyDevicePage : public CFlashDevicePropertyPage, public CLightBarPage, public CSettingPageHost {
+public:
+    // A decoder of the family's page; Decoder() turns a member of the
+    // family's class into one.
+    using Decoder = void (CFamilyDevicePage::*)(const RecordView& record);
+    template <class Page>
+    static Decoder DecoderOf(void (Page::*decode)(const RecordView&))
+    {
+        return static_cast<Decoder>(decode);
+    }
+    // Records first to last go to decode; other numbers are ignored.
+    struct RecordRoute {
+        int first;
+        int last;
+        Decoder decode;
+    };
+
+    enum class Book { LampMemory, Options };
+    // A setting page: made for the unit with this page as its host, loaded
+    // from its panel into its notebook, shown, then added with its label.
+    struct SettingPageRow {
+        Book book;
+        const char* panel;
+        int label;
+        bool selected;
+        CSettingPage* (*create)(CFlashDevice* unit, CSettingPageHost* host);
+    };
+    template <class Page>
+    static CSettingPage* NewSettingPage(CFlashDevice* unit, CSettingPageHost* host)
+    {
+        return new Page(unit, host);
+    }
+
+    // A light bar with its spin button: outlet 0 is the main light. The bar
+    // takes its placeholder's place; an aux bar then makes its check box.
+    // The tool tip (text id, then the suffix) goes to the check box of an
+    // aux bar and to the bar itself otherwise, and to the spin button.
+    struct BarRow {
+        const char* name;
+        const char* spin;
+        const char* check;  // null for the main light
+        int outlet;
+        wxWindow* (*create)(CLightBarPage* page, int outlet);
+        int tipId;
+        const char* tipSuffix;
+        int tipExtraId;  // 0: none
+        // A held down arrow steps only while the bar is above this.
+        int downLimit;
+    };
+    template <class Bar>
+    static wxWindow* NewMainBar(CLightBarPage* page, int)
+    {
+        return new Bar(page);
+    }
+    template <class Bar>
+    static wxWindow* NewAuxBar(CLightBarPage* page, int outlet)
+    {
+        return new Bar(page, static_cast<int16_t>(outlet));
+    }
+
+    // A modelling-light radio: the mode it shows and the code command 3
+    // sends when the user picks it.
+    struct RadioRow {
+        const char* name;
+        int16_t mode;
+        int16_t code;
+    };
+    // A check box whose click sends code with one of two values.
+    struct CommandBox {
+        const char* name;
+        int16_t code;
+        int32_t checked;
+        int32_t unchecked;
+    };
+    // A label: the text of textId followed by suffix.
+    struct TextRow {
+        const char* control;
+        int textId;
+        const char* suffix;
+    };
+    // A step command: its sending marks a step under way (mark 0 is
+    // IsStepPending, 1 IsSecondStepPending) and starts the busy state.
+    struct StepRow {
+        int16_t code;
+        int mark;
+    };
+
+    struct Traits {
+        const char* panel;
+        std::vector<RecordRoute> records;
+        std::vector<SettingPageRow> pages;
+        std::vector<BarRow> bars;
+        std::vector<RadioRow> radios;
+        // The hidden radio of the group that is set while no mode is shown
+        // (a radio group always keeps one of its radios set).
+        const char* noRadio;
+        std::vector<CommandBox> boxes;
+        std::vector<TextRow> texts;
+        // Shown in the full view and hidden in the compact one, besides the
+        // two notebooks.
+        std::vector<const char*> fullViewControls;
+        std::vector<StepRow> steps;
+        AlarmTitleOrder titleOrder;
+        // A unit with radio release shows its setting pages service level 0.
+        bool radioHidesServiceLevel;
+    };
+
+    ~CFamilyDevicePage() override;
+
+    const char* GetPanelName() const { return m_traits.panel; }
+
+    // A record for the unit, count bytes from its length byte on. While a
+    // decoder applies it the page is not idle; the selection reports (11)
+    // that its changes raise go out after it, from the state it left.
+    void OnRecord(const uint8_t* bytes, uint8_t count);
+
+    // The family's builder lays the data, exactly as many bytes as the unit
+    // takes, and the page hands them to the unit. A light's command with a
+    // spin step turns the LED red; a step command starts the busy state.
+    void SendCommand(int16_t code, int32_t value) override;
+
+    bool InitControls() override;
+    void SetFullView(bool full) override;
+    void SetLanguageOffset(uint16_t offset) override;
+    // Starts or ends the busy state (cursor and timer 471) like a step
+    // command and its answer; a second start keeps the one cursor.
+    void SetBusy(uint8_t busy) override;
+    bool IsBusy() const override { return m_busy; }
+
+    // The setting-page host and the light bars' page.
+    uint16_t GetLanguageOffset() override { return m_languageOffset; }
+    bool IsIdle() override { return m_idle; }
+    uint16_t GetProgramVersion() override { return m_programVersion; }
+    int GetSelectedMemory() override;
+    bool IsStepPending() override { return m_stepPending[0]; }
+    bool IsSecondStepPending() override { return m_stepPending[1]; }
+    bool IsAuxLightOn(int outlet) override;
+    void SetPowerDisplay(int mode) override;
+    // A preset sequence locks the lights: the main bar shows its marker and
+    // its spin is disabled, the aux bars lock, the radios are worked out
+    // again and the bars redrawn.
+    void SetLightsInhibited(bool inhibited) override;
+    wxString GetBarText(int16_t value, bool available, bool on, bool inhibited, int16_t channel) override;
+    bool IsEnergyRangeChecked() override;
+
+    CFlashDevice* GetDevice() const { return m_unit; }
+    CMainLightBar* GetMainCtl() const { return m_mainBar; }
+    // Bar of outlet 1 to 3; null where the page has none.
+    CAuxLightBar* GetAuxCtl(int outlet) const;
+    CAuxPageBase* GetAuxPage() const { return m_auxPage; }
+    COptionsPageBase* GetOptionsPage() const { return m_optionsPage; }
+    CInfosPageBase* GetInfosPage() const { return m_infosPage; }
+    CLampPageBase* GetLampPage() const { return m_lampPage; }
+    CMemoryPageBase* GetMemoryPage() const { return m_memoryPage; }
+
+    int GetLedState() const { return m_ledState; }
+    bool IsPowerOn() const { return m_power; }
+    bool IsModellingLightOn() const { return m_modellingLight; }
+    int GetModellingLightMode() const { return m_modellingLightMode; }
+    int GetPowerDisplay() const { return m_powerDisplay; }
+    const AlarmState& GetAlarms() const { return m_alarms; }
+
+    bool IsCellChecked();
+    bool IsIrChecked();
+    bool IsRfChecked();
+
+    // The unit's state, shown without a command.
+    void SetLedState(int state);
+    void SetPowerState(bool on);
+    // A locked unit's power button is disabled and shows the locked
+    // picture; unlocked it shows the picture of the power state again.
+    void SetPowerLocked(bool locked);
+    void SetModellingLightOn(bool on);
+    // Checks the radio of mode; a mode without a radio checks none.
+    void SetModellingLightMode(int mode);
+    void SetCellChecked(bool checked);
+    void SetIrChecked(bool checked);
+    void SetRfChecked(bool checked);
+    void SetEnergyRangeChecked(bool checked);
+    // "IDC_LM_OVER": "set to prop" and n - 2.
+    void SetLmOverText(int n);
+    void ShowLmOver(bool show);
+    // The level the setting pages show: the information page's service
+    // group and the options page's total reset.
+    void SetServiceLevel(int level);
+
+    // The status panel's rows, both copies of each.
+    void SetStatusFlashText(const wxString& text);
+    void SetStatusSequenceText(const wxString& text);
+    void SetStatusIntervalText(const wxString& text);
+    void SetStatusDelayText(const wxString& text);
+    void SetStatusFlashLabel(const wxString& text);
+    void SetStatusSequenceLabel(const wxString& text);
+    void SetStatusIntervalLabel(const wxString& text);
+    void SetStatusDelayLabel(const wxString& text);
+    void SetStatusFlashRedText(const wxString& text);
+    void SetStatusSequenceRedText(const wxString& text);
+    void SetStatusIntervalRedText(const wxString& text);
+    // Writes the four rows and three red texts, then switches the panel by
+    // the rows' request.
+    void ShowStatusRows(const StatusRows& rows);
+    // Title, alarm group, normal or suggested-settings group, and the flash
+    // controls and LED that the suggested settings cover.
+    void UpdateStatusPanel(const PanelRequest& request);
+    // The alarm words of the unit (record 7) and the alarm lines.
+    void SetAlarms(int charge, int thermo);
+    void ShowAlarmLines(const AlarmLines& lines);
+    // Record 100: LED, service level (on a change: setting pages and status
+    // rows) and the measured voltages.
+    void ShowServiceStatus(const ServiceStatus& status);
+
+    // Record 4: the unit's minor program version and notebook caption.
+    void SetProgramVersion(int minor) { m_programVersion = static_cast<uint16_t>(minor); }
+    void SetUnitCaption(const PageText& caption);
+
+    // The notebook pages the unit reports, selected where they differ.
+    void SelectNotebookPages(int lampMemoryPage, int optionsPage);
+    // Notebook selections as command 11 reports them: the lamp/memory
+    // notebook's as 0 or 1, the options notebook's index.
+    int GetLampMemorySelection() const;
+    int GetOptionsSelection() const;
+
+    // The text of id in the page's language, and a composed page text.
+    wxString Text(int id) const;
+    wxString Text(const PageText& text) const;
+    // Texts to and from the unit, one byte a character.
+    static wxString UnitText(const std::string& bytes);
+    static std::string UnitBytes(const wxString& text);
+
+protected:
+    CFamilyDevicePage(CFlashDevice* unit, const Traits& traits);
+
+    // The family's command data; empty for a code the family never sends.
+    virtual std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value) = 0;
+    // The status rows from the aux page and the unit's state.
+    virtual void UpdateAuxStatusTexts() = 0;
+    // Enables the radios the unit allows now; every one by default.
+    virtual void UpdateModellingLightRadios();
+    // "IDC_ST_SET": takes over what the unit suggests; by default only the
+    // rows are rebuilt.
+    virtual void OnStatusSet();
+    // Where a short click of a spin lands: the step itself by default.
+    virtual SpinStepper::Landing SpinLanding() const { return nullptr; }
+    // The power state makes the bars active or inactive.
+    virtual void SetBarsActive(bool active);
+
+    // The step of the spin click being sent, for command 1 (0 otherwise).
+    int GetLightStep() const { return m_lightStep; }
+    // The outlet of the bar whose window id is id: 0 the main light, 1 to 3
+    // the aux bars; none for another id.
+    std::optional<int> OutletOfBar(int id) const;
+    int ValueOfOutlet(int outlet) const;
+
+    // A record with a step's answer: the marks clear and the busy state ends.
+    void EndSteps();
+
+    template <class Bar>
+    Bar* MainBarAs() const
+    {
+        return static_cast<Bar*>(m_mainBar);
+    }
+    template <class Bar>
+    Bar* AuxBarAs(int outlet) const
+    {
+        return static_cast<Bar*>(GetAuxCtl(outlet));
+    }
+
+private:
+    void BindEvents();
+    void BuildSettingPages();
+    void Keep(CSettingPage* page);
+    void BuildBars();
+    void SetToolTips();
+    void SetPageTexts();
+    void ShowPowerPicture();
+    void ShowPowerState();
+    void BeginBusy();
+    void EndBusy();
+    bool IsBoxChecked(const char* name);
+    void SetBox(const char* name, bool checked);
+    const BarRow* BarOfSpin(int spinId) const;
+
+    void OnCommandBox(wxCommandEvent& event);
+    void OnTest(wxCommandEvent& event);
+    void OnNotebookPageChanged(wxBookCtrlEvent& event);
+    void OnRadio(wxCommandEvent& event);
+    void OnLmLight(wxCommandEvent& event);
+    void OnPower(wxCommandEvent& event);
+    void OnStatusSetButton(wxCommandEvent& event);
+    void OnSpin(wxSpinEvent& event);
+    void OnSpinRelease(wxScrollEvent& event);
+    void OnBusyTimer(wxTimerEvent& event);
+
+    const Traits& m_traits;
+    CFlashDevice* m_unit;
+    wxStaticBitmap* m_led = nullptr;
+    wxBitmapButton* m_powerButton = nullptr;
+    wxBitmapButton* m_lampButton = nullptr;
+    wxTimer m_busyTimer;
+    CMainLightBar* m_mainBar = nullptr;
+    std::array<CAuxLightBar*, 3> m_auxBars{};
+    CAuxPageBase* m_auxPage = nullptr;
+    COptionsPageBase* m_optionsPage = nullptr;
+    CInfosPageBase* m_infosPage = nullptr;
+    CLampPageBase* m_lampPage = nullptr;
+    CMemoryPageBase* m_memoryPage = nullptr;
+    wxNotebook* m_optionsBook = nullptr;
+    wxNotebook* m_lampMemoryBook = nullptr;
+
+    bool m_auxView = false;
+    bool m_busy = false;
+    bool m_idle = true;
+    std::array<bool, 2> m_stepPending{};
+    bool m_modellingLight = false;
+    bool m_power = false;
+    bool m_powerLocked = false;
+    int m_powerDisplay = 0;
+    int m_modellingLightMode = 0;
+    uint16_t m_programVersion = 0;
+    AlarmState m_alarms;
+    int m_ledState = 0;
+    uint16_t m_languageOffset = 0;
+    SpinStepper m_spin;
+    int m_lightStep = 0;
+    // Values of the selection reports raised while a record was applied.
+    std::vector<int32_t> m_deferredSelections;
+};

@@ -1,0 +1,271 @@
+#include "units/PowerPackPage.h"
+
+#include <wx/xrc/xmlres.h>
+
+#include "app/CtrlHelpers.h"
+#include "app/FlashDevice.h"
+#include "controls/AuxLightBar.h"
+#include "pages/aux/AuxPageBase.h"
+#include "pages/infos/InfosPageBase.h"
+#include "pages/lamp/LampPageBase.h"
+#include "pages/memory/MemoryPageBase.h"
+#include "pages/options/OptionsPageBase.h"
+#include "units/core/RecordView.h"
+#include "units/core/UnitInfoText.h"
+
+namespace {
+
+const int16_t kCommandStore = 12;
+const int kLedRed = 1;
+// The "IDC_LM_OVER" text the decoders set: "set to prop" 5.
+const int kLmOverLevel = 7;
+
+}  // namespace
+
+CPowerPackPage::CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PackTraits& pack)
+    : CFamilyDevicePage(unit, traits), m_pack(pack)
+{
+}
+
+std::vector<CFamilyDevicePage::RecordRoute> CPowerPackPage::Records()
+{
+    return {
+        {1, 1, DecoderOf(&CPowerPackPage::OnStatusRecord)},
+        {2, 2, DecoderOf(&CPowerPackPage::OnAuxFunctionsRecord)},
+        {3, 3, DecoderOf(&CPowerPackPage::OnSelectionsRecord)},
+        {4, 4, DecoderOf(&CPowerPackPage::OnUnitInfoRecord)},
+        {5, 5, DecoderOf(&CPowerPackPage::OnOptionsRecord)},
+        {6, 6, DecoderOf(&CPowerPackPage::OnCountersRecord)},
+        {7, 7, DecoderOf(&CPowerPackPage::OnAlarmsRecord)},
+        {8, 8, DecoderOf(&CPowerPackPage::OnDatesRecord)},
+        {98, 98, DecoderOf(&CPowerPackPage::OnTestDoneRecord)},
+        {100, 100, DecoderOf(&CPowerPackPage::OnServiceRecord)},
+        {101, 104, DecoderOf(&CPowerPackPage::OnMemoryRecord)},
+    };
+}
+
+// ---- The records whose fields differ ----
+
+void CPowerPackPage::OnStatusRecord(const RecordView& record)
+{
+    DecodeStatus(record);
+}
+
+void CPowerPackPage::OnAuxFunctionsRecord(const RecordView& record)
+{
+    DecodeAuxFunctions(record);
+}
+
+void CPowerPackPage::OnUnitInfoRecord(const RecordView& record)
+{
+    DecodeUnitInfo(record);
+}
+
+void CPowerPackPage::OnOptionsRecord(const RecordView& record)
+{
+    DecodeOptions(record);
+}
+
+void CPowerPackPage::ShowOutlet(int outlet, const PowerPackRecords::AuxOutlet& state)
+{
+    m_keptAux[outlet - 1] = state.value;
+    if (CAuxLightBar* bar = GetAuxCtl(outlet)) {
+        bar->SetValue(static_cast<int16_t>(state.value), state.warning);
+        bar->SetPercent(static_cast<int16_t>(state.percent));
+        bar->SetJoules(static_cast<int16_t>(state.joules));
+    }
+    if (CLampPageBase* lamp = GetLampPage())
+        lamp->SetLampChoice(outlet, state.available);
+}
+
+void CPowerPackPage::FinishStatus(int modellingLightMode)
+{
+    SetModellingLightMode(modellingLightMode);
+    SetLightsInhibited(GetAuxPage() && GetAuxPage()->GetPreset() != 0);
+    ShowLmOver(false);
+    SetLmOverText(kLmOverLevel);
+}
+
+void CPowerPackPage::ApplySequence(int sequence)
+{
+    if (CAuxPageBase* aux = GetAuxPage())
+        aux->SetSequence(sequence, false);
+}
+
+void CPowerPackPage::FinishAuxFunctions()
+{
+    UpdateAuxStatusTexts();
+    EndSteps();
+}
+
+void CPowerPackPage::ShowUnitInfo(const std::string& version, int versionMinor, const std::string& model,
+                                  const std::string& voltage, const std::string& serial)
+{
+    SetProgramVersion(versionMinor);
+    if (CInfosPageBase* infos = GetInfosPage()) {
+        infos->SetProgVersion(UnitText(version));
+        infos->SetType(UnitText(model));
+        infos->SetVoltageVersion(UnitText(voltage));
+        infos->SetSerial(UnitText(serial));
+    }
+    SetUnitCaption(UnitInfoText::Caption(GetDevice()->GetAddress(), model, serial));
+    UpdateAuxStatusTexts();
+}
+
+void CPowerPackPage::ShowOptions(bool modellingLightOn, bool ir, bool cell, bool rf, bool buzzer, bool reduced)
+{
+    SetModellingLightOn(modellingLightOn);
+    SetIrChecked(ir);
+    SetCellChecked(cell);
+    SetRfChecked(rf);
+    if (COptionsPageBase* options = GetOptionsPage()) {
+        options->SetBuzzer(buzzer);
+        options->SetReduced(reduced);
+    }
+}
+
+// ---- The records both families send alike ----
+
+void CPowerPackPage::OnSelectionsRecord(const RecordView& record)
+{
+    const std::optional<Selections> selections = SelectionCodec::Decode(record, m_pack.lampsUsed);
+    if (!selections)
+        return;
+    SelectNotebookPages(selections->lampMemoryPage, selections->optionsPage);
+    if (CAuxPageBase* aux = GetAuxPage())
+        aux->SelectFieldByIndex(static_cast<int16_t>(selections->auxField));
+    if (CMemoryPageBase* memory = GetMemoryPage())
+        memory->SelectMemory(selections->memory);
+    if (CLampPageBase* lamp = GetLampPage()) {
+        lamp->SetLamp1(selections->lamps[0]);
+        lamp->SetLamp2(selections->lamps[1]);
+        if (m_pack.lampsUsed > 2)
+            lamp->SetLamp3(selections->lamps[2]);
+    }
+}
+
+void CPowerPackPage::OnCountersRecord(const RecordView& record)
+{
+    const std::optional<PowerPackRecords::Counters> counters = PowerPackRecords::DecodeCounters(record);
+    if (!counters)
+        return;
+    if (COptionsPageBase* options = GetOptionsPage())
+        options->SetTotalCounter(UnitText(counters->totalCounter));
+    if (CInfosPageBase* infos = GetInfosPage())
+        infos->SetOwnerText(UnitText(counters->owner));
+}
+
+void CPowerPackPage::OnAlarmsRecord(const RecordView& record)
+{
+    const std::optional<PowerPackRecords::Alarms> alarms = PowerPackRecords::DecodeAlarms(record);
+    if (!alarms)
+        return;
+    SetAlarms(alarms->charge, alarms->thermo);
+    ShowAlarmLines(PlanAlarmTexts(GetAlarms(), std::nullopt));
+    UpdateAuxStatusTexts();
+}
+
+void CPowerPackPage::OnDatesRecord(const RecordView& record)
+{
+    const std::optional<std::string> delivery = PowerPackRecords::DecodeDeliveryDate(record);
+    if (!delivery)
+        return;
+    if (CInfosPageBase* infos = GetInfosPage())
+        infos->SetDelivery(UnitText(*delivery));
+}
+
+void CPowerPackPage::OnTestDoneRecord(const RecordView&)
+{
+    for (int outlet = 1; outlet <= 2; ++outlet) {
+        if (CAuxLightBar* bar = GetAuxCtl(outlet))
+            bar->SetValue(static_cast<int16_t>(m_keptAux[outlet - 1]), false);
+    }
+    SetLedState(kLedRed);
+}
+
+void CPowerPackPage::OnServiceRecord(const RecordView& record)
+{
+    if (const std::optional<ServiceStatus> status = PowerPackRecords::DecodeServiceStatus(record))
+        ShowServiceStatus(*status);
+}
+
+void CPowerPackPage::OnMemoryRecord(const RecordView& record)
+{
+    const std::optional<PowerPackRecords::Memory> memory =
+        PowerPackRecords::DecodeMemory(record, m_pack.memoryDistribution);
+    CMemoryPageBase* page = GetMemoryPage();
+    if (!memory || !page)
+        return;
+    // Only the memory the user looks at is shown.
+    if (!page->GetCheck(XRCID(wxString::Format("IDC_ME_MEMORY%d", memory->index + 1))))
+        return;
+    if (memory->empty) {
+        SendCommand(kCommandStore, memory->index);
+        return;
+    }
+    const auto energyText = [this](const MemoryEnergy& energy) {
+        return GetBarText(static_cast<int16_t>(energy.value), energy.available, energy.on, energy.inhibited,
+                          static_cast<int16_t>(energy.channel));
+    };
+    page->SetLine1L(energyText(memory->energies[0]));
+    page->SetLine2L(energyText(memory->energies[1]));
+    using LineSetter = void (CMemoryPageBase::*)(const wxString&);
+    const std::pair<LineSetter, LineSetter> cells[] = {
+        {&CMemoryPageBase::SetLine1R, &CMemoryPageBase::SetLine1RLabel},
+        {&CMemoryPageBase::SetLine2R, &CMemoryPageBase::SetLine2RLabel},
+        {&CMemoryPageBase::SetLine3R, &CMemoryPageBase::SetLine3RLabel},
+        {&CMemoryPageBase::SetLine3L, &CMemoryPageBase::SetLine3LLabel},
+    };
+    for (std::size_t i = 0; i < memory->lines.size(); ++i) {
+        (page->*cells[i].first)(Text(memory->lines[i].value));
+        (page->*cells[i].second)(Text(memory->lines[i].label));
+    }
+}
+
+// ---- Status rows and commands ----
+
+void CPowerPackPage::UpdateAuxStatusTexts()
+{
+    ShowStatusRows(BuildStatusRows());
+}
+
+int CPowerPackPage::AuxPageSequence() const
+{
+    return GetAuxPage() ? GetAuxPage()->GetSequence() : 0;
+}
+
+std::optional<CPowerPackPage::LightState> CPowerPackPage::GatherLight(int32_t barId) const
+{
+    const std::optional<int> outlet = OutletOfBar(barId);
+    if (!outlet)
+        return std::nullopt;
+    LightState light;
+    light.outlet = *outlet;
+    light.value = ValueOfOutlet(*outlet);
+    light.step = GetLightStep();
+    for (int n = 1; n <= 2; ++n) {
+        const CAuxLightBar* bar = GetAuxCtl(n);
+        light.auxOn[n - 1] = bar && bar->IsOn();
+    }
+    return light;
+}
+
+Selections CPowerPackPage::GatherSelections()
+{
+    Selections selections;
+    selections.lampMemoryPage = GetLampMemorySelection();
+    selections.optionsPage = GetOptionsSelection();
+    selections.auxField = GetAuxPage() ? GetAuxPage()->GetSelectedFieldIndex() : 0;
+    selections.memory = GetSelectedMemory();
+    if (CLampPageBase* lamp = GetLampPage())
+        selections.lamps = {lamp->GetLamp1(), lamp->GetLamp2(), lamp->GetLamp3()};
+    return selections;
+}
+
+std::string CPowerPackPage::GatherOwner()
+{
+    wxString owner;
+    if (CInfosPageBase* infos = GetInfosPage())
+        GetCtrlText(infos, XRCID("IDC_IN_OWNER_SERVICE"), owner);
+    return UnitBytes(owner);
+}

@@ -1,0 +1,94 @@
+// The device page of the Nuvek and Ribex power packs: a main light and two
+// aux bars, the five setting pages, and the records both families send in
+// the same layout (selections, counters, alarms, delivery date, test flash
+// done, service status, memories). A family adds its row of data and the
+// four records whose fields differ (status, aux functions, unit
+// information, options), its status rows and its command builder.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "units/FamilyDevicePage.h"
+#include "units/core/PowerPackRecords.h"
+#include "units/core/Selections.h"
+
+class CPowerPackPage : public CFamilyDevicePage {
+public:
+    // What sets the two families apart in the shared records.
+    struct PackTraits {
+        // Lamp roles that the selections carry (2 or 3 outlets).
+        int lampsUsed;
+        // A memory's table starts with its distribution.
+        bool memoryDistribution;
+    };
+
+    // The decoders of records 1 to 8, 98, 100 and 101 to 104.
+    static std::vector<RecordRoute> Records();
+
+    // The values of aux bars 1 and 2 that the last status record gave, 0
+    // before the first; a finished test flash puts them back.
+    int GetKeptAuxValue(int outlet) const { return m_keptAux[outlet - 1]; }
+
+protected:
+    CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PackTraits& pack);
+
+    // The records whose fields differ between the families.
+    virtual void DecodeStatus(const RecordView& record) = 0;
+    virtual void DecodeAuxFunctions(const RecordView& record) = 0;
+    virtual void DecodeUnitInfo(const RecordView& record) = 0;
+    virtual void DecodeOptions(const RecordView& record) = 0;
+    virtual StatusRows BuildStatusRows() = 0;
+
+    void UpdateAuxStatusTexts() override;
+
+    // Record 1: an outlet's energy, warning, percent and joules, kept for
+    // the end of a test flash; its availability goes to the lamp page.
+    void ShowOutlet(int outlet, const PowerPackRecords::AuxOutlet& state);
+    // Record 1's end: the modelling-light mode, the preset lock of the
+    // lights and the hidden "IDC_LM_OVER".
+    void FinishStatus(int modellingLightMode);
+    // Record 2: the sequence from the unit, then the status rows; a step's
+    // answer ends the busy state.
+    void ApplySequence(int sequence);
+    void FinishAuxFunctions();
+    // Record 4: the information page, the aux pages' program version and
+    // the unit's caption, then the status rows.
+    void ShowUnitInfo(const std::string& version, int versionMinor, const std::string& model,
+                      const std::string& voltage, const std::string& serial);
+    // Record 5: the flash boxes, the modelling lamp and the options both
+    // families have.
+    void ShowOptions(bool modellingLightOn, bool ir, bool cell, bool rf, bool buzzer, bool reduced);
+
+    // Command 1 for the light whose bar has window id value: the light's
+    // outlet and value, the spin step being sent, and which aux bars are on.
+    struct LightState {
+        int outlet = 0;
+        int value = 0;
+        int step = 0;
+        std::array<bool, 2> auxOn{};
+    };
+    std::optional<LightState> GatherLight(int32_t barId) const;
+    // Command 11: what the notebooks, the aux page, the memory page and the
+    // lamp page show.
+    Selections GatherSelections();
+    // Command 22: the information page's owner field.
+    std::string GatherOwner();
+    int AuxPageSequence() const;
+
+private:
+    void OnStatusRecord(const RecordView& record);
+    void OnAuxFunctionsRecord(const RecordView& record);
+    void OnSelectionsRecord(const RecordView& record);
+    void OnUnitInfoRecord(const RecordView& record);
+    void OnOptionsRecord(const RecordView& record);
+    void OnCountersRecord(const RecordView& record);
+    void OnAlarmsRecord(const RecordView& record);
+    void OnDatesRecord(const RecordView& record);
+    void OnTestDoneRecord(const RecordView& record);
+    void OnServiceRecord(const RecordView& record);
+    void OnMemoryRecord(const RecordView& record);
+
+    const PackTraits& m_pack;
+    std::array<int, 2> m_keptAux{};
+};

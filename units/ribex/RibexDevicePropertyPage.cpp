@@ -1,0 +1,166 @@
+#include "units/ribex/RibexDevicePropertyPage.h"
+
+#include "controls/VeskAuxCtlRibex.h"
+#include "controls/VeskMainCtlRibex.h"
+#include "pages/aux/AuxPageRibex.h"
+#include "pages/infos/InfosPageRibex.h"
+#include "pages/lamp/LampPageRibex.h"
+#include "pages/memory/MemoryPageRibex.h"
+#include "pages/options/OptionsPageRibex.h"
+#include "units/core/RibexCodec.h"
+
+namespace {
+
+using Page = CFamilyDevicePage;
+
+const Page::Traits kTraits = {
+    "DLG_DEVICE_PAGE_RIBEX",
+    CPowerPackPage::Records(),
+    {
+        {Page::Book::LampMemory, "DLG_LAMP_PAGE_RIBEX", 2015, true, Page::NewSettingPage<CLampPageRibex>},
+        {Page::Book::LampMemory, "DLG_MEMORY_PAGE_RIBEX", 2016, true, Page::NewSettingPage<CMemoryPageRibex>},
+        {Page::Book::Options, "DLG_AUX_PAGE_RIBEX", 2014, false, Page::NewSettingPage<CAuxPageRibex>},
+        {Page::Book::Options, "DLG_OPTIONS_PAGE_RIBEX", 2012, false, Page::NewSettingPage<COptionsPageRibex>},
+        {Page::Book::Options, "DLG_INFOS_PAGE_RIBEX", 2013, false, Page::NewSettingPage<CInfosPageRibex>},
+    },
+    {
+        {"IDC_MAIN_LIGHT", "IDC_SPIN_MAIN", nullptr, 0, Page::NewMainBar<CVeskMainCtlRibex>, 2026, "", 0, 33},
+        {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", "IDC_AUX_CHECK1", 1, Page::NewAuxBar<CVeskAuxCtlRibex>, 2015, " 1", 0, 33},
+        {"IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_CHECK2", 2, Page::NewAuxBar<CVeskAuxCtlRibex>, 2015, " 2", 0, 33},
+    },
+    {
+        {"IDC_LM_P", 0, 0x40},
+        {"IDC_LM_FULL", 1, 0x41},
+        {"IDC_LM_LOW", 2, 0x42},
+        {"IDC_LM_PROP1", 3, 0x43},
+        {"IDC_LM_PROP2", 4, 0x44},
+        {"IDC_LM_PROP3", 5, 0x45},
+        {"IDC_LM_PROP4", 6, 0x46},
+        {"IDC_LM_PROP5", 7, 0x47},
+    },
+    "IDC_LM_NONE",
+    {
+        {"IDC_FL_CELL", 4, 0x41, 0x40},
+        {"IDC_FL_IR", 4, 0x81, 0x80},
+        {"IDC_FL_RF", 4, 0x21, 0x20},
+    },
+    {
+        {"IDC_FLASH", 2071, ""},
+        {"IDC_MODELING", 2062, ""},
+        {"IDC_STATUS", 2124, ""},
+        {"IDC_LM_FULL", 2063, ""},
+        {"IDC_LM_LOW", 2064, ""},
+        {"IDC_LM_PROP1", 2065, " 1"},
+        {"IDC_LM_PROP2", 2065, " 2"},
+        {"IDC_LM_PROP3", 2065, " 3"},
+        {"IDC_LM_PROP4", 2065, " 4"},
+        {"IDC_LM_PROP5", 2065, " 5"},
+        {"IDC_FL_CELL", 2067, ""},
+        {"IDC_FL_IR", 2068, ""},
+        {"IDC_FL_RF", 2147, ""},
+        {"IDC_FL_TEST", 2069, ""},
+        {"IDC_ST_SET", 2072, ""},
+    },
+    {},
+    {{6, 0}},
+    RibexCodec::kAlarmTitleOrder,
+    true,
+};
+
+const CPowerPackPage::PackTraits kPack = {3, false};
+
+}  // namespace
+
+CRibexDevicePropertyPage::CRibexDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kPack) {}
+
+void CRibexDevicePropertyPage::DecodeStatus(const RecordView& record)
+{
+    const std::optional<RibexCodec::Status> status = RibexCodec::DecodeStatus(record);
+    if (!status)
+        return;
+    if (auto* main = MainBarAs<CVeskMainCtlRibex>())
+        main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
+    SetPowerState(status->power);
+    for (int outlet = 1; outlet <= 2; ++outlet) {
+        const RibexCodec::AuxOutlet& aux = status->aux[outlet - 1];
+        if (auto* bar = AuxBarAs<CVeskAuxCtlRibex>(outlet))
+            bar->SetState1(aux.on, aux.available);
+        ShowOutlet(outlet, aux);
+    }
+    // The second bar also stands for the third outlet.
+    if (auto* bar = AuxBarAs<CVeskAuxCtlRibex>(2))
+        bar->SetState2(status->outlet3On, status->outlet3Available);
+    if (CLampPageBase* lamp = GetLampPage())
+        lamp->SetLampChoice(3, status->outlet3Available);
+    FinishStatus(status->modellingLightMode);
+}
+
+void CRibexDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
+{
+    const std::optional<RibexCodec::AuxFunctions> functions = RibexCodec::DecodeAuxFunctions(record);
+    if (!functions)
+        return;
+    ApplySequence(functions->sequence);
+    FinishAuxFunctions();
+}
+
+void CRibexDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
+{
+    const std::optional<RibexCodec::UnitInfo> info = RibexCodec::DecodeUnitInfo(record);
+    if (!info)
+        return;
+    SetPowerLocked(info->powerLocked);
+    ShowUnitInfo(info->version, info->versionMinor, info->model, info->voltage, info->serial);
+}
+
+void CRibexDevicePropertyPage::DecodeOptions(const RecordView& record)
+{
+    const std::optional<RibexCodec::Options> options = RibexCodec::DecodeOptions(record);
+    if (!options)
+        return;
+    ShowOptions(options->modellingLightOn, options->ir, options->cell, options->rf, options->buzzer,
+                options->reduced);
+    if (COptionsPageBase* page = GetOptionsPage()) {
+        page->SetFast(options->fast);
+        page->SetReady(options->ready);
+        page->SetCell(options->cellOption);
+    }
+}
+
+StatusRows CRibexDevicePropertyPage::BuildStatusRows()
+{
+    RibexCodec::AuxValues values;
+    if (const CAuxPageBase* aux = GetAuxPage()) {
+        values.preset = aux->GetPreset();
+        values.delay = aux->GetDelay();
+        values.t01MaxPreset = aux->GetT01MaxPreset();
+        values.sequence = aux->GetSequence();
+        values.interval = aux->GetInterval();
+        values.alternate = aux->GetAlternate();
+    }
+    return RibexCodec::BuildStatusRows(values);
+}
+
+std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
+{
+    RibexCodec::CommandState state;
+    if (code == 1) {
+        const std::optional<LightState> light = GatherLight(value);
+        if (!light)
+            return std::nullopt;
+        state.lightOutlet = light->outlet;
+        state.lightValue = light->value;
+        state.spinStep = light->step;
+        state.auxOn = light->auxOn;
+    }
+    state.selections = GatherSelections();
+    if (const COptionsPageBase* options = GetOptionsPage()) {
+        state.buzzer = options->IsBuzzerChecked();
+        state.fast = options->IsFastChecked();
+        state.reduced = options->IsReducedChecked();
+        state.ready = options->IsReadyChecked();
+        state.cell = options->IsCellChecked();
+    }
+    state.owner = GatherOwner();
+    return RibexCodec::BuildCommand(code, value, state);
+}
