@@ -692,20 +692,18 @@ void CFamilyDevicePage::SetStatusIntervalRedText(const wxString& text)
 
 void CFamilyDevicePage::ShowStatusRows(const StatusRows& rows)
 {
-    using TextSetter = void (CFamilyDevicePage::*)(const wxString&);
-    const TextSetter values[] = {&CFamilyDevicePage::SetStatusFlashText, &CFamilyDevicePage::SetStatusSequenceText,
-                                 &CFamilyDevicePage::SetStatusIntervalText, &CFamilyDevicePage::SetStatusDelayText};
-    const TextSetter labels[] = {&CFamilyDevicePage::SetStatusFlashLabel, &CFamilyDevicePage::SetStatusSequenceLabel,
-                                 &CFamilyDevicePage::SetStatusIntervalLabel, &CFamilyDevicePage::SetStatusDelayLabel};
-    const TextSetter reds[] = {&CFamilyDevicePage::SetStatusFlashRedText,
-                               &CFamilyDevicePage::SetStatusSequenceRedText,
-                               &CFamilyDevicePage::SetStatusIntervalRedText};
-    for (std::size_t i = 0; i < rows.rows.size(); ++i) {
-        (this->*values[i])(Text(rows.rows[i].value));
-        (this->*labels[i])(Text(rows.rows[i].label));
-    }
-    for (std::size_t i = 0; i < rows.red.size(); ++i)
-        (this->*reds[i])(Text(rows.red[i]));
+    const auto& row = rows.rows;
+    SetStatusFlashText(Text(row[0].value));
+    SetStatusFlashLabel(Text(row[0].label));
+    SetStatusSequenceText(Text(row[1].value));
+    SetStatusSequenceLabel(Text(row[1].label));
+    SetStatusIntervalText(Text(row[2].value));
+    SetStatusIntervalLabel(Text(row[2].label));
+    SetStatusDelayText(Text(row[3].value));
+    SetStatusDelayLabel(Text(row[3].label));
+    SetStatusFlashRedText(Text(rows.red[0]));
+    SetStatusSequenceRedText(Text(rows.red[1]));
+    SetStatusIntervalRedText(Text(rows.red[2]));
     UpdateStatusPanel(rows.panel);
 }
 

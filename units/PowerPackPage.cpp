@@ -209,17 +209,15 @@ void CPowerPackPage::OnMemoryRecord(const RecordView& record)
     };
     page->SetLine1L(energyText(memory->energies[0]));
     page->SetLine2L(energyText(memory->energies[1]));
-    using LineSetter = void (CMemoryPageBase::*)(const wxString&);
-    const std::pair<LineSetter, LineSetter> cells[] = {
-        {&CMemoryPageBase::SetLine1R, &CMemoryPageBase::SetLine1RLabel},
-        {&CMemoryPageBase::SetLine2R, &CMemoryPageBase::SetLine2RLabel},
-        {&CMemoryPageBase::SetLine3R, &CMemoryPageBase::SetLine3RLabel},
-        {&CMemoryPageBase::SetLine3L, &CMemoryPageBase::SetLine3LLabel},
-    };
-    for (std::size_t i = 0; i < memory->lines.size(); ++i) {
-        (page->*cells[i].first)(Text(memory->lines[i].value));
-        (page->*cells[i].second)(Text(memory->lines[i].label));
-    }
+    const std::array<MemoryLine, 4>& lines = memory->lines;
+    page->SetLine1R(Text(lines[0].value));
+    page->SetLine1RLabel(Text(lines[0].label));
+    page->SetLine2R(Text(lines[1].value));
+    page->SetLine2RLabel(Text(lines[1].label));
+    page->SetLine3R(Text(lines[2].value));
+    page->SetLine3RLabel(Text(lines[2].label));
+    page->SetLine3L(Text(lines[3].value));
+    page->SetLine3LLabel(Text(lines[3].label));
 }
 
 // ---- Status rows and commands ----

@@ -23,11 +23,15 @@
 #include "GuiTestHarness.h"
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "comm/TestClock.h"
 #include "comm/VeskComm.h"
 #include "controls/AuxLightBar.h"
 #include "controls/MainLightBar.h"
 #include "tools/SimBus.h"
 #include "units/FamilyDevicePage.h"
+
+// Texts in failure messages as text (ProgramFixture.cpp).
+void PrintTo(const wxString& text, std::ostream* out);
 
 namespace guitest {
 
@@ -72,6 +76,7 @@ protected:
         GuiTest::SetUp();
         ASSERT_TRUE(bus.IsOpen());
         setenv("VESKCOMM_PORTS", bus.DevicePath().c_str(), 1);
+        TestClockSet(now);
         VeskCommInitialize(nullptr, &callbacks);
     }
 
@@ -84,6 +89,7 @@ protected:
         if (port)
             VeskCommPortClose(port);
         VeskCommInitialize(nullptr, nullptr);
+        TestClockRelease();
         unsetenv("VESKCOMM_PORTS");
         GuiTest::TearDown();
     }
@@ -112,11 +118,14 @@ protected:
     // library's own identify requests and status polls left out.
     std::vector<Sent> Commands()
     {
-        // The library keeps polling the bus: the page is done when a few
-        // rounds of the line bring nothing more from it.
+        // The library keeps polling the bus, and waits out the answers of
+        // addresses where no unit is: the page is done when a few rounds of
+        // the line, 50 ms each, bring nothing more from it.
         std::vector<Sent> sent;
         SimBus::Unit* onBus = bus.FindUnit(kAddress, kStudio);
         for (int round = 0, quiet = 0; round < 400 && quiet < 4; ++round) {
+            now += 50;
+            TestClockSet(now);
             VeskCommPortIdle(port);
             bus.Pump(2);
             const std::size_t before = sent.size();
@@ -223,6 +232,7 @@ protected:
     wxString AuxText(int outlet) const { return page->GetAuxCtl(outlet)->GetFace().large; }
 
     SimBus bus;
+    uint32_t now = 1000;
     CommCallbacks callbacks{};
     VESKCOMM_PORT port = nullptr;
     std::unique_ptr<Unit> unit;

@@ -4,6 +4,7 @@
 #include "ProgramFixture.h"
 
 #include <wx/notebook.h>
+#include <wx/spinbutt.h>
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
 
@@ -46,11 +47,10 @@ TEST_F(FamilyProgramTest, NuvekPageShowsItsUnitAndTheUnitFollowsThePage)
     EXPECT_EQ(TextOf(page, "IDC_IN_SER_STAT"), "80001");
 
     // The records the page asked for arrive on the polls.
-    ASSERT_TRUE(RunUntil([&] {
-        return page->GetMainCtl()->GetValue() == 50 && TextOf(page, "IDC_OP_TOTALCOUNTER") == "12345";
-    }));
+    ASSERT_TRUE(RunUntil([&] { return TextOf(page, "IDC_ME_LINE1L") == "5.0"; }));
     EXPECT_TRUE(page->IsPowerOn());
     EXPECT_EQ(page->GetMainCtl()->GetFace().large, "5.0");
+    EXPECT_EQ(TextOf(page, "IDC_OP_TOTALCOUNTER"), "12345");
     EXPECT_EQ(TextOf(page, "IDC_IN_DELIVERY_STAT"), "3.2012");
     EXPECT_EQ(page->GetLedState(), 2);
 

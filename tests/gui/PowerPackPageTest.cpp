@@ -174,7 +174,7 @@ TYPED_TEST(PowerPackPageTest, StatusRecordShowsBarsPowerAndModellingLight)
     EXPECT_EQ(this->MainText(), "5.5");
     const BarFace aux1 = this->page->GetAuxCtl(1)->GetFace();
     EXPECT_EQ(aux1.large, "6.0");
-    EXPECT_EQ(aux1.joules, "300 J");
+    EXPECT_EQ(aux1.joules, "300J");
     EXPECT_EQ(aux1.percent, BarPercentText(60, 40));
     EXPECT_EQ(this->AuxText(2), "10");
     // The warning of outlet 2 draws it red while the unit is on.
@@ -292,7 +292,7 @@ TYPED_TEST(PowerPackPageTest, AlarmsTakeThePanelAndNameThermoFirst)
     EXPECT_EQ(this->Label("IDC_ST_ALARM2"), "switch unit off");
 
     // At a service level the rows stay and the title says so.
-    this->Deliver(100, RecordData(7, {{5, 0x80}, {6, 3}}));
+    this->Deliver(100, RecordData(11, {{5, 0x80}, {6, 3}}));
     EXPECT_EQ(this->Label("IDC_STATUS"), "charge error - service mode");
     EXPECT_FALSE(this->Shown("IDC_ST_ALARM1"));
     EXPECT_TRUE(this->Shown("IDC_ST_FLASH"));
