@@ -1,6 +1,9 @@
 #include "pages/aux/AuxPageBase.h"
 
 #include <algorithm>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 
 #include <wx/checkbox.h>
 #include <wx/scrolbar.h>
@@ -72,6 +75,9 @@ bool CAuxPageBase::InitControls()
             window->Bind(wxEVT_LEFT_UP, &CAuxPageBase::OnFieldMouseUp, this);
     }
     InitFamilyControls();
+    // The captions in the page's language change what the controls need;
+    // laid out in less, GTK would squeeze them below their minimum.
+    Fit();
     return true;
 }
 
@@ -222,10 +228,14 @@ void CAuxPageBase::ShowSeconds(Word word)
     SetFieldText(word, value == 0 ? Text(kOff) : FormatSeconds(value));
 }
 
-// Independent of the locale's decimal separator.
+// With '.' under any locale: the toolkit's own conversions follow the
+// locale's decimal separator.
 wxString CAuxPageBase::FormatSeconds(int value) const
 {
-    return wxString::FromCDouble(double(value) / m_layout.secondsDivisor, m_layout.secondsDecimals) + "s";
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text << std::fixed << std::setprecision(m_layout.secondsDecimals) << double(value) / m_layout.secondsDivisor << 's';
+    return wxString::FromUTF8(text.str());
 }
 
 void CAuxPageBase::UpdateHelp(int field)
