@@ -30,7 +30,7 @@ unsigned Others(int field)
     return kAll & ~Base::Bit(field);
 }
 
-const Base::Layout kLayout = {
+const Base::Table kTable = {
     {
         {"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Editor::SpinOnRelease, 5, Word::Sequence},
         {"IDC_AU_T01", "IDC_AU_LA_T01", 1, Editor::SpinAtOnce, 6, Word::T01Value},
@@ -76,7 +76,7 @@ const char* const kTimeLabels[] = {"IDC_AU_PRESET_LA_T1", "IDC_AU_PRESET_LA_T2",
 
 }  // namespace
 
-CAuxPage::CAuxPage(CFlashDevice* unit, CSettingPageHost* host) : CAuxPageBase(unit, host, kLayout) {}
+CAuxPage::CAuxPage(CFlashDevice* unit, CSettingPageHost* host) : CAuxPageBase(unit, host, kTable) {}
 
 void CAuxPage::SetPreset(int value, bool fromUser)
 {

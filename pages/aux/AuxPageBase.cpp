@@ -45,8 +45,8 @@ int Id(const char* name)
 
 }  // namespace
 
-CAuxPageBase::CAuxPageBase(CFlashDevice* unit, CSettingPageHost* host, const Layout& layout)
-    : CSettingPage(unit, host), m_layout(layout), m_queues(layout.fields.size())
+CAuxPageBase::CAuxPageBase(CFlashDevice* unit, CSettingPageHost* host, const Table& table)
+    : CSettingPage(unit, host), m_table(table), m_queues(table.fields.size())
 {
 }
 
@@ -55,22 +55,22 @@ bool CAuxPageBase::InitControls()
     UpdateHelp(m_selected);
     Highlight(m_selected, true);
     if (auto* bar = wxDynamicCast(FindWindow(XRCID("IDC_AU_SCROLL")), wxScrollBar))
-        bar->SetScrollbar(m_layout.scrollRange, 1, m_layout.scrollRange, kPage, true);
+        bar->SetScrollbar(m_table.scrollRange, 1, m_table.scrollRange, kPage, true);
 
     auto* spin = new CSpinButton(this, XRCID("IDC_AU_SPIN"));
     AttachControl("IDC_AU_SPIN", spin, this);
-    if (m_layout.spinRepeatPeriod)
-        spin->SetRepeatPeriod(m_layout.spinRepeatPeriod);
+    if (m_table.spinRepeatPeriod)
+        spin->SetRepeatPeriod(m_table.spinRepeatPeriod);
 
-    for (const TextSpec& tip : m_layout.toolTips) {
+    for (const TextSpec& tip : m_table.toolTips) {
         if (wxWindow* control = FindWindow(Id(tip.control)))
             control->SetToolTip(Text(tip.text));
     }
-    for (const TextSpec& label : m_layout.labels)
+    for (const TextSpec& label : m_table.labels)
         SetCtrlText(this, Id(label.control), Text(label.text));
 
     // GTK hands a click on a label to the label, not to the page under it.
-    for (size_t field = 0; field < m_layout.fields.size(); ++field) {
+    for (size_t field = 0; field < m_table.fields.size(); ++field) {
         if (wxWindow* window = FieldWindow(int(field)))
             window->Bind(wxEVT_LEFT_UP, &CAuxPageBase::OnFieldMouseUp, this);
     }
@@ -85,13 +85,13 @@ void CAuxPageBase::SetSequence(int value, bool fromUser)
 {
     if (!fromUser && Echoed(Word::Sequence, value))
         return;
-    Store(Word::Sequence, std::clamp(value, 0, m_layout.sequenceMax));
+    Store(Word::Sequence, std::clamp(value, 0, m_table.sequenceMax));
     ShowCount(Word::Sequence);
 }
 
 void CAuxPageBase::SetDelay(int value, bool moveThumb)
 {
-    Store(Word::Delay, std::clamp(value, 0, m_layout.scrollRange));
+    Store(Word::Delay, std::clamp(value, 0, m_table.scrollRange));
     ShowSeconds(Word::Delay);
     if (moveThumb)
         UpdateScrollPosition();
@@ -102,14 +102,14 @@ void CAuxPageBase::SetDelay(int value, bool moveThumb)
 void CAuxPageBase::SetInterval(int value, bool moveThumb)
 {
     const int minimum = Value(Word::MinInterval);
-    int interval = std::min(value, m_layout.scrollRange);
+    int interval = std::min(value, m_table.scrollRange);
     if (interval > Value(Word::Interval))
         interval = std::max(interval, minimum);
     else if (interval < minimum)
         interval = 0;
     // A shortest interval out of range from the unit must not carry the
     // interval past the scroll bar's ends.
-    Store(Word::Interval, std::clamp(interval, 0, m_layout.scrollRange));
+    Store(Word::Interval, std::clamp(interval, 0, m_table.scrollRange));
     ShowSeconds(Word::Interval);
     if (moveThumb)
         UpdateScrollPosition();
@@ -124,7 +124,7 @@ void CAuxPageBase::SetT01(int mode)
         return;
     // Optimum, a set duration, or the shortest one (bit 7 alone).
     const int caption = masked == 0 ? 2018 : (masked & 0x0F) ? 2019 : 2020;
-    SetCtrlText(this, Id(m_layout.fields[field].caption), Text(caption));
+    SetCtrlText(this, Id(m_table.fields[field].caption), Text(caption));
     const int16_t value = Value(Word::T01Value);
     SetFieldText(Word::T01Value, value == 0 ? wxString() : wxString::Format("1/%d", value));
 }
@@ -163,12 +163,12 @@ bool CAuxPageBase::IsStoreChecked() const
 
 int16_t CAuxPageBase::GetSelectedFieldIndex() const
 {
-    return m_layout.fields[m_selected].index;
+    return m_table.fields[m_selected].index;
 }
 
 void CAuxPageBase::SelectField(int field)
 {
-    if (field < 0 || field >= int(m_layout.fields.size()) || field == m_selected)
+    if (field < 0 || field >= int(m_table.fields.size()) || field == m_selected)
         return;
 
     // The spin button edits counts, the scroll bar times; they change places
@@ -198,8 +198,8 @@ void CAuxPageBase::SelectFieldByIndex(int16_t index)
 
 int CAuxPageBase::FieldOf(Word word) const
 {
-    for (size_t field = 0; field < m_layout.fields.size(); ++field) {
-        if (m_layout.fields[field].word == word)
+    for (size_t field = 0; field < m_table.fields.size(); ++field) {
+        if (m_table.fields[field].word == word)
             return int(field);
     }
     return -1;
@@ -207,7 +207,7 @@ int CAuxPageBase::FieldOf(Word word) const
 
 wxWindow* CAuxPageBase::FieldWindow(int field) const
 {
-    return FindWindow(Id(m_layout.fields[field].name));
+    return FindWindow(Id(m_table.fields[field].name));
 }
 
 bool CAuxPageBase::Echoed(Word word, int value)
@@ -234,17 +234,17 @@ wxString CAuxPageBase::FormatSeconds(int value) const
 {
     std::ostringstream text;
     text.imbue(std::locale::classic());
-    text << std::fixed << std::setprecision(m_layout.secondsDecimals) << double(value) / m_layout.secondsDivisor << 's';
+    text << std::fixed << std::setprecision(m_table.secondsDecimals) << double(value) / m_table.secondsDivisor << 's';
     return wxString::FromUTF8(text.str());
 }
 
 void CAuxPageBase::UpdateHelp(int field)
 {
     const bool locked = IsHelpLocked();
-    for (const HelpRow& row : m_layout.help) {
+    for (const HelpRow& row : m_table.help) {
         if (row.field != field || (row.when == When::Unlocked && locked) || (row.when == When::Locked && !locked))
             continue;
-        for (size_t other = 0; other < m_layout.fields.size(); ++other) {
+        for (size_t other = 0; other < m_table.fields.size(); ++other) {
             wxWindow* window = FieldWindow(int(other));
             if (!window)
                 continue;
@@ -276,12 +276,12 @@ void CAuxPageBase::UpdateScrollPosition()
     if (!IsScrollField(m_selected))
         return;
     if (auto* bar = wxDynamicCast(FindWindow(XRCID("IDC_AU_SCROLL")), wxScrollBar))
-        bar->SetThumbPosition(m_layout.scrollRange - Value(m_layout.fields[m_selected].word));
+        bar->SetThumbPosition(m_table.scrollRange - Value(m_table.fields[m_selected].word));
 }
 
 void CAuxPageBase::StepField(int field, int delta)
 {
-    const FieldSpec& spec = m_layout.fields[field];
+    const FieldSpec& spec = m_table.fields[field];
     if (spec.word == Word::Sequence)
         StepSequence(delta);
     else if (spec.word == Word::T01Value)
@@ -291,7 +291,7 @@ void CAuxPageBase::StepField(int field, int delta)
 void CAuxPageBase::StepSequence(int delta)
 {
     int sequence = Value(Word::Sequence) + delta;
-    if (sequence == 1 && m_layout.skipSequenceOne && GetHost()->GetProgramVersion() < 4)
+    if (sequence == 1 && m_table.skipSequenceOne && GetHost()->GetProgramVersion() < 4)
         sequence += delta;
     SetSequence(sequence, true);
 }
@@ -305,11 +305,11 @@ void CAuxPageBase::SendStep(int16_t command, int delta, bool pending)
 int CAuxPageBase::FieldForIndex(int16_t index) const
 {
     int top = 0;
-    for (const FieldSpec& spec : m_layout.fields)
+    for (const FieldSpec& spec : m_table.fields)
         top = std::max<int>(top, spec.index);
     const int wanted = std::clamp<int>(index, 0, top);
-    for (size_t field = 0; field < m_layout.fields.size(); ++field) {
-        if (m_layout.fields[field].index == wanted)
+    for (size_t field = 0; field < m_table.fields.size(); ++field) {
+        if (m_table.fields[field].index == wanted)
             return int(field);
     }
     return 0;
@@ -349,8 +349,8 @@ void CAuxPageBase::OnScroll(wxScrollEvent& event)
 
     if (!IsScrollField(m_selected))
         return;
-    const FieldSpec& spec = m_layout.fields[m_selected];
-    const int value = thumb ? m_layout.scrollRange - event.GetPosition() : Value(spec.word) - delta;
+    const FieldSpec& spec = m_table.fields[m_selected];
+    const int value = thumb ? m_table.scrollRange - event.GetPosition() : Value(spec.word) - delta;
     // While the thumb is dragged the value follows on screen only.
     if (spec.word == Word::Interval)
         SetInterval(value, !tracking);
@@ -368,7 +368,7 @@ void CAuxPageBase::OnSpinStep(wxSpinEvent& event)
 // Every press steps at least once, so every release sends, also at a limit.
 void CAuxPageBase::OnSpinRelease(wxScrollEvent&)
 {
-    const FieldSpec& spec = m_layout.fields[m_selected];
+    const FieldSpec& spec = m_table.fields[m_selected];
     if (spec.editor != Editor::SpinOnRelease)
         return;
     const int16_t value = Value(spec.word);
@@ -390,7 +390,7 @@ void CAuxPageBase::OnReset(wxCommandEvent&)
 bool CAuxPageBase::HitField(const wxPoint& point)
 {
     // A hidden field is not there for the user; its area belongs to the page.
-    for (size_t field = 0; field < m_layout.fields.size(); ++field) {
+    for (size_t field = 0; field < m_table.fields.size(); ++field) {
         wxWindow* window = FieldWindow(int(field));
         if (!window || !window->IsShown() || !window->GetRect().Contains(point))
             continue;
@@ -415,10 +415,10 @@ void CAuxPageBase::SetFieldText(Word word, const wxString& text)
 {
     const int field = FieldOf(word);
     if (field >= 0)
-        SetCtrlText(this, Id(m_layout.fields[field].name), text);
+        SetCtrlText(this, Id(m_table.fields[field].name), text);
 }
 
 bool CAuxPageBase::IsScrollField(int field) const
 {
-    return m_layout.fields[field].editor == Editor::Scroll;
+    return m_table.fields[field].editor == Editor::Scroll;
 }

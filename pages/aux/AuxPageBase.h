@@ -76,7 +76,7 @@ public:
         int text;
     };
 
-    struct Layout {
+    struct Table {
         std::vector<FieldSpec> fields;  // in the order the mouse tests them
         std::vector<HelpRow> help;
         std::vector<TextSpec> labels;    // captions, set once
@@ -91,7 +91,7 @@ public:
 
     static constexpr unsigned Bit(int field) { return 1u << field; }
 
-    CAuxPageBase(CFlashDevice* unit, CSettingPageHost* host, const Layout& layout);
+    CAuxPageBase(CFlashDevice* unit, CSettingPageHost* host, const Table& table);
 
     bool InitControls() override;
 
@@ -138,7 +138,6 @@ public:
 protected:
     int16_t Value(Word word) const { return m_words[int(word)]; }
     void Store(Word word, int value) { m_words[int(word)] = int16_t(value); }
-    const Layout& GetLayout() const { return m_layout; }
 
     // The first field that shows word, or -1.
     int FieldOf(Word word) const;
@@ -192,7 +191,7 @@ private:
     void SetFieldText(Word word, const wxString& text);
     bool IsScrollField(int field) const;
 
-    const Layout& m_layout;
+    const Table& m_table;
     int m_selected = 0;
     int16_t m_words[int(Word::Count)] = {};
     std::vector<CEchoQueue> m_queues;

@@ -60,6 +60,9 @@ TEST_F(QuirelAuxPageTest, StartsOnTheSequenceWithItsHelpAndTheSpinButton)
     EXPECT_TRUE(SpinShown());
     EXPECT_FALSE(IsShown(page, "IDC_AU_SCROLL"));
     EXPECT_EQ(Enabled(), "111111");
+    const wxRect help = Control(page, "IDC_AU_HELPTEXT")->GetScreenRect();
+    EXPECT_TRUE(page->GetScreenRect().Contains(help));
+    EXPECT_GT(help.GetTop(), Control(page, "IDC_AU_ALTERNATE")->GetScreenRect().GetBottom());
 
     // The spin button sits in its place, which gave it its size.
     wxWindow* spin = Spin(page);
@@ -430,6 +433,16 @@ TEST_F(QuirelAuxPageTest, PresetLocksTheOtherFieldsAndShowsItsDrawing)
         EXPECT_FALSE(IsShown(page, "IDC_AU_PRESET_T_SPIN"));
         EXPECT_EQ(Shown(page, "IDC_AU_PRESET_T1"), "1.20s");
         EXPECT_EQ(Shown(page, "IDC_AU_PRESET_T2"), "2.50s");
+
+        // The drawing and the times take the help's place below the fields.
+        Yield();
+        const wxRect drawing = image->GetScreenRect();
+        const wxRect times = Control(page, "IDC_AU_PRESET_GROUP")->GetScreenRect();
+        EXPECT_TRUE(page->GetScreenRect().Contains(drawing));
+        EXPECT_TRUE(page->GetScreenRect().Contains(times));
+        EXPECT_FALSE(drawing.Intersects(times));
+        for (const char* name : kFieldNames)
+            EXPECT_GT(drawing.GetTop(), Control(page, name)->GetScreenRect().GetBottom()) << name;
     }
 }
 
