@@ -137,7 +137,7 @@ int CAuxPage::FieldForIndex(int16_t index) const
     return CAuxPageBase::FieldForIndex(wanted);
 }
 
-void CAuxPage::ShowHelpDrawing(int)
+void CAuxPage::ShowHelpDrawing()
 {
     ShowDrawing(CurrentDrawingKey());
 }

@@ -30,7 +30,7 @@ protected:
     void StepField(int field, int delta) override;
     int FieldForIndex(int16_t index) const override;
     bool IsHelpLocked() const override { return GetPreset() != 0; }
-    void ShowHelpDrawing(int field) override;
+    void ShowHelpDrawing() override;
     void HideHelpDrawing() override;
 
 private:

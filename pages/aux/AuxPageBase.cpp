@@ -254,7 +254,7 @@ void CAuxPageBase::UpdateHelp(int field)
                 window->Enable(false);
         }
         if (row.title == 0 && row.text == 0)
-            ShowHelpDrawing(field);
+            ShowHelpDrawing();
         else
             ShowTextHelp(row.title, row.text);
         return;

@@ -77,16 +77,16 @@ public:
     };
 
     struct Table {
-        std::vector<FieldSpec> fields;  // in the order the mouse tests them
+        std::vector<FieldSpec> fields;    // in the order the mouse tests them
         std::vector<HelpRow> help;
-        std::vector<TextSpec> labels;    // captions, set once
-        std::vector<TextSpec> toolTips;  // set once
-        int scrollRange;                 // also the top of delay and interval
-        int secondsDivisor;              // delay and interval units per second
+        std::vector<TextSpec> labels;     // captions, set once
+        std::vector<TextSpec> toolTips;   // set once
+        int scrollRange;                  // also the top of delay and interval
+        int secondsDivisor;               // delay and interval units per second
         int secondsDecimals;
         int sequenceMax;
-        bool skipSequenceOne;            // units before program version 4 lack 1
-        unsigned short spinRepeatPeriod; // 0 keeps the spin button's own
+        bool skipSequenceOne;             // units before program version 4 lack 1
+        unsigned short spinRepeatPeriod;  // 0 keeps the spin button's own
     };
 
     static constexpr unsigned Bit(int field) { return 1u << field; }
@@ -169,7 +169,7 @@ protected:
     // Whether the family's locking mode runs (see When).
     virtual bool IsHelpLocked() const { return false; }
     // The help drawing of a row without texts, and hiding it again.
-    virtual void ShowHelpDrawing(int) {}
+    virtual void ShowHelpDrawing() {}
     virtual void HideHelpDrawing() {}
     virtual wxString HelpText(int text) const { return Text(text); }
     // What the family sets up after the shared controls.
