@@ -11,6 +11,7 @@
 #include <wx/scrolbar.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/xrc/xmlres.h>
 
@@ -118,14 +119,52 @@ inline wxPoint CentreOf(wxWindow* page, const char* name)
 }
 
 // A click of the real pointer through the X server at point of the page.
-inline void RealClickAt(wxWindow* page, const wxPoint& point)
+// Tests running beside this one share the display and map their windows on
+// top of this one at any time: the page is raised until the pointer moving
+// over it reaches it, and a press that lands elsewhere is made again. False
+// when the page never got the press.
+inline bool RealClickAt(wxWindow* page, const wxPoint& point)
 {
     wxUIActionSimulator mouse;
+    wxWindow* top = wxGetTopLevelParent(page);
     const wxPoint onScreen = page->ClientToScreen(point);
-    mouse.MouseMove(onScreen.x, onScreen.y);
-    Yield();
-    mouse.MouseClick();
+    bool moved = false;
+    bool pressed = false;
+    const auto onMove = [&](wxMouseEvent& event) {
+        moved = true;
+        event.Skip();
+    };
+    const auto onPress = [&](wxMouseEvent& event) {
+        pressed = true;
+        event.Skip();
+    };
+    std::vector<wxWindow*> watched{page};
+    for (wxWindow* child : page->GetChildren()) {
+        if (child->GetRect().Contains(point))
+            watched.push_back(child);
+    }
+    for (wxWindow* window : watched) {
+        window->Bind(wxEVT_MOTION, onMove);
+        window->Bind(wxEVT_LEFT_DOWN, onPress);
+    }
+    for (int attempt = 0; attempt < 20 && !pressed; ++attempt) {
+        moved = false;
+        top->Raise();
+        Yield();
+        mouse.MouseMove(onScreen.x + attempt % 2, onScreen.y);
+        if (!WaitFor([&] { return moved; }, 100))
+            continue;
+        mouse.MouseMove(onScreen);
+        mouse.MouseDown();
+        WaitFor([&] { return pressed; }, 200);
+        mouse.MouseUp();
+    }
+    for (wxWindow* window : watched) {
+        window->Unbind(wxEVT_MOTION, onMove);
+        window->Unbind(wxEVT_LEFT_DOWN, onPress);
+    }
     Pump(150);
+    return pressed;
 }
 
 inline void Tick(wxWindow* page, const char* name, bool ticked)
