@@ -16,6 +16,7 @@
 #include <wx/xrc/xmlres.h>
 
 #include "GuiTestHarness.h"
+#include "PageUserActions.h"
 #include "SettingPageStandIn.h"
 #include "app/CtrlHelpers.h"
 #include "pages/aux/AuxPageBase.h"
@@ -27,20 +28,6 @@ using Commands = std::vector<std::pair<int16_t, int32_t>>;
 inline wxWindow* Control(wxWindow* page, const char* name)
 {
     return page->FindWindow(wxXmlResource::GetXRCID(name));
-}
-
-// What a control shows: a text control's value, else its label.
-inline wxString Shown(wxWindow* page, const char* name)
-{
-    wxString text = "<missing>";
-    GetCtrlText(page, wxXmlResource::GetXRCID(name), text);
-    return text;
-}
-
-inline bool IsShown(wxWindow* page, const char* name)
-{
-    wxWindow* control = Control(page, name);
-    return control && control->IsShown();
 }
 
 inline wxWindow* Spin(wxWindow* page)
@@ -175,14 +162,6 @@ inline void Tick(wxWindow* page, const char* name, bool ticked)
     event.SetInt(ticked);
     event.SetEventObject(box);
     box->GetEventHandler()->ProcessEvent(event);
-}
-
-inline void Push(wxWindow* page, const char* name)
-{
-    wxWindow* button = Control(page, name);
-    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-    event.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(event);
 }
 
 inline bool IsHighlighted(wxWindow* page, const char* name)

@@ -74,7 +74,7 @@ TEST_F(SequencePageTest, SequenceStepRuleAndLimits)
         CAuxPageBase* page = MakeKind(c.kind);
         page->SetSequence(c.start, false);
         ClickArrow(page, c.delta > 0 ? 0 : 1);
-        EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), c.shown);
+        EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), c.shown);
         EXPECT_EQ(page->GetSequence(), c.sent);
         EXPECT_EQ(Sent(), (Commands{{5, c.sent}}));
         EXPECT_EQ(Queue(page, 0), (std::vector<int>{c.sent}));
@@ -135,11 +135,11 @@ protected:
 TEST_P(SequenceOnlyPageTest, ShowsTheSequenceWithItsHelp)
 {
     EXPECT_TRUE(IsHighlighted(page, "IDC_AU_SEQUENCE"));
-    EXPECT_EQ(Shown(page, "IDC_AU_LA_SEQUENCE"), "sequence");
-    EXPECT_EQ(Shown(page, "IDC_AU_RESET"), "reset");
+    EXPECT_EQ(TextOf(page, "IDC_AU_LA_SEQUENCE"), "sequence");
+    EXPECT_EQ(TextOf(page, "IDC_AU_RESET"), "reset");
     EXPECT_EQ(Control(page, "IDC_AU_RESET")->GetToolTipText(), "switches off all auxiliary functions");
-    EXPECT_EQ(Shown(page, "IDC_AU_HELPGROUP"), "help sequence");
-    EXPECT_EQ(Shown(page, "IDC_AU_HELPTEXT"), "each sync. signal will trigger the selected number of flashes");
+    EXPECT_EQ(TextOf(page, "IDC_AU_HELPGROUP"), "help sequence");
+    EXPECT_EQ(TextOf(page, "IDC_AU_HELPTEXT"), "each sync. signal will trigger the selected number of flashes");
     EXPECT_TRUE(IsShown(page, "IDC_AU_HELPTEXT"));
     EXPECT_TRUE(IsShown(page, "IDC_AU_HELPGROUP"));
     ASSERT_NE(Spin(page), nullptr);
@@ -150,9 +150,9 @@ TEST_P(SequenceOnlyPageTest, ShowsTheSequenceWithItsHelp)
 TEST_P(SequenceOnlyPageTest, ReportsClampAndEchoesAreSwallowed)
 {
     page->SetSequence(Max() + 4, false);
-    EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), wxString::Format("%d", Max()));
+    EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), wxString::Format("%d", Max()));
     page->SetSequence(0, false);
-    EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), "off");
+    EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), "off");
     page->SetSequence(-2, false);
     EXPECT_EQ(page->GetSequence(), 0);
 
@@ -168,7 +168,7 @@ TEST_P(SequenceOnlyPageTest, ReportsClampAndEchoesAreSwallowed)
     EXPECT_EQ(Sent(), (Commands{{5, Max() - 1}}));
     page->SetSequence(Max() + 4, false);
     EXPECT_TRUE(Queue(page, 0).empty());
-    EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), wxString::Format("%d", Max()));
+    EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), wxString::Format("%d", Max()));
 }
 
 // The one field stays selected: the page never reports a selection.
@@ -178,7 +178,7 @@ TEST_P(SequenceOnlyPageTest, SelectionNeverChanges)
         SetCtrlText(page, XRCID("IDC_AU_HELPTEXT"), "stale");
         page->SelectFieldByIndex(index);
         EXPECT_EQ(page->GetSelectedFieldIndex(), 0);
-        EXPECT_EQ(Shown(page, "IDC_AU_HELPTEXT"), "each sync. signal will trigger the selected number of flashes");
+        EXPECT_EQ(TextOf(page, "IDC_AU_HELPTEXT"), "each sync. signal will trigger the selected number of flashes");
     }
     EXPECT_TRUE(ReleaseMouseAt(page, CentreOf(page, "IDC_AU_SEQUENCE")));
     EXPECT_FALSE(ReleaseMouseAt(page, wxPoint(1, 1)));
@@ -189,7 +189,7 @@ TEST_P(SequenceOnlyPageTest, SelectionNeverChanges)
 TEST_P(SequenceOnlyPageTest, ResetAsksTheUnitAndOtherWordsStayZero)
 {
     page->SetSequence(5, false);
-    Push(page, "IDC_AU_RESET");
+    ClickButton(page, "IDC_AU_RESET");
     EXPECT_EQ(Sent(), (Commands{{15, 0}}));
     EXPECT_EQ(page->GetSequence(), 5);
     EXPECT_EQ(page->GetDelay(), 0);
