@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include <wx/bmpbuttn.h>
+#include <wx/bookctrl.h>
 #include <wx/checkbox.h>
 #include <wx/notebook.h>
 #include <wx/radiobut.h>
+#include <wx/sizer.h>
 #include <wx/spinbutt.h>
 #include <wx/statbmp.h>
 #include <wx/utils.h>
@@ -203,6 +205,9 @@ bool CFamilyDevicePage::InitControls()
     SetToolTips();
     SetPageTexts();
     ShowCtrl(this, Id(kRadioBox), m_unit->GetRFStat() != 0);
+    // The page holds its setting pages now: laid out whole before its
+    // notebook page gives it its place.
+    SetSize(GetBestSize());
     UpdateStatusPanel(PanelRequest());
     return true;
 }
@@ -279,6 +284,23 @@ void CFamilyDevicePage::SetPageTexts()
 {
     for (const TextRow& row : m_traits.texts)
         SetCtrlText(this, Id(row.control), Text(row.textId) + row.suffix);
+}
+
+bool CFamilyDevicePage::SendIdleEvents(wxIdleEvent& event)
+{
+    const auto* book = wxDynamicCast(GetParent(), wxBookCtrlBase);
+    if (book && book->GetCurrentPage() != this)
+        return false;
+    return CFlashDevicePropertyPage::SendIdleEvents(event);
+}
+
+bool CFamilyDevicePage::Layout()
+{
+    const wxSize needed = GetSizer() ? GetSizer()->GetMinSize() : wxSize();
+    const wxSize size = GetClientSize();
+    if (size.x < needed.x || size.y < needed.y)
+        return false;
+    return CFlashDevicePropertyPage::Layout();
 }
 
 void CFamilyDevicePage::SetFullView(bool full)

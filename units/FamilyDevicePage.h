@@ -40,6 +40,7 @@ class RecordView;
 class wxBitmapButton;
 class wxBookCtrlEvent;
 class wxCommandEvent;
+class wxIdleEvent;
 class wxNotebook;
 class wxScrollEvent;
 class wxSpinEvent;
@@ -167,6 +168,14 @@ public:
     void SendCommand(int16_t code, int32_t value) override;
 
     bool InitControls() override;
+    // The toolkit's idle work runs through every window of a page; a page
+    // that its notebook does not show skips it until it is shown again.
+    bool SendIdleEvents(wxIdleEvent& event) override;
+    // Squeezed below what its layout needs (as while the main window sets
+    // up its notebook page, or in the compact view), the page keeps the
+    // layout it has: laid out anew, its notebooks would be made smaller than
+    // their own tabs.
+    bool Layout() override;
     void SetFullView(bool full) override;
     void SetLanguageOffset(uint16_t offset) override;
     // Starts or ends the busy state (cursor and timer 471) like a step

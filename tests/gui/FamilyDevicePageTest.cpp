@@ -124,6 +124,38 @@ TEST_F(FamilyDevicePageTest, BusyFlagSetFromOutsideKeepsTheCursorCounted)
     EXPECT_FALSE(wxIsBusy());
 }
 
+TEST_F(FamilyDevicePageTest, OnlyThePageItsNotebookShowsDoesTheIdleWork)
+{
+    // Two units' pages in a notebook, as in the main window.
+    auto* book = new wxNotebook(Frame(), wxID_ANY);
+    StepFamilyUnit first(port, 0);
+    StepFamilyUnit second(port, 0);
+    int idle[2] = {0, 0};
+    int n = 0;
+    for (StepFamilyUnit* each : {&first, &second}) {
+        each->SetAddress(kAddress);
+        CFlashDevicePropertyPage* added = each->CreatePage(book);
+        added->Show();
+        book->AddPage(added, "unit");
+        int& count = idle[n++];
+        added->FindWindow(XRCID("IDC_FL_TEST"))->Bind(wxEVT_IDLE, [&count](wxIdleEvent& event) {
+            ++count;
+            event.Skip();
+        });
+    }
+    book->SetSelection(1);
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(idle[0], 0);
+    EXPECT_GT(idle[1], 0);
+    idle[1] = 0;
+    book->SetSelection(0);
+    wxTheApp->ProcessIdle();
+    EXPECT_GT(idle[0], 0);
+    EXPECT_EQ(idle[1], 0);
+    book->Destroy();
+    Commands();
+}
+
 TEST_F(FamilyDevicePageTest, CodeTheFamilyDoesNotSendStaysOffTheLine)
 {
     page->SendCommand(7, 1);

@@ -7,6 +7,7 @@
 #include "pages/lamp/LampPageBase.h"
 #include "pages/memory/MemoryPageBase.h"
 #include "pages/options/OptionsPageBase.h"
+#include "text/TextTable.h"
 #include "units/nuvek/NuvekDevice.h"
 
 using namespace guitest;
@@ -113,6 +114,30 @@ TEST_F(NuvekPageTest, SelectionsCarryTwoLampRolesAndAZero)
     SelectTab("IDC_LAMPMEMTAB", 0);
     SelectTab("IDC_LAMPMEMTAB", 1);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{11, {0x04, 0x02, 0x05, 0x07, 0x00}}, {11, {0x05, 0x02, 0x05, 0x07, 0x00}}}));
+}
+
+// A page made in German takes every text in German.
+class NuvekGermanPageTest : public FamilyPageTest<CNuvekDevice> {
+protected:
+    void SetUp() override
+    {
+        FamilyPageTest::SetUp();
+        Open(20, 0, 500);
+    }
+};
+
+TEST_F(NuvekGermanPageTest, TextsComeInThePagesLanguage)
+{
+    EXPECT_EQ(Label("IDC_STATUS"), "Status");
+    EXPECT_EQ(Label("IDC_FLASH"), "Blitzkontrolle");
+    EXPECT_EQ(Label("IDC_LM_PROP2"), GetString(2565) + " 2");
+    EXPECT_EQ(Label("IDC_ENERGIEBEREICH"), wxString::FromUTF8("Energiebereich über 4 Blenden"));
+    EXPECT_EQ(Find<wxNotebook>("IDC_OPTIONSTAB")->GetPageText(1), "Optionen");
+    EXPECT_EQ(page->FindWindow(XRCID("IDC_SPIN_MAIN"))->GetToolTipText(), "Energie");
+    Deliver(4, RecordData(13, {{7, 1}, {12, 7}}));
+    EXPECT_EQ(unit->GetCaption(), wxString::FromUTF8("Gerät 3 Nuvek N4 (Serie Nr. 7)"));
+    Deliver(7, RecordData(7, {{5, 1}}));
+    EXPECT_EQ(Label("IDC_ST_ALARM2"), wxString::FromUTF8("Gerät ausschalten"));
 }
 
 }  // namespace

@@ -166,6 +166,20 @@ TYPED_TEST(PowerPackPageTest, CompactViewHidesTheNotebooks)
     EXPECT_TRUE(this->Shown("IDC_OPTIONSTAB"));
 }
 
+TYPED_TEST(PowerPackPageTest, PageTooSmallForItsLayoutKeepsItsNotebooksWhole)
+{
+    auto* book = this->template Find<wxNotebook>("IDC_OPTIONSTAB");
+    const wxSize whole = book->GetSize();
+    ASSERT_GE(whole.x, book->GetBestSize().x);
+    // Squeezed, as while the main window sets the page up.
+    this->page->SetSize(200, 120);
+    this->page->Layout();
+    EXPECT_EQ(book->GetSize(), whole);
+    this->page->SetSize(800, 700);
+    this->page->Layout();
+    EXPECT_GT(book->GetSize().y, whole.y);
+}
+
 // ---- Records in ----
 
 TYPED_TEST(PowerPackPageTest, StatusRecordShowsBarsPowerAndModellingLight)
@@ -498,6 +512,13 @@ TYPED_TEST(PowerPackPageTest, UsersNotebookChangeReportsTheSelectionsOnce)
     this->Commands();
     this->SelectTab("IDC_OPTIONSTAB", 1);
     EXPECT_EQ(this->Commands(), (std::vector<Sent>{this->Selections(0x03, 2, 5, 7, 9)}));
+}
+
+TYPED_TEST(PowerPackPageTest, SelectionsBeforeTheFirstReportCarryNoLampRoles)
+{
+    // Until the unit reports its roles, 255 tells it "no value" for each.
+    this->SelectTab("IDC_OPTIONSTAB", 1);
+    EXPECT_EQ(this->Commands(), (std::vector<Sent>{this->Selections(0x03, 0, 255, 255, 255)}));
 }
 
 TYPED_TEST(PowerPackPageTest, SettingPagesSendThroughTheFamilysBuilder)
