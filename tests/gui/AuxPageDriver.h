@@ -11,10 +11,12 @@
 #include <wx/scrolbar.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/xrc/xmlres.h>
 
 #include "GuiTestHarness.h"
+#include "PageUserActions.h"
 #include "SettingPageStandIn.h"
 #include "app/CtrlHelpers.h"
 #include "pages/aux/AuxPageBase.h"
@@ -26,20 +28,6 @@ using Commands = std::vector<std::pair<int16_t, int32_t>>;
 inline wxWindow* Control(wxWindow* page, const char* name)
 {
     return page->FindWindow(wxXmlResource::GetXRCID(name));
-}
-
-// What a control shows: a text control's value, else its label.
-inline wxString Shown(wxWindow* page, const char* name)
-{
-    wxString text = "<missing>";
-    GetCtrlText(page, wxXmlResource::GetXRCID(name), text);
-    return text;
-}
-
-inline bool IsShown(wxWindow* page, const char* name)
-{
-    wxWindow* control = Control(page, name);
-    return control && control->IsShown();
 }
 
 inline wxWindow* Spin(wxWindow* page)
@@ -118,14 +106,52 @@ inline wxPoint CentreOf(wxWindow* page, const char* name)
 }
 
 // A click of the real pointer through the X server at point of the page.
-inline void RealClickAt(wxWindow* page, const wxPoint& point)
+// Tests running beside this one share the display and map their windows on
+// top of this one at any time: the page is raised until the pointer moving
+// over it reaches it, and a press that lands elsewhere is made again. False
+// when the page never got the press.
+inline bool RealClickAt(wxWindow* page, const wxPoint& point)
 {
     wxUIActionSimulator mouse;
+    wxWindow* top = wxGetTopLevelParent(page);
     const wxPoint onScreen = page->ClientToScreen(point);
-    mouse.MouseMove(onScreen.x, onScreen.y);
-    Yield();
-    mouse.MouseClick();
+    bool moved = false;
+    bool pressed = false;
+    const auto onMove = [&](wxMouseEvent& event) {
+        moved = true;
+        event.Skip();
+    };
+    const auto onPress = [&](wxMouseEvent& event) {
+        pressed = true;
+        event.Skip();
+    };
+    std::vector<wxWindow*> watched{page};
+    for (wxWindow* child : page->GetChildren()) {
+        if (child->GetRect().Contains(point))
+            watched.push_back(child);
+    }
+    for (wxWindow* window : watched) {
+        window->Bind(wxEVT_MOTION, onMove);
+        window->Bind(wxEVT_LEFT_DOWN, onPress);
+    }
+    for (int attempt = 0; attempt < 20 && !pressed; ++attempt) {
+        moved = false;
+        top->Raise();
+        Yield();
+        mouse.MouseMove(onScreen.x + attempt % 2, onScreen.y);
+        if (!WaitFor([&] { return moved; }, 100))
+            continue;
+        mouse.MouseMove(onScreen);
+        mouse.MouseDown();
+        WaitFor([&] { return pressed; }, 200);
+        mouse.MouseUp();
+    }
+    for (wxWindow* window : watched) {
+        window->Unbind(wxEVT_MOTION, onMove);
+        window->Unbind(wxEVT_LEFT_DOWN, onPress);
+    }
     Pump(150);
+    return pressed;
 }
 
 inline void Tick(wxWindow* page, const char* name, bool ticked)
@@ -136,14 +162,6 @@ inline void Tick(wxWindow* page, const char* name, bool ticked)
     event.SetInt(ticked);
     event.SetEventObject(box);
     box->GetEventHandler()->ProcessEvent(event);
-}
-
-inline void Push(wxWindow* page, const char* name)
-{
-    wxWindow* button = Control(page, name);
-    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-    event.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(event);
 }
 
 inline bool IsHighlighted(wxWindow* page, const char* name)

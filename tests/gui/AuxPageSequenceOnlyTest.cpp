@@ -2,7 +2,7 @@
 // alone, and the sequence's step rule on every page that has it.
 #include "AuxPageDriver.h"
 
-#include <functional>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -74,7 +74,7 @@ TEST_F(SequencePageTest, SequenceStepRuleAndLimits)
         CAuxPageBase* page = MakeKind(c.kind);
         page->SetSequence(c.start, false);
         ClickArrow(page, c.delta > 0 ? 0 : 1);
-        EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), c.shown);
+        EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), c.shown);
         EXPECT_EQ(page->GetSequence(), c.sent);
         EXPECT_EQ(Sent(), (Commands{{5, c.sent}}));
         EXPECT_EQ(Queue(page, 0), (std::vector<int>{c.sent}));
@@ -90,7 +90,7 @@ TEST_F(SequencePageTest, HeldArrowRepeatsAtThePagesPeriod)
         long low;
         long high;
     };
-    for (const Case& c : {Case{Kind::QuirelA1, 65, 110}, Case{Kind::Nuvek, 145, 190}, Case{Kind::Ribex, 145, 190}}) {
+    for (const Case& c : {Case{Kind::QuirelA1, 65, 115}, Case{Kind::Nuvek, 145, 220}, Case{Kind::Ribex, 145, 220}}) {
         SCOPED_TRACE(Name(c.kind));
         CAuxPageBase* page = MakeKind(c.kind);
         wxWindow* up = Spin(page)->GetChildren()[0];
@@ -108,11 +108,14 @@ TEST_F(SequencePageTest, HeldArrowRepeatsAtThePagesPeriod)
         wxMouseEvent release(wxEVT_LEFT_UP);
         release.SetEventObject(up);
         up->GetEventHandler()->ProcessEvent(release);
-        // The mean period after the first delay, so that one late tick does
-        // not decide.
-        const double period = double(steps[6] - steps[1]) / 5;
-        EXPECT_GE(period, c.low);
-        EXPECT_LE(period, c.high);
+        // The middle of the periods after the first delay, so that a late tick
+        // on a busy machine does not decide.
+        std::vector<long> periods;
+        for (size_t n = 2; n < 7; ++n)
+            periods.push_back(steps[n] - steps[n - 1]);
+        std::sort(periods.begin(), periods.end());
+        EXPECT_GE(periods[2], c.low);
+        EXPECT_LE(periods[2], c.high);
     }
 }
 
@@ -132,11 +135,11 @@ protected:
 TEST_P(SequenceOnlyPageTest, ShowsTheSequenceWithItsHelp)
 {
     EXPECT_TRUE(IsHighlighted(page, "IDC_AU_SEQUENCE"));
-    EXPECT_EQ(Shown(page, "IDC_AU_LA_SEQUENCE"), "sequence");
-    EXPECT_EQ(Shown(page, "IDC_AU_RESET"), "reset");
+    EXPECT_EQ(TextOf(page, "IDC_AU_LA_SEQUENCE"), "sequence");
+    EXPECT_EQ(TextOf(page, "IDC_AU_RESET"), "reset");
     EXPECT_EQ(Control(page, "IDC_AU_RESET")->GetToolTipText(), "switches off all auxiliary functions");
-    EXPECT_EQ(Shown(page, "IDC_AU_HELPGROUP"), "help sequence");
-    EXPECT_EQ(Shown(page, "IDC_AU_HELPTEXT"), "each sync. signal will trigger the selected number of flashes");
+    EXPECT_EQ(TextOf(page, "IDC_AU_HELPGROUP"), "help sequence");
+    EXPECT_EQ(TextOf(page, "IDC_AU_HELPTEXT"), "each sync. signal will trigger the selected number of flashes");
     EXPECT_TRUE(IsShown(page, "IDC_AU_HELPTEXT"));
     EXPECT_TRUE(IsShown(page, "IDC_AU_HELPGROUP"));
     ASSERT_NE(Spin(page), nullptr);
@@ -147,9 +150,9 @@ TEST_P(SequenceOnlyPageTest, ShowsTheSequenceWithItsHelp)
 TEST_P(SequenceOnlyPageTest, ReportsClampAndEchoesAreSwallowed)
 {
     page->SetSequence(Max() + 4, false);
-    EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), wxString::Format("%d", Max()));
+    EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), wxString::Format("%d", Max()));
     page->SetSequence(0, false);
-    EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), "off");
+    EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), "off");
     page->SetSequence(-2, false);
     EXPECT_EQ(page->GetSequence(), 0);
 
@@ -165,7 +168,7 @@ TEST_P(SequenceOnlyPageTest, ReportsClampAndEchoesAreSwallowed)
     EXPECT_EQ(Sent(), (Commands{{5, Max() - 1}}));
     page->SetSequence(Max() + 4, false);
     EXPECT_TRUE(Queue(page, 0).empty());
-    EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), wxString::Format("%d", Max()));
+    EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), wxString::Format("%d", Max()));
 }
 
 // The one field stays selected: the page never reports a selection.
@@ -175,12 +178,10 @@ TEST_P(SequenceOnlyPageTest, SelectionNeverChanges)
         SetCtrlText(page, XRCID("IDC_AU_HELPTEXT"), "stale");
         page->SelectFieldByIndex(index);
         EXPECT_EQ(page->GetSelectedFieldIndex(), 0);
-        EXPECT_EQ(Shown(page, "IDC_AU_HELPTEXT"), "each sync. signal will trigger the selected number of flashes");
+        EXPECT_EQ(TextOf(page, "IDC_AU_HELPTEXT"), "each sync. signal will trigger the selected number of flashes");
     }
     EXPECT_TRUE(ReleaseMouseAt(page, CentreOf(page, "IDC_AU_SEQUENCE")));
     EXPECT_FALSE(ReleaseMouseAt(page, wxPoint(1, 1)));
-    ASSERT_TRUE(WaitFor([&] { return Control(page, "IDC_AU_SEQUENCE")->IsShownOnScreen(); }));
-    RealClickAt(page, CentreOf(page, "IDC_AU_SEQUENCE"));
     EXPECT_TRUE(Sent().empty());
     EXPECT_TRUE(IsHighlighted(page, "IDC_AU_SEQUENCE"));
 }
@@ -188,7 +189,7 @@ TEST_P(SequenceOnlyPageTest, SelectionNeverChanges)
 TEST_P(SequenceOnlyPageTest, ResetAsksTheUnitAndOtherWordsStayZero)
 {
     page->SetSequence(5, false);
-    Push(page, "IDC_AU_RESET");
+    ClickButton(page, "IDC_AU_RESET");
     EXPECT_EQ(Sent(), (Commands{{15, 0}}));
     EXPECT_EQ(page->GetSequence(), 5);
     EXPECT_EQ(page->GetDelay(), 0);

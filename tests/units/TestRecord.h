@@ -46,10 +46,20 @@ private:
     std::vector<uint8_t> m_bytes;
 };
 
-// A page text with its text-table pieces shown as {id}.
+// A page text with its text-table pieces shown as {id}, or {id:n} for a text
+// that takes the number n.
 inline std::string Shown(const PageText& text)
 {
-    return text.Compose([](int id) { return "{" + std::to_string(id) + "}"; });
+    std::string shown;
+    for (const PageText::Piece& piece : text.Pieces()) {
+        if (piece.id == 0)
+            shown += piece.literal;
+        else if (piece.argument)
+            shown += "{" + std::to_string(piece.id) + ":" + std::to_string(*piece.argument) + "}";
+        else
+            shown += "{" + std::to_string(piece.id) + "}";
+    }
+    return shown;
 }
 
 inline std::vector<uint8_t> Bytes(std::initializer_list<int> bytes)

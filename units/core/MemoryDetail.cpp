@@ -11,6 +11,11 @@ const int kTextDelay = 2023;
 const int kTextAlternate = 2239;
 const int kTextPresetSequence = 2099;
 const int kTextNumber = 2100;
+const int kTextFlashDuration = 2095;
+const int kTextFlashDurationApprox = 2096;
+const int kTextMin = 2097;
+const int kTextOpt = 2098;
+const int kTextFlashDurationT01 = 2019;
 
 const int kEmptyByte = 0xFF;
 
@@ -36,19 +41,36 @@ MemoryEnergy OutletEnergy(const RecordView& record, int energyByte, int outlet)
     return energy;
 }
 
-void AppendTimingLines(const RecordView& record, std::vector<MemoryLine>& lines)
+MemoryLine FlashDurationLine(int code)
+{
+    if ((code & 0x0F) == 8)
+        return {PageText::Id(kTextFlashDuration), PageText::Id(kTextMin)};
+    const int step = code & 0x07;
+    if (step == 7)
+        return {PageText::Id(kTextFlashDurationApprox), ValueText::FlashDuration(6000)};
+    if (step == 0)
+        return {PageText::Id(kTextFlashDuration), PageText::Id(kTextOpt)};
+    return {PageText::Id(kTextFlashDurationT01), ValueText::FlashDuration(125 << (step - 1))};
+}
+
+void AppendSequenceTimingLines(const RecordView& record, std::vector<MemoryLine>& lines)
 {
     const int sequence = record.Byte(8) & 0x3F;
-    const int alternate = record.Byte(8) >> 6;
     const int interval = record.Be16(11);
     const int delay = record.Be16(9);
-    const int preset = record.Byte(14);
     if (sequence)
         lines.push_back({PageText::Id(kTextSequence), ValueText::Count(sequence)});
     if (interval)
         lines.push_back({PageText::Id(kTextInterval), ValueText::Hundredths(interval)});
     if (delay)
         lines.push_back({PageText::Id(kTextDelay), ValueText::Hundredths(delay)});
+}
+
+void AppendTimingLines(const RecordView& record, std::vector<MemoryLine>& lines)
+{
+    const int alternate = record.Byte(8) >> 6;
+    const int preset = record.Byte(14);
+    AppendSequenceTimingLines(record, lines);
     if (alternate)
         lines.push_back({PageText::Id(kTextAlternate), ValueText::Count(alternate)});
     if (preset)

@@ -35,7 +35,15 @@ bool IsEmptyMemory(const RecordView& record);
 // of byte 14.
 MemoryEnergy OutletEnergy(const RecordView& record, int energyByte, int outlet);
 
+// The stored flash duration by its code: bits 0-3 of 8 the shortest ("min"),
+// bits 0-2 of 7 about 1/6000, 0 the optimum ("opt"), 1 to 6 the steps 1/125
+// to 1/4000.
+MemoryLine FlashDurationLine(int code);
+
 // The generators' timing entries, each only when set, in this order:
 // sequence (byte 8 bits 0-5), interval (bytes 11-12), delay (bytes 9-10),
 // alternate (byte 8 bits 6-7), preset sequence ("nr.3", byte 14).
 void AppendTimingLines(const RecordView& record, std::vector<MemoryLine>& lines);
+
+// The first three of them: sequence, interval and delay.
+void AppendSequenceTimingLines(const RecordView& record, std::vector<MemoryLine>& lines);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,7 +14,11 @@ public:
     struct Piece {
         int id;               // text-table id, 0 for a literal piece
         std::string literal;  // the piece itself when id is 0
-        bool operator==(const Piece& other) const { return id == other.id && literal == other.literal; }
+        std::optional<long> argument;  // the number that takes the place of the text's "%i"
+        bool operator==(const Piece& other) const
+        {
+            return id == other.id && literal == other.literal && argument == other.argument;
+        }
     };
 
     PageText() = default;
@@ -23,13 +28,20 @@ public:
 
     PageText& AddId(int id)
     {
-        m_pieces.push_back({id, std::string()});
+        m_pieces.push_back({id, std::string(), std::nullopt});
+        return *this;
+    }
+    // A text-table text with a place for a number ("wait %i"); where the
+    // number stands differs between the languages.
+    PageText& AddId(int id, long argument)
+    {
+        m_pieces.push_back({id, std::string(), argument});
         return *this;
     }
     PageText& Add(std::string literal)
     {
         if (!literal.empty())
-            m_pieces.push_back({0, std::move(literal)});
+            m_pieces.push_back({0, std::move(literal), std::nullopt});
         return *this;
     }
 
@@ -44,10 +56,18 @@ public:
     {
         std::string text;
         for (const Piece& piece : m_pieces)
-            text += piece.id ? lookup(piece.id) : piece.literal;
+            text += piece.id ? Filled(lookup(piece.id), piece.argument) : piece.literal;
         return text;
     }
 
 private:
+    static std::string Filled(std::string text, const std::optional<long>& argument)
+    {
+        const std::size_t place = argument ? text.find("%i") : std::string::npos;
+        if (place != std::string::npos)
+            text.replace(place, 2, std::to_string(*argument));
+        return text;
+    }
+
     std::vector<Piece> m_pieces;
 };

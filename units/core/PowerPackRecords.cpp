@@ -26,7 +26,7 @@ int MemoryIndex(const RecordView& record)
 
 AuxOutlet Outlet(const RecordView& record, int outlet, bool on, bool available)
 {
-    const std::size_t first = outlet == 1 ? 9 : 13;
+    const std::size_t first = 9 + 4 * static_cast<std::size_t>(outlet - 1);
     AuxOutlet state;
     state.on = on;
     state.available = available;

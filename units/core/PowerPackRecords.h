@@ -1,7 +1,8 @@
 // The records that the Nuvek and Ribex power packs send in the same layout:
-// the aux outlets of record 1, counters and owner (6), alarms (7), delivery
-// date (8), service status (100) and memories (101 to 104). Each decoder is
-// empty for a record too short for the bytes it reads.
+// the aux outlets of record 1 (which the Zarit packs lay alike), counters and
+// owner (6), alarms (7), delivery date (8), service status (100) and memories
+// (101 to 104). Each decoder is empty for a record too short for the bytes it
+// reads.
 #pragma once
 
 #include <array>
@@ -31,9 +32,10 @@ struct AuxOutlet {
     }
 };
 
-// Outlet n (1 or 2) of record 1 with its on and available flags: value, percent
-// and joules from bytes 9 to 12 (outlet 1) or 13 to 16 (outlet 2), warning
-// from bit n - 1 of byte 24. The caller has checked the record's length.
+// Outlet n (1 to 3) of record 1 with its on and available flags: value,
+// percent and joules from bytes 9 to 12 (outlet 1), 13 to 16 (outlet 2) or 17
+// to 20 (outlet 3), warning from bit n - 1 of byte 24. The caller has checked
+// the record's length.
 AuxOutlet Outlet(const RecordView& record, int outlet, bool on, bool available);
 
 // Record 6 (read to byte 23).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "units/core/ModellingLight.h"
 #include "units/core/SpinStepper.h"
 #include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
@@ -91,40 +92,15 @@ const CommandEntry kCommands[] = {
 
 // ---- Records ----
 
-const int kTextSetToProp = 2061;
-const int kTextFlashDuration = 2095;
-const int kTextFlashDurationApprox = 2096;
-const int kTextMin = 2097;
-const int kTextOpt = 2098;
-const int kTextFlashDurationT01 = 2019;
-
 const ServiceFactors kServiceFactors = {14200, 14200, 14200};
-
-// The stored flash duration: 8 the shortest, 7 about 1/6000, 0 the optimum,
-// 1 to 6 the steps 1/125 to 1/4000.
-MemoryLine FlashDurationLine(int code)
-{
-    if ((code & 0x0F) == 8)
-        return {PageText::Id(kTextFlashDuration), PageText::Id(kTextMin)};
-    const int step = code & 0x07;
-    if (step == 7)
-        return {PageText::Id(kTextFlashDurationApprox), ValueText::FlashDuration(6000)};
-    if (step == 0)
-        return {PageText::Id(kTextFlashDuration), PageText::Id(kTextOpt)};
-    return {PageText::Id(kTextFlashDurationT01), ValueText::FlashDuration(125 << (step - 1))};
-}
 
 // ---- Status rows ----
 
 const int kTextSequence = 2017;
-const int kTextT01Optimum = 2018;
-const int kTextT01 = 2019;
-const int kTextT01Minimum = 2020;
 const int kTextInterval = 2022;
 const int kTextDelay = 2023;
 const int kTextPresetSequence = 2024;
 const int kTextAlternateOrder = 2025;
-const int kTextOff = 2028;
 const int kTextNumber = 2100;
 const int kTextFlashDurationRow = 2113;
 const int kTextAsymmetry = 2114;
@@ -133,36 +109,8 @@ const int kTextOverThreeStops = 2116;
 const int kTextInactiveOnSlow = 2117;
 const int kTextT01MaxPreset = 2125;
 
-PageText T01Text(int value)
-{
-    return value ? PageText(ValueText::FlashDuration(value)) : PageText::Id(kTextOff);
-}
-
-PageText TimeText(int hundredths)
-{
-    return hundredths ? PageText(ValueText::Hundredths(hundredths)) : PageText::Id(kTextOff);
-}
-
-int T01ModeLabel(int mode)
-{
-    if (mode == 0)
-        return kTextT01Optimum;
-    return (mode & 0x0F) == 0 ? kTextT01Minimum : kTextT01;
-}
-
-void AppendRed(StatusRows& rows, std::array<bool, 3>& red, PageText label, PageText value, PageText redText)
-{
-    const std::optional<int> row = rows.Append(std::move(label), std::move(value));
-    if (row && *row < 3) {
-        red[*row] = true;
-        rows.red[*row] = std::move(redText);
-    }
-}
-
 // ---- Light rules ----
 
-const int kModellingRadios = 8;
-const int kFirstProportional = 3;
 const int kThirdStopFloor = 33;
 const int kTopValue = 100;
 
@@ -196,7 +144,7 @@ std::optional<Status> DecodeStatus(const RecordView& record)
     }
     status.modellingLightMode = record.Byte(22) & 0x07;
     status.lmOverShown = record.Byte(23) & 0x01;
-    status.lmOverText = PageText::Id(kTextSetToProp).Add(ValueText::Count(((record.Byte(22) >> 4) & 0x07) - 2));
+    status.lmOverText = ModellingLight::OverText((record.Byte(22) >> 4) & 0x07);
     return status;
 }
 
@@ -339,58 +287,49 @@ std::optional<Memory> DecodeMemory(const RecordView& record)
 StatusRows BuildStatusRows(const AuxValues& aux, int flags)
 {
     StatusRows rows;
-    std::array<bool, 3> red{};
     if (aux.preset) {
         rows.Append(PageText::Id(kTextPresetSequence),
                     PageText::Id(kTextNumber).Add(" " + ValueText::Count(aux.preset)));
         if (aux.delay)
-            rows.Append(PageText::Id(kTextDelay), TimeText(aux.delay));
+            rows.Append(PageText::Id(kTextDelay), HundredthsText(aux.delay));
         if (aux.t01MaxPreset)
             rows.Append(PageText::Id(kTextT01MaxPreset), ValueText::FlashDuration(aux.t01MaxPreset));
         return rows;
     }
 
     if (flags & kFlagSuggestedT01)
-        AppendRed(rows, red, PageText::Id(kTextFlashDurationRow), T01Text(aux.t01Value),
-                  T01Text(aux.t01ValueSuggested));
+        rows.AppendRed(PageText::Id(kTextFlashDurationRow), FlashDurationText(aux.t01Value),
+                       FlashDurationText(aux.t01ValueSuggested));
     if (flags & (kFlagSuggestedInterval | kFlagInactiveOnSlow))
-        AppendRed(rows, red, PageText::Id(kTextInterval), TimeText(aux.interval),
-                  flags & kFlagInactiveOnSlow ? PageText::Id(kTextInactiveOnSlow)
-                                              : TimeText(aux.intervalSuggested));
+        rows.AppendRed(PageText::Id(kTextInterval), HundredthsText(aux.interval),
+                       flags & kFlagInactiveOnSlow ? PageText::Id(kTextInactiveOnSlow)
+                                                   : HundredthsText(aux.intervalSuggested));
     if (flags & kFlagAsymmetry)
-        AppendRed(rows, red, PageText::Id(kTextAsymmetry), PageText(), PageText::Id(kTextLimitOfVariation));
+        rows.AppendRed(PageText::Id(kTextAsymmetry), PageText(), PageText::Id(kTextLimitOfVariation));
     else if (flags & kFlagOverThreeStops)
         rows.Append(PageText::Id(kTextAsymmetry), PageText::Id(kTextOverThreeStops));
 
     if (!(flags & kFlagSuggestedT01))
-        rows.Append(PageText::Id(T01ModeLabel(aux.t01Mode)), T01Text(aux.t01Value));
+        rows.Append(PageText::Id(T01LabelId(aux.t01Mode)), FlashDurationText(aux.t01Value));
     if (aux.sequence)
         rows.Append(PageText::Id(kTextSequence), ValueText::Count(aux.sequence));
     if (!(flags & (kFlagSuggestedInterval | kFlagInactiveOnSlow)) && aux.interval)
-        rows.Append(PageText::Id(kTextInterval), TimeText(aux.interval));
+        rows.Append(PageText::Id(kTextInterval), HundredthsText(aux.interval));
     if (aux.delay)
-        rows.Append(PageText::Id(kTextDelay), TimeText(aux.delay));
+        rows.Append(PageText::Id(kTextDelay), HundredthsText(aux.delay));
     if (aux.alternate)
         rows.Append(PageText::Id(kTextAlternateOrder), ValueText::Count(aux.alternate));
-    rows.panel = SuggestedSettingsPanel(flags, red);
+    rows.panel = SuggestedSettingsPanel(flags, rows.redShown);
     return rows;
 }
 
 std::array<bool, 8> EnabledModellingRadios(bool presetActive, const std::array<int, 3>& auxValue,
                                            const std::array<bool, 3>& auxOn, int energyClass)
 {
-    int levels = 0;
-    if (!presetActive) {
-        int highest = 0;
-        for (int i = 0; i < 3; ++i)
-            if (auxOn[i])
-                highest = std::max(highest, auxValue[i]);
-        levels = (150 - highest) / 10 - energyClass;
-    }
-    std::array<bool, 8> enabled{};
-    for (int radio = 0; radio < kModellingRadios; ++radio)
-        enabled[radio] = levels > (radio < kFirstProportional ? 0 : radio - 1);
-    return enabled;
+    if (presetActive)
+        return {};
+    return ModellingLight::EnabledRadios(
+        {{auxValue[0], auxOn[0]}, {auxValue[1], auxOn[1]}, {auxValue[2], auxOn[2]}}, energyClass);
 }
 
 int ThirdStopStep(int value, int step)

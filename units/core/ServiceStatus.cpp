@@ -22,10 +22,10 @@ std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record, const
     ServiceStatus status;
     status.ready = record.Byte(5) & 0x80;
     status.level = record.Byte(6);
-    if (status.level == 0)
+    if (status.level < factors.voltageLevel)
         return status;
 
-    const bool hasNominal = record.Byte(0) > 11;
+    const bool hasNominal = factors.hasNominal && record.Byte(0) > 11;
     if (!record.Has(hasNominal ? 11 : 10))
         return std::nullopt;
     ServiceVoltages voltages;

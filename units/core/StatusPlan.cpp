@@ -16,8 +16,10 @@ const int kTextCoolBreak = 2111;
 const int kTextDoNotSwitchOff = 2112;
 const int kTextChargeErrorLine = 2108;
 const int kTextSwitchUnitOff = 2109;
-
-const int kSuggestionMask = 0x8E;
+const int kTextOff = 2028;
+const int kTextT01Optimum = 2018;
+const int kTextT01 = 2019;
+const int kTextT01Minimum = 2020;
 
 int AlarmTitle(const AlarmState& alarms, AlarmTitleOrder order)
 {
@@ -45,9 +47,36 @@ std::optional<int> StatusRows::Append(PageText label, PageText value)
     return m_used++;
 }
 
-PanelRequest SuggestedSettingsPanel(int flags, const std::array<bool, 3>& red)
+PageText FlashDurationText(int denominator)
 {
-    const int suggestion = flags & kSuggestionMask;
+    return denominator ? PageText(ValueText::FlashDuration(denominator)) : PageText::Id(kTextOff);
+}
+
+PageText HundredthsText(int hundredths)
+{
+    return hundredths ? PageText(ValueText::Hundredths(hundredths)) : PageText::Id(kTextOff);
+}
+
+int T01LabelId(int t01Mode)
+{
+    if (t01Mode == 0)
+        return kTextT01Optimum;
+    return (t01Mode & 0x0F) == 0 ? kTextT01Minimum : kTextT01;
+}
+
+std::optional<int> StatusRows::AppendRed(PageText label, PageText value, PageText redText)
+{
+    const std::optional<int> row = Append(std::move(label), std::move(value));
+    if (row && *row < static_cast<int>(red.size())) {
+        red[*row] = std::move(redText);
+        redShown[*row] = true;
+    }
+    return row;
+}
+
+PanelRequest SuggestedSettingsPanel(int flags, const std::array<bool, 3>& red, int mask)
+{
+    const int suggestion = flags & mask;
     if (suggestion == 0)
         return PanelRequest();
     return {true, kTextSuggestedSettings, red[0], red[1], red[2], suggestion != kFlagAsymmetry};
@@ -89,7 +118,7 @@ AlarmLines PlanAlarmTexts(const AlarmState& alarms, std::optional<int> coolingMi
     return lines;
 }
 
-StatusSet PlanStatusSet(int flags, bool takesT01)
+StatusSet PlanStatusSet(int flags, bool takesT01, bool takesColour)
 {
     StatusSet set;
     if (flags & kFlagInactiveOnSlow) {
@@ -102,6 +131,10 @@ StatusSet PlanStatusSet(int flags, bool takesT01)
     if (takesT01 && (flags & kFlagSuggestedT01)) {
         flags &= ~kFlagSuggestedT01;
         set.t01Suggested = true;
+    }
+    if (takesColour && (flags & kFlagSuggestedColour)) {
+        flags &= ~kFlagSuggestedColour;
+        set.colourSuggested = true;
     }
     set.flags = flags;
     return set;

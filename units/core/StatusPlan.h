@@ -9,14 +9,21 @@
 
 #include "units/core/PageText.h"
 
-// The aux status flags that a unit's record 2 reports.
+// The aux status flags that a unit's record 2 reports. Bit 4 differs by
+// family: more than three stops apart, or (Zarit) a suggested colour.
 enum AuxStatusFlag {
     kFlagAsymmetry = 0x02,
     kFlagSuggestedT01 = 0x04,
     kFlagSuggestedInterval = 0x08,
     kFlagOverThreeStops = 0x10,
+    kFlagSuggestedColour = 0x10,
     kFlagInactiveOnSlow = 0x80,
 };
+
+// The flags that ask for the suggested-settings view, by default and on the
+// families whose suggested colour asks for it too.
+const int kSuggestionFlags = 0x8E;
+const int kSuggestionFlagsWithColour = 0x9E;
 
 // What the page passes to its panel switch: whether the suggested-settings
 // view (group 2) is asked for, its title id (0: "status"), which red texts
@@ -41,21 +48,33 @@ struct StatusRows {
     };
     std::array<Row, 4> rows;
     std::array<PageText, 3> red;
+    std::array<bool, 3> redShown{};  // which of the first three rows has its red text
     PanelRequest panel;
 
     // Fills the next free row; returns its index, or nothing when all four
     // are taken.
     std::optional<int> Append(PageText label, PageText value);
+    // The same with a red text beside the row, which only the first three
+    // rows have.
+    std::optional<int> AppendRed(PageText label, PageText value, PageText redText);
     int Used() const { return m_used; }
 
 private:
     int m_used = 0;
 };
 
-// The suggested-settings view that the aux status flags ask for: flags & 0x8E
+// The values and labels of the generators' status rows: a flash duration
+// "1/500", a time in hundredths "1.50s", each "off" at 0; the T0.1 row's
+// label by the T0.1 mode: 0 "flash duration t0.1 opt.", a step in bits 0-3
+// "flash duration t0.1", else "flash duration t0.1 min.".
+PageText FlashDurationText(int denominator);
+PageText HundredthsText(int hundredths);
+int T01LabelId(int t01Mode);
+
+// The suggested-settings view that the aux status flags ask for: flags & mask
 // of 0x02 (asymmetry alone) show it without the OK button, any other bit of
-// 0x8E with it, none keeps the normal view. red gives the red-text rows.
-PanelRequest SuggestedSettingsPanel(int flags, const std::array<bool, 3>& red);
+// the mask with it, none keeps the normal view. red gives the red-text rows.
+PanelRequest SuggestedSettingsPanel(int flags, const std::array<bool, 3>& red, int mask = kSuggestionFlags);
 
 // The alarm words of record 7 and the service level of record 100.
 struct AlarmState {
@@ -108,7 +127,9 @@ struct StatusSet {
     bool intervalOff = false;        // interval set to 0, then command 7 with the aux page's interval
     bool intervalSuggested = false;  // interval set to the suggested one, then command 7
     bool t01Suggested = false;       // T0.1 value set to the suggested one, redrawn, then command 6 with 1
+    bool colourSuggested = false;    // colour set to the suggested one, then command 20 with 2
 };
 
-// takesT01: the family's button also takes over a suggested flash duration.
-StatusSet PlanStatusSet(int flags, bool takesT01);
+// takesT01: the family's button also takes over a suggested flash duration;
+// takesColour: a suggested colour (flag 0x10), after the flash duration.
+StatusSet PlanStatusSet(int flags, bool takesT01, bool takesColour = false);
