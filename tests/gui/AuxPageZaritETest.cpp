@@ -34,10 +34,10 @@ TEST_F(ZaritEAuxPageTest, StartsOnTheSequenceWithItsHelpAndCaptions)
     EXPECT_EQ(page->GetSelectedField(), Page::SEQUENCE);
     EXPECT_TRUE(IsHighlighted(page, "IDC_AU_SEQUENCE"));
     EXPECT_EQ(Control(page, "IDC_AU_T01")->GetBackgroundColour(), *wxWHITE);
-    EXPECT_EQ(Shown(page, "IDC_AU_HELPGROUP"), "help sequence");
-    EXPECT_EQ(Shown(page, "IDC_AU_HELPTEXT"), "each sync. signal will trigger the selected number of flashes");
-    EXPECT_EQ(Shown(page, "IDC_AU_LA_SEQUENCE"), "sequence");
-    EXPECT_EQ(Shown(page, "IDC_AU_RESET"), "reset");
+    EXPECT_EQ(TextOf(page, "IDC_AU_HELPGROUP"), "help sequence");
+    EXPECT_EQ(TextOf(page, "IDC_AU_HELPTEXT"), "each sync. signal will trigger the selected number of flashes");
+    EXPECT_EQ(TextOf(page, "IDC_AU_LA_SEQUENCE"), "sequence");
+    EXPECT_EQ(TextOf(page, "IDC_AU_RESET"), "reset");
     EXPECT_EQ(Control(page, "IDC_AU_RESET")->GetToolTipText(), "switches off all auxiliary functions");
     EXPECT_TRUE(SpinShown());
     EXPECT_FALSE(IsShown(page, "IDC_AU_SCROLL"));
@@ -65,8 +65,8 @@ TEST_F(ZaritEAuxPageTest, T01HelpEndsBeforeItsClosingSentence)
         host->languageOffset = c.language;
         Remake();
         page->SelectFieldByIndex(1);
-        EXPECT_EQ(Shown(page, "IDC_AU_HELPGROUP"), wxString::FromUTF8(c.title));
-        const wxString help = Shown(page, "IDC_AU_HELPTEXT");
+        EXPECT_EQ(TextOf(page, "IDC_AU_HELPGROUP"), wxString::FromUTF8(c.title));
+        const wxString help = TextOf(page, "IDC_AU_HELPTEXT");
         EXPECT_TRUE(help.EndsWith(wxString::FromUTF8(c.ending))) << help;
         EXPECT_EQ(help.Find(wxString::FromUTF8(c.dropped)), wxNOT_FOUND) << help;
         EXPECT_GT(help.length(), 100u);
@@ -127,9 +127,7 @@ TEST_F(ZaritEAuxPageTest, ClicksPickTheFields)
     EXPECT_FALSE(ReleaseMouseAt(page, wxPoint(1, 1)));
     EXPECT_TRUE(Sent().empty());
 
-    ASSERT_TRUE(WaitFor([&] { return Control(page, "IDC_AU_SEQUENCE")->IsShownOnScreen(); }));
-    RealClickAt(page, CentreOf(page, "IDC_AU_SEQUENCE"));
-    ASSERT_TRUE(WaitFor([&] { return !host->commands.empty(); }));
+    EXPECT_TRUE(ReleaseMouseAt(page, CentreOf(page, "IDC_AU_SEQUENCE")));
     EXPECT_EQ(Sent(), (Commands{{11, 0}}));
     EXPECT_EQ(page->GetSelectedField(), Page::SEQUENCE);
 }
@@ -148,8 +146,8 @@ TEST_F(ZaritEAuxPageTest, ScrollBarEditsNothing)
                                  wxEVT_SCROLL_TOP, wxEVT_SCROLL_BOTTOM})
             ScrollEvent(page, type, 1200);
         EXPECT_TRUE(Sent().empty()) << index;
-        EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), "5");
-        EXPECT_EQ(Shown(page, "IDC_AU_T01"), "1/125");
+        EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), "5");
+        EXPECT_EQ(TextOf(page, "IDC_AU_T01"), "1/125");
         EXPECT_EQ(page->GetSequence(), 5);
     }
 }
@@ -173,16 +171,16 @@ TEST_F(ZaritEAuxPageTest, SequenceStepsReleaseAndEcho)
     host->programVersion = 3;
     page->SetSequence(0, false);
     ClickArrow(page, 0);
-    EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), "2");
+    EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), "2");
     EXPECT_EQ(Sent(), (Commands{{5, 2}}));
     SpinPress(page, 1, 60);
-    EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), "50");
+    EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), "50");
     EXPECT_EQ(Sent(), (Commands{{5, 50}}));
     EXPECT_EQ(Queue(page, Page::SEQUENCE), (std::vector<int>{2, 50}));
     page->SetSequence(2, false);
-    EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), "50");
+    EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), "50");
     page->SetSequence(9, false);
-    EXPECT_EQ(Shown(page, "IDC_AU_SEQUENCE"), "9");
+    EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), "9");
     EXPECT_TRUE(Queue(page, Page::SEQUENCE).empty());
 }
 
@@ -191,8 +189,8 @@ TEST_F(ZaritEAuxPageTest, T01WordsAndTheirGetters)
 {
     page->SetT01Value(250);
     page->SetT01(0xF3);
-    EXPECT_EQ(Shown(page, "IDC_AU_LA_T01"), "flash duration t0.1");
-    EXPECT_EQ(Shown(page, "IDC_AU_T01"), "1/250");
+    EXPECT_EQ(TextOf(page, "IDC_AU_LA_T01"), "flash duration t0.1");
+    EXPECT_EQ(TextOf(page, "IDC_AU_T01"), "1/250");
     EXPECT_EQ(page->GetT01Mode(), 0x83);
     EXPECT_EQ(page->GetT01Value(), 250);
     EXPECT_EQ(page->GetDelay(), 0x83);
@@ -200,16 +198,16 @@ TEST_F(ZaritEAuxPageTest, T01WordsAndTheirGetters)
 
     // A mode without a new value keeps the value last stored.
     page->SetT01(0x00);
-    EXPECT_EQ(Shown(page, "IDC_AU_LA_T01"), "flash duration t0.1 opt.");
-    EXPECT_EQ(Shown(page, "IDC_AU_T01"), "1/250");
+    EXPECT_EQ(TextOf(page, "IDC_AU_LA_T01"), "flash duration t0.1 opt.");
+    EXPECT_EQ(TextOf(page, "IDC_AU_T01"), "1/250");
     EXPECT_EQ(page->GetDelay(), 0);
     page->SetT01Value(0);
     page->SetT01(0x80);
-    EXPECT_EQ(Shown(page, "IDC_AU_LA_T01"), "flash duration t0.1 min.");
-    EXPECT_EQ(Shown(page, "IDC_AU_T01"), "");
+    EXPECT_EQ(TextOf(page, "IDC_AU_LA_T01"), "flash duration t0.1 min.");
+    EXPECT_EQ(TextOf(page, "IDC_AU_T01"), "");
     EXPECT_EQ(page->GetPreset(), 0);
 
-    Push(page, "IDC_AU_RESET");
+    ClickButton(page, "IDC_AU_RESET");
     EXPECT_EQ(Sent(), (Commands{{15, 0}}));
 }
 
