@@ -102,8 +102,8 @@ TEST_F(ZaritEAuxPageTest, SelectionReportPicksSequenceOrT01WithoutSwappingEditor
         Commands sent;
     };
     const Case cases[] = {
-        {5, Page::T01, {{11, 0}}},     {1, Page::T01, {}},       {0, Page::SEQUENCE, {{11, 0}}},
-        {7, Page::T01, {{11, 0}}},     {-3, Page::SEQUENCE, {{11, 0}}}, {0, Page::SEQUENCE, {}},
+        {5, Page::T01, {{11, 0}}}, {1, Page::T01, {}},               {0, Page::SEQUENCE, {{11, 0}}},
+        {7, Page::T01, {{11, 0}}}, {-3, Page::SEQUENCE, {{11, 0}}}, {0, Page::SEQUENCE, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
