@@ -62,11 +62,11 @@ bool CAuxPageBase::InitControls()
     if (m_table.spinRepeatPeriod)
         spin->SetRepeatPeriod(m_table.spinRepeatPeriod);
 
-    for (const TextSpec& tip : m_table.toolTips) {
+    for (const TextRow& tip : m_table.toolTips) {
         if (wxWindow* control = FindWindow(Id(tip.control)))
             control->SetToolTip(Text(tip.text));
     }
-    for (const TextSpec& label : m_table.labels)
+    for (const TextRow& label : m_table.labels)
         SetCtrlText(this, Id(label.control), Text(label.text));
 
     // GTK hands a click on a label to the label, not to the page under it.
@@ -281,11 +281,11 @@ void CAuxPageBase::UpdateScrollPosition()
 
 void CAuxPageBase::StepField(int field, int delta)
 {
-    const FieldSpec& spec = m_table.fields[field];
-    if (spec.word == Word::Sequence)
+    const FieldRow& row = m_table.fields[field];
+    if (row.word == Word::Sequence)
         StepSequence(delta);
-    else if (spec.word == Word::T01Value)
-        SendStep(spec.command, delta, GetHost()->IsStepPending());
+    else if (row.word == Word::T01Value)
+        SendStep(row.command, delta, GetHost()->IsStepPending());
 }
 
 void CAuxPageBase::StepSequence(int delta)
@@ -305,8 +305,8 @@ void CAuxPageBase::SendStep(int16_t command, int delta, bool pending)
 int CAuxPageBase::FieldForIndex(int16_t index) const
 {
     int top = 0;
-    for (const FieldSpec& spec : m_table.fields)
-        top = std::max<int>(top, spec.index);
+    for (const FieldRow& row : m_table.fields)
+        top = std::max<int>(top, row.index);
     const int wanted = std::clamp<int>(index, 0, top);
     for (size_t field = 0; field < m_table.fields.size(); ++field) {
         if (m_table.fields[field].index == wanted)
@@ -349,15 +349,15 @@ void CAuxPageBase::OnScroll(wxScrollEvent& event)
 
     if (!IsScrollField(m_selected))
         return;
-    const FieldSpec& spec = m_table.fields[m_selected];
-    const int value = thumb ? m_table.scrollRange - event.GetPosition() : Value(spec.word) - delta;
+    const FieldRow& row = m_table.fields[m_selected];
+    const int value = thumb ? m_table.scrollRange - event.GetPosition() : Value(row.word) - delta;
     // While the thumb is dragged the value follows on screen only.
-    if (spec.word == Word::Interval)
+    if (row.word == Word::Interval)
         SetInterval(value, !tracking);
-    else if (spec.word == Word::Delay)
+    else if (row.word == Word::Delay)
         SetDelay(value, !tracking);
     if (!tracking)
-        SendCommand(spec.command, Value(spec.word));
+        SendCommand(row.command, Value(row.word));
 }
 
 void CAuxPageBase::OnSpinStep(wxSpinEvent& event)
@@ -368,12 +368,12 @@ void CAuxPageBase::OnSpinStep(wxSpinEvent& event)
 // Every press steps at least once, so every release sends, also at a limit.
 void CAuxPageBase::OnSpinRelease(wxScrollEvent&)
 {
-    const FieldSpec& spec = m_table.fields[m_selected];
-    if (spec.editor != Editor::SpinOnRelease)
+    const FieldRow& row = m_table.fields[m_selected];
+    if (row.editor != Editor::SpinOnRelease)
         return;
-    const int16_t value = Value(spec.word);
+    const int16_t value = Value(row.word);
     m_queues[m_selected].Push(value);
-    SendCommand(spec.command, value);
+    SendCommand(row.command, value);
 }
 
 void CAuxPageBase::OnStore(wxCommandEvent&)

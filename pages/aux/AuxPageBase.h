@@ -49,7 +49,7 @@ public:
         Scroll,         // the scroll bar, inverted: up lengthens
     };
 
-    struct FieldSpec {
+    struct FieldRow {
         const char* name;     // the value text, a direct child of the page
         const char* caption;  // its label
         int16_t index;        // the number the unit and command 11 know it by
@@ -74,16 +74,16 @@ public:
         int text;
     };
 
-    struct TextSpec {
+    struct TextRow {
         const char* control;
         int text;
     };
 
     struct Table {
-        std::vector<FieldSpec> fields;    // in the order the mouse tests them
+        std::vector<FieldRow> fields;    // in the order the mouse tests them
         std::vector<HelpRow> help;
-        std::vector<TextSpec> labels;     // captions, set once
-        std::vector<TextSpec> toolTips;   // set once
+        std::vector<TextRow> labels;     // captions, set once
+        std::vector<TextRow> toolTips;   // set once
         int scrollRange;                  // also the top of delay and interval
         int secondsDivisor;               // delay and interval units per second
         int secondsDecimals;
