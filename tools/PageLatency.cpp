@@ -5,7 +5,8 @@
 // records, then has the units report new main-light energies at moments
 // spread over the program's 100 ms service tick, and measures for each the
 // time from the record's last character on the line to the page's bar
-// holding the new value. Prints the times in milliseconds. Needs the
+// holding the new value, and how many ticks of the main window's service
+// timer that took. Prints the times in milliseconds. Needs the
 // resource file in the working directory and an X display; HOME is pointed
 // at a temporary folder for the run's configuration.
 //
@@ -61,7 +62,7 @@ int AdapterCount()
 
 class LatencyApp : public CStrahlkonStudioApp {
 public:
-    explicit LatencyApp(int trials) : m_trials(trials), m_pump(this) {}
+    explicit LatencyApp(int trials) : m_trials(trials), m_pump(this, wxWindow::NewControlId()) {}
 
     bool OnInit() override
     {
@@ -73,7 +74,12 @@ public:
         if (!CStrahlkonStudioApp::OnInit())
             return false;
         m_started = Clock::now();
-        Bind(wxEVT_TIMER, &LatencyApp::OnPump, this);
+        // The main window's service ticks, counted before it handles them.
+        GetTopWindow()->Bind(wxEVT_TIMER, [this](wxTimerEvent& event) {
+            ++m_ticks;
+            event.Skip();
+        });
+        Bind(wxEVT_TIMER, &LatencyApp::OnPump, this, m_pump.GetId());
         m_pump.Start(kPumpMs);
         return true;
     }
@@ -110,6 +116,7 @@ private:
         unit->records[1][0] = static_cast<uint8_t>(m_value);
         m_bus.SendRecord(1, static_cast<uint8_t>(m_address), 1, unit->records[1]);
         m_sent = Clock::now();
+        m_ticksAtSend = m_ticks;
         m_waiting = true;
     }
 
@@ -133,6 +140,7 @@ private:
             CFamilyDevicePage* page = PageOf(m_address);
             if (page && page->GetMainCtl()->GetValue() == m_value) {
                 m_latencies.push_back(std::chrono::duration<double, std::milli>(now - m_sent).count());
+                m_mostTicks = std::max(m_mostTicks, m_ticks - m_ticksAtSend);
                 m_waiting = false;
                 ++m_done;
                 // The next report comes at another moment of the tick.
@@ -161,6 +169,7 @@ private:
             sum += latency;
         std::printf("records %zu  min %.1f ms  mean %.1f ms  median %.1f ms  max %.1f ms\n", sorted.size(),
                     sorted.front(), sum / sorted.size(), sorted[sorted.size() / 2], sorted.back());
+        std::printf("service ticks from the line to the page: at most %d\n", m_mostTicks);
     }
 
     void Finish(int status)
@@ -190,6 +199,9 @@ private:
     int m_address = 0;
     int m_value = 0;
     int m_status = 0;
+    int m_ticks = 0;
+    int m_ticksAtSend = 0;
+    int m_mostTicks = 0;
     std::vector<double> m_latencies;
 };
 

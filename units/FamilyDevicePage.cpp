@@ -296,11 +296,13 @@ bool CFamilyDevicePage::SendIdleEvents(wxIdleEvent& event)
 
 bool CFamilyDevicePage::Layout()
 {
-    const wxSize needed = GetSizer() ? GetSizer()->GetMinSize() : wxSize();
+    wxSizer* sizer = GetSizer();
+    if (!sizer)
+        return CFlashDevicePropertyPage::Layout();
     const wxSize size = GetClientSize();
-    if (size.x < needed.x || size.y < needed.y)
-        return false;
-    return CFlashDevicePropertyPage::Layout();
+    const wxSize needed = sizer->GetMinSize();
+    sizer->SetDimension(wxPoint(0, 0), wxSize(std::max(size.x, needed.x), std::max(size.y, needed.y)));
+    return true;
 }
 
 void CFamilyDevicePage::SetFullView(bool full)
@@ -482,8 +484,10 @@ void CFamilyDevicePage::ShowPowerPicture()
 {
     if (!m_powerButton)
         return;
-    const PowerFace face = m_powerLocked ? PowerFace::Locked : m_power ? PowerFace::On : PowerFace::Off;
-    m_powerButton->SetBitmap(wxBitmap(PowerPicture(face)));
+    const PictureData picture = m_powerLocked ? PowerPicture(PowerFace::Locked)
+                                : m_power     ? PowerOnPicture()
+                                              : PowerPicture(PowerFace::Off);
+    m_powerButton->SetBitmap(wxBitmap(picture));
     m_powerButton->Refresh();
 }
 

@@ -171,9 +171,9 @@ public:
     // The toolkit's idle work runs through every window of a page; a page
     // that its notebook does not show skips it until it is shown again.
     bool SendIdleEvents(wxIdleEvent& event) override;
-    // Squeezed below what its layout needs (as while the main window sets
-    // up its notebook page, or in the compact view), the page keeps the
-    // layout it has: laid out anew, its notebooks would be made smaller than
+    // Never laid out below what its layout needs: a page smaller than that
+    // (while the main window sets up its notebook page, or in the compact
+    // view) shows its top left part, rather than notebooks smaller than
     // their own tabs.
     bool Layout() override;
     void SetFullView(bool full) override;
@@ -299,13 +299,17 @@ protected:
     virtual SpinStepper::Landing SpinLanding() const { return nullptr; }
     // The power state makes the bars active or inactive.
     virtual void SetBarsActive(bool active);
+    // The power button's picture while the unit is on.
+    virtual PictureData PowerOnPicture() const { return PowerPicture(PowerFace::On); }
+    // The value of the light of outlet 0 (main) to 3, for the spin buttons
+    // and command 1; a family whose bars are of another kind gives its own.
+    virtual int ValueOfOutlet(int outlet) const;
 
     // The step of the spin click being sent, for command 1 (0 otherwise).
     int GetLightStep() const { return m_lightStep; }
     // The outlet of the bar whose window id is id: 0 the main light, 1 to 3
     // the aux bars; none for another id.
     std::optional<int> OutletOfBar(int id) const;
-    int ValueOfOutlet(int outlet) const;
 
     // A record with a step's answer: the marks clear and the busy state ends.
     void EndSteps();
