@@ -4,6 +4,7 @@
 // BASE, links, the keys, resizing and the title.
 #include <wx/fileconf.h>
 #include <wx/sstream.h>
+#include <wx/uiaction.h>
 
 #include "HtmlTestSupport.h"
 
@@ -206,6 +207,26 @@ TEST_F(LoadPageTest, ClickOnALinkOpensItInTheSameWindow)
     }
     EXPECT_EQ(viewer->GetCellText(), "second page");
     EXPECT_EQ(viewer->GetHistory().size(), 2u);
+}
+
+TEST_F(LoadPageTest, PointerShowsAHandOverLinksAndAnArrowElsewhere)
+{
+    Viewer* viewer = ShowPage("plain words <a href=\"x.htm\">link</a>");
+    const wxHtmlCell* root = viewer->GetInternalRepresentation();
+    const wxCursor hand = viewer->GetHTMLCursor(wxHtmlWindowInterface::HTMLCursor_Link);
+    const wxCursor arrow = viewer->GetHTMLCursor(wxHtmlWindowInterface::HTMLCursor_Default);
+    wxUIActionSimulator pointer;
+    for (int round = 0; round < 2; ++round) {
+        for (const char* word : {"link", "plain"}) {
+            SCOPED_TRACE(word);
+            pointer.MouseMove(viewer->ClientToScreen(WordNamed(root, word).box.GetPosition() + wxPoint(3, 3)));
+            guitest::Pump(30);
+            wxMouseEvent motion(wxEVT_MOTION);
+            viewer->GetEventHandler()->ProcessEvent(motion);
+            viewer->OnInternalIdle();
+            EXPECT_TRUE(viewer->GetCursor().IsSameAs(wxString(word) == "link" ? hand : arrow));
+        }
+    }
 }
 
 TEST_F(LoadPageTest, KeysScrollByLinePageAndToTheEnds)

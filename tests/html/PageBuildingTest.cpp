@@ -36,6 +36,7 @@ TEST_F(PageTest, LinesAndParagraphGapsInCharacterHeights)
         {"<h1>T</h1><p>a<p>b", 1, 0},              // nor after a heading that opens the page
         {"x<p>a<p>b", 1, 1},
         {"<table><tr><td>a<p>b</td></tr></table>", 1, 1},
+        {"<p><table><tr><td>a<p>b</td></tr></table>", 1, 1},  // the cell's content counts, not the page's
         {"a </p>b", 0, 0},                         // a stray ending tag is ignored
         {"<font size=+1><br></font>a<br>b", 1, 0},
     };
