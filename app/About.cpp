@@ -10,9 +10,10 @@
 
 namespace {
 
-const int kVersionMajor = 3;
-const int kVersionMinor = 1;
-const int kVersionThird = 0;
+// The build passes the project's version.
+const int kVersionMajor = VESK_VERSION_MAJOR;
+const int kVersionMinor = VESK_VERSION_MINOR;
+const int kVersionThird = VESK_VERSION_PATCH;
 
 }  // namespace
 
@@ -36,6 +37,8 @@ bool CAbout::OnInitDialog()
         m_picture->SetBitmap(wxBitmap(about_picture_xpm));
     SetCtrlText(this, XRCID("IDC_VERSION"),
                 wxString::Format("version %i.%i.%i", kVersionMajor, kVersionMinor, kVersionThird));
+    // The layout centred the shorter placeholder text; centre the new one.
+    Layout();
     return true;
 }
 

@@ -32,6 +32,12 @@
 namespace {
 
 const int kTimerId = 1;
+// Nominal widths of the two lists, in dialog units.
+const int kPortListWidth = 70;
+const int kLanguageListWidth = 50;
+// The studio numbers that the studio control offers.
+const int kFirstStudio = 1;
+const int kLastStudio = 20;
 const int kTimerMs = 100;
 const wxSize kFullSize(544, 632);
 const wxSize kCompactSize(292, 368);
@@ -144,26 +150,35 @@ bool CStrahlkonStudioDlg::IsLoaded() const
     return m_loaded;
 }
 
+bool CStrahlkonStudioDlg::Show(bool show)
+{
+    const bool changed = wxFrame::Show(show);
+    // Measured again now that the port list is on the screen.
+    if (changed && show && m_loaded)
+        FitToolBarToLists();
+    return changed;
+}
+
 void CStrahlkonStudioDlg::CreateToolBarControls()
 {
     wxToolBar* bar = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL, wxID_ANY, "toolbar");
     bar->SetToolBitmapSize(wxSize(20, 20));
     // Widths in dialog units of the frame; heights stay the control's own.
-    const auto width = [this](int dialogUnits) { return wxSize(ConvertDialogToPixels(wxSize(dialogUnits, 0)).x, -1); };
+    const auto width = [this](int dialogUnits) { return wxSize(DialogWidth(dialogUnits), -1); };
 
     bar->AddTool(XRCID("IDC_EXIT"), wxString(), wxBitmap(tool_exit_xpm));
-    m_portList = new wxComboBox(bar, XRCID("IDC_COMSELECT"), wxString(), wxDefaultPosition, width(70), 0, nullptr,
-                                wxCB_READONLY);
+    m_portList = new wxComboBox(bar, XRCID("IDC_COMSELECT"), wxString(), wxDefaultPosition, width(kPortListWidth), 0,
+                                nullptr, wxCB_READONLY);
     bar->AddControl(m_portList);
     bar->AddControl(new wxStaticText(bar, XRCID("IDC_STUDIO_LA"), " studio"));
     // Narrower than its own buttons on this toolkit at the nominal width.
     m_studioSelect = new wxSpinCtrl(bar, XRCID("IDC_STUDIOSELECT"), "1", wxDefaultPosition, wxDefaultSize,
-                                    wxSP_ARROW_KEYS | wxALIGN_RIGHT, 1, 20, 1);
+                                    wxSP_ARROW_KEYS | wxALIGN_RIGHT, kFirstStudio, kLastStudio, kFirstStudio);
     bar->AddControl(m_studioSelect);
     bar->AddTool(XRCID("IDC_ZOOM"), wxString(), wxBitmap(tool_zoom_xpm));
     bar->AddTool(XRCID("IDC_HELPGENERAL"), wxString(), wxBitmap(tool_help_xpm));
-    m_languageList = new wxComboBox(bar, XRCID("IDC_LANGUAGE"), wxString(), wxDefaultPosition, width(50), 0,
-                                    nullptr, wxCB_READONLY);
+    m_languageList = new wxComboBox(bar, XRCID("IDC_LANGUAGE"), wxString(), wxDefaultPosition,
+                                    width(kLanguageListWidth), 0, nullptr, wxCB_READONLY);
     bar->AddControl(m_languageList);
     bar->AddControl(new wxStaticText(bar, XRCID("IDC_ADDRESS"), "From", wxDefaultPosition, width(32),
                                      wxALIGN_RIGHT | wxST_NO_AUTORESIZE));
@@ -188,7 +203,9 @@ bool CStrahlkonStudioDlg::InitFrame()
         return static_cast<uint8_t>(App().ReadConfigInt(kGroup, key, def));
     };
     const uint8_t port = readByte("Port", 1);
-    const uint8_t studio = readByte("Studio", 1);
+    // The control cannot show any other studio; the one shown is the one
+    // searched and stored.
+    const uint8_t studio = static_cast<uint8_t>(std::clamp<int>(readByte("Studio", 1), kFirstStudio, kLastStudio));
     const uint8_t start = readByte("Start", 1);
     const uint8_t end = readByte("End", 4);
     const uint8_t language = readByte("Language", 1);
@@ -201,7 +218,9 @@ bool CStrahlkonStudioDlg::InitFrame()
     m_callbacks.pContext = this;
     VeskCommInitialize(GetString(kInitializeText + GetTextOffset()).utf8_str().data(), &m_callbacks);
 
-    SetToolTips(GetTextOffset());
+    // Lists, labels and tool tips in English first: a configured language
+    // of 0 counts as English and is never applied as a change.
+    SetLanguage(m_language);
     m_timer.Start(kTimerMs);
     ShowCtrl(this, XRCID("IDC_DEMO"), true);
     Layout();
@@ -319,9 +338,45 @@ void CStrahlkonStudioDlg::SetLanguage(uint16_t language)
         m_languageList->Append(GetString(kLanguageNameText + GetLanguageTextOffset(n)));
     for (int i = 0; i < VeskCommGetNumberOfPorts(); ++i)
         m_portList->Append(wxString::FromUTF8(VeskCommGetPortName(i)));
+    FitToolBarToLists();
     for (const NamedText& text : kFrameTexts)
         SetCtrlText(this, XRCID(text.name), GetString(text.textId + offset));
     SetToolTips(offset);
+}
+
+int CStrahlkonStudioDlg::DialogWidth(int dialogUnits) const
+{
+    return ConvertDialogToPixels(wxSize(dialogUnits, 0)).x;
+}
+
+void CStrahlkonStudioDlg::FitToolBarToLists()
+{
+    FitListWidths();
+    // Wider lists must not push the toolbar's last controls out of the view.
+    const int need = ViewSize(IsFullView()).x;
+    if (GetSize().x < need)
+        SetSize(need, GetSize().y);
+}
+
+void CStrahlkonStudioDlg::FitListWidths()
+{
+    // The nominal widths cut names off ("deutsc", an adapter's description)
+    // with this toolkit's fonts and list buttons. Both lists take the frame
+    // and button around their text as the port list has them: it shows in
+    // both views, and the toolkit measures a list that is not on the screen
+    // too narrow. A hidden list is left as it is: the toolkit would not take
+    // its new width; it is fitted when it shows again.
+    const int decoration = m_portList->GetSizeFromTextSize(0).x;
+    const auto fit = [this, decoration](wxComboBox* list, int dialogUnits) {
+        if (!list->IsShown())
+            return;
+        int longest = 0;
+        for (const wxString& entry : list->GetStrings())
+            longest = std::max(longest, list->GetTextExtent(entry).x);
+        list->SetSize(std::max(DialogWidth(dialogUnits), longest + decoration), wxDefaultCoord);
+    };
+    fit(m_languageList, kLanguageListWidth);
+    fit(m_portList, kPortListWidth);
 }
 
 void CStrahlkonStudioDlg::SetToolTips(uint16_t offset)
@@ -486,6 +541,7 @@ void CStrahlkonStudioDlg::OnZoom(wxCommandEvent&)
         if (CFlashDevicePropertyPage* page = unit->GetPage())
             page->SetFullView(full);
     }
+    FitListWidths();
     SetSize(ViewSize(full));
     // A notebook hidden while no unit is present may be larger than the
     // compact frame; its sizer places it once it shows.
@@ -496,10 +552,14 @@ void CStrahlkonStudioDlg::OnZoom(wxCommandEvent&)
 wxSize CStrahlkonStudioDlg::ViewSize(bool full) const
 {
     // This toolkit's controls are wider than the views were laid out for:
-    // the view widens rather than cut toolbar controls off.
+    // the view widens rather than cut toolbar controls off. What the toolbar
+    // needs is asked afresh each time: it changes with the controls shown,
+    // and the answer the toolkit keeps may be that of the other view.
     wxSize size = full ? kFullSize : kCompactSize;
     const int frameBorder = GetSize().x - GetClientSize().x;
-    size.x = std::max(size.x, GetToolBar()->GetBestSize().x + frameBorder);
+    wxToolBar* bar = GetToolBar();
+    bar->InvalidateBestSize();
+    size.x = std::max(size.x, bar->GetBestSize().x + frameBorder);
     return size;
 }
 

@@ -42,6 +42,8 @@ public:
     // Whether the resource file gave the frame with its notebook.
     bool IsLoaded() const;
 
+    bool Show(bool show = true) override;
+
     // Starts the library and the timer, applies the stored settings, and
     // restores the position and the view.
     virtual bool InitFrame();
@@ -61,6 +63,11 @@ public:
 private:
     void CreateToolBarControls();
     void SetToolTips(uint16_t offset);
+    int DialogWidth(int dialogUnits) const;
+    // Each list at its nominal width, or wider where its longest entry
+    // needs, and the frame wide enough for the toolbar that results.
+    void FitToolBarToLists();
+    void FitListWidths();
     void ShowNotFound(bool show);
     void DeleteAllUnits();
     void RelayOut();

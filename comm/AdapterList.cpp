@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
+#include <dirent.h>
 #include <fstream>
+#include <memory>
 #include <tuple>
 
-namespace fs = std::filesystem;
-
+// Plain POSIX calls rather than std::filesystem: its directory iteration
+// allocates inside functions that may not throw, so running out of memory
+// there would end the caller's program instead of failing the call.
 namespace {
 
 const char* const kAdapterPrefixes[] = {"ttyUSB", "ttyACM"};
@@ -33,16 +35,28 @@ bool ParseTtyName(const std::string& name, TtyName& out)
     return false;
 }
 
+// The names in a directory; none when it cannot be read.
+std::vector<std::string> DirectoryNames(const std::string& dir)
+{
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> stream(::opendir(dir.c_str()), &::closedir);
+    if (!stream)
+        return names;
+    while (const dirent* entry = ::readdir(stream.get()))
+        names.emplace_back(entry->d_name);
+    return names;
+}
+
 // The USB device's product string: the first ancestor of the tty's device
 // (the interface) that has one.
-std::string ProductString(const fs::path& ttyEntry)
+std::string ProductString(const std::string& ttyEntry)
 {
-    std::error_code ec;
-    fs::path dir = fs::canonical(ttyEntry / "device", ec);
-    if (ec)
+    const std::unique_ptr<char, void (*)(void*)> device(::realpath((ttyEntry + "/device").c_str(), nullptr),
+                                                        &std::free);
+    if (!device)
         return {};
-    for (; !dir.empty() && dir != dir.root_path(); dir = dir.parent_path()) {
-        std::ifstream product(dir / "product");
+    for (std::string dir = device.get(); dir.size() > 1;) {
+        std::ifstream product(dir + "/product");
         std::string line;
         if (product && std::getline(product, line)) {
             while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
@@ -50,6 +64,9 @@ std::string ProductString(const fs::path& ttyEntry)
             if (!line.empty())
                 return line;
         }
+        // Up to the parent; the root itself is not read.
+        const std::size_t slash = dir.find_last_of('/');
+        dir.erase(slash == std::string::npos ? 0 : std::max<std::size_t>(slash, 1));
     }
     return {};
 }
@@ -59,10 +76,9 @@ std::string ProductString(const fs::path& ttyEntry)
 std::vector<AdapterInfo> ListAdapters(const std::string& ttyClassDir, const std::string& deviceDir)
 {
     std::vector<TtyName> ttys;
-    std::error_code ec;
-    for (fs::directory_iterator it(ttyClassDir, ec), end; !ec && it != end; it.increment(ec)) {
+    for (const std::string& name : DirectoryNames(ttyClassDir)) {
         TtyName tty;
-        if (ParseTtyName(it->path().filename().string(), tty))
+        if (ParseTtyName(name, tty))
             ttys.push_back(tty);
     }
     std::sort(ttys.begin(), ttys.end(), [](const TtyName& a, const TtyName& b) {
@@ -71,10 +87,10 @@ std::vector<AdapterInfo> ListAdapters(const std::string& ttyClassDir, const std:
 
     std::vector<AdapterInfo> adapters;
     for (const TtyName& tty : ttys) {
-        std::string description = ProductString(fs::path(ttyClassDir) / tty.name);
+        std::string description = ProductString(ttyClassDir + "/" + tty.name);
         if (description.empty())
             description = tty.name;
-        adapters.push_back({description, (fs::path(deviceDir) / tty.name).string()});
+        adapters.push_back({description, deviceDir + "/" + tty.name});
     }
 
     if (const char* extra = std::getenv("VESKCOMM_PORTS")) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "comm/BigEndian.h"
 #include "comm/Clock.h"
 #include "comm/DemoDevice.h"
 #include "comm/DeviceTypeTable.h"
@@ -45,8 +46,9 @@ CComm::CComm(const std::string& portName, uint8_t studio, uint8_t lowest, uint8_
       m_sweepCounter(static_cast<int16_t>(highest - lowest + 1))
 {
     m_port->Open();
-    m_demoDevices[0] = std::make_unique<CDemoDevice>(100, 0);
-    m_demoDevices[1] = std::make_unique<CDemoDevice>(101, 1);
+    // A Zarit of energy class 0 and a ZaritE of class 1.
+    m_demoDevices[0] = std::make_unique<CDemoDevice>(kFirstDemoAddress, 0);
+    m_demoDevices[1] = std::make_unique<CDemoDevice>(kFirstDemoAddress + 1, 1);
 }
 
 CComm::~CComm()
@@ -98,7 +100,7 @@ void CComm::Transmit(uint8_t* buffer, uint8_t length, uint8_t address, uint16_t 
     // A newer setting of the same kind replaces one still waiting; the first
     // frame may be on the bus and is left alone.
     bool replaced = false;
-    if (command == 7 || command == 8) {
+    if (command == kCommandInterval || command == kCommandDelay) {
         for (std::size_t i = 1; i < m_queue.size(); ++i) {
             QueuedFrame& frame = m_queue[i];
             if (frame.address == address && frame.text.compare(0, kFrameKeyLength, text, 0, kFrameKeyLength) == 0) {
@@ -135,15 +137,15 @@ void CComm::SendNext()
     m_sendTime = ClockMs();
     m_timeoutArmed = true;
     if (m_sweepCounter != 0)
-        m_answerTimeout = 150;
+        m_answerTimeout = kShortTimeoutMs;
     else if (m_demo)
-        m_answerTimeout = known ? 10 : 0;
+        m_answerTimeout = known ? kDemoKnownTimeoutMs : kDemoUnknownTimeoutMs;
     else if (frame.IsNoAnswer())
-        m_answerTimeout = 150;
+        m_answerTimeout = kShortTimeoutMs;
     else if (known)
-        m_answerTimeout = 1000;
+        m_answerTimeout = kKnownUnitTimeoutMs;
     else
-        m_answerTimeout = 150;
+        m_answerTimeout = kShortTimeoutMs;
 }
 
 void CComm::Idle()
@@ -279,22 +281,19 @@ void CComm::Refocus()
 
 void CComm::Poll()
 {
-    uint8_t* buffer = m_record;
     if (m_firstPoll) {
         // The start-up burst: every send counts the sweep counter down,
         // which keeps the time-outs short and suppresses repeats.
         m_firstPoll = false;
         m_searchPosition = static_cast<uint8_t>(m_lowest - 1);
         const int frames = m_sweepCounter + 1;
-        for (int i = 0; i < frames; ++i) {
-            buffer[6] = 0;
-            Transmit(buffer, 1, m_searchPosition, kCommandIdentify);
-        }
+        for (int i = 0; i < frames; ++i)
+            TransmitIdentify(m_searchPosition);
         return;
     }
     if (!m_devices.empty() && m_focusTurn && m_pFlashFocus) {
         m_focusTurn = false;
-        Transmit(buffer, 0, m_pFlashFocus->GetAdresse(), kCommandStatusPoll);
+        Transmit(m_record, 0, m_pFlashFocus->GetAdresse(), kCommandStatusPoll);
         return;
     }
 
@@ -309,17 +308,21 @@ void CComm::Poll()
     else
         m_searchPosition = static_cast<uint8_t>(m_lowest);
     m_focusTurn = true;
-    if (FindDevice(m_searchPosition)) {
-        Transmit(buffer, 0, m_searchPosition, kCommandStatusPoll);
-    } else {
-        buffer[6] = 0;
-        Transmit(buffer, 1, m_searchPosition, kCommandIdentify);
-    }
+    if (FindDevice(m_searchPosition))
+        Transmit(m_record, 0, m_searchPosition, kCommandStatusPoll);
+    else
+        TransmitIdentify(m_searchPosition);
+}
+
+void CComm::TransmitIdentify(uint8_t address)
+{
+    m_record[6] = kIdentifyData;
+    Transmit(m_record, 1, address, kCommandIdentify);
 }
 
 bool CComm::IdentifyDevice()
 {
-    if (m_record[3] * 256 + m_record[4] != kRecordIdentity)
+    if (ReadBe16(m_record + 3) != kRecordIdentity)
         return false;
     std::unique_ptr<CFlashDeviceNV> created = CreateDeviceFromIdentity(m_record);
     if (!created)

@@ -47,10 +47,22 @@ public:
     bool IsCloseRequested() const { return m_closeRequested; }
 
 private:
+    // Answer time-outs. A search step, the start-up burst and a frame the
+    // units do not answer wait briefly; a known unit gets time to answer; a
+    // demo unit answers at the next idle step.
+    static constexpr uint32_t kShortTimeoutMs = 150;
+    static constexpr uint32_t kKnownUnitTimeoutMs = 1000;
+    static constexpr uint32_t kDemoKnownTimeoutMs = 10;
+    static constexpr uint32_t kDemoUnknownTimeoutMs = 0;
+    // The head of a kCommandNoAnswer frame.
+    static constexpr std::string_view kNoAnswerHead = "S0";
+    // The one data byte of an identify request.
+    static constexpr uint8_t kIdentifyData = 0;
+
     struct QueuedFrame {
         uint8_t address;
         std::string text;  // carriage return included
-        bool IsNoAnswer() const { return text.compare(0, 2, "S0") == 0; }
+        bool IsNoAnswer() const { return text.compare(0, kNoAnswerHead.size(), kNoAnswerHead) == 0; }
     };
 
     void SendNext();
@@ -60,6 +72,7 @@ private:
     void RemoveDevice(uint8_t address, bool forNoAnswerFrame);
     void Poll();
     bool IdentifyDevice();
+    void TransmitIdentify(uint8_t address);
 
     void Deliver(CFlashDeviceNV* device);
     void Refocus();
@@ -76,7 +89,7 @@ private:
     int16_t m_lowest;
     int16_t m_highest;
     bool m_rangeChanged = true;  // the next identify frame carries head "P"
-    uint32_t m_answerTimeout = 1000;
+    uint32_t m_answerTimeout = kKnownUnitTimeoutMs;
     uint32_t m_sendTime = 0;
     bool m_timeoutArmed = false;
     bool m_waiting = false;

@@ -8,27 +8,6 @@ namespace DemoGeneratorModel {
 
 namespace {
 
-constexpr int kCodeCount = kHighestCode - kLowestCode + 1;
-
-// The nearest integer to 1000 * 2^((code - 60) / 10), but for codes 36, 49,
-// 67 and 99, which the real units round differently.
-constexpr std::array<uint16_t, kCodeCount> kJoules = {
-    154,  165,   177,   190,   203,   218,   233,   250,   268,   287,   308,  330,
-    354,  379,   406,   435,   466,   500,   536,   574,   616,   660,   707,  758,
-    812,  871,   933,   1000,  1072,  1149,  1231,  1320,  1414,  1516,  1624, 1741,
-    1866, 2000,  2144,  2297,  2462,  2639,  2828,  3031,  3249,  3482,  3732, 4000,
-    4287, 4595,  4925,  5278,  5657,  6063,  6498,  6964,  7464,  8000,  8574, 9190,
-    9849, 10556, 11314, 12126, 12996, 13929, 14928, 16000,
-};
-
-// Tenths of a percent up to code 66, whole percent from code 67 on.
-constexpr std::array<uint8_t, kCodeCount> kPercent = {
-    9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 23, 25, 27, 29,
-    31, 33, 36, 39, 42, 45, 48, 51, 54, 58, 62, 67, 72, 77, 82, 88, 95,
-    10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 23, 25, 27, 29, 31,
-    33, 35, 38, 41, 44, 47, 50, 54, 58, 62, 66, 71, 76, 81, 87, 93, 100,
-};
-
 // Flat at 23 up to index 62, then rising with the square of the index:
 // max(23, round(((i - 24.1) / 7.915)^2)).
 constexpr std::array<uint16_t, 256> kEnergySteps = {
@@ -134,13 +113,11 @@ constexpr uint16_t kSequencePeriods[2][2][2] = {
     {{3628, 3628}, {2004, 3628}},
 };
 
-bool HasEntry(int code) { return code >= kLowestCode && code <= kHighestCode; }
-
 }  // namespace
 
-uint32_t Joules(int code) { return HasEntry(code) ? kJoules[code - kLowestCode] : 0; }
+uint32_t Joules(int code) { return EnergyTables::Joules(code); }
 
-uint8_t Percent(int code) { return HasEntry(code) ? kPercent[code - kLowestCode] : 0; }
+uint8_t Percent(int code) { return EnergyTables::Percent(code); }
 
 uint32_t EnergyStep(int index) { return kEnergySteps[index]; }
 

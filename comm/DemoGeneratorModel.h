@@ -1,23 +1,25 @@
 // The constant tables of the simulated generator of demo mode and the
 // functions that read nothing else. The stateful half of the model lives in
-// CDemoDevice.
+// CDemoUnitState.
 #pragma once
 
 #include <cstdint>
 
+#include "text/EnergyTables.h"
+
 namespace DemoGeneratorModel {
 
 // Energy codes are tenths of an f-stop; 0 means none.
-constexpr int kLowestCode = 33;
-constexpr int kHighestCode = 100;
+constexpr int kLowestCode = EnergyTables::kLowestCode;
+constexpr int kHighestCode = EnergyTables::kHighestCode;
 // J(100): the most a generator holds, in tenths of a joule at class 0.
-constexpr uint32_t kJoulesLimit = 16000;
+constexpr uint32_t kJoulesLimit = EnergyTables::kFullEnergy;
 constexpr int kStepPositions = 8;
 // Periods and pulse widths become rates per this many ticks.
 constexpr uint32_t kRateClock = 2000000;
 
 // J: the energy of a code in tenths of a joule at energy class 0; 0 for a
-// code without an entry.
+// code without an entry (text/EnergyTables.h).
 uint32_t Joules(int code);
 // P: the display percentage of a code (tenths of a percent up to code 66,
 // whole percent above); 0 for a code without an entry.

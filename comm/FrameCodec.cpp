@@ -2,10 +2,14 @@
 
 #include <cstring>
 
+#include "comm/BigEndian.h"
+
 namespace {
 
 constexpr uint8_t kMinLength = 5;  // length, studio, address, two code bytes
 constexpr uint8_t kMaxLength = kRecordSize - 1;
+constexpr uint8_t kHeadAnswer = 0x32;
+constexpr uint8_t kHeadBroadcast = 0x34;
 
 char NibbleChar(unsigned nibble) { return static_cast<char>(0x30 + (nibble & 0x0F)); }
 
@@ -49,8 +53,7 @@ std::string EncodeCommand(uint8_t* buffer, int length, uint8_t studio, uint8_t a
     buffer[1] = frameLength;
     buffer[2] = studio;
     buffer[3] = address;
-    buffer[4] = static_cast<uint8_t>(command >> 8);
-    buffer[5] = static_cast<uint8_t>(command);
+    WriteBe16(buffer + 4, command);
     buffer[frameLength + 1] = Checksum(buffer + 1, frameLength);
 
     // "S" is head 0x3_, "P" is head 0x0_.
@@ -58,6 +61,42 @@ std::string EncodeCommand(uint8_t* buffer, int length, uint8_t studio, uint8_t a
     std::string text = EncodeFrameText(headHigh | headDigit, buffer + 1, frameLength + 1u);
     text += '\r';
     return text;
+}
+
+bool DecodeCommand(std::string_view text, CommandFrame& frame)
+{
+    if (text.size() % 2 != 0 || text.size() < 2 || (text[0] != 'S' && text[0] != 'P'))
+        return false;
+    // Head, then the length byte L and L more bytes.
+    const std::size_t pairs = text.size() / 2 - 1;
+    if (pairs < kMinLength + 1u)
+        return false;
+    std::vector<uint8_t> bytes(pairs);
+    for (std::size_t i = 0; i < pairs; ++i)
+        bytes[i] = DecodePair(text[2 + 2 * i], text[3 + 2 * i]);
+    const std::size_t length = bytes[0];
+    if (length + 1 != pairs || bytes[length] != Checksum(bytes.data(), length))
+        return false;
+    frame.rangeMark = text[0] == 'P';
+    frame.answerWanted = text[1] != '0';
+    frame.studio = bytes[1];
+    frame.address = bytes[2];
+    frame.command = ReadBe16(&bytes[3]);
+    frame.data.assign(bytes.begin() + kMinLength, bytes.begin() + static_cast<std::ptrdiff_t>(length));
+    return true;
+}
+
+std::string EncodeRecord(FrameHead head, uint8_t studio, uint8_t address, uint16_t record, const uint8_t* data,
+                         std::size_t count)
+{
+    if (count > kMaxRecordData)
+        return {};
+    std::vector<uint8_t> bytes{static_cast<uint8_t>(kMinLength + count), studio, address};
+    AppendBe16(bytes, record);
+    bytes.insert(bytes.end(), data, data + count);
+    bytes.push_back(Checksum(bytes.data(), bytes.size()));
+    return EncodeFrameText(head == FrameHead::Broadcast ? kHeadBroadcast : kHeadAnswer, bytes.data(),
+                           bytes.size());
 }
 
 FrameHead DecodeFrame(std::string_view text, uint8_t (&record)[kRecordSize])

@@ -1,6 +1,6 @@
 // For the tests only: drives the library's clock, so that time-outs are
-// counted in exact ticks instead of slept through. Not exported from the
-// shared library.
+// counted in exact ticks instead of slept through. Built into the static
+// test archive in place of Clock.cpp; the shared library has no such switch.
 #pragma once
 
 #include <cstdint>

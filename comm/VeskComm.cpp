@@ -1,4 +1,7 @@
 // The exported functions: thin, null-safe entries into the ports and records.
+// Their callers are C programs: no exception may leave them. The only one the
+// library can raise is running out of memory, which leaves the call's work
+// undone (a null port from VeskCommPortOpen, 0 from a getter).
 #include "comm/VeskComm.h"
 
 #include <cstdio>
@@ -21,6 +24,26 @@ void CopyName(const std::string& name, char* out, int size)
     out[size - 1] = '\0';
 }
 
+// Runs an export's work; an exception ends it with the fallback result.
+template <class Result, class Work>
+Result Guarded(Result fallback, Work work) noexcept
+{
+    try {
+        return work();
+    } catch (...) {
+        return fallback;
+    }
+}
+
+template <class Work>
+void Guarded(Work work) noexcept
+{
+    try {
+        work();
+    } catch (...) {
+    }
+}
+
 }  // namespace
 
 extern "C" {
@@ -38,13 +61,13 @@ unsigned char VeskCommDeviceGetEnergietyp(VESKCOMM_DEVICE device)
 void VeskCommDeviceGetGeraetetyp(VESKCOMM_DEVICE device, char* out, int size)
 {
     if (device && out && size > 0)
-        CopyName(Device(device)->GetGeraetetyp(), out, size);
+        Guarded([&] { CopyName(Device(device)->GetGeraetetyp(), out, size); });
 }
 
 void VeskCommDeviceGetGeraetetypKurz(VESKCOMM_DEVICE device, char* out, int size)
 {
     if (device && out && size > 0)
-        CopyName(Device(device)->GetGeraetetypKurz(), out, size);
+        Guarded([&] { CopyName(Device(device)->GetGeraetetypKurz(), out, size); });
 }
 
 int VeskCommDeviceGetPCKennwort(VESKCOMM_DEVICE device)
@@ -64,7 +87,7 @@ int VeskCommDeviceGetVersion(VESKCOMM_DEVICE device)
 
 void VeskCommFinalize(void)
 {
-    FinalizePorts();
+    Guarded([] { FinalizePorts(); });
 }
 
 int VeskCommGetNumberOfPorts(void)
@@ -80,7 +103,7 @@ const char* VeskCommGetPortName(int index)
 void VeskCommInitialize(const void* reserved, CommCallbacks* callbacks)
 {
     g_pCallbacks = callbacks;
-    InitializePorts(reserved);
+    Guarded([&] { InitializePorts(reserved); });
 }
 
 void VeskCommPortClose(VESKCOMM_PORT port)
@@ -99,7 +122,7 @@ void VeskCommPortIdle(VESKCOMM_PORT port)
 {
     if (!port || Port(port)->IsBusy())
         return;
-    Port(port)->Idle();
+    Guarded([&] { Port(port)->Idle(); });
     if (Port(port)->IsCloseRequested())
         delete Port(port);
 }
@@ -112,8 +135,10 @@ bool VeskCommPortIsOpen(VESKCOMM_PORT port)
 VESKCOMM_PORT VeskCommPortOpen(const char* portName, unsigned char studio, unsigned char lowestAddress,
                                unsigned char highestAddress)
 {
-    return reinterpret_cast<VESKCOMM_PORT>(
-        new CComm(portName ? portName : "", studio, lowestAddress, highestAddress));
+    return Guarded<VESKCOMM_PORT>(nullptr, [&] {
+        return reinterpret_cast<VESKCOMM_PORT>(
+            new CComm(portName ? portName : "", studio, lowestAddress, highestAddress));
+    });
 }
 
 void VeskCommPortSetDemo(VESKCOMM_PORT port)
@@ -143,7 +168,7 @@ void VeskCommPortTransmit(VESKCOMM_PORT port, unsigned char* buffer, unsigned ch
         std::fprintf(stderr, "VeskComm(79): assertion failed: port != NULL\n");
         return;
     }
-    Port(port)->Transmit(buffer, length, address, command);
+    Guarded([&] { Port(port)->Transmit(buffer, length, address, command); });
 }
 
 }  // extern "C"

@@ -9,7 +9,9 @@
  * on the caller's thread. The library starts no threads and takes no locks.
  *
  * Null handles make a function do nothing (getters return 0 or false).
- * Results of type bool are C99 bool (0 or 1).
+ * No function throws: when memory runs out a call leaves its work undone
+ * (VeskCommPortOpen returns a null port). Results of type bool are C99 bool
+ * (0 or 1).
  */
 #ifndef VESKCOMM_H
 #define VESKCOMM_H

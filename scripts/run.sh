@@ -14,12 +14,6 @@ simbus=$!
 trap 'kill $simbus 2>/dev/null; rm -rf "$run"' EXIT INT TERM
 for _ in $(seq 50); do [ -e "$run/bus" ] && break; sleep 0.1; done
 
-if [ ! -x build/VeskStudio ]; then
-    echo "The communication library and the simulated bus are built; the program itself is not yet."
-    echo "The simulated bus answers at $run/bus (units 1: Zarit 1600S, 2: Zarit 3200E, 3: Nuvek N4)."
-    exit 0
-fi
-
 # The simulated bus is listed after the USB adapters; a configuration of
 # its own selects it.
 adapters=$(ls /sys/class/tty 2>/dev/null | grep -cE '^tty(USB|ACM)[0-9]+$' || true)

@@ -10,26 +10,13 @@
 #include <thread>
 #include <unistd.h>
 
+#include "comm/BigEndian.h"
 #include "comm/DemoDevice.h"
 #include "comm/FrameCodec.h"
 
 namespace {
 
-constexpr uint16_t kRecordStatus = 100;
-constexpr uint16_t kCommandRequestRecord = 2;
-
 bool IsZaritType(uint16_t typeCode) { return typeCode == 37 || typeCode == 137; }
-
-// A PC frame: head letter P or S, head digit, then length .. checksum.
-bool DecodeCommandFrame(const std::string& text, std::vector<uint8_t>& bytes)
-{
-    if (text.size() < 4 || text.size() % 2 != 0 || (text[0] != 'S' && text[0] != 'P'))
-        return false;
-    bytes.clear();
-    for (std::size_t i = 2; i + 1 < text.size(); i += 2)
-        bytes.push_back(DecodePair(text[i], text[i + 1]));
-    return bytes[0] + 1u == bytes.size() && bytes[0] >= 5 && bytes.back() == Checksum(bytes.data(), bytes[0]);
-}
 
 }  // namespace
 
@@ -132,33 +119,36 @@ std::vector<std::string> SimBus::Pump(int waitMs)
     return frames;
 }
 
-void SimBus::OnFrame(const std::string& text)
+void SimBus::Discard()
 {
-    std::vector<uint8_t> bytes;
-    if (!DecodeCommandFrame(text, bytes))
-        return;
-    const uint8_t studio = bytes[1];
-    const uint8_t address = bytes[2];
-    Unit* unit = FindUnit(address, studio);
-    if (!unit)
-        return;
-    const uint16_t command = static_cast<uint16_t>(bytes[3] * 256 + bytes[4]);
-    const std::vector<uint8_t> data(bytes.begin() + 5, bytes.end() - 1);
-    unit->commands.push_back({command, data});
-    const bool answerWanted = text[1] != '0';
-    if (unit->model && !unit->silent)
-        AnswerFromModel(*unit, bytes);
-    else if (!unit->silent && answerWanted)
-        Answer(*unit, command, data);
+    char chunk[512];
+    while (m_master >= 0 && ::read(m_master, chunk, sizeof chunk) > 0) {
+    }
 }
 
-void SimBus::AnswerFromModel(Unit& unit, const std::vector<uint8_t>& frame)
+void SimBus::OnFrame(const std::string& text)
 {
-    std::vector<uint8_t> buffer(frame.size() + 1);
-    std::copy(frame.begin() + 5, frame.end() - 1, buffer.begin() + 6);
-    const uint16_t command = static_cast<uint16_t>(frame[3] * 256 + frame[4]);
+    CommandFrame frame;
+    if (!DecodeCommand(text, frame))
+        return;
+    Unit* unit = FindUnit(frame.address, frame.studio);
+    if (!unit)
+        return;
+    unit->commands.push_back({frame.command, frame.data});
+    if (unit->model && !unit->silent)
+        AnswerFromModel(*unit, frame);
+    else if (!unit->silent && frame.answerWanted)
+        Answer(*unit, frame.command, frame.data);
+}
+
+void SimBus::AnswerFromModel(Unit& unit, const CommandFrame& frame)
+{
+    // The frame again, as the model's place on studio 1 would receive it.
+    std::vector<uint8_t> buffer(frame.data.size() + 7);
+    std::copy(frame.data.begin(), frame.data.end(), buffer.begin() + 6);
     const uint8_t place = unit.typeCode == 137 ? 101 : 100;
-    const std::string text = EncodeCommand(buffer.data(), static_cast<int>(frame.size() - 6), 1, place, command, false);
+    const std::string text =
+        EncodeCommand(buffer.data(), static_cast<int>(frame.data.size()), 1, place, frame.command, false);
     std::string answer;
     unit.model->Receive(text, answer);
     uint8_t record[kRecordSize];
@@ -166,7 +156,7 @@ void SimBus::AnswerFromModel(Unit& unit, const std::vector<uint8_t>& frame)
         return;
     const uint8_t length = record[0];
     const std::vector<uint8_t> data(record + 5, record + length);
-    Send(unit, RecordText(0x32, unit.studio, unit.address, static_cast<uint16_t>(record[3] * 256 + record[4]), data));
+    Send(unit, RecordText(FrameHead::Answer, unit.studio, unit.address, ReadBe16(record + 3), data));
 }
 
 void SimBus::Answer(Unit& unit, uint16_t command, const std::vector<uint8_t>& data)
@@ -175,7 +165,7 @@ void SimBus::Answer(Unit& unit, uint16_t command, const std::vector<uint8_t>& da
     if (command == kCommandIdentify) {
         record = kRecordIdentity;
     } else if (command == kCommandRequestRecord && data.size() >= 2) {
-        record = static_cast<uint16_t>(data[0] * 256 + data[1]);
+        record = ReadBe16(data.data());
     } else if (command == kCommandStatusPoll && !unit.pending.empty()) {
         record = unit.pending.front();
         unit.pending.pop_front();
@@ -189,7 +179,7 @@ void SimBus::Answer(Unit& unit, uint16_t command, const std::vector<uint8_t>& da
     else if (record == kRecordStatus)
         payload = {static_cast<uint8_t>(unit.status | 0x80), 0};
 
-    Send(unit, RecordText(0x32, unit.studio, unit.address, record, payload));
+    Send(unit, RecordText(FrameHead::Answer, unit.studio, unit.address, record, payload));
 }
 
 void SimBus::Send(const Unit& unit, const std::string& text)
@@ -209,24 +199,20 @@ std::vector<uint8_t> SimBus::IdentityData(const Unit& unit) const
     return {type, 7, unit.variant, 0, 0, 1, 0x38, 0x81, unit.radio};
 }
 
-std::string SimBus::RecordText(uint8_t head, uint8_t studio, uint8_t address, uint16_t record,
+std::string SimBus::RecordText(FrameHead head, uint8_t studio, uint8_t address, uint16_t record,
                                const std::vector<uint8_t>& data)
 {
-    std::vector<uint8_t> bytes{static_cast<uint8_t>(data.size() + 5), studio, address,
-                               static_cast<uint8_t>(record >> 8), static_cast<uint8_t>(record)};
-    bytes.insert(bytes.end(), data.begin(), data.end());
-    bytes.push_back(Checksum(bytes.data(), bytes.size()));
-    return EncodeFrameText(head, bytes.data(), bytes.size()) + "\r";
+    return EncodeRecord(head, studio, address, record, data.data(), data.size()) + "\r";
 }
 
 void SimBus::SendBroadcast(uint8_t studio, uint8_t address, uint16_t record, const std::vector<uint8_t>& data)
 {
-    Write(RecordText(0x34, studio, address, record, data));
+    Write(RecordText(FrameHead::Broadcast, studio, address, record, data));
 }
 
 void SimBus::SendRecord(uint8_t studio, uint8_t address, uint16_t record, const std::vector<uint8_t>& data)
 {
-    Write(RecordText(0x32, studio, address, record, data));
+    Write(RecordText(FrameHead::Answer, studio, address, record, data));
 }
 
 void SimBus::SendRaw(const std::string& text)

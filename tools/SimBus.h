@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "comm/FrameAssembler.h"
+#include "comm/FrameCodec.h"
 
 class CDemoDevice;
 
@@ -69,6 +70,9 @@ public:
     // received, without carriage returns. Everything sent is readable on the
     // slave side when Pump returns.
     std::vector<std::string> Pump(int waitMs = 30);
+    // Drops what the program wrote, without waiting or answering: for timing
+    // loops that send the answers themselves.
+    void Discard();
 
     // A report that reaches every unit record of the studio's port.
     void SendBroadcast(uint8_t studio, uint8_t address, uint16_t record, const std::vector<uint8_t>& data);
@@ -77,8 +81,9 @@ public:
     // Any text, as it is.
     void SendRaw(const std::string& text);
 
-    // Frame text of a record from a unit (head S2 or S4), carriage return included.
-    static std::string RecordText(uint8_t head, uint8_t studio, uint8_t address, uint16_t record,
+    // Frame text of a record from a unit (an answer or a broadcast),
+    // carriage return included.
+    static std::string RecordText(FrameHead head, uint8_t studio, uint8_t address, uint16_t record,
                                   const std::vector<uint8_t>& data);
 
 private:
@@ -89,8 +94,7 @@ private:
 
     void OnFrame(const std::string& text);
     void Answer(Unit& unit, uint16_t command, const std::vector<uint8_t>& data);
-    // The frame's bytes from the length through the checksum.
-    void AnswerFromModel(Unit& unit, const std::vector<uint8_t>& frame);
+    void AnswerFromModel(Unit& unit, const CommandFrame& frame);
     void Send(const Unit& unit, const std::string& text);
     std::vector<uint8_t> IdentityData(const Unit& unit) const;
     void Write(const std::string& text);

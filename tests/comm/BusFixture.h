@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "comm/BigEndian.h"
 #include "comm/TestClock.h"
 #include "comm/VeskComm.h"
 #include "tools/SimBus.h"
@@ -172,7 +173,7 @@ private:
         const uint8_t address = VeskCommDeviceGetAdresse(device);
         EXPECT_EQ(partner, Partner(address));
         EXPECT_EQ(record[0], count);
-        self->events.push_back("data " + std::to_string(address) + " " + std::to_string(record[3] * 256 + record[4]));
+        self->events.push_back("data " + std::to_string(address) + " " + std::to_string(ReadBe16(record + 3)));
         if (self->onData)
             self->onData(device, record, count);
     }

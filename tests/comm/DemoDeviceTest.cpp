@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "comm/BigEndian.h"
 #include "comm/DemoDevice.h"
 #include "comm/FrameCodec.h"
 
@@ -25,7 +26,8 @@ std::string CommandText(uint8_t address, uint16_t command, const Bytes& data, ui
     return EncodeCommand(buffer.data(), static_cast<int>(data.size()), studio, address, command, false);
 }
 
-uint16_t At16(const Bytes& data, std::size_t i) { return static_cast<uint16_t>(data.at(i) * 256 + data.at(i + 1)); }
+// Checked: a record too short fails the test instead of being read past.
+uint16_t At16(const Bytes& data, std::size_t i) { return ReadBe16(Bytes{data.at(i), data.at(i + 1)}.data()); }
 
 class DemoDeviceTest : public testing::Test {
 protected:
@@ -40,7 +42,7 @@ protected:
         EXPECT_EQ(DecodeFrame(answer, record), FrameHead::Answer) << answer;
         EXPECT_EQ(record[1], 1) << "studio";
         EXPECT_EQ(record[2], address);
-        return Answer{static_cast<uint16_t>(record[3] * 256 + record[4]), Bytes(record + 5, record + record[0])};
+        return Answer{ReadBe16(record + 3), Bytes(record + 5, record + record[0])};
     }
 
     std::optional<Answer> Send(CDemoDevice& unit, uint8_t address, uint16_t command, const Bytes& data = {})

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "comm/BigEndian.h"
+
 namespace {
 
 class DemoModeTest : public BusFixture {
@@ -46,7 +48,7 @@ TEST_F(DemoModeTest, StudioOneFindsBothUnitsWhichAnswerCommandsAndPolls)
     // A command is carried out and its change comes with the next polls.
     std::vector<int> energies;
     onData = [&](VESKCOMM_DEVICE, const unsigned char* record, int) {
-        if (record[3] * 256 + record[4] == 1)
+        if (ReadBe16(record + 3) == 1)
             energies.push_back(record[5]);
     };
     unsigned char buffer[16] = {};
@@ -61,6 +63,22 @@ TEST_F(DemoModeTest, StudioOneFindsBothUnitsWhichAnswerCommandsAndPolls)
     EXPECT_FALSE(Has("lost 100"));
     EXPECT_FALSE(Has("lost 101"));
     EXPECT_FALSE(DemoFrameOnTheLine());
+}
+
+TEST_F(DemoModeTest, SearchVisitsTheFourDemoAddressesAndNoMore)
+{
+    // Without a focus every request is a search step, one per tick: address
+    // 1 on the line, then 100 to 103, which never reach it.
+    Open(1, 1, 1);
+    VeskCommPortSetDemo(port);
+    ASSERT_TRUE(RunUntil([&] { return Device(100) && Device(101); }));
+    sent.clear();
+    Run(60);
+    std::vector<int> rounds;  // ticks between the frames to address 1
+    for (std::size_t i = 1; i < sent.size(); ++i)
+        rounds.push_back(sent[i].tick - sent[i - 1].tick);
+    ASSERT_GE(rounds.size(), 10u);
+    EXPECT_THAT(rounds, testing::Each(5)) << "a search round is address 1 and 100 to 103";
 }
 
 TEST_F(DemoModeTest, NoUnitsOnAnotherStudioOrWithoutDemoMode)

@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "comm/BigEndian.h"
 #include "comm/FrameAssembler.h"
 #include "comm/FrameCodec.h"
 
@@ -40,7 +42,7 @@ TEST_P(EncodeTest, BuildsHeaderChecksumAndText)
     EXPECT_EQ(buffer[1], n + 5);
     EXPECT_EQ(buffer[2], c.studio);
     EXPECT_EQ(buffer[3], c.address);
-    EXPECT_EQ(buffer[4] * 256 + buffer[5], c.command);
+    EXPECT_EQ(ReadBe16(buffer + 4), c.command);
     EXPECT_EQ(buffer[6 + n], Checksum(buffer + 1, n + 5));
     EXPECT_EQ(buffer[7 + n], 0xEE) << "nothing is written behind the checksum";
     EXPECT_EQ(text.size(), 2 * n + 15);
@@ -140,6 +142,108 @@ TEST(DecodeFrameTest, LargestRecordFitsAndLargerIsRefused)
     std::memset(record, 0, sizeof record);
     EXPECT_EQ(DecodeFrame(AnswerText(82, body), record), FrameHead::Rejected);
     EXPECT_EQ(record[0], 0);
+}
+
+struct CommandCase {
+    const char* name;
+    std::string text;
+    bool accepted;
+    CommandFrame frame;
+};
+
+void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.name; }
+
+class DecodeCommandTest : public testing::TestWithParam<CommandCase> {};
+
+TEST_P(DecodeCommandTest, ReadsCommandsAsAUnitDoes)
+{
+    const CommandCase& c = GetParam();
+    CommandFrame frame;
+    frame.studio = 0xEE;
+    ASSERT_EQ(DecodeCommand(c.text, frame), c.accepted);
+    if (!c.accepted) {
+        EXPECT_EQ(frame.studio, 0xEE) << "a refused text leaves the frame alone";
+        return;
+    }
+    EXPECT_EQ(frame.rangeMark, c.frame.rangeMark);
+    EXPECT_EQ(frame.answerWanted, c.frame.answerWanted);
+    EXPECT_EQ(frame.studio, c.frame.studio);
+    EXPECT_EQ(frame.address, c.frame.address);
+    EXPECT_EQ(frame.command, c.frame.command);
+    EXPECT_EQ(frame.data, c.frame.data);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, DecodeCommandTest,
+    testing::Values(
+        CommandCase{"StatusPoll", "S105010300646=", true, {false, true, 1, 3, 100, {}}},
+        CommandCase{"IdentifyAfterRangeChange", "P10601020065006>", true, {true, true, 1, 2, 101, {0}}},
+        CommandCase{"NoAnswerWanted", "S006010500660779", true, {false, false, 1, 5, 102, {7}}},
+        CommandCase{"HighNibbles", "S10714<31>2?:;?" "?=5", true, {false, true, 20, 0xC3, 0x1E2F, {0xAB, 0xFF}}},
+        CommandCase{"HeadT", "T105010300646=", false, {}},
+        CommandCase{"OddLength", "S105010300646=0", false, {}},
+        CommandCase{"WrongChecksum", "S105010300646>", false, {}},
+        CommandCase{"OnePairMore", "S10501030064006=", false, {}},
+        CommandCase{"LengthFour", "S10401030008", false, {}},
+        CommandCase{"HeadOnly", "S1", false, {}},
+        CommandCase{"Empty", "", false, {}}),
+    [](const testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
+
+TEST(DecodeCommandTest, ReadsBackWhatTheEncoderWrote)
+{
+    for (int length : {0, 1, 2, 76, 249}) {
+        std::vector<uint8_t> buffer(length + 7);
+        for (int i = 0; i < length; ++i)
+            buffer[6 + i] = static_cast<uint8_t>(i * 37);
+        const std::string text = EncodeCommand(buffer.data(), length, 9, 200, 0x0107, false);
+        CommandFrame frame;
+        ASSERT_TRUE(DecodeCommand(std::string_view(text).substr(0, text.size() - 1), frame)) << length;
+        EXPECT_EQ(frame.studio, 9);
+        EXPECT_EQ(frame.address, 200);
+        EXPECT_EQ(frame.command, 0x0107);
+        EXPECT_EQ(frame.data, std::vector<uint8_t>(buffer.begin() + 6, buffer.begin() + 6 + length));
+    }
+}
+
+TEST(EncodeRecordTest, AnswersAndBroadcastsDecodeAsRecords)
+{
+    EXPECT_EQ(EncodeRecord(FrameHead::Answer, 1, 2, 100, std::vector<uint8_t>{0x81}.data(), 1), "S2060102006481>>");
+    EXPECT_EQ(EncodeRecord(FrameHead::Broadcast, 1, 2, 100, std::vector<uint8_t>{0x81}.data(), 1),
+              "S4060102006481>>");
+    EXPECT_EQ(EncodeRecord(FrameHead::Answer, 1, 3, 100, nullptr, 0), "S205010300646=");
+
+    // The largest record the port takes, and one byte more, which it refuses.
+    const std::vector<uint8_t> data(kRecordSize - 6, 0xC5);
+    uint8_t record[kRecordSize] = {};
+    ASSERT_EQ(DecodeFrame(EncodeRecord(FrameHead::Answer, 7, 8, 0x0203, data.data(), data.size()), record),
+              FrameHead::Answer);
+    EXPECT_EQ(record[0], kRecordSize - 1);
+    EXPECT_EQ(ReadBe16(record + 3), 0x0203);
+    EXPECT_EQ(record[kRecordSize - 2], 0xC5);
+    const std::vector<uint8_t> longer(kRecordSize - 5, 0xC5);
+    EXPECT_EQ(DecodeFrame(EncodeRecord(FrameHead::Answer, 7, 8, 1, longer.data(), longer.size()), record),
+              FrameHead::Rejected);
+
+    // A length byte counts at most kMaxRecordData data bytes.
+    const std::vector<uint8_t> most(kMaxRecordData, 1);
+    EXPECT_EQ(EncodeRecord(FrameHead::Answer, 1, 1, 1, most.data(), most.size()).size(), 2 + 2 * (most.size() + 6));
+    const std::vector<uint8_t> tooMany(kMaxRecordData + 1, 1);
+    EXPECT_TRUE(EncodeRecord(FrameHead::Answer, 1, 1, 1, tooMany.data(), tooMany.size()).empty());
+}
+
+TEST(BigEndianTest, HighByteFirst)
+{
+    uint8_t bytes[3] = {0, 0, 0xEE};
+    WriteBe16(bytes, 0x1234);
+    EXPECT_EQ(bytes[0], 0x12);
+    EXPECT_EQ(bytes[1], 0x34);
+    EXPECT_EQ(bytes[2], 0xEE);
+    EXPECT_EQ(ReadBe16(bytes), 0x1234);
+    const uint8_t top[2] = {0xFF, 0x01};
+    EXPECT_EQ(ReadBe16(top), 0xFF01);
+    std::vector<uint8_t> appended{7};
+    AppendBe16(appended, 0xABCD);
+    EXPECT_EQ(appended, (std::vector<uint8_t>{7, 0xAB, 0xCD}));
 }
 
 // Feeds text and returns every text that a carriage return completed.

@@ -135,6 +135,27 @@ TEST_F(PortTest, SilentUnitIsLostAfterThreeRepeatsOfOneSecond)
     ASSERT_TRUE(RunUntil([&] { return Device(2) != nullptr; }));
 }
 
+TEST_F(PortTest, UnitsFallingSilentTogetherAreEachLostAfterTheirOwnRepeats)
+{
+    SimBus::Unit& two = bus.AddUnit(2, 1, 37);
+    SimBus::Unit& three = bus.AddUnit(3, 1, 37);
+    FindUnit(2);
+    ASSERT_TRUE(RunUntil([&] { return Device(3) != nullptr; }));
+    Run(5);
+    two.silent = true;
+    three.silent = true;
+    sent.clear();
+    ASSERT_TRUE(RunUntil([&] { return Has("lost 2") && Has("lost 3"); }, 300));
+    // The first loss must not leave its repeats counted against the other:
+    // each unit's poll goes out four times, a second apart.
+    for (uint8_t address : {2, 3}) {
+        const std::vector<int> polls = TicksOf(Poll(address));
+        ASSERT_EQ(polls.size(), 4u) << "unit " << int(address);
+        for (std::size_t i = 1; i < polls.size(); ++i)
+            EXPECT_EQ(polls[i] - polls[i - 1], 11) << "unit " << int(address);
+    }
+}
+
 TEST_F(PortTest, UnitKnownDuringTheBurstIsLostAtItsFirstMiss)
 {
     bus.AddUnit(0, 1, 37);
@@ -382,12 +403,24 @@ TEST_F(PortTest, LostFocusIsForgottenWithoutAFocusCallback)
     VeskCommPortSetFocusedDevice(port, Device(2));
     two.silent = true;
     ASSERT_TRUE(RunUntil([&] { return Has("lost 2"); }));
-    // The record is gone: address 2 gets identify requests, never a poll
-    // through a stale focus.
+    // The record is gone and the port has no focus: every request is a
+    // search step, the addresses in turn, each sent as soon as the last was
+    // answered or timed out. A poll through a stale focus would add a frame
+    // or a wait.
     sent.clear();
     Run(20);
+    CommandFrame first;
+    ASSERT_FALSE(sent.empty());
+    ASSERT_TRUE(DecodeCommand(sent.front().text, first));
+    std::vector<Sent> expected;
+    for (int tick = sent.front().tick, address = first.address; expected.size() < sent.size();
+         address = address % 4 + 1) {
+        const bool known = address == 3;
+        expected.push_back({tick, known ? Poll(3) : Identify(static_cast<uint8_t>(address))});
+        tick += known ? 1 : 2;  // an answer at the next tick, a time-out of 150 ms at the second
+    }
+    EXPECT_EQ(sent, expected);
     EXPECT_EQ(CountSent(Poll(2)), 0);
-    EXPECT_GE(CountSent(Identify(2)), 1);
 }
 
 TEST_F(PortTest, CloseFromInsideACallbackHappensWhenIdleReturns)

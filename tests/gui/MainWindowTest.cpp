@@ -199,16 +199,32 @@ TEST_F(MainWindowTest, PortThatDoesNotOpenIsReportedInTheChosenLanguage)
     }
 }
 
-TEST_F(MainWindowTest, LanguageZeroLeavesTheListsEmptyAndOpensNothing)
+// Language 0 in the configuration counts as English: both lists are there to
+// choose from, the frame speaks English, and the configured port opens.
+TEST_F(MainWindowTest, LanguageZeroShowsTheFrameAsEnglish)
 {
-    WriteConfig("[VeskStudio]\nPort=0\nStudio=0\nLanguage=0\n");
-    ASSERT_TRUE(Start());
-    EXPECT_TRUE((*app)->messages.empty());
-    EXPECT_EQ(LanguageList()->GetCount(), 0u);
-    EXPECT_EQ(PortList()->GetCount(), 0u);
-    // The resource file's English texts stay.
+    bus.AddUnit(2, 1, 37, 1);
+    StartOnBus(0);
+    EXPECT_EQ(Entries(LanguageList()),
+              (std::vector<wxString>{"english", "deutsch", wxString::FromUTF8("français"),
+                                     wxString::FromUTF8("español")}));
+    EXPECT_EQ(PortList()->GetCount(), static_cast<unsigned int>(busPort));
+    EXPECT_EQ(PortList()->GetStringSelection(), wxString::FromUTF8(bus.PortName()));
+    EXPECT_EQ(Label("IDC_ADDRESS"), "address");
+    EXPECT_EQ(Label("IDC_TO"), "to");
     EXPECT_EQ(Label("IDC_NOTFOUND4"), "check the cable connection");
-    EXPECT_EQ(Label("IDC_ADDRESS"), "From");
+    EXPECT_EQ(ToolTip("IDC_LANGUAGE"), "language");
+    EXPECT_EQ(Window()->GetToolBar()->GetToolShortHelp(XRCID("IDC_ZOOM")), "zoom");
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    EXPECT_EQ(PageLabels(), std::vector<wxString>{"unit2-Zarit 3200S"});
+
+    // Another language can be chosen from the list.
+    Choose(LanguageList(), 3);
+    EXPECT_EQ(Label("IDC_ADDRESS"), wxString::FromUTF8("dirección"));
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    EXPECT_EQ(PageLabels(), std::vector<wxString>{"aparato2-Zarit 3200S"});
+    Exit();
+    EXPECT_EQ(StoredValue("Language"), 4);
 }
 
 TEST_F(MainWindowTest, RangeChangeKeepsThePortAndItsPages)
@@ -318,6 +334,78 @@ TEST_F(MainWindowTest, ZoomSwitchesBetweenFullAndCompactView)
     EXPECT_EQ(window->GetClientSize() - Notebook()->GetSize(), margin);
 }
 
+// Every entry of the language and port lists shows whole, in every
+// language, and the wider lists still leave the full view's toolbar inside
+// the frame.
+TEST_F(MainWindowTest, EachListIsWideEnoughForItsLongestEntry)
+{
+    // An adapter with a long description, listed before the bus.
+    setenv("VESKCOMM_PORTS", ("/nonexistent/vesk-studio-adapter-with-a-long-name:" + bus.DevicePath()).c_str(), 1);
+    StartOnBus();
+    for (const int language : {1, 2, 3, 4}) {
+        SCOPED_TRACE(language);
+        Choose(LanguageList(), language - 1);
+        for (wxComboBox* list : {LanguageList(), PortList()}) {
+            SCOPED_TRACE(list == LanguageList() ? "language list" : "port list");
+            ASSERT_GT(list->GetCount(), 1u);
+            for (const wxString& entry : Entries(list)) {
+                const int textWidth = list->GetTextExtent(entry).x;
+                EXPECT_GE(list->GetSize().x, list->GetSizeFromTextSize(textWidth).x) << entry;
+            }
+        }
+        ExpectView(true);
+    }
+}
+
+// Each view is as wide as what its toolbar shows needs at the moment of the
+// switch, whichever view the program started in and whatever came before:
+// the address range fields lie inside the full view, and the compact view
+// keeps no room for the controls it hides.
+TEST_F(MainWindowTest, EachViewIsAsWideAsItsToolbarNeedsAtTheSwitch)
+{
+    int width[2] = {0, 0};  // compact, full: as a start in that view gives them
+    for (const bool full : {false, true}) {
+        StartOnBus(1, full ? "" : "FULL=0\n");
+        ExpectView(full);
+        width[full] = Window()->GetSize().x;
+        Exit();
+    }
+    EXPECT_LT(width[false], width[true]);
+
+    enum Step { Zoom, Language };
+    struct Case {
+        const char* what;
+        bool startFull;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {"compact start, zoom", false, {Zoom}},
+        {"full start, zoom, zoom", true, {Zoom, Zoom}},
+        {"language switch, zoom, zoom", true, {Language, Zoom, Zoom}},
+        {"compact start, zoom, language switch, zoom, zoom", false, {Zoom, Language, Zoom, Zoom}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartOnBus(1, c.startFull ? "" : "FULL=0\n");
+        bool full = c.startFull;
+        int language = 0;
+        for (const Step step : c.steps) {
+            if (step == Zoom) {
+                ClickTool("IDC_ZOOM");
+                full = !full;
+            } else {
+                language = (language + 1) % 4;
+                Choose(LanguageList(), language);
+            }
+            SCOPED_TRACE(full ? "full view" : "compact view");
+            ASSERT_EQ(Window()->IsFullView(), full);
+            ExpectView(full);
+            EXPECT_EQ(Window()->GetSize().x, width[full]);
+        }
+        Exit();
+    }
+}
+
 TEST_F(MainWindowTest, CompactViewIsRestoredAtStartAndStoredAtClose)
 {
     StartOnBus(1, "FULL=0\n");
@@ -386,7 +474,12 @@ TEST_F(MainWindowTest, AboutBoxShowsPictureAndVersionEachTime)
             EXPECT_EQ(about->GetParent(), Window());
             wxWindow* version = about->FindWindow(XRCID("IDC_VERSION"));
             ASSERT_NE(version, nullptr);
-            EXPECT_EQ(version->GetLabel(), "version 3.1.0");
+            EXPECT_EQ(version->GetLabel(), "version " VESK_PROJECT_VERSION);
+            // Centred as a whole under the picture, not as the layout's
+            // shorter placeholder was.
+            const wxRect text = version->GetRect();
+            EXPECT_GE(text.width, version->GetBestSize().x);
+            EXPECT_NEAR(text.x + text.width / 2.0, about->GetClientSize().x / 2.0, 1.0);
             auto* picture = dynamic_cast<wxStaticBitmap*>(about->FindWindow(XRCID("IDC_ABOUTIMAGE")));
             ASSERT_NE(picture, nullptr);
             const wxBitmap bitmap = picture->GetBitmap();

@@ -258,19 +258,37 @@ bool ProgramTest::Shown(const char* name) const
     return window && window->IsShown();
 }
 
+void ProgramTest::SettleToolbar() const
+{
+    wxToolBar* bar = Window()->GetToolBar();
+    guitest::WaitFor([&] { return bar->GetSize().x == Window()->GetClientSize().x; });
+    guitest::Yield();
+}
+
 void ProgramTest::ExpectView(bool full) const
 {
     const wxSize nominal = full ? wxSize(544, 632) : wxSize(292, 368);
     const wxSize size = Window()->GetSize();
     EXPECT_EQ(size.y, nominal.y);
     EXPECT_GE(size.x, nominal.x);
+    SettleToolbar();
     wxToolBar* bar = Window()->GetToolBar();
+    const int clientWidth = Window()->GetClientSize().x;
+    EXPECT_EQ(bar->GetSize().x, clientWidth);
     for (size_t i = 0; i < bar->GetToolsCount(); ++i) {
         const wxToolBarToolBase* tool = bar->GetToolByPos(static_cast<int>(i));
         wxControl* control = tool->IsControl() ? tool->GetControl() : nullptr;
         if (control && control->IsShown()) {
-            EXPECT_LE(control->GetRect().GetRight(), Window()->GetClientSize().x) << control->GetName();
+            const wxRect rect = control->GetRect();
+            EXPECT_GE(rect.GetLeft(), 0) << control->GetName();
+            EXPECT_LT(rect.GetRight(), clientWidth) << control->GetName();
         }
+    }
+    // The last control of the full view, placed by the toolkit.
+    if (full) {
+        const wxRect rect = AddressTo()->GetRect();
+        EXPECT_GT(rect.GetLeft(), 0);
+        EXPECT_LT(rect.GetRight(), clientWidth);
     }
 }
 

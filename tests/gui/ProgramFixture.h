@@ -118,9 +118,13 @@ protected:
     wxString Label(const char* name) const;
     bool Shown(const char* name) const;
     std::vector<wxString> PageLabels() const;
+    // Lets the toolkit lay the toolbar out at the frame's present width: the
+    // positions of its controls are the toolkit's only after that.
+    void SettleToolbar() const;
     // The window has the full (544 x 632) or compact (292 x 368) view: the
-    // height exactly, the width at least, and wide enough that every shown
-    // toolbar control lies inside it.
+    // height exactly, the width at least, and, once the toolbar is laid
+    // out, wide enough that every shown toolbar control lies inside its
+    // client area.
     void ExpectView(bool full) const;
 
     // What a user does: picks an entry, spins, types and presses enter,

@@ -279,6 +279,31 @@ TEST_F(SpinButtonTest, DisablingAHeldArrowEndsTheHold)
     EXPECT_EQ(page->Kinds(), "UR");
 }
 
+// A message box or another program takes the mouse from a held arrow: the
+// page is told once that the press ended, and the arrow steps no further.
+TEST_F(SpinButtonTest, HeldArrowThatLosesTheMouseReleasesOnceAndStops)
+{
+    for (wxWindow* arrow : {Up(), Down()}) {
+        page->seen.clear();
+        Mouse(arrow, wxEVT_LEFT_DOWN);
+        ASSERT_TRUE(arrow->HasCapture());
+        // What the toolkit does when another window breaks the arrow's grab.
+        arrow->GTKReleaseMouseAndNotify();
+        EXPECT_FALSE(arrow->HasCapture());
+        guitest::Pump(800);
+        EXPECT_EQ(page->Kinds(), arrow == Up() ? "UR" : "DR");
+    }
+    // The second press of a double click steps nothing and repeats nothing:
+    // losing the mouse then has no press to end.
+    page->seen.clear();
+    Click(Up());
+    Mouse(Up(), wxEVT_LEFT_DCLICK);
+    ASSERT_TRUE(Up()->HasCapture());
+    Up()->GTKReleaseMouseAndNotify();
+    guitest::Pump(200);
+    EXPECT_EQ(page->Kinds(), "UR");
+}
+
 // Through the X server, as the user clicks: GTK's extra press before a
 // double click must not step twice.
 TEST_F(SpinButtonTest, RealClicksThroughTheDisplay)

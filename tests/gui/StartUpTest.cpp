@@ -221,6 +221,28 @@ TEST_F(StartUpTest, StoredValuesKeepTheirLowBits)
     EXPECT_EQ(StoredValue("Language"), 4);
 }
 
+// The studio control shows 1 to 20: a stored studio outside is read as the
+// nearest of them, so the studio shown is the one searched and stored.
+TEST_F(StartUpTest, StoredStudioOutsideTheControlsRangeIsReadAsItsNearestEnd)
+{
+    struct Case {
+        const char* stored;
+        int studio;
+    };
+    for (const Case& c : {Case{"25", 20}, Case{"0", 1}, Case{"21", 20}}) {
+        SCOPED_TRACE(c.stored);
+        bus.AddUnit(3, c.studio, 37, 1);
+        WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStudio=" + c.stored + "\n");
+        ASSERT_TRUE(Start());
+        EXPECT_TRUE((*app)->messages.empty());
+        EXPECT_EQ(StudioSelect()->GetValue(), c.studio);
+        EXPECT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+        Exit();
+        EXPECT_EQ(StoredValue("Studio"), c.studio);
+        bus.RemoveUnit(3, c.studio);
+    }
+}
+
 TEST_F(StartUpTest, SavedPositionIsUsedOnlyWhereAScreenShowsIt)
 {
     ASSERT_TRUE(Start());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <clocale>
 #include <cstring>
 #include <cwchar>
@@ -234,6 +235,48 @@ TEST(TextTable, TextsAsCallersUseThem)
         SCOPED_TRACE(c.id);
         EXPECT_EQ(Text(c.id), c.text);
         EXPECT_EQ(std::string(GetString(c.id).utf8_str()), c.text);
+    }
+}
+
+// Wordings a native speaker expects: the brightness levels agree with the
+// masculine "brillo", the hair light takes its preposition, the light
+// shapes have the trade's own names, and a number is abbreviated the
+// Spanish way.
+TEST(TextTable, TranslationsReadAsTheTradeWritesThem)
+{
+    struct Case {
+        int id;
+        const char* text;
+    };
+    const Case cases[] = {
+        {3721, "brillo de la pantalla"},
+        {3722, "bajo"},
+        {3723, "medio"},
+        {3724, "alto"},
+        {3560, "n.º de serie"},
+        {3600, "n.º"},
+        {3729, "n.º de generadores alternos"},
+        {3129, "lumière des cheveux"},
+        {3143, "boîte à lumière"},
+        {3144, "boîte à lumière étroite"},
+        {3643, "caja de luz"},
+        {3644, "caja de luz estrecha"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        EXPECT_EQ(Text(c.id), c.text);
+    }
+}
+
+TEST(TextTable, SpanishAbbreviatesNumberAsSpanish)
+{
+    for (int english : EnglishIds()) {
+        const std::string text = Text(english + 1500);
+        SCOPED_TRACE(english + 1500);
+        for (std::size_t at = text.find("no."); at != std::string::npos; at = text.find("no.", at + 1)) {
+            const bool wordStart = at == 0 || !std::isalpha(static_cast<unsigned char>(text[at - 1]));
+            EXPECT_FALSE(wordStart) << text;
+        }
     }
 }
 

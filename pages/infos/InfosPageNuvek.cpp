@@ -1,0 +1,21 @@
+#include "pages/infos/InfosPageNuvek.h"
+
+namespace {
+
+const InfosPageTraits kTraits = {
+    "DLG_INFOS_PAGE_NUVEK",
+    false,  // service fields
+    7,  // date length
+    5,  // serial length
+    0,  // no owner field
+    kInfoCaptionsNuvek,
+    kServiceLevelsNuvek,
+    true,  // serial as number
+};
+
+}  // namespace
+
+CInfosPageNuvek::CInfosPageNuvek(CFlashDevice* unit, CSettingPageHost* host)
+    : CInfosPageBase(unit, host, kTraits)
+{
+}

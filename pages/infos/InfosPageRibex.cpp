@@ -1,0 +1,21 @@
+#include "pages/infos/InfosPageRibex.h"
+
+namespace {
+
+const InfosPageTraits kTraits = {
+    "DLG_INFOS_PAGE_RIBEX",
+    false,  // service fields
+    7,  // date length
+    5,  // serial length
+    0,  // no owner field
+    kInfoCaptionsNuvek,
+    kServiceLevelsNuvek,
+    true,  // serial as number
+};
+
+}  // namespace
+
+CInfosPageRibex::CInfosPageRibex(CFlashDevice* unit, CSettingPageHost* host)
+    : CInfosPageBase(unit, host, kTraits)
+{
+}

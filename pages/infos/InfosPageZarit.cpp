@@ -1,0 +1,21 @@
+#include "pages/infos/InfosPageZarit.h"
+
+namespace {
+
+const InfosPageTraits kTraits = {
+    "DLG_INFOS_PAGE_ZARIT",
+    true,  // service fields
+    7,  // date length
+    8,  // serial length
+    20,  // owner length
+    kInfoCaptions,
+    kServiceLevelsZarit,
+    false,  // serial as number
+};
+
+}  // namespace
+
+CInfosPageZarit::CInfosPageZarit(CFlashDevice* unit, CSettingPageHost* host)
+    : CInfosPageBase(unit, host, kTraits)
+{
+}

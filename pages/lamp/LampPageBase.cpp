@@ -1,0 +1,88 @@
+#include "pages/lamp/LampPageBase.h"
+
+#include <wx/combobox.h>
+#include <wx/event.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/CtrlHelpers.h"
+
+namespace {
+
+const int kTextLamp = 2015;
+// The role list's texts: "no role" first, then the roles.
+const int kTextFirstRole = 2126;
+
+int ChoiceId(int outlet)
+{
+    return XRCID(wxString::Format("IDC_LA_LAMP%d", outlet));
+}
+
+int LabelId(int outlet)
+{
+    return XRCID(wxString::Format("IDC_LA_LA_LAMP%d", outlet));
+}
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(CLampPageBase, CSettingPage)
+    EVT_COMBOBOX(XRCID("IDC_LA_LAMP1"), CLampPageBase::OnLampChoice)
+    EVT_COMBOBOX(XRCID("IDC_LA_LAMP2"), CLampPageBase::OnLampChoice)
+    EVT_COMBOBOX(XRCID("IDC_LA_LAMP3"), CLampPageBase::OnLampChoice)
+wxEND_EVENT_TABLE()
+
+CLampPageBase::CLampPageBase(CFlashDevice* unit, CSettingPageHost* host, const LampPageTraits& traits)
+    : CSettingPage(unit, host), m_traits(traits)
+{
+}
+
+bool CLampPageBase::InitControls()
+{
+    for (int outlet = 1; outlet <= m_traits.outlets; ++outlet) {
+        if (auto* choice = wxDynamicCast(FindWindow(ChoiceId(outlet)), wxComboBox)) {
+            choice->Clear();
+            for (int role = 0; role <= kLastRole; ++role)
+                choice->Append(Text(kTextFirstRole + role));
+        }
+        SetCtrlText(this, LabelId(outlet), Text(kTextLamp) + wxString::Format(" %d", outlet));
+    }
+    return true;
+}
+
+void CLampPageBase::SetLamp(int outlet, int role)
+{
+    if (auto* choice = wxDynamicCast(FindWindow(ChoiceId(outlet)), wxComboBox))
+        choice->SetSelection(role >= 0 && role <= kLastRole ? role : wxNOT_FOUND);
+}
+
+int CLampPageBase::GetLamp(int outlet)
+{
+    auto* choice = wxDynamicCast(FindWindow(ChoiceId(outlet)), wxComboBox);
+    return choice ? choice->GetSelection() : wxNOT_FOUND;
+}
+
+void CLampPageBase::SetLamp1(int role) { SetLamp(1, role); }
+void CLampPageBase::SetLamp2(int role) { SetLamp(2, role); }
+void CLampPageBase::SetLamp3(int role) { SetLamp(3, role); }
+int CLampPageBase::GetLamp1() { return GetLamp(1); }
+int CLampPageBase::GetLamp2() { return GetLamp(2); }
+int CLampPageBase::GetLamp3() { return GetLamp(3); }
+
+void CLampPageBase::SetLampChoice(int outlet, bool enabled)
+{
+    if (outlet < 1 || outlet > m_traits.outlets)
+        return;
+    if (wxWindow* choice = FindWindow(ChoiceId(outlet)))
+        choice->Enable(enabled);
+}
+
+void CLampPageBase::SetLampChoice2(int outlet, bool enabled)
+{
+    if (outlet == 1 || outlet == 2)
+        SetLampChoice(outlet, enabled);
+}
+
+void CLampPageBase::OnLampChoice(wxCommandEvent&)
+{
+    // The builder gathers the roles of all outlets.
+    SendCommand(11, 0);
+}

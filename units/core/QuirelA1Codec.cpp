@@ -1,0 +1,354 @@
+#include "units/core/QuirelA1Codec.h"
+
+#include <algorithm>
+
+#include "units/core/ModellingLight.h"
+#include "units/core/SpinStepper.h"
+#include "units/core/UnitInfoText.h"
+#include "units/core/ValueText.h"
+
+namespace QuirelA1Codec {
+
+namespace {
+
+// ---- Commands ----
+
+using Builder = std::optional<CommandBytes> (*)(int32_t value, const CommandState& state);
+
+std::optional<CommandBytes> NoData(int32_t, const CommandState&)
+{
+    return CommandBytes();
+}
+
+std::optional<CommandBytes> OneByte(int32_t value, const CommandState&)
+{
+    return CommandBytes().Byte(value);
+}
+
+std::optional<CommandBytes> TwoBytes(int32_t value, const CommandState&)
+{
+    return CommandBytes().Be16(value);
+}
+
+std::optional<CommandBytes> RecordRequest(int32_t value, const CommandState&)
+{
+    return CommandBytes().Byte(0).Byte(value);
+}
+
+std::optional<CommandBytes> Serial(int32_t value, const CommandState&)
+{
+    return CommandBytes().Be32(static_cast<uint32_t>(value));
+}
+
+std::optional<CommandBytes> LightEnergy(int32_t value, const CommandState& state)
+{
+    if (value < kMainLight || value > kAuxLight3)
+        return std::nullopt;
+    const int barValue = value == kMainLight ? state.mainValue : state.auxValue[value - 1];
+    int outlets = 1;
+    for (int i = 0; i < 3; ++i)
+        if (state.auxOn[i])
+            outlets += 2 << i;
+    return CommandBytes().Byte(SteppedEnergy(barValue, state.spinStep)).Byte(value).Byte(outlets);
+}
+
+std::optional<CommandBytes> SelectionBytes(int32_t, const CommandState& state)
+{
+    const int tabs = (state.lampTabOther ? 1 : 0) + 2 * state.optionsTab + 8 * state.auxField;
+    return CommandBytes().Byte(tabs).Byte(state.memory).Byte(state.lamp[0]).Byte(state.lamp[1]).Byte(state.lamp[2]);
+}
+
+std::optional<CommandBytes> OptionBits(int32_t, const CommandState& state)
+{
+    return CommandBytes().Byte((state.buzzer ? 1 : 0) | (state.slow ? 2 : 0) | (state.reduced ? 4 : 0));
+}
+
+const std::size_t kOwnerWidth = 14;
+
+std::optional<CommandBytes> OwnerText(int32_t, const CommandState& state)
+{
+    return CommandBytes().Text(state.owner, kOwnerWidth);
+}
+
+struct CommandEntry {
+    int16_t code;
+    Builder build;
+};
+
+// 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
+// 6 T0.1 step, 7 interval, 8 delay, 9 preset, 10 alternate, 11 selections,
+// 12 store, 13 recall, 14 initial request, 15 aux reset, 16 store flag,
+// 17 options, 18 reset, 19 power display, 20 IR address, 21 delivery date,
+// 22 owner, 23 service date, 24 reset total, 25 serial, 26 factory date,
+// 27 power off, 28 power on, 102 test flash.
+const CommandEntry kCommands[] = {
+    {1, LightEnergy}, {2, RecordRequest}, {3, OneByte},     {4, OneByte},   {5, OneByte},
+    {6, OneByte},     {7, TwoBytes},      {8, TwoBytes},    {9, OneByte},   {10, OneByte},
+    {11, SelectionBytes}, {12, OneByte},      {13, OneByte},    {14, NoData},   {15, NoData},
+    {16, OneByte},    {17, OptionBits},   {18, NoData},     {19, OneByte},  {20, OneByte},
+    {21, TwoBytes},   {22, OwnerText},    {23, TwoBytes},   {24, NoData},   {25, Serial},
+    {26, TwoBytes},   {27, NoData},       {28, NoData},     {102, NoData},
+};
+
+// ---- Records ----
+
+const ServiceFactors kServiceFactors = {14200, 14200, 14200};
+
+// ---- Status rows ----
+
+const int kTextSequence = 2017;
+const int kTextInterval = 2022;
+const int kTextDelay = 2023;
+const int kTextPresetSequence = 2024;
+const int kTextAlternateOrder = 2025;
+const int kTextNumber = 2100;
+const int kTextFlashDurationRow = 2113;
+const int kTextAsymmetry = 2114;
+const int kTextLimitOfVariation = 2115;
+const int kTextOverThreeStops = 2116;
+const int kTextInactiveOnSlow = 2117;
+const int kTextT01MaxPreset = 2125;
+
+// ---- Light rules ----
+
+const int kThirdStopFloor = 33;
+const int kTopValue = 100;
+
+}  // namespace
+
+std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
+{
+    for (const CommandEntry& entry : kCommands)
+        if (entry.code == code)
+            return entry.build(value, state);
+    return std::nullopt;
+}
+
+std::optional<Status> DecodeStatus(const RecordView& record)
+{
+    if (!record.Has(24))
+        return std::nullopt;
+    Status status;
+    const int switches = record.Byte(21);
+    status.mainValue = record.Byte(5);
+    status.powerOn = switches & 0x01;
+    for (int i = 0; i < 3; ++i) {
+        const int first = 9 + 4 * i;
+        Outlet& outlet = status.outlets[i];
+        outlet.on = switches & (0x04 << (2 * i));
+        outlet.available = switches & (0x08 << (2 * i));
+        outlet.value = record.Byte(first);
+        outlet.warning = record.Byte(24) & (1 << i);
+        outlet.percent = record.Byte(first + 1);
+        outlet.joules = record.Be16(first + 2);
+    }
+    status.modellingLightMode = record.Byte(22) & 0x07;
+    status.lmOverShown = record.Byte(23) & 0x01;
+    status.lmOverText = ModellingLight::OverText((record.Byte(22) >> 4) & 0x07);
+    return status;
+}
+
+std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)
+{
+    if (!record.Has(22))
+        return std::nullopt;
+    AuxFunctions aux;
+    aux.sequence = record.Byte(5);
+    aux.t01Mode = record.Byte(6);
+    aux.flags = record.Byte(20);
+    aux.interval = record.Be16(7);
+    aux.intervalSuggested = aux.flags & kFlagSuggestedInterval;
+    aux.delay = record.Be16(9);
+    aux.preset = record.Byte(11);
+    aux.alternate = record.Byte(12);
+    aux.t01Value = record.Be16(13);
+    aux.t01Suggested = aux.flags & kFlagSuggestedT01;
+    aux.presetTimes = {record.Byte(15), record.Byte(16), record.Byte(17)};
+    aux.t01MaxPreset = record.Be16(18);
+    aux.minInterval = record.Be16(21);
+    return aux;
+}
+
+std::optional<Selections> DecodeSelections(const RecordView& record)
+{
+    if (!record.Has(9))
+        return std::nullopt;
+    Selections selections;
+    const int tabs = record.Byte(5);
+    selections.lampTab = tabs & 0x01;
+    selections.optionsTab = std::min((tabs >> 1) & 0x03, 2);
+    selections.auxField = (tabs >> 3) & 0x07;
+    selections.memory = record.Byte(6) & 0x03;
+    for (int i = 0; i < 3; ++i) {
+        const int lamp = record.Byte(7 + i);
+        selections.lamp[i] = lamp > 20 ? 0 : lamp;
+    }
+    return selections;
+}
+
+std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)
+{
+    if (!record.Has(12))
+        return std::nullopt;
+    static const char* const kModels[2][2] = {{"Quirel 2", "Quirel 4"}, {"Quirel Q2", "Quirel Q4"}};
+    UnitInfo info;
+    const int variant = record.Byte(7);
+    info.version = UnitInfoText::Version(record.Byte(5), record.Byte(6));
+    info.versionMinor = record.Byte(6);
+    info.model = kModels[(variant & 0xC0) != 0][(variant & 0x03) != 0];
+    switch (variant & 0x38) {
+    case 0x08:
+        info.voltage = "117V";
+        break;
+    case 0x10:
+        info.voltage = "100V";
+        break;
+    default:
+        info.voltage = "230V";
+    }
+    info.supplyTextId = UnitInfoText::SupplyTextId(record.Byte(8));
+    info.serial = ValueText::Unsigned(record.Be32(9));
+    return info;
+}
+
+std::optional<Options> DecodeOptions(const RecordView& record)
+{
+    if (!record.Has(7))
+        return std::nullopt;
+    Options options;
+    const int bits = record.Byte(5);
+    options.modellingLightOn = bits & 0x01;
+    options.ir = bits & 0x02;
+    options.cell = bits & 0x04;
+    options.buzzer = bits & 0x08;
+    options.slow = bits & 0x10;
+    options.reduced = bits & 0x20;
+    options.store = bits & 0x40;
+    options.rf = bits & 0x80;
+    options.powerDisplay = std::min<int>(record.Byte(6), 4);
+    options.irAddress = record.Byte(7) == 0 ? -1 : std::min(record.Byte(7) - 1, 2);
+    return options;
+}
+
+std::optional<Counters> DecodeCounters(const RecordView& record)
+{
+    if (!record.Has(23))
+        return std::nullopt;
+    Counters counters;
+    counters.counter = ValueText::Count(record.Be16(5));
+    counters.totalCounter = ValueText::Count(record.Be24(7));
+    counters.owner = UnitInfoText::Owner(record, 10, 14);
+    return counters;
+}
+
+std::optional<Alarms> DecodeAlarms(const RecordView& record)
+{
+    if (!record.Has(7))
+        return std::nullopt;
+    return Alarms{record.Byte(5), record.Byte(6), record.Byte(7)};
+}
+
+std::optional<Dates> DecodeDates(const RecordView& record)
+{
+    if (!record.Has(11))
+        return std::nullopt;
+    return Dates{UnitInfoText::Date(record.Byte(6), record.Byte(7)),
+                 UnitInfoText::Date(record.Byte(8), record.Byte(9)),
+                 UnitInfoText::Date(record.Byte(10), record.Byte(11))};
+}
+
+std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record)
+{
+    return ::DecodeServiceStatus(record, kServiceFactors);
+}
+
+std::optional<Memory> DecodeMemory(const RecordView& record)
+{
+    const int number = record.Number();
+    if (!record.Has(15) || number < 101 || number > 104)
+        return std::nullopt;
+    Memory memory;
+    memory.index = number - 101;
+    memory.empty = IsEmptyMemory(record);
+    if (memory.empty)
+        return memory;
+    for (int i = 0; i < 3; ++i)
+        memory.outlets[i] = OutletEnergy(record, 5 + i, i + 1);
+
+    std::vector<MemoryLine> lines = {FlashDurationLine(record.Byte(13))};
+    AppendTimingLines(record, lines);
+    for (std::size_t i = 0; i < lines.size() && i < memory.right.size(); ++i)
+        memory.right[i] = lines[i];
+    if (lines.size() > memory.right.size())
+        memory.left5 = lines[memory.right.size()];
+    return memory;
+}
+
+StatusRows BuildStatusRows(const AuxValues& aux, int flags)
+{
+    StatusRows rows;
+    if (aux.preset) {
+        rows.Append(PageText::Id(kTextPresetSequence),
+                    PageText::Id(kTextNumber).Add(" " + ValueText::Count(aux.preset)));
+        if (aux.delay)
+            rows.Append(PageText::Id(kTextDelay), HundredthsText(aux.delay));
+        if (aux.t01MaxPreset)
+            rows.Append(PageText::Id(kTextT01MaxPreset), ValueText::FlashDuration(aux.t01MaxPreset));
+        return rows;
+    }
+
+    if (flags & kFlagSuggestedT01)
+        rows.AppendRed(PageText::Id(kTextFlashDurationRow), FlashDurationText(aux.t01Value),
+                       FlashDurationText(aux.t01ValueSuggested));
+    if (flags & (kFlagSuggestedInterval | kFlagInactiveOnSlow))
+        rows.AppendRed(PageText::Id(kTextInterval), HundredthsText(aux.interval),
+                       flags & kFlagInactiveOnSlow ? PageText::Id(kTextInactiveOnSlow)
+                                                   : HundredthsText(aux.intervalSuggested));
+    if (flags & kFlagAsymmetry)
+        rows.AppendRed(PageText::Id(kTextAsymmetry), PageText(), PageText::Id(kTextLimitOfVariation));
+    else if (flags & kFlagOverThreeStops)
+        rows.Append(PageText::Id(kTextAsymmetry), PageText::Id(kTextOverThreeStops));
+
+    if (!(flags & kFlagSuggestedT01))
+        rows.Append(PageText::Id(T01LabelId(aux.t01Mode)), FlashDurationText(aux.t01Value));
+    if (aux.sequence)
+        rows.Append(PageText::Id(kTextSequence), ValueText::Count(aux.sequence));
+    if (!(flags & (kFlagSuggestedInterval | kFlagInactiveOnSlow)) && aux.interval)
+        rows.Append(PageText::Id(kTextInterval), HundredthsText(aux.interval));
+    if (aux.delay)
+        rows.Append(PageText::Id(kTextDelay), HundredthsText(aux.delay));
+    if (aux.alternate)
+        rows.Append(PageText::Id(kTextAlternateOrder), ValueText::Count(aux.alternate));
+    rows.panel = SuggestedSettingsPanel(flags, rows.redShown);
+    return rows;
+}
+
+std::array<bool, 8> EnabledModellingRadios(bool presetActive, const std::array<int, 3>& auxValue,
+                                           const std::array<bool, 3>& auxOn, int energyClass)
+{
+    if (presetActive)
+        return {};
+    return ModellingLight::EnabledRadios(
+        {{auxValue[0], auxOn[0]}, {auxValue[1], auxOn[1]}, {auxValue[2], auxOn[2]}}, energyClass);
+}
+
+int ThirdStopStep(int value, int step)
+{
+    const int target = value + (step > 0 ? 3 : -3);
+    const int rest = target % 10;
+    int landing = target - rest;
+    if (rest >= 2 && rest <= 4)
+        landing += 3;
+    else if (rest >= 5 && rest <= 8)
+        landing += 7;
+    else if (rest == 9)
+        landing += 10;
+    return std::clamp(landing, kThirdStopFloor, kTopValue) - value;
+}
+
+int SpinDownLimit(Light light)
+{
+    return light == kAuxLight3 ? 60 : 33;
+}
+
+}  // namespace QuirelA1Codec

@@ -1,0 +1,182 @@
+#include "units/core/RibexCodec.h"
+
+#include <algorithm>
+
+#include "units/core/CommandLayouts.h"
+#include "units/core/LightCommand.h"
+#include "units/core/UnitInfoText.h"
+#include "units/core/ValueText.h"
+
+namespace RibexCodec {
+
+namespace {
+
+const int kLampsUsed = 3;
+const int kTextSequence = 2017;
+const int kTextInterval = 2022;
+const int kTextDelay = 2023;
+const int kTextPresetSequence = 2024;
+const int kTextAlternate = 2025;
+const int kTextNumber = 2100;
+const int kTextT01MaxPreset = 2125;
+
+const char* const kModels[] = {"Ribex R2", "Ribex R4", "Ribex R8", "Ribex R8 E"};
+
+bool Bit(int byte, int bit)
+{
+    return (byte >> bit) & 1;
+}
+
+void LayLight(CommandBytes& data, int32_t, const CommandState& state)
+{
+    data = LightCommand::Lay(state.lightValue, state.spinStep, state.lightOutlet, {state.auxOn[0], state.auxOn[1]});
+}
+
+void LaySelections(CommandBytes& data, int32_t, const CommandState& state)
+{
+    data = SelectionCodec::Lay(state.selections, kLampsUsed);
+}
+
+void LayOptions(CommandBytes& data, int32_t, const CommandState& state)
+{
+    data.Byte(state.buzzer | state.fast << 1 | state.reduced << 2 | state.ready << 4 | state.cell << 5);
+}
+
+void LayOwner(CommandBytes& data, int32_t, const CommandState& state)
+{
+    data.Text(state.owner, 14);
+}
+
+using Builder = void (*)(CommandBytes&, int32_t, const CommandState&);
+
+struct CommandRow {
+    int16_t code;
+    Builder build;
+};
+
+const CommandRow kCommands[] = {
+    {1, LayLight},
+    {2, CommandLayouts::ZeroAndByte<CommandState>},
+    {3, CommandLayouts::Byte<CommandState>},
+    {4, CommandLayouts::Byte<CommandState>},
+    {5, CommandLayouts::Byte<CommandState>},
+    {6, CommandLayouts::Byte<CommandState>},
+    {7, CommandLayouts::Be16<CommandState>},
+    {8, CommandLayouts::Be16<CommandState>},
+    {9, CommandLayouts::Byte<CommandState>},
+    {10, CommandLayouts::Byte<CommandState>},
+    {11, LaySelections},
+    {12, CommandLayouts::Byte<CommandState>},
+    {13, CommandLayouts::Byte<CommandState>},
+    {16, CommandLayouts::Byte<CommandState>},
+    {17, LayOptions},
+    {19, CommandLayouts::Byte<CommandState>},
+    {20, CommandLayouts::Byte<CommandState>},
+    {21, CommandLayouts::Be16<CommandState>},
+    {22, LayOwner},
+    {23, CommandLayouts::Be16<CommandState>},
+    {25, CommandLayouts::Be32<CommandState>},
+    {26, CommandLayouts::Be16<CommandState>},
+};
+
+}  // namespace
+
+std::optional<Status> DecodeStatus(const RecordView& record)
+{
+    if (!record.Has(24))
+        return std::nullopt;
+    const int states = record.Byte(21);
+    Status status;
+    status.mainValue = record.Byte(5);
+    status.mainShown = (states & 0x28) != 0;
+    status.power = Bit(states, 0);
+    status.aux[0] = PowerPackRecords::Outlet(record, 1, Bit(states, 2), Bit(states, 3));
+    status.aux[1] = PowerPackRecords::Outlet(record, 2, Bit(states, 4), Bit(states, 5));
+    status.outlet3On = Bit(states, 6);
+    status.outlet3Available = Bit(states, 7);
+    status.modellingLightMode = record.Byte(22) & 7;
+    return status;
+}
+
+std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)
+{
+    if (!record.Has(5))
+        return std::nullopt;
+    return AuxFunctions{record.Byte(5)};
+}
+
+std::optional<Selections> DecodeSelections(const RecordView& record)
+{
+    return SelectionCodec::Decode(record, kLampsUsed);
+}
+
+std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)
+{
+    if (!record.Has(12))
+        return std::nullopt;
+    UnitInfo info;
+    info.version = UnitInfoText::Version(record.Byte(5), record.Byte(6));
+    info.versionMinor = record.Byte(6);
+    info.powerLocked = record.Byte(8) != 0;
+    info.model = kModels[record.Byte(7) & 3];
+    info.voltage = "100...230 V";
+    info.serial = ValueText::Unsigned(record.Be32(9));
+    return info;
+}
+
+std::optional<Options> DecodeOptions(const RecordView& record)
+{
+    if (!record.Has(9))
+        return std::nullopt;
+    const int bits = record.Byte(5);
+    Options options;
+    options.modellingLightOn = Bit(bits, 0);
+    options.ir = Bit(bits, 1);
+    options.cell = Bit(bits, 2);
+    options.rf = Bit(bits, 7);
+    options.buzzer = Bit(bits, 3);
+    options.fast = Bit(bits, 4);
+    options.reduced = Bit(bits, 5);
+    options.ready = Bit(record.Byte(9), 0);
+    options.cellOption = Bit(record.Byte(9), 1);
+    return options;
+}
+
+std::optional<Memory> DecodeMemory(const RecordView& record)
+{
+    return PowerPackRecords::DecodeMemory(record, false);
+}
+
+StatusRows BuildStatusRows(const AuxValues& aux)
+{
+    StatusRows rows;
+    if (aux.preset != 0) {
+        rows.Append(PageText::Id(kTextPresetSequence), PageText::Id(kTextNumber).Add(" " + ValueText::Count(aux.preset)));
+        if (aux.delay != 0)
+            rows.Append(PageText::Id(kTextDelay), ValueText::Hundredths(aux.delay));
+        if (aux.t01MaxPreset != 0)
+            rows.Append(PageText::Id(kTextT01MaxPreset), ValueText::FlashDuration(aux.t01MaxPreset));
+        return rows;
+    }
+    if (aux.sequence != 0)
+        rows.Append(PageText::Id(kTextSequence), ValueText::Count(aux.sequence));
+    if (aux.interval != 0)
+        rows.Append(PageText::Id(kTextInterval), ValueText::Hundredths(aux.interval));
+    if (aux.delay != 0)
+        rows.Append(PageText::Id(kTextDelay), ValueText::Hundredths(aux.delay));
+    if (aux.alternate != 0)
+        rows.Append(PageText::Id(kTextAlternate), ValueText::Count(aux.alternate));
+    return rows;
+}
+
+std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
+{
+    CommandBytes data;
+    const auto row = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                  [code](const CommandRow& candidate) { return candidate.code == code; });
+    if (row != std::end(kCommands))
+        row->build(data, value, state);
+    return data;
+}
+
+}  // namespace RibexCodec

@@ -1,0 +1,308 @@
+#include "units/core/TikoCodec.h"
+
+#include <algorithm>
+
+#include "units/core/SpinStepper.h"
+#include "units/core/UnitInfoText.h"
+#include "units/core/ValueText.h"
+
+namespace TikoCodec {
+
+namespace {
+
+// ---- Commands ----
+
+using Builder = CommandBytes (*)(int32_t value, const CommandState& state);
+
+CommandBytes NoData(int32_t, const CommandState&)
+{
+    return CommandBytes();
+}
+
+CommandBytes OneByte(int32_t value, const CommandState&)
+{
+    return CommandBytes().Byte(value);
+}
+
+CommandBytes TwoBytes(int32_t value, const CommandState&)
+{
+    return CommandBytes().Be16(value);
+}
+
+CommandBytes RecordRequest(int32_t value, const CommandState&)
+{
+    return CommandBytes().Byte(0).Byte(value);
+}
+
+CommandBytes Energy(int32_t, const CommandState& state)
+{
+    return CommandBytes().Byte(SteppedEnergy(state.barValue, state.spinStep));
+}
+
+CommandBytes SelectionBytes(int32_t, const CommandState& state)
+{
+    return CommandBytes().Byte(state.optionsTab + 4 * state.auxField).Byte(state.memory).Byte(state.lamp);
+}
+
+CommandBytes OptionBits(int32_t, const CommandState& state)
+{
+    return CommandBytes().Byte((state.buzzer ? 1 : 0) | (state.slow ? 2 : 0) | (state.reduced ? 4 : 0) |
+                               (state.cell ? 8 : 0));
+}
+
+// The Trovalex takes its serial number in binary; the older models keep only
+// its last four decimal digits, as two base-100 digits.
+CommandBytes Serial(int32_t value, const CommandState& state)
+{
+    const uint32_t serial = static_cast<uint32_t>(value);
+    if (state.modelCode == kTrovalex)
+        return CommandBytes().Be32(serial);
+    return CommandBytes().Byte(0).Byte(0).Byte(serial % 10000 / 100).Byte(serial % 100);
+}
+
+struct CommandEntry {
+    int16_t code;
+    Builder build;
+};
+
+// 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
+// 7 interval, 8 delay, 10 alternate, 11 selections, 12 store, 13 recall,
+// 14 initial request, 15 aux reset, 16 store flag, 17 options, 18 reset,
+// 19 power display, 20 IR address, 21 delivery date, 22 owner, 23 service
+// date, 24 reset total, 25 serial, 26 factory date, 27 power off, 28 power
+// on, 29 energy range, 102 test flash.
+const CommandEntry kCommands[] = {
+    {1, Energy},     {2, RecordRequest}, {3, OneByte},   {4, OneByte},   {5, OneByte},  {7, TwoBytes},
+    {8, TwoBytes},   {10, OneByte},      {11, SelectionBytes}, {12, OneByte}, {13, OneByte}, {14, NoData},
+    {15, NoData},    {16, OneByte},      {17, OptionBits}, {18, NoData},  {19, OneByte}, {20, OneByte},
+    {21, TwoBytes},  {22, NoData},       {23, NoData},   {24, NoData},   {25, Serial},  {26, TwoBytes},
+    {27, NoData},    {28, NoData},       {29, OneByte},  {102, NoData},
+};
+
+// ---- Records ----
+
+struct ModelEntry {
+    const char* name;
+    int rating;
+};
+
+// By bits 0-2 of byte 7: 0, 1, and 2 to 7.
+const ModelEntry kSorvantModels[3] = {{"Sorvant 40", 300}, {"Sorvant 80", 600}, {"Sorvant 160", 1200}};
+const ModelEntry kHexorModels[2] = {{"Hexor 800", 300}, {"Hexor 1600", 600}};
+const ModelEntry kTrovalexModel = {"Trovalex T160", 1200};
+
+const ServiceFactors kServiceFactors = {11740, 22920, 23015};
+
+const int kTextSequence = 2017;
+const int kTextDelay = 2023;
+const int kTextSetToProp = 2061;
+
+const int kMaxSequence = 50;
+const int kMaxMemoryDelay = 99;
+const int kMaxDateByte = 99;
+
+int DateByte(const RecordView& record, int index)
+{
+    const int value = record.Byte(index);
+    return value > kMaxDateByte ? 0 : value;
+}
+
+std::string DateAt(const RecordView& record, int yearIndex)
+{
+    return UnitInfoText::Date(DateByte(record, yearIndex), DateByte(record, yearIndex + 1));
+}
+
+// ---- Light rules ----
+
+const int kModeProp4 = 5;
+const int kModeProp5 = 6;
+const int kProp4Limit = 95;
+const int kProp5Limit = 85;
+
+}  // namespace
+
+std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
+{
+    for (const CommandEntry& entry : kCommands)
+        if (entry.code == code)
+            return entry.build(value, state);
+    return std::nullopt;
+}
+
+std::optional<Status> DecodeStatus(const RecordView& record)
+{
+    if (!record.Has(9))
+        return std::nullopt;
+    Status status;
+    status.powerOn = record.Byte(6) & 0x01;
+    status.energyRange = record.Byte(9) & 0x01;
+    status.value = record.Byte(5);
+    status.warning = record.Byte(6) & 0x02;
+    status.modellingLightMode = record.Byte(7) & 0x07;
+    return status;
+}
+
+std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)
+{
+    if (!record.Has(13))
+        return std::nullopt;
+    AuxFunctions aux;
+    aux.sequence = record.Byte(5);
+    aux.delay = record.Be16(8);
+    aux.alternate = record.Byte(10);
+    aux.minInterval = record.Be16(12);
+    aux.interval = record.Be16(6);
+    aux.flags = record.Byte(11);
+    aux.intervalSuggested = aux.flags & 0x01;
+    return aux;
+}
+
+std::optional<Selections> DecodeSelections(const RecordView& record)
+{
+    if (!record.Has(7))
+        return std::nullopt;
+    Selections selections;
+    selections.optionsTab = std::min(record.Byte(5) & 0x03, 2);
+    selections.auxField = (record.Byte(5) >> 2) & 0x07;
+    selections.memory = record.Byte(6) & 0x03;
+    selections.lamp = record.Byte(7) > 20 ? 0 : record.Byte(7);
+    return selections;
+}
+
+std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)
+{
+    if (!record.Has(12))
+        return std::nullopt;
+    UnitInfo info;
+    info.modelCode = record.Byte(5);
+    info.version = UnitInfoText::Version(info.modelCode, record.Byte(6));
+    info.versionMinor = record.Byte(6);
+
+    const int variant = record.Byte(7) & 0x07;
+    const ModelEntry* model = nullptr;
+    if (info.modelCode == kTrovalex)
+        model = &kTrovalexModel;
+    else if (info.modelCode == kSorvant)
+        model = &kSorvantModels[std::min(variant, 2)];
+    else if (variant < 2)
+        model = &kHexorModels[variant];
+    if (model) {
+        info.model = model->name;
+        info.rating = model->rating;
+    }
+
+    const int voltage = record.Byte(7) & 0x38;
+    if (info.modelCode == kTrovalex) {
+        info.voltage = voltage == 0 ? "100V" : "117V-230V";
+        info.lowVoltage = voltage == 0;
+    } else {
+        info.voltage = voltage == 0 || voltage == 0x08 ? "100V-117V" : "230V";
+        info.lowVoltage = voltage == 0;
+    }
+    info.supplyTextId = UnitInfoText::SupplyTextId(record.Byte(8));
+    info.serial = ValueText::Unsigned(record.Be32(9));
+    return info;
+}
+
+std::optional<Options> DecodeOptions(const RecordView& record)
+{
+    if (!record.Has(8))
+        return std::nullopt;
+    Options options;
+    const int bits = record.Byte(5);
+    options.modellingLightOn = bits & 0x01;
+    options.ir = bits & 0x02;
+    options.cell = bits & 0x04;
+    options.rf = bits & 0x80;
+    options.buzzer = bits & 0x08;
+    options.optionCell = record.Byte(8) & 0x01;
+    options.slow = bits & 0x10;
+    options.reduced = bits & 0x20;
+    options.store = bits & 0x40;
+    options.powerDisplay = std::min<int>(record.Byte(6), 4);
+    options.irAddress = record.Byte(7) == 0 ? -1 : std::min(record.Byte(7) - 1, 2);
+    return options;
+}
+
+std::optional<Counters> DecodeCounters(const RecordView& record, int modelCode)
+{
+    if (!record.Has(21))
+        return std::nullopt;
+    const long total = modelCode == kTrovalex
+                           ? static_cast<long>(record.Be24(5))
+                           : record.Byte(5) * 10000L + record.Byte(6) * 100L + record.Byte(7);
+    return Counters{ValueText::Count(total), UnitInfoText::Owner(record, 8, 14)};
+}
+
+std::optional<Alarms> DecodeAlarms(const RecordView& record)
+{
+    if (!record.Has(6))
+        return std::nullopt;
+    return Alarms{record.Byte(5), record.Byte(6)};
+}
+
+std::optional<Dates> DecodeDates(const RecordView& record)
+{
+    if (!record.Has(11))
+        return std::nullopt;
+    return Dates{DateAt(record, 6), DateAt(record, 8), DateAt(record, 10)};
+}
+
+std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record)
+{
+    return ::DecodeServiceStatus(record, kServiceFactors);
+}
+
+std::optional<Memory> DecodeMemory(const RecordView& record)
+{
+    if (!record.Has(8))
+        return std::nullopt;
+    Memory memory;
+    const int number = record.Byte(4);
+    memory.index = number >= 102 && number <= 104 ? number - 101 : 0;
+    memory.empty = IsEmptyMemory(record);
+    if (memory.empty)
+        return memory;
+    memory.energy = record.Byte(5) & 0x7F;
+
+    const int sequence = std::min(record.Byte(6) & 0x3F, kMaxSequence);
+    const int delay = std::min<int>(record.Be16(7), kMaxMemoryDelay);
+    std::size_t line = 0;
+    if (sequence)
+        memory.right[line++] = {PageText::Id(kTextSequence), ValueText::Count(sequence)};
+    if (delay)
+        memory.right[line++] = {PageText::Id(kTextDelay), ValueText::Tenths(delay)};
+    return memory;
+}
+
+StatusRows BuildStatusRows(int sequence, int delay, int flags)
+{
+    StatusRows rows;
+    if (sequence)
+        rows.Append(PageText::Id(kTextSequence), ValueText::Count(sequence));
+    if (delay)
+        rows.Append(PageText::Id(kTextDelay), ValueText::Tenths(delay));
+    rows.panel = SuggestedSettingsPanel(flags, {});
+    return rows;
+}
+
+ModellingLimit LimitModellingLight(int modelCode, int mode, int barValue)
+{
+    ModellingLimit limit;
+    if (modelCode != kTrovalex)
+        return limit;
+    limit.prop4Enabled = barValue < kProp4Limit;
+    limit.prop5Enabled = barValue < kProp5Limit;
+    int level = mode;
+    if (mode == kModeProp4 && !limit.prop4Enabled)
+        level = kModeProp4 - 1;
+    else if (mode == kModeProp5 && !limit.prop4Enabled)
+        level = kModeProp5 - 2;
+    else if (mode == kModeProp5 && !limit.prop5Enabled)
+        level = kModeProp5 - 1;
+    limit.over = ModellingLimit::Over{level != mode,
+                                      PageText::Id(kTextSetToProp).Add(ValueText::Count(level - 1))};
+    return limit;
+}
+
+}  // namespace TikoCodec

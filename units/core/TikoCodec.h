@@ -1,0 +1,185 @@
+// The compact Tiko units (type codes 18 Trovalex, 25 Sorvant, 26 Hexor): the
+// data of their commands, their records as the device page shows them, the
+// status rows, and the limit of the Trovalex's two highest modelling-light
+// levels. The page gathers its controls' state, calls these and moves the
+// results into its controls.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "units/core/CommandBytes.h"
+#include "units/core/MemoryDetail.h"
+#include "units/core/PageText.h"
+#include "units/core/RecordView.h"
+#include "units/core/ServiceStatus.h"
+#include "units/core/StatusPlan.h"
+
+namespace TikoCodec {
+
+// The model codes that record 4 reports; the page starts with the unit's
+// type code until then.
+enum Model { kTrovalex = 18, kSorvant = 25, kHexor = 26 };
+
+// ---- Commands ----
+
+// What the builder gathers from the page and its setting pages.
+struct CommandState {
+    int barValue = 0;        // the energy bar's value
+    int spinStep = 0;        // step of the spin button being sent, 0 otherwise
+    int modelCode = 0;       // the page's model code
+    int optionsTab = 0;      // IDC_OPTIONSTAB page: 0 aux, 1 options, 2 infos
+    int auxField = 0;        // aux page field: 0 sequence, 1 interval, 2 alternate, 3 delay
+    int memory = 0;          // selected memory radio 0 to 3 (memories 5 to 8)
+    int lamp = 0;            // IDC_LA_LAMP4 entry 0 to 20
+    bool buzzer = false;     // options page check boxes
+    bool slow = false;
+    bool reduced = false;
+    bool cell = false;       // IDC_OP_CELL
+};
+
+// The data bytes of command code with value, exactly as many as the unit
+// expects; empty for a code this family never sends (6, 9, 30 and codes it
+// does not know). Command 1 lays the bar's energy (its value is not used);
+// with a spin step the page also turns its LED red. Commands 22 and 23 go
+// out as the code alone.
+std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state);
+
+// ---- Records ----
+
+// Record 1, status (read to byte 9).
+struct Status {
+    bool powerOn = false;
+    bool energyRange = false;  // IDC_ENERGIEBEREICH: set before the bar's value, which it limits
+    int value = 0;             // the bar's value
+    bool warning = false;
+    int modellingLightMode = 0;  // radio index: 0 FULL, 1 LOW, 2 to 6 PROP1 to PROP5, 7 PROPMAX
+};
+std::optional<Status> DecodeStatus(const RecordView& record);
+
+// Record 2, aux functions (read to byte 13), in the order the aux page takes
+// them: sequence, delay, alternate, shortest interval, interval, flags.
+struct AuxFunctions {
+    int sequence = 0;
+    int delay = 0;            // tenths of a second
+    int alternate = 0;
+    int minInterval = 0;
+    int interval = 0;
+    bool intervalSuggested = false;  // the interval is the suggested one (SetIntervalAlt)
+    int flags = 0;            // aux status flags
+};
+std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record);
+
+// Record 3, selections (read to byte 7): the state command 11 sends. The
+// notebook changes only when it shows another page.
+struct Selections {
+    int optionsTab = 0;  // 0 aux, 1 options, 2 infos
+    int auxField = 0;    // to SelectFieldByIndex
+    int memory = 0;      // radio 0 to 3
+    int lamp = 0;        // IDC_LA_LAMP4 entry 0 to 20
+};
+std::optional<Selections> DecodeSelections(const RecordView& record);
+
+// Record 4, unit information (read to byte 12), for the info page and the
+// page's model code, low-voltage flag and rating; the caption is
+// UnitInfoText::Caption(address, model, serial).
+struct UnitInfo {
+    int modelCode = 0;
+    std::string version;      // model code, ".", byte 6 with two digits: "18.05"
+    int versionMinor = 0;
+    std::string model;        // "Trovalex T160", "Sorvant 80", ...; empty for an unknown Hexor
+    std::optional<int> rating;  // joules 300, 600, 1200; none keeps the page's rating
+    std::string voltage;
+    bool lowVoltage = false;  // the 100 V variants: the bar's joules use it
+    int supplyTextId = 0;
+    std::string serial;       // unsigned
+};
+std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
+
+// Record 5, options (read to byte 8); nothing is sent back.
+struct Options {
+    bool modellingLightOn = false;
+    bool ir = false;        // IDC_FL_IR
+    bool cell = false;      // IDC_FL_CELL
+    bool rf = false;        // IDC_FL_RF
+    bool buzzer = false;
+    bool optionCell = false;  // options page IDC_OP_CELL
+    bool slow = false;
+    bool reduced = false;
+    bool store = false;     // aux page's IDC_AU_STORE
+    int powerDisplay = 0;   // 0 to 4
+    int irAddress = -1;     // IDC_OP_IRADDRESS entry 0 to 2, -1 none
+};
+std::optional<Options> DecodeOptions(const RecordView& record);
+
+// Record 6, counters and owner (read to byte 21); the Trovalex counts in
+// binary, the others in base-100 digits.
+struct Counters {
+    std::string totalCounter;
+    std::string owner;
+};
+std::optional<Counters> DecodeCounters(const RecordView& record, int modelCode);
+
+// Record 7, alarms (read to byte 6); the page then updates the alarm texts
+// (PlanAlarmTexts without cooling time) and the status rows.
+struct Alarms {
+    int charge = 0;
+    int thermo = 0;
+};
+std::optional<Alarms> DecodeAlarms(const RecordView& record);
+
+// Record 8, dates (read to byte 11); bytes above 99 count as 0.
+struct Dates {
+    std::string delivery;
+    std::string service;
+    std::string factory;
+};
+std::optional<Dates> DecodeDates(const RecordView& record);
+
+// Record 100, service status: the shared layout with this family's factors.
+std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record);
+
+// Records 101 to 104, memories 5 to 8 (read to byte 8). The page shows a
+// memory only while its radio is checked; an empty one it answers with
+// command 12 and the index, leaving the table as it is.
+struct Memory {
+    int index = 0;       // radio 0 to 3
+    bool empty = false;
+    int energy = 0;      // line 1 left: FormatEnergyTextTiko(energy, mode)
+    // Lines 1 and 2 of the right column; empty lines have empty texts. Line
+    // 3 (both columns) is emptied.
+    std::array<MemoryLine, 2> right;
+};
+std::optional<Memory> DecodeMemory(const RecordView& record);
+
+// ---- Status panel and light rules ----
+
+// The status rows from the aux page's sequence and delay (tenths of a
+// second), and the panel request from the aux status flags; no red texts.
+StatusRows BuildStatusRows(int sequence, int delay, int flags);
+
+// Over-temperature names the title first.
+const AlarmTitleOrder kAlarmTitleOrder = AlarmTitleOrder::ThermoFirst;
+
+// The Trovalex's limit of its two highest modelling-light levels by the
+// bar's value: PROP4 is refused from 95 on, PROP5 from 85 on; a selected
+// level above the limit runs at the level below, which IDC_LM_OVER reports.
+struct ModellingLimit {
+    bool prop4Enabled = true;
+    bool prop5Enabled = true;
+    // IDC_LM_OVER: "set to prop" and the level in use, shown while the
+    // selected one is lowered. Other models leave it as it is (none).
+    struct Over {
+        bool shown = false;
+        PageText text;
+    };
+    std::optional<Over> over;
+};
+ModellingLimit LimitModellingLight(int modelCode, int mode, int barValue);
+
+// A repeated down step of the spin goes on while the bar is above this.
+const int kSpinDownLimit = 33;
+
+}  // namespace TikoCodec

@@ -1,0 +1,414 @@
+#include "units/core/ZaritCodec.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "units/core/CommandLayouts.h"
+#include "units/core/LightCommand.h"
+#include "units/core/ModellingLight.h"
+#include "units/core/UnitInfoText.h"
+#include "units/core/ValueText.h"
+
+namespace ZaritCodec {
+
+namespace {
+
+bool Bit(int byte, int bit)
+{
+    return (byte >> bit) & 1;
+}
+
+// ---- Commands ----
+
+const int16_t kLightCommand = 1;
+const int kLampsUsed = 3;
+const std::size_t kOwnerWidth = 20;
+const std::size_t kSerialWidth = 8;
+
+void LayLight(CommandBytes& data, int32_t value, const CommandState& state)
+{
+    const int barValue = value == kMainLight ? state.mainValue : state.auxValue[value - 1];
+    data = LightCommand::Lay(barValue, state.spinStep, value, {state.auxOn[0], state.auxOn[1], state.auxOn[2]});
+}
+
+void LaySelections(CommandBytes& data, int32_t, const CommandState& state)
+{
+    data = SelectionCodec::Lay(state.selections, kLampsUsed);
+}
+
+void LayOptions(CommandBytes& data, int32_t, const CommandState& state)
+{
+    data.Byte((state.powerDisplayMode != 0) | state.slow << 1 | state.reduced << 2 | state.speedDisplay << 3 |
+              state.readiness << 4 | state.sensitivity << 5);
+}
+
+void LayBuzzerAndDisplay(CommandBytes& data, int32_t, const CommandState& state)
+{
+    data.Byte((state.buzzerVolume & 7) + (state.buzzerMode & 3) * 8 + (state.brightness & 7) * 32);
+}
+
+void LayOwner(CommandBytes& data, int32_t, const CommandState& state)
+{
+    data.Text(state.owner, kOwnerWidth);
+}
+
+void LaySerial(CommandBytes& data, int32_t, const CommandState& state)
+{
+    data.Text(state.serial, kSerialWidth);
+}
+
+void NoData(CommandBytes&, int32_t, const CommandState&) {}
+
+using Builder = void (*)(CommandBytes&, int32_t, const CommandState&);
+
+struct CommandRow {
+    int16_t code;
+    Builder build;
+};
+
+const Builder Byte = CommandLayouts::Byte<CommandState>;
+const Builder Be16 = CommandLayouts::Be16<CommandState>;
+
+// 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
+// 6 T0.1 step, 7 interval, 8 delay, 9 speed, 10 alternation, 11 selections,
+// 12 store, 13 recall, 14 initial request, 15 aux reset, 16 store flag,
+// 17 options, 18 reset, 19 buzzer and display, 20 colour step, 21 delivery
+// date, 22 owner, 23 service date, 24 reset total, 25 serial, 26 factory
+// date, 27 power off, 28 power on, 29 strobe, 30 user, 102 test flash.
+const CommandRow kCommands[] = {
+    {1, LayLight},
+    {2, CommandLayouts::ZeroAndByte<CommandState>},
+    {3, Byte},
+    {4, Byte},
+    {5, Byte},
+    {6, Byte},
+    {7, Be16},
+    {8, Be16},
+    {9, Byte},
+    {10, Be16},
+    {11, LaySelections},
+    {12, Byte},
+    {13, Byte},
+    {14, NoData},
+    {15, NoData},
+    {16, Byte},
+    {17, LayOptions},
+    {18, NoData},
+    {19, LayBuzzerAndDisplay},
+    {20, Byte},
+    {21, Be16},
+    {22, LayOwner},
+    {23, Be16},
+    {24, NoData},
+    {25, LaySerial},
+    {26, Be16},
+    {27, NoData},
+    {28, NoData},
+    {29, Byte},
+    {30, Byte},
+    {102, NoData},
+};
+
+// ---- Records ----
+
+const std::size_t kSerialIndex = 10;
+const std::size_t kOwnerIndex = 5;
+const std::size_t kHighestOwnerByte = 24;
+const std::size_t kHeaderBytes = 5;
+
+// By b8 & 3 not 0, then by b8 & 0x38 being 0.
+const char* const kModels[2][2] = {{"Zarit Z2", "Zarit Z2S"}, {"Zarit Z4", "Zarit Z4S"}};
+// By (b8 & 0x38) >> 3.
+const char* const kVoltages[8] = {"100-230V", "230V", "117V", "100V", "100V", "100V", "100V", "100V"};
+
+// The flash voltages are the byte x 14200 / 5000.
+const ServiceFactors kServiceFactors = {28400, 28400, 0, 2, false};
+
+// ---- Memories ----
+
+const int kTextFlashDuration = 2095;
+const int kTextMin = 2097;
+const int kTextOpt = 2098;
+const int kTextFlashDurationT01 = 2019;
+const int kTextAlternate = 2239;
+const int kGermanOffset = 500;
+
+// The denominators of a stored flash duration by its index 0 to 63.
+unsigned DurationDenominator(int index)
+{
+    static const unsigned kSteps[] = {125, 250, 500, 1000, 2000, 4000, 6000, 8000, 10000, 12000};
+    if (index == 0)
+        return 0;
+    if (index < 10)
+        return 85;
+    if (index < 20)
+        return kSteps[index - 10];
+    return 15000;
+}
+
+// Byte 13: with bit 7 clear the steps of the generators' memories; bits 7
+// and 6 the shortest; bit 7 alone an index into the duration table.
+MemoryLine MemoryFlashDurationLine(int code)
+{
+    if (!(code & 0x80))
+        return FlashDurationLine(code);
+    if (code & 0x40)
+        return {PageText::Id(kTextFlashDuration), PageText::Id(kTextMin)};
+    const int index = code & 0x3F;
+    if (index == 0)
+        return {PageText::Id(kTextFlashDuration), PageText::Id(kTextOpt)};
+    return {PageText::Id(kTextFlashDurationT01), ValueText::FlashDuration(DurationDenominator(index))};
+}
+
+MemoryLine StrobeLine(int languageOffset)
+{
+    if (languageOffset == kGermanOffset)
+        return {PageText("Strobo"), PageText("ein")};
+    return {PageText("strobo"), PageText("on")};
+}
+
+// ---- Status rows ----
+
+const int kTextSequence = 2017;
+const int kTextInterval = 2022;
+const int kTextDelay = 2023;
+const int kTextAlternateOrder = 2025;
+const int kTextFlashDurationRow = 2113;
+const int kTextInactiveOnSlow = 2117;
+const int kTextColourTemperature = 2207;
+const int kTextOptimum = 2208;
+const int kTextActive = 2226;
+const int kTextWait = 2227;
+
+const int kOptimumColour = 4;
+const int kKelvinPerColourStep = 200;
+
+// A colour step as the difference from the optimum in kelvin: "+400", or
+// "optimum".
+PageText ColourText(int step)
+{
+    const int kelvin = (step - kOptimumColour) * kKelvinPerColourStep;
+    if (kelvin == 0)
+        return PageText::Id(kTextOptimum);
+    return PageText((kelvin > 0 ? "+" : "") + std::to_string(kelvin));
+}
+
+void AppendFirstRow(StatusRows& rows, const AuxValues& aux, int flags)
+{
+    if (flags & kFlagSuggestedColour)
+        rows.AppendRed(PageText::Id(kTextColourTemperature), ColourText(aux.colour), ColourText(aux.colourSuggested));
+    else if (flags & kFlagSuggestedT01)
+        rows.AppendRed(PageText::Id(kTextFlashDurationRow), FlashDurationText(aux.t01Value),
+                       FlashDurationText(aux.t01ValueSuggested));
+    else if (aux.t01Mode != 0 || aux.colour == kOptimumColour)
+        rows.Append(PageText::Id(T01LabelId(aux.t01Mode)), FlashDurationText(aux.t01Value));
+    else
+        rows.Append(PageText::Id(kTextColourTemperature), ColourText(aux.colour));
+}
+
+// ---- Alarms ----
+
+const int kTextApprox = 2110;
+const int kTextMinutes = 2118;
+const int kTextSeconds = 2236;
+const int kTextCoolBreak = 2235;
+const int kLongestInSeconds = 60;
+
+}  // namespace
+
+std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
+{
+    const auto row = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                  [code](const CommandRow& candidate) { return candidate.code == code; });
+    if (row == std::end(kCommands) || (code == kLightCommand && (value < kMainLight || value > kAuxLight3)))
+        return std::nullopt;
+    CommandBytes data;
+    row->build(data, value, state);
+    return data;
+}
+
+std::optional<Status> DecodeStatus(const RecordView& record)
+{
+    if (!record.Has(24))
+        return std::nullopt;
+    const int switches = record.Byte(21);
+    Status status;
+    status.mainValue = record.Byte(5);
+    status.powerOn = Bit(switches, 0);
+    for (int n = 1; n <= 3; ++n)
+        status.outlets[n - 1] = PowerPackRecords::Outlet(record, n, Bit(switches, 2 * n), Bit(switches, 2 * n + 1));
+    status.modellingLightMode = record.Byte(22) & 0x07;
+    status.lmOverShown = Bit(record.Byte(23), 0);
+    status.lmOverText = ModellingLight::OverText((record.Byte(22) >> 4) & 0x07);
+    return status;
+}
+
+std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)
+{
+    if (!record.Has(22))
+        return std::nullopt;
+    AuxFunctions aux;
+    aux.flags = record.Byte(20);
+    aux.sequence = record.Byte(5);
+    aux.delay = record.Be16(9);
+    aux.packs = record.Byte(11);
+    aux.place = record.Byte(12);
+    aux.t01Value = record.Be16(13);
+    aux.t01Suggested = aux.flags & kFlagSuggestedT01;
+    aux.colour = record.Byte(15);
+    aux.colourSuggested = aux.flags & kFlagSuggestedColour;
+    aux.t01Mode = record.Byte(6);
+    aux.minInterval = record.Be16(21);
+    aux.interval = record.Be16(7);
+    aux.intervalSuggested = aux.flags & kFlagSuggestedInterval;
+    aux.strobe = Bit(record.Byte(16), 0);
+    return aux;
+}
+
+std::optional<Selections> DecodeSelections(const RecordView& record)
+{
+    return SelectionCodec::Decode(record, kLampsUsed);
+}
+
+std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)
+{
+    if (!record.Has(kSerialIndex + kSerialWidth - 1))
+        return std::nullopt;
+    const int variant = record.Byte(8);
+    UnitInfo info;
+    info.version = UnitInfoText::Version(37, record.Byte(6)) + " / " + UnitInfoText::Version(38, record.Byte(7));
+    info.versionMinor = record.Byte(6);
+    info.model = kModels[(variant & 0x03) != 0][(variant & 0x38) == 0];
+    info.voltage = kVoltages[(variant >> 3) & 0x07];
+    info.supplyTextId = UnitInfoText::SupplyTextId(record.Byte(9));
+    info.serial = record.Text(kSerialIndex, kSerialWidth);
+    return info;
+}
+
+std::optional<Options> DecodeOptions(const RecordView& record)
+{
+    if (!record.Has(7))
+        return std::nullopt;
+    const int bits = record.Byte(5);
+    const int display = record.Byte(6);
+    const int extra = record.Byte(7);
+    Options options;
+    options.modellingLightOn = Bit(bits, 0);
+    options.ir = Bit(bits, 1);
+    options.cell = Bit(bits, 2);
+    options.slow = Bit(bits, 4);
+    options.reduced = Bit(bits, 5);
+    options.store = Bit(bits, 6);
+    options.rf = Bit(bits, 7);
+    options.powerDisplay = Bit(display, 0);
+    options.speedDisplay = Bit(display, 1);
+    options.buzzerVolume = (display & 0x0C) >> 2;
+    options.buzzerMode = Bit(display, 4);
+    options.brightness = (display & 0x60) >> 5;
+    options.readiness = Bit(extra, 0);
+    options.sensitivity = Bit(extra, 1);
+    options.speedFlag = Bit(extra, 2);
+    options.user = Bit(extra, 3);
+    return options;
+}
+
+std::optional<Counters> DecodeCounters(const RecordView& record)
+{
+    if (!record.Has(11))
+        return std::nullopt;
+    return Counters{ValueText::Count(record.Be24(5)), ValueText::Unsigned(record.Be32(8))};
+}
+
+std::optional<Alarms> DecodeAlarms(const RecordView& record)
+{
+    if (!record.Has(8))
+        return std::nullopt;
+    return Alarms{record.Byte(5), record.Byte(6), record.Be16(7)};
+}
+
+std::optional<Dates> DecodeDates(const RecordView& record)
+{
+    if (!record.Has(11))
+        return std::nullopt;
+    return Dates{UnitInfoText::Date(record.Byte(6), record.Byte(7)),
+                 UnitInfoText::Date(record.Byte(8), record.Byte(9)),
+                 UnitInfoText::Date(record.Byte(10), record.Byte(11))};
+}
+
+std::optional<std::string> DecodeOwner(const RecordView& record)
+{
+    if (!record.Has(kHeaderBytes - 1))
+        return std::nullopt;
+    return UnitInfoText::Owner(record, kOwnerIndex, kHighestOwnerByte - kOwnerIndex + 1);
+}
+
+std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record)
+{
+    return ::DecodeServiceStatus(record, kServiceFactors);
+}
+
+std::optional<Memory> DecodeMemory(const RecordView& record, int languageOffset)
+{
+    const int number = record.Number();
+    if (!record.Has(15) || number < 101 || number > 104)
+        return std::nullopt;
+    Memory memory;
+    memory.index = number - 101;
+    memory.empty = IsEmptyMemory(record);
+    if (memory.empty)
+        return memory;
+    const int switches = record.Byte(15);
+    const int flags = record.Byte(14);
+    for (int n = 1; n <= 3; ++n)
+        memory.outlets[n - 1] = {record.Byte(4 + n) & 0x7F, Bit(switches, n - 1), Bit(switches, n + 3), flags, n};
+
+    std::vector<MemoryLine> lines = {MemoryFlashDurationLine(record.Byte(13))};
+    AppendSequenceTimingLines(record, lines);
+    if (record.Byte(8) > 63)
+        lines.push_back({PageText::Id(kTextAlternate), PageText()});
+    if (Bit(flags, 0))
+        lines.push_back(StrobeLine(languageOffset));
+    for (std::size_t i = 0; i < lines.size() && i < memory.right.size(); ++i)
+        memory.right[i] = lines[i];
+    if (lines.size() > memory.right.size())
+        memory.left5 = lines[memory.right.size()];
+    return memory;
+}
+
+StatusRows BuildStatusRows(const AuxValues& aux, int flags)
+{
+    StatusRows rows;
+    AppendFirstRow(rows, aux, flags);
+    if (aux.sequence)
+        rows.Append(PageText::Id(kTextSequence), ValueText::Count(aux.sequence));
+    if (flags & (kFlagSuggestedInterval | kFlagInactiveOnSlow))
+        rows.AppendRed(PageText::Id(kTextInterval), HundredthsText(aux.interval),
+                       flags & kFlagInactiveOnSlow ? PageText::Id(kTextInactiveOnSlow)
+                                                   : HundredthsText(aux.intervalSuggested));
+    else if (aux.interval)
+        rows.Append(PageText::Id(kTextInterval), HundredthsText(aux.interval));
+    if (aux.delay)
+        rows.Append(PageText::Id(kTextDelay), HundredthsText(aux.delay));
+    if (aux.place && !(flags & kSuggestionFlagsWithColour))
+        rows.Append(PageText::Id(kTextAlternateOrder),
+                    aux.place == 1 ? PageText::Id(kTextActive) : PageText().AddId(kTextWait, aux.place - 1));
+    rows.panel = SuggestedSettingsPanel(flags, rows.redShown, kSuggestionFlagsWithColour);
+    return rows;
+}
+
+AlarmLines PlanAlarmTexts(const AlarmState& alarms, int coolingSeconds)
+{
+    AlarmLines lines = ::PlanAlarmTexts(alarms, std::nullopt);
+    lines.clearTitle = true;
+    if (alarms.thermo) {
+        const bool seconds = coolingSeconds <= kLongestInSeconds;
+        lines.line1 = PageText::Id(kTextApprox)
+                          .Add(" " + ValueText::Count(seconds ? coolingSeconds : coolingSeconds / 60) + " ")
+                          .AddId(seconds ? kTextSeconds : kTextMinutes);
+        lines.line2 = PageText::Id(kTextCoolBreak);
+        lines.line3 = PageText();
+    }
+    return lines;
+}
+
+}  // namespace ZaritCodec

@@ -1,0 +1,139 @@
+// The ZaritE power pack (type code 137), the cut-down Zarit: two aux
+// outlets, no memories, no infrared, toggles or power display. Its commands
+// are the Zarit's but for the lights, selections, options and buzzer; its
+// counters, alarms, dates, owner and service status are the Zarit's records
+// (ZaritCodec), its other records its own. The page gathers its controls'
+// state, calls these and moves the results into its controls; text ids are
+// English ids to which the page adds its language offset.
+//
+// Rules the page takes from the shared pieces: the modelling-light radios
+// from ModellingLight::EnabledRadios over the two aux bars, the spin stepping
+// from SpinStepper with kSpinDownLimit, the status panel from
+// PlanStatusPanel with kAlarmTitleOrder, the caption from
+// UnitInfoText::Caption and the energy texts from FormatEnergyTextZaritE. Its
+// OK button takes nothing over: it only redraws the status rows.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "units/core/CommandBytes.h"
+#include "units/core/PowerPackRecords.h"
+#include "units/core/RecordView.h"
+#include "units/core/Selections.h"
+#include "units/core/StatusPlan.h"
+#include "units/core/ZaritCodec.h"
+
+namespace ZaritECodec {
+
+// ---- Commands ----
+
+// The lights of command 1: its value names the light.
+enum Light { kMainLight = 0, kAuxLight1 = 1, kAuxLight2 = 2 };
+
+// What the builder gathers from the page and its setting pages.
+struct CommandState {
+    int mainValue = 0;              // main bar value
+    std::array<int, 2> auxValue{};  // aux bars 1 and 2
+    std::array<bool, 2> auxOn{};    // aux bars switched on (IsOn)
+    int spinStep = 0;               // step of the spin button being sent, 0 otherwise
+    // Command 11: the options notebook's page, the aux page's field (0
+    // sequence, 1 T0.1) and the lamp page's two roles; the lamp notebook's
+    // page and the memory go out as 0 whatever they hold.
+    Selections selections;
+    bool slow = false;          // command 17: IDC_OP_SLOW
+    bool buzzerVolume = false;  // command 19: ID_OP_BUZZER_VOL checked
+    std::string owner;          // command 22: IDC_IN_OWNER_SERVICE, in the local code page
+    std::string serial;         // command 25: IDC_IN_SER
+};
+
+// The data bytes of command code with value, exactly as many as the unit
+// expects; empty for a code this family never sends. Command 1's value is a
+// Light (anything else sends nothing). The codes that no control of this
+// page sends (7 to 10, 12, 13, 16, 20, 29, 30) are laid as on the Zarit.
+// Side effects are the page's part: 1 with a spin step turns the LED red, 6
+// and 20 start the busy handshake.
+std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state);
+
+// ---- Records ----
+
+// Record 1, status (read to byte 24): as the Zarit's with two outlets. Their
+// availability also enables the lamp page's boxes (SetLampChoice2); the page
+// keeps their values as the last aux values for record 98 (0 before the
+// first record 1).
+struct Status {
+    int mainValue = 0;
+    bool powerOn = false;
+    std::array<PowerPackRecords::AuxOutlet, 2> outlets;
+    int modellingLightMode = 0;  // radio index: 0 PROPMAX, 1 FULL, 2 LOW, 3 to 7 PROP1 to PROP5
+    bool lmOverShown = false;    // IDC_LM_OVER shown (ShowLmOverIfChanged)
+    PageText lmOverText;         // IDC_LM_OVER: "set to prop" and the level
+};
+std::optional<Status> DecodeStatus(const RecordView& record);
+
+// Record 2, aux functions (read to byte 20), in the order the page takes
+// them: sequence (from the unit), T0.1 value, T0.1 mode, lights inhibited
+// (SetLightsInhibited), flags. It also ends the pending steps and the busy
+// state.
+struct AuxFunctions {
+    int sequence = 0;
+    // Empty while the unit suggests a T0.1 value (flags 0x04): the aux page
+    // keeps its own, it has no slot for a suggestion.
+    std::optional<int> t01Value;
+    int t01Mode = 0;
+    bool lightsInhibited = false;  // the strobe runs
+    int flags = 0;                 // aux status flags
+};
+std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record);
+
+// Record 3, selections (read to byte 8): the options notebook's page (changed
+// only when it shows another), the aux page's field (0 the sequence, any
+// other the T0.1 field) and the two lamp roles; the lamp notebook's page and
+// the memory are not used.
+std::optional<Selections> DecodeSelections(const RecordView& record);
+
+// Record 4, unit information (read to byte 17): the Zarit's, with the model
+// "Zarit Z4" or "Zarit Z2" for a voltage variant, else "Zarit 3200E" or
+// "Zarit 1600E" when byte 5 is 137, "Zarit 3200S" or "Zarit 1600S" when not.
+using ZaritCodec::UnitInfo;
+std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
+
+// Record 5, options (read to byte 6).
+struct Options {
+    bool modellingLightOn = false;
+    bool cell = false;      // IDC_FL_CELL
+    bool slow = false;
+    bool rf = false;        // IDC_FL_RF
+    int buzzerVolume = 0;   // 0 to 3: ID_OP_BUZZER_VOL checked from 1 on
+};
+std::optional<Options> DecodeOptions(const RecordView& record);
+
+// Records 6, 7, 8, 10 and 100 are the Zarit's; 98 carries nothing to decode
+// (the aux bars go back to the last record 1's values, the LED red); 9 and
+// the memory records 101 to 104 are ignored.
+using ZaritCodec::Counters;
+using ZaritCodec::DecodeCounters;
+using ZaritCodec::Alarms;
+using ZaritCodec::DecodeAlarms;
+using ZaritCodec::Dates;
+using ZaritCodec::DecodeDates;
+using ZaritCodec::DecodeOwner;
+using ZaritCodec::DecodeServiceStatus;
+
+// ---- Status panel ----
+
+// The status rows from the aux page's T0.1 mode and value and its sequence,
+// and the panel request from the aux status flags: the T0.1 row (with flags
+// 0x04 "flash duration", red, with empty value and red text), then the
+// sequence when it is not 0. The page writes rows 0 and 1 and their red
+// texts only: the interval and delay rows keep the layout's texts.
+StatusRows BuildStatusRows(int t01Mode, int t01Value, int sequence, int flags);
+const int kStatusRowsWritten = 2;
+
+using ZaritCodec::PlanAlarmTexts;
+using ZaritCodec::kAlarmTitleOrder;
+using ZaritCodec::kSpinDownLimit;
+
+}  // namespace ZaritECodec
