@@ -33,6 +33,8 @@ public:
 
     // The top of the page as drawn, size pixels, on the window's background.
     wxImage Render(const wxSize& size);
+    // What the idle handling does with the pointer at this point of the page.
+    void HoverAt(const wxPoint& point) { HandleIdle(GetInternalRepresentation(), point); }
     // The height of a line of ordinary text.
     int CharHeight() const { return GetParser()->GetCharHeight(); }
 
