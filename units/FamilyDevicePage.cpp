@@ -562,7 +562,11 @@ void CFamilyDevicePage::SetLmOverText(int n)
 
 void CFamilyDevicePage::ShowLmOver(bool show)
 {
-    ShowCtrl(this, Id("IDC_LM_OVER"), show);
+    wxWindow* over = FindWindow(Id("IDC_LM_OVER"));
+    if (!over || over->IsShown() == show)
+        return;
+    over->Show(show);
+    Layout();
 }
 
 // ---- Notebooks ----
