@@ -117,6 +117,17 @@ protected:
     using FamilyPageTest::Click;
     CAuxPage* Aux() const { return static_cast<CAuxPage*>(page->GetAuxPage()); }
     CGeneratorPage* Generator() const { return static_cast<CGeneratorPage*>(page); }
+    // An entry of a list picked by the user.
+    void Choose(const char* name, int entry)
+    {
+        auto* list = Find<wxComboBox>(name);
+        ASSERT_NE(list, nullptr) << name;
+        list->SetSelection(entry);
+        wxCommandEvent changed(wxEVT_COMBOBOX, list->GetId());
+        changed.SetEventObject(list);
+        changed.SetInt(entry);
+        list->ProcessWindowEvent(changed);
+    }
 };
 
 // ---- The page as it is built ----
@@ -652,6 +663,11 @@ TEST_F(QuirelA1PageTest, LightCommandsCarryTheEnergyTheLightAndTheOutletsOn)
     EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {50, 2, 0x0F}}, {1, {60, 2, 0x0B}}, {1, {71, 0, 0x0B}},
                                              {1, {79, 3, 0x0B}}}));
     EXPECT_EQ(page->GetLedState(), 1);
+
+    // A step down from 0 lays 0, not full power.
+    Deliver(1, Status(0, kPower));
+    Click("IDC_SPIN_MAIN", false);
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {0, 0, 0x01}}}));
 }
 
 TEST_F(QuirelA1PageTest, HeldSpinStepsOnTheSecondAndSeventhEventDownToItsLimit)
@@ -746,14 +762,13 @@ TEST_F(QuirelA1PageTest, SettingPagesSendThroughTheQuirelBuilder)
 
     // The power display: the bars' scale, then the unit's, then the memory
     // shown again.
-    auto* display = Find<wxComboBox>("IDC_OP_POWERDISPLAY");
-    display->SetSelection(2);
-    wxCommandEvent changed(wxEVT_COMBOBOX, display->GetId());
-    changed.SetEventObject(display);
-    changed.SetInt(2);
-    display->ProcessWindowEvent(changed);
+    Choose("IDC_OP_POWERDISPLAY", 2);
     EXPECT_EQ(page->GetPowerDisplay(), 2);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{19, {2}}, {2, {0, 101}}}));
+
+    // The infrared address: the entry's number from 1, as the unit reports it.
+    Choose("IDC_OP_IRADDRESS", 1);
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{20, {2}}}));
 
     // The owner: fourteen bytes, zeros after the text.
     auto* owner = Find<wxTextCtrl>("IDC_IN_OWNER_SERVICE");
