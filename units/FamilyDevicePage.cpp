@@ -460,7 +460,7 @@ void CFamilyDevicePage::ShowPowerPicture()
 {
     if (!m_powerButton)
         return;
-    const PowerFace face = m_powerLocked ? PowerFace::Locked : m_power ? PowerFace::On : PowerFace::Off;
+    const PowerFace face = m_powerLocked ? PowerFace::Locked : m_power ? PowerOnFace() : PowerFace::Off;
     m_powerButton->SetBitmap(wxBitmap(PowerPicture(face)));
     m_powerButton->Refresh();
 }
@@ -542,7 +542,11 @@ void CFamilyDevicePage::SetLmOverText(int n)
 
 void CFamilyDevicePage::ShowLmOver(bool show)
 {
-    ShowCtrl(this, Id("IDC_LM_OVER"), show);
+    wxWindow* over = FindWindow(Id("IDC_LM_OVER"));
+    if (!over || over->IsShown() == show)
+        return;
+    over->Show(show);
+    Layout();
 }
 
 // ---- Notebooks ----

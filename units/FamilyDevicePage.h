@@ -226,6 +226,7 @@ public:
     void SetEnergyRangeChecked(bool checked);
     // "IDC_LM_OVER": "set to prop" and n - 2.
     void SetLmOverText(int n);
+    // Shows or hides it and lays the page out again, only on a change.
     void ShowLmOver(bool show);
     // The level the setting pages show: the information page's service
     // group and the options page's total reset.
@@ -290,6 +291,8 @@ protected:
     virtual SpinStepper::Landing SpinLanding() const { return nullptr; }
     // The power state makes the bars active or inactive.
     virtual void SetBarsActive(bool active);
+    // The power button's picture while the unit is on.
+    virtual PowerFace PowerOnFace() const { return PowerFace::On; }
 
     // The step of the spin click being sent, for command 1 (0 otherwise).
     int GetLightStep() const { return m_lightStep; }
