@@ -182,6 +182,26 @@ int CFamilyDevicePage::ValueOfOutlet(int outlet) const
     return bar ? bar->GetValue() : 0;
 }
 
+Selections CFamilyDevicePage::GatherSelections()
+{
+    Selections selections;
+    selections.lampMemoryPage = GetLampMemorySelection();
+    selections.optionsPage = GetOptionsSelection();
+    selections.auxField = GetAuxPage() ? GetAuxPage()->GetSelectedFieldIndex() : 0;
+    selections.memory = GetSelectedMemory();
+    if (CLampPageBase* lamp = GetLampPage())
+        selections.lamps = {lamp->GetLamp1(), lamp->GetLamp2(), lamp->GetLamp3()};
+    return selections;
+}
+
+std::string CFamilyDevicePage::GatherOwner()
+{
+    wxString owner;
+    if (CInfosPageBase* infos = GetInfosPage())
+        GetCtrlText(infos, XRCID("IDC_IN_OWNER_SERVICE"), owner);
+    return UnitBytes(owner);
+}
+
 // ---- Building the page ----
 
 bool CFamilyDevicePage::InitControls()

@@ -23,6 +23,7 @@
 #include "units/DevicePictures.h"
 #include "units/core/CommandBytes.h"
 #include "units/core/PageText.h"
+#include "units/core/Selections.h"
 #include "units/core/ServiceStatus.h"
 #include "units/core/SpinStepper.h"
 #include "units/core/StatusPlan.h"
@@ -303,6 +304,14 @@ protected:
 
     // A record with a step's answer: the marks clear and the busy state ends.
     void EndSteps();
+
+    const Traits& GetTraits() const { return m_traits; }
+
+    // Command 11: what the notebooks, the aux page, the memory page and the
+    // lamp page show.
+    Selections GatherSelections();
+    // Command 22: the information page's owner field.
+    std::string GatherOwner();
 
     template <class Bar>
     Bar* MainBarAs() const
