@@ -202,6 +202,14 @@ std::string CFamilyDevicePage::GatherOwner()
     return UnitBytes(owner);
 }
 
+std::string CFamilyDevicePage::GatherSerial()
+{
+    wxString serial;
+    if (CInfosPageBase* infos = GetInfosPage())
+        GetCtrlText(infos, XRCID("IDC_IN_SER"), serial);
+    return UnitBytes(serial);
+}
+
 // ---- Building the page ----
 
 bool CFamilyDevicePage::InitControls()

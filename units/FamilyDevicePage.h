@@ -312,6 +312,9 @@ protected:
     Selections GatherSelections();
     // Command 22: the information page's owner field.
     std::string GatherOwner();
+    // The serial command of the families that send the text itself: the
+    // information page's serial field.
+    std::string GatherSerial();
 
     template <class Bar>
     Bar* MainBarAs() const
