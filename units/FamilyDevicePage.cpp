@@ -333,8 +333,17 @@ wxString CFamilyDevicePage::Text(int id) const
 wxString CFamilyDevicePage::Text(const PageText& text) const
 {
     wxString composed;
-    for (const PageText::Piece& piece : text.Pieces())
-        composed += piece.id ? Text(piece.id) : UnitText(piece.literal);
+    for (const PageText::Piece& piece : text.Pieces()) {
+        if (!piece.id) {
+            composed += UnitText(piece.literal);
+            continue;
+        }
+        wxString part = Text(piece.id);
+        // The number stands where the language puts it ("wait %i").
+        if (piece.argument)
+            part.Replace("%i", wxString::Format("%ld", *piece.argument), false);
+        composed += part;
+    }
     return composed;
 }
 
