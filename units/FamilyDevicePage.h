@@ -227,7 +227,7 @@ public:
     void SetEnergyRangeChecked(bool checked);
     // "IDC_LM_OVER": "set to prop" and n - 2.
     void SetLmOverText(int n);
-    // Shows or hides it and lays the page out again, only on a change.
+    // Shows or hides it when its state differs, and lays the page out again.
     void ShowLmOver(bool show);
     // The level the setting pages show: the information page's service
     // group and the options page's total reset.
