@@ -9,6 +9,7 @@
 #include <wx/xrc/xmlres.h>
 
 #include "app/StrahlkonStudioDlg.h"
+#include "html/HtmlWindowXmlHandler.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ bool CStrahlkonStudioApp::OnInit()
     wxImage::AddHandler(new wxPNGHandler);
     wxImage::AddHandler(new wxXPMHandler);
     wxXmlResource::Get()->InitAllHandlers();
+    vhtml::InstallXrcHandler();
     SetAppName("VeskStudio");
     {
         // An unreadable or damaged file leaves its keys at their defaults.
