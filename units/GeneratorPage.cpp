@@ -4,7 +4,6 @@
 
 #include "app/FlashDevice.h"
 #include "controls/AuxLightBar.h"
-#include "controls/MainLightBar.h"
 #include "pages/aux/AuxPageBase.h"
 #include "pages/lamp/LampPageBase.h"
 #include "units/core/ModellingLight.h"
