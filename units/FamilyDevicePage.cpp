@@ -204,6 +204,14 @@ std::string CFamilyDevicePage::GatherOwner()
     return UnitBytes(owner);
 }
 
+std::string CFamilyDevicePage::GatherSerial()
+{
+    wxString serial;
+    if (CInfosPageBase* infos = GetInfosPage())
+        GetCtrlText(infos, XRCID("IDC_IN_SER"), serial);
+    return UnitBytes(serial);
+}
+
 // ---- Building the page ----
 
 bool CFamilyDevicePage::InitControls()
@@ -349,8 +357,17 @@ wxString CFamilyDevicePage::Text(int id) const
 wxString CFamilyDevicePage::Text(const PageText& text) const
 {
     wxString composed;
-    for (const PageText::Piece& piece : text.Pieces())
-        composed += piece.id ? Text(piece.id) : UnitText(piece.literal);
+    for (const PageText::Piece& piece : text.Pieces()) {
+        if (!piece.id) {
+            composed += UnitText(piece.literal);
+            continue;
+        }
+        wxString part = Text(piece.id);
+        // The number stands where the language puts it ("wait %i").
+        if (piece.argument)
+            part.Replace("%i", wxString::Format("%ld", *piece.argument), false);
+        composed += part;
+    }
     return composed;
 }
 
@@ -504,10 +521,8 @@ void CFamilyDevicePage::ShowPowerPicture()
 {
     if (!m_powerButton)
         return;
-    const PictureData picture = m_powerLocked ? PowerPicture(PowerFace::Locked)
-                                : m_power     ? PowerOnPicture()
-                                              : PowerPicture(PowerFace::Off);
-    m_powerButton->SetBitmap(wxBitmap(picture));
+    const PowerFace face = m_powerLocked ? PowerFace::Locked : m_power ? PowerOnFace() : PowerFace::Off;
+    m_powerButton->SetBitmap(wxBitmap(PowerPicture(face)));
     m_powerButton->Refresh();
 }
 

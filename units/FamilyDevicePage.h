@@ -302,7 +302,7 @@ protected:
     // The power state makes the bars active or inactive.
     virtual void SetBarsActive(bool active);
     // The power button's picture while the unit is on.
-    virtual PictureData PowerOnPicture() const { return PowerPicture(PowerFace::On); }
+    virtual PowerFace PowerOnFace() const { return PowerFace::On; }
     // The value of the light of outlet 0 (main) to 3, for the spin buttons
     // and command 1; a family whose bars are of another kind gives its own.
     virtual int ValueOfOutlet(int outlet) const;
@@ -323,6 +323,9 @@ protected:
     Selections GatherSelections();
     // Command 22: the information page's owner field.
     std::string GatherOwner();
+    // The serial command of the families that send the text itself: the
+    // information page's serial field.
+    std::string GatherSerial();
 
     template <class Bar>
     Bar* MainBarAs() const
