@@ -188,7 +188,7 @@ TYPED_TEST(MainBarTest, SitsOnItsPlaceWithThePlacesId)
     this->MakeMainPage();
     EXPECT_EQ(this->bar->GetId(), XRCID("IDC_MAIN_LIGHT"));
     EXPECT_EQ(this->bar->GetName(), "IDC_MAIN_LIGHT");
-    EXPECT_EQ(this->bar->GetMinSize(), wxSize(100, 60));
+    EXPECT_EQ(this->bar->GetMinSize(), wxSize(80, 60));
     EXPECT_EQ(this->bar->GetValue(), 0);
 }
 

@@ -232,8 +232,8 @@ TEST_F(PanelTest, AttachControlPutsTheOwnControlInItsPlace)
     const AttachCase cases[] = {
         {"DLG_TEST_CONTROLS", "IDC_T_PLACE", wxSize(90, 40), false, true},
         {"DLG_TEST_CONTROLS", "IDC_T_PLACE", wxSize(90, 40), true, false},
-        {"DLG_DEVICE_PAGE", "IDC_MAIN_LIGHT", wxSize(100, 60), false, true},
-        {"DLG_DEVICE_PAGE_ZARIT", "IDC_SPIN_AUX3", wxSize(14, 60), true, true},
+        {"DLG_DEVICE_PAGE", "IDC_MAIN_LIGHT", wxSize(80, 60), false, true},
+        {"DLG_DEVICE_PAGE_ZARIT", "IDC_SPIN_AUX3", wxSize(12, 60), true, true},
     };
     for (const AttachCase& c : cases) {
         SCOPED_TRACE(std::string(c.layout) + " / " + c.name + (c.createFirst ? " created" : " uncreated"));
