@@ -36,6 +36,9 @@ public:
         IntervalAlt,
         MinInterval,
         T01MaxPreset,
+        // A value only the family's page knows; the base neither shows nor
+        // steps the fields that show it.
+        Own,
         Count
     };
 
