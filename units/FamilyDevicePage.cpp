@@ -203,6 +203,14 @@ bool CFamilyDevicePage::InitControls()
     SetToolTips();
     SetPageTexts();
     ShowCtrl(this, Id(kRadioBox), m_unit->GetRFStat() != 0);
+    for (const char* name : kFlashControls) {
+        if (!UnitHasControl(name))
+            ShowCtrl(this, Id(name), false);
+    }
+    for (const char* name : m_traits.fullViewControls) {
+        if (!UnitHasControl(name))
+            ShowCtrl(this, Id(name), false);
+    }
     UpdateStatusPanel(PanelRequest());
     return true;
 }
@@ -286,7 +294,7 @@ void CFamilyDevicePage::SetFullView(bool full)
     ShowCtrl(this, Id("IDC_LAMPMEMTAB"), full);
     ShowCtrl(this, Id("IDC_OPTIONSTAB"), full);
     for (const char* name : m_traits.fullViewControls)
-        ShowCtrl(this, Id(name), full);
+        ShowCtrl(this, Id(name), full && UnitHasControl(name));
     Layout();
 }
 
@@ -713,7 +721,7 @@ void CFamilyDevicePage::UpdateStatusPanel(const PanelRequest& request)
     SetBoth(this, "IDC_STATUS", "IDC_STATUS2", Text(plan.titleId));
     if (plan.auxView != m_auxView) {
         for (const char* name : kFlashControls)
-            ShowCtrl(this, Id(name), !plan.auxView);
+            ShowCtrl(this, Id(name), !plan.auxView && UnitHasControl(name));
         ShowCtrl(this, Id(kRadioBox), !plan.auxView && m_unit->GetRFStat());
         ShowCtrl(this, Id("IDC_LED"), m_power && !plan.auxView);
         if (!plan.auxView) {

@@ -290,13 +290,18 @@ protected:
     virtual SpinStepper::Landing SpinLanding() const { return nullptr; }
     // The power state makes the bars active or inactive.
     virtual void SetBarsActive(bool active);
+    // Whether the unit has this flash control or full-view control: one it
+    // lacks stays hidden where the page would show the others again.
+    virtual bool UnitHasControl(const char* /*name*/) const { return true; }
 
     // The step of the spin click being sent, for command 1 (0 otherwise).
     int GetLightStep() const { return m_lightStep; }
     // The outlet of the bar whose window id is id: 0 the main light, 1 to 3
     // the aux bars; none for another id.
     std::optional<int> OutletOfBar(int id) const;
-    int ValueOfOutlet(int outlet) const;
+    // The value of the outlet's bar; a family with a bar of its own kind
+    // answers for it.
+    virtual int ValueOfOutlet(int outlet) const;
 
     // A record with a step's answer: the marks clear and the busy state ends.
     void EndSteps();
