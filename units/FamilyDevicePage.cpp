@@ -69,6 +69,14 @@ int Id(const char* name)
     return XRCID(name);
 }
 
+// The control of that name and kind below page; null where the layout lacks
+// it (XRCCTRL asserts on a missing control).
+template <class Control>
+Control* FindCtrl(wxWindow* page, const char* name)
+{
+    return wxDynamicCast(page->FindWindow(Id(name)), Control);
+}
+
 void SetBoth(wxWindow* page, const char* first, const char* second, const wxString& text)
 {
     SetCtrlText(page, Id(first), text);
@@ -187,17 +195,17 @@ int CFamilyDevicePage::ValueOfOutlet(int outlet) const
 bool CFamilyDevicePage::InitControls()
 {
     ShowCtrl(this, Id("IDC_STATUS2"), false);
-    m_led = XRCCTRL(*this, "IDC_LED", wxStaticBitmap);
-    m_powerButton = XRCCTRL(*this, "IDC_POWER", wxBitmapButton);
-    m_lampButton = XRCCTRL(*this, "IDC_LM_LIGHT", wxBitmapButton);
+    m_led = FindCtrl<wxStaticBitmap>(this, "IDC_LED");
+    m_powerButton = FindCtrl<wxBitmapButton>(this, "IDC_POWER");
+    m_lampButton = FindCtrl<wxBitmapButton>(this, "IDC_LM_LIGHT");
     if (m_led)
         m_led->SetBitmap(wxBitmap(LedPicture(kLedNone)));
     if (m_powerButton)
         m_powerButton->SetBitmap(wxBitmap(PowerPicture(PowerFace::Off)));
     if (m_lampButton)
         m_lampButton->SetBitmap(wxBitmap(LampPicture(false)));
-    m_lampMemoryBook = XRCCTRL(*this, "IDC_LAMPMEMTAB", wxNotebook);
-    m_optionsBook = XRCCTRL(*this, "IDC_OPTIONSTAB", wxNotebook);
+    m_lampMemoryBook = FindCtrl<wxNotebook>(this, "IDC_LAMPMEMTAB");
+    m_optionsBook = FindCtrl<wxNotebook>(this, "IDC_OPTIONSTAB");
     BuildSettingPages();
     BuildBars();
     SetToolTips();
@@ -391,13 +399,13 @@ bool CFamilyDevicePage::IsEnergyRangeChecked()
 
 bool CFamilyDevicePage::IsBoxChecked(const char* name)
 {
-    const auto* box = XRCCTRL(*this, name, wxCheckBox);
+    const auto* box = FindCtrl<wxCheckBox>(this, name);
     return box && box->GetValue();
 }
 
 void CFamilyDevicePage::SetBox(const char* name, bool checked)
 {
-    if (auto* box = XRCCTRL(*this, name, wxCheckBox))
+    if (auto* box = FindCtrl<wxCheckBox>(this, name))
         box->SetValue(checked);
 }
 
@@ -531,7 +539,7 @@ void CFamilyDevicePage::SetModellingLightMode(int mode)
             shown = &radio;
     }
     const char* name = shown ? shown->name : m_traits.noRadio;
-    if (auto* radio = name ? XRCCTRL(*this, name, wxRadioButton) : nullptr)
+    if (auto* radio = name ? FindCtrl<wxRadioButton>(this, name) : nullptr)
         radio->SetValue(true);
 }
 
