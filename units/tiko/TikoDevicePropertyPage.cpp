@@ -52,6 +52,11 @@ int Id(const char* name)
     return XRCID(name);
 }
 
+wxComboBox* LampFunctions(const wxWindow* page)
+{
+    return wxDynamicCast(page->FindWindow(Id(kLampFunctions)), wxComboBox);
+}
+
 wxStaticBoxSizer* FindBoxSizer(wxSizer* sizer, const wxStaticBox* box)
 {
     if (auto* boxed = wxDynamicCast(sizer, wxStaticBoxSizer); boxed && boxed->GetStaticBox() == box)
@@ -199,7 +204,7 @@ bool CTikoDevicePropertyPage::InitControls()
 
 void CTikoDevicePropertyPage::FillLampFunctions()
 {
-    auto* lamps = XRCCTRL(*this, kLampFunctions, wxComboBox);
+    auto* lamps = LampFunctions(this);
     if (!lamps)
         return;
     lamps->Clear();
@@ -260,13 +265,13 @@ void CTikoDevicePropertyPage::SelectMemory(int index)
 
 void CTikoDevicePropertyPage::SetLamp4(int entry)
 {
-    if (auto* lamps = XRCCTRL(*this, kLampFunctions, wxComboBox))
+    if (auto* lamps = LampFunctions(this))
         lamps->SetSelection(entry);
 }
 
 int CTikoDevicePropertyPage::GetLamp4() const
 {
-    const auto* lamps = XRCCTRL(*this, kLampFunctions, wxComboBox);
+    const auto* lamps = LampFunctions(this);
     // No function chosen yet is the first entry, "---".
     return lamps ? std::max(0, lamps->GetSelection()) : 0;
 }
