@@ -105,6 +105,14 @@ inline wxPoint CentreOf(wxWindow* page, const char* name)
     return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2);
 }
 
+// Whether GTK has put a page made in a notebook in its place below the
+// tabs: until then the page's screen position is the notebook's, and a
+// click aimed at the page lands on the tabs.
+inline bool IsPlaced(wxWindow* page)
+{
+    return page->IsShownOnScreen() && page->GetScreenPosition().y > page->GetParent()->GetScreenPosition().y;
+}
+
 // A click of the real pointer through the X server at point of the page.
 // Tests running beside this one share the display and map their windows on
 // top of this one at any time: the page is raised until the pointer moving

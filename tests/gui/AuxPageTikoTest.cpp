@@ -165,7 +165,7 @@ TEST_F(TikoAuxPageTest, ClicksWhereHiddenFieldsLieSelectNothing)
 
     // Through the X server, where the delay lies on a unit without one.
     MakeFor(25);
-    ASSERT_TRUE(WaitFor([&] { return page->IsShownOnScreen(); }));
+    ASSERT_TRUE(WaitFor([&] { return IsPlaced(page); }));
     ASSERT_TRUE(RealClickAt(page, CentreOf(page, "IDC_AU_DELAY")));
     EXPECT_TRUE(Sent().empty());
     EXPECT_EQ(page->GetSelectedField(), Page::SEQUENCE);

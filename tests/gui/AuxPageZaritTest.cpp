@@ -427,7 +427,7 @@ TEST_F(ZaritAuxPageTest, RealClicksOnTheSecondArrowsStepEveryTime)
     page->SelectFieldByIndex(2);
     Sent();
     wxSpinButton* arrows = SpinScroll();
-    ASSERT_TRUE(WaitFor([&] { return arrows->IsShownOnScreen(); }));
+    ASSERT_TRUE(WaitFor([&] { return IsPlaced(page) && arrows->IsShownOnScreen(); }));
     EXPECT_FALSE(arrows->HasFlag(wxSP_WRAP));
     EXPECT_LE(arrows->GetMin(), -100);
     EXPECT_GE(arrows->GetMax(), 100);
