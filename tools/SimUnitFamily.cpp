@@ -255,6 +255,8 @@ std::vector<SimUnitFamily::CommandEffect> PowerPackEffects(SimUnitFamily::Effect
             {28, PowerOn},    {102, TestFlash}};
 }
 
+namespace quirel {
+
 // ---- The Quirel A1 ----
 
 // Aux functions (2): sequence 5, T0.1 mode 6, interval 7-8, delay 9-10,
@@ -480,13 +482,231 @@ std::vector<SimUnitFamily::CommandEffect> QuirelEffects()
             {102, TestFlash}};
 }
 
+}  // namespace quirel
+
+namespace tiko {
+
+// ---- The compact Tiko units (Trovalex, Sorvant, Hexor) ----
+
+// Status (1): energy 5, power and warning 6, modelling-light mode 7, energy
+// range 9. Aux functions (2): sequence 5, interval 6-7, delay 8-9, alternate
+// 10, flags 11, shortest interval 12-13. Options (5): the power packs' bits
+// in byte 5 with the store flag 6, power display 6, infrared address 7,
+// the options page's photocell 8.
+const int kEnergy = 5;
+const int kPower = 6;
+const int kTikoMode = 7;
+const int kDelay = 8;
+const int kRange = 9;
+const int kAlternate = 10;
+const int kStoreFlag = 6;
+const int kLowerLimit = 60;
+const int kWideLowerLimit = 50;
+
+// The Trovalex counts its flashes in binary, the others in base-100 digits.
+Records TikoDefaults(bool binaryCounter)
+{
+    Records records;
+    // 7.0, power on, full modelling light, energy range off.
+    records[1] = Bytes({70, 0x01, 0, 0, 0});
+    records[2] = Bytes({0, 0, 0, 0, 0, 0, 0, 0, 0});
+    // The aux page, memory 5, the main light.
+    records[3] = Bytes({0, 0, 1});
+    // Buzzer; power display 0, infrared address 1, photocell option off.
+    records[5] = Bytes({0x08, 0, 1, 0});
+    // Total counter 12345 and the owner.
+    std::vector<uint8_t> counters = binaryCounter ? Bytes({0x00, 0x30, 0x39}) : Bytes({1, 23, 45});
+    const std::vector<uint8_t> owner = Owner("Studio A");
+    counters.insert(counters.end(), owner.begin(), owner.end());
+    records[6] = counters;
+    records[7] = Bytes({0, 0});
+    // Delivered in March 2012, serviced in June 2014, made in September 2011.
+    records[8] = Bytes({0, 12, 3, 14, 6, 11, 9});
+    records[98] = {};
+    // Memory 5 holds 6.0 with sequence 2 and a delay of 1.5 s; the others
+    // are empty until the page stores into them.
+    records[101] = Bytes({60, 2, 0, 15});
+    for (uint16_t memory = kFirstMemory + 1; memory < kFirstMemory + kMemories; ++memory)
+        records[memory] = std::vector<uint8_t>(4, kEmpty);
+    return records;
+}
+
+int TikoLowerLimit(Records& records)
+{
+    return Bit(At(records, 1, kRange), 0) ? kWideLowerLimit : kLowerLimit;
+}
+
+// 1: [energy]; the unit keeps it within its range.
+Changed TikoEnergy(Records& records, const std::vector<uint8_t>& data)
+{
+    if (data.empty())
+        return {};
+    At(records, 1, kEnergy) = static_cast<uint8_t>(std::clamp<int>(data[0], TikoLowerLimit(records), kTopEnergy));
+    return {1};
+}
+
+// 3: a modelling-light mode (0x40 to 0x47) or the lamp (0x80, 0x81).
+Changed TikoModellingLight(Records& records, const std::vector<uint8_t>& data)
+{
+    if (data.empty())
+        return {};
+    if ((data[0] & 0xF8) == 0x40) {
+        At(records, 1, kTikoMode) = data[0] & 7;
+        return {1};
+    }
+    if ((data[0] & 0xFE) == 0x80) {
+        SetBit(At(records, 5, 5), kLamp, data[0] & 1);
+        return {5};
+    }
+    return {};
+}
+
+// The byte of record at index takes the command's one byte; the bytes of a
+// BE16 value take its two.
+template <uint16_t Record, int Index>
+Changed TakeByte(Records& records, const std::vector<uint8_t>& data)
+{
+    if (data.empty())
+        return {};
+    At(records, Record, Index) = data[0];
+    return {Record};
+}
+
+template <uint16_t Record, int Index>
+Changed TakeTwoBytes(Records& records, const std::vector<uint8_t>& data)
+{
+    if (data.size() < 2)
+        return {};
+    At(records, Record, Index) = data[0];
+    At(records, Record, Index + 1) = data[1];
+    return {Record};
+}
+
+// 12: energy, sequence and delay into memory 5 to 8.
+Changed TikoStore(Records& records, const std::vector<uint8_t>& data)
+{
+    if (data.empty())
+        return {};
+    const uint16_t memory = static_cast<uint16_t>(kFirstMemory + (data[0] & 3));
+    records[memory] = {At(records, 1, kEnergy), static_cast<uint8_t>(At(records, 2, 5) & 0x3F),
+                       At(records, 2, kDelay), At(records, 2, kDelay + 1)};
+    return {memory};
+}
+
+// 13: memory 5 to 8 back into the present settings; an empty one changes
+// nothing.
+Changed TikoRecall(Records& records, const std::vector<uint8_t>& data)
+{
+    if (data.empty())
+        return {};
+    const uint16_t memory = static_cast<uint16_t>(kFirstMemory + (data[0] & 3));
+    for (int index = 5; index <= 8; ++index) {
+        if (At(records, memory, index) == kEmpty)
+            return {};
+    }
+    At(records, 1, kEnergy) = static_cast<uint8_t>(
+        std::clamp<int>(At(records, memory, 5) & 0x7F, TikoLowerLimit(records), kTopEnergy));
+    At(records, 2, 5) = At(records, memory, 6) & 0x3F;
+    At(records, 2, kDelay) = At(records, memory, 7);
+    At(records, 2, kDelay + 1) = At(records, memory, 8);
+    return {1, 2};
+}
+
+// 15: the aux functions off.
+Changed TikoAuxReset(Records& records, const std::vector<uint8_t>&)
+{
+    for (int index : {5, kDelay, kDelay + 1, kAlternate})
+        At(records, 2, index) = 0;
+    return {2};
+}
+
+// 16: the store flag of the aux page.
+Changed TikoStoreFlag(Records& records, const std::vector<uint8_t>& data)
+{
+    if (data.empty())
+        return {};
+    SetBit(At(records, 5, 5), kStoreFlag, data[0] & 1);
+    return {5};
+}
+
+// 17: buzzer, slow, reduced, and the photocell option (byte 8).
+Changed TikoOptions(Records& records, const std::vector<uint8_t>& data)
+{
+    if (data.empty())
+        return {};
+    StoreOptionBits(records, data[0]);
+    SetBit(At(records, 5, 8), 0, Bit(data[0], 3));
+    return {5};
+}
+
+// 24: the total counter back to 0.
+Changed TikoResetTotal(Records& records, const std::vector<uint8_t>&)
+{
+    for (int index = 5; index <= 7; ++index)
+        At(records, 6, index) = 0;
+    return {6};
+}
+
+Changed TikoPower(Records& records, bool on)
+{
+    SetBit(At(records, 1, kPower), 0, on);
+    return {1};
+}
+
+// 29: the energy range; a narrower range raises the energy into it.
+Changed TikoEnergyRange(Records& records, const std::vector<uint8_t>& data)
+{
+    if (data.empty())
+        return {};
+    SetBit(At(records, 1, kRange), 0, data[0] & 1);
+    uint8_t& energy = At(records, 1, kEnergy);
+    energy = static_cast<uint8_t>(std::max<int>(energy, TikoLowerLimit(records)));
+    return {1};
+}
+
+std::vector<SimUnitFamily::CommandEffect> TikoEffects()
+{
+    return {
+        {1, TikoEnergy},
+        {3, TikoModellingLight},
+        {4, FlashControl},
+        {5, Sequence},
+        {7, TakeTwoBytes<2, 6>},
+        {8, TakeTwoBytes<2, kDelay>},
+        {10, TakeByte<2, kAlternate>},
+        {11, Selections},
+        {12, TikoStore},
+        {13, TikoRecall},
+        {14, ReportAll},
+        {15, TikoAuxReset},
+        {16, TikoStoreFlag},
+        {17, TikoOptions},
+        {19, TakeByte<5, 6>},
+        {20, TakeByte<5, 7>},
+        // The dates as month-and-year values: year, then month.
+        {21, TakeTwoBytes<8, 6>},
+        {24, TikoResetTotal},
+        {26, TakeTwoBytes<8, 10>},
+        {27, [](Records& records, const std::vector<uint8_t>&) { return TikoPower(records, false); }},
+        {28, [](Records& records, const std::vector<uint8_t>&) { return TikoPower(records, true); }},
+        {29, TikoEnergyRange},
+        {102, TestFlash},
+    };
+}
+
+}  // namespace tiko
+
 const SimUnitFamily kFamilies[] = {
     // Nuvek: record 2 carries the energy range; options byte 5 alone.
     {20, PowerPackDefaults(Bytes({0, 0}), Bytes({0x08})), PowerPackEffects(NuvekOptions)},
     // Ribex: the sequence alone; options up to byte 9.
     {32, PowerPackDefaults(Bytes({0}), Bytes({0x08, 0, 0, 0, 0})), PowerPackEffects(RibexOptions)},
     // Quirel A1: three outlets, the aux functions and options it reports.
-    {16, QuirelDefaults(), QuirelEffects()},
+    {16, quirel::QuirelDefaults(), quirel::QuirelEffects()},
+    // The compact units: the Trovalex (18) counts in binary.
+    {18, tiko::TikoDefaults(true), tiko::TikoEffects()},
+    {25, tiko::TikoDefaults(false), tiko::TikoEffects()},
+    {26, tiko::TikoDefaults(false), tiko::TikoEffects()},
 };
 
 }  // namespace

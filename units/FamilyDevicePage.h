@@ -306,6 +306,9 @@ protected:
     // The value of the light of outlet 0 (main) to 3, for the spin buttons
     // and command 1; a family whose bars are of another kind gives its own.
     virtual int ValueOfOutlet(int outlet) const;
+    // Whether the unit has this flash control or full-view control: one it
+    // lacks stays hidden where the page would show the others again.
+    virtual bool UnitHasControl(const char* /*name*/) const { return true; }
 
     // The step of the spin click being sent, for command 1 (0 otherwise).
     int GetLightStep() const { return m_lightStep; }

@@ -209,4 +209,92 @@ TEST_F(SimUnitFamilyTest, UnitOfAnUnknownFamilyKeepsOnlyItsStatus)
         EXPECT_EQ(number, 100);
 }
 
+TEST_F(SimUnitFamilyTest, TikoUnitsReportTheirRecordsByModel)
+{
+    struct Case {
+        uint16_t type;
+        std::vector<uint8_t> total;
+    };
+    // 12345 flashes: binary on a Trovalex, base-100 digits on the others.
+    for (const Case& c : {Case{18, {0x00, 0x30, 0x39}}, Case{25, {1, 23, 45}}, Case{26, {1, 23, 45}}}) {
+        SCOPED_TRACE(c.type);
+        records.clear();
+        Start(c.type);
+        Send(14, {});
+        ASSERT_TRUE(RunUntil([&] {
+            for (uint16_t number : {1, 2, 3, 4, 5, 6, 7, 8, 100, 101, 102, 103, 104})
+                if (!records.count(number))
+                    return false;
+            return true;
+        }));
+        // Each as long as its decoder reads.
+        const std::pair<uint16_t, std::size_t> lengths[] = {{1, 5}, {2, 9}, {3, 3}, {5, 4}, {6, 17},
+                                                             {7, 2}, {8, 7}, {101, 4}, {104, 4}};
+        for (const auto& [number, length] : lengths)
+            EXPECT_EQ(records[number].size(), length) << number;
+        EXPECT_EQ(records[4][0], c.type);
+        EXPECT_EQ(std::vector<uint8_t>(records[6].begin(), records[6].begin() + 3), c.total);
+        EXPECT_EQ(Byte(102, 7), 0xFF);
+        Close();
+        bus.RemoveUnit(kAddress);
+    }
+}
+
+TEST_F(SimUnitFamilyTest, TikoCommandsChangeTheRecordsAsTheUnitWould)
+{
+    Start(18);
+    struct Case {
+        uint16_t code;
+        std::vector<uint8_t> data;
+        uint16_t record;
+        int index;
+        int value;
+    };
+    const Case cases[] = {
+        // The energy stays within 60..100, or 50..100 with the wide range.
+        {1, {120}, 1, 5, 100},
+        {1, {40}, 1, 5, 60},
+        {29, {1}, 1, 9, 1},
+        {1, {40}, 1, 5, 50},
+        {29, {0}, 1, 5, 60},
+        {3, {0x46}, 1, 7, 6},
+        {3, {0x81}, 5, 5, 0x08 | 0x01},
+        {4, {0x41}, 5, 5, 0x08 | 0x01 | 0x04},
+        {5, {7}, 2, 5, 7},
+        {7, {1, 44}, 2, 7, 44},
+        {8, {0, 25}, 2, 9, 25},
+        {10, {2}, 2, 10, 2},
+        {11, {0x0D, 1, 5}, 3, 7, 5},
+        // Energy, sequence and delay into memory 7.
+        {12, {2}, 103, 5, 60},
+        {12, {2}, 103, 6, 7},
+        {12, {2}, 103, 8, 25},
+        // Memory 5 back: sequence 2, delay 1.5 s.
+        {13, {0}, 2, 5, 2},
+        {13, {0}, 2, 9, 15},
+        {15, {}, 2, 5, 0},
+        {16, {1}, 5, 5, 0x08 | 0x01 | 0x04 | 0x40},
+        {17, {0x08}, 5, 8, 1},
+        {17, {0x08}, 5, 5, 0x01 | 0x04 | 0x40},
+        {19, {3}, 5, 6, 3},
+        {20, {2}, 5, 7, 2},
+        {21, {98, 11}, 8, 6, 98},
+        {26, {7, 3}, 8, 11, 3},
+        {24, {}, 6, 7, 0},
+        {27, {}, 1, 6, 0},
+        {28, {}, 1, 6, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("command " + std::to_string(c.code));
+        Send(c.code, c.data);
+        Await(c.record);
+        EXPECT_EQ(Byte(c.record, c.index), c.value);
+    }
+    // An empty memory is not recalled.
+    arrived.clear();
+    Send(13, {3});
+    Run(20);
+    EXPECT_EQ(std::count(arrived.begin(), arrived.end(), 1), 0);
+}
+
 }  // namespace
