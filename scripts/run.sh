@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs what is needed, builds VeskStudio and starts it against a
-# simulated bus of four flash units on a pseudo-terminal, so that the
+# simulated bus of flash units on a pseudo-terminal, so that the
 # program can be tried without an adapter.
 set -e
 cd "$(dirname "$0")/.."
@@ -9,7 +9,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/
 cmake --build build -j "$(nproc)"
 
 run=$(mktemp -d)
-./build/tools/vesk-simbus --link "$run/bus" 1:1:37:model 2:1:137:model 3:1:20:1 4:1:32:1 >/dev/null &
+./build/tools/vesk-simbus --link "$run/bus" 1:1:37:model 2:1:137:model 3:1:20:1 4:1:32:1 5:1:16:65 6:1:18:8 >/dev/null &
 simbus=$!
 trap 'kill $simbus 2>/dev/null; rm -rf "$run"' EXIT INT TERM
 for _ in $(seq 50); do [ -e "$run/bus" ] && break; sleep 0.1; done
@@ -18,7 +18,7 @@ for _ in $(seq 50); do [ -e "$run/bus" ] && break; sleep 0.1; done
 # its own selects it.
 adapters=$(ls /sys/class/tty 2>/dev/null | grep -cE '^tty(USB|ACM)[0-9]+$' || true)
 mkdir -p "$run/home"
-printf '[VeskStudio]\nPort=%s\nStudio=1\nStart=1\nEnd=4\n' "$((adapters + 1))" > "$run/home/.VeskStudio"
+printf '[VeskStudio]\nPort=%s\nStudio=1\nStart=1\nEnd=6\n' "$((adapters + 1))" > "$run/home/.VeskStudio"
 export HOME="$run/home" VESKCOMM_PORTS="$run/bus" GDK_BACKEND=x11
 if [ -n "$DISPLAY" ]; then
     ./build/VeskStudio

@@ -10,6 +10,7 @@ namespace {
 #include "units/images/PowerLocked.xpm"
 #include "units/images/PowerOff.xpm"
 #include "units/images/PowerOn.xpm"
+#include "units/images/PowerOnBlue.xpm"
 
 }  // namespace
 
@@ -26,6 +27,7 @@ PictureData PowerPicture(PowerFace face)
 {
     switch (face) {
     case PowerFace::On: return power_on_xpm;
+    case PowerFace::OnBlue: return power_on_blue_xpm;
     case PowerFace::Locked: return power_locked_xpm;
     default: return power_off_xpm;
     }

@@ -8,8 +8,8 @@ using PictureData = const char* const*;
 // 15 x 15: 0 none (transparent), 1 red, 2 green; any other state shows none.
 PictureData LedPicture(int state);
 
-// 42 x 46, each lettered alike.
-enum class PowerFace { Off, On, Locked };
+// 42 x 46, each lettered alike; OnBlue is the Zarit packs' on picture.
+enum class PowerFace { Off, On, OnBlue, Locked };
 PictureData PowerPicture(PowerFace face);
 
 // 44 x 18: dark lamp when off, yellow when on.

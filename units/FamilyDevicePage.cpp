@@ -71,6 +71,14 @@ int Id(const char* name)
     return XRCID(name);
 }
 
+// The control of that name and kind below page; null where the layout lacks
+// it (XRCCTRL asserts on a missing control).
+template <class Control>
+Control* FindCtrl(wxWindow* page, const char* name)
+{
+    return wxDynamicCast(page->FindWindow(Id(name)), Control);
+}
+
 void SetBoth(wxWindow* page, const char* first, const char* second, const wxString& text)
 {
     SetCtrlText(page, Id(first), text);
@@ -184,27 +192,63 @@ int CFamilyDevicePage::ValueOfOutlet(int outlet) const
     return bar ? bar->GetValue() : 0;
 }
 
+Selections CFamilyDevicePage::GatherSelections()
+{
+    Selections selections;
+    selections.lampMemoryPage = GetLampMemorySelection();
+    selections.optionsPage = GetOptionsSelection();
+    selections.auxField = GetAuxPage() ? GetAuxPage()->GetSelectedFieldIndex() : 0;
+    selections.memory = GetSelectedMemory();
+    if (CLampPageBase* lamp = GetLampPage())
+        selections.lamps = {lamp->GetLamp1(), lamp->GetLamp2(), lamp->GetLamp3()};
+    return selections;
+}
+
+std::string CFamilyDevicePage::GatherOwner()
+{
+    wxString owner;
+    if (CInfosPageBase* infos = GetInfosPage())
+        GetCtrlText(infos, XRCID("IDC_IN_OWNER_SERVICE"), owner);
+    return UnitBytes(owner);
+}
+
+std::string CFamilyDevicePage::GatherSerial()
+{
+    wxString serial;
+    if (CInfosPageBase* infos = GetInfosPage())
+        GetCtrlText(infos, XRCID("IDC_IN_SER"), serial);
+    return UnitBytes(serial);
+}
+
 // ---- Building the page ----
 
 bool CFamilyDevicePage::InitControls()
 {
     ShowCtrl(this, Id("IDC_STATUS2"), false);
-    m_led = XRCCTRL(*this, "IDC_LED", wxStaticBitmap);
-    m_powerButton = XRCCTRL(*this, "IDC_POWER", wxBitmapButton);
-    m_lampButton = XRCCTRL(*this, "IDC_LM_LIGHT", wxBitmapButton);
+    m_led = FindCtrl<wxStaticBitmap>(this, "IDC_LED");
+    m_powerButton = FindCtrl<wxBitmapButton>(this, "IDC_POWER");
+    m_lampButton = FindCtrl<wxBitmapButton>(this, "IDC_LM_LIGHT");
     if (m_led)
         m_led->SetBitmap(wxBitmap(LedPicture(kLedNone)));
     if (m_powerButton)
         m_powerButton->SetBitmap(wxBitmap(PowerPicture(PowerFace::Off)));
     if (m_lampButton)
         m_lampButton->SetBitmap(wxBitmap(LampPicture(false)));
-    m_lampMemoryBook = XRCCTRL(*this, "IDC_LAMPMEMTAB", wxNotebook);
-    m_optionsBook = XRCCTRL(*this, "IDC_OPTIONSTAB", wxNotebook);
+    m_lampMemoryBook = FindCtrl<wxNotebook>(this, "IDC_LAMPMEMTAB");
+    m_optionsBook = FindCtrl<wxNotebook>(this, "IDC_OPTIONSTAB");
     BuildSettingPages();
     BuildBars();
     SetToolTips();
     SetPageTexts();
     ShowCtrl(this, Id(kRadioBox), m_unit->GetRFStat() != 0);
+    for (const char* name : kFlashControls) {
+        if (!UnitHasControl(name))
+            ShowCtrl(this, Id(name), false);
+    }
+    for (const char* name : m_traits.fullViewControls) {
+        if (!UnitHasControl(name))
+            ShowCtrl(this, Id(name), false);
+    }
     // The page holds its setting pages now: laid out whole before its
     // notebook page gives it its place.
     SetSize(GetBestSize());
@@ -310,7 +354,7 @@ void CFamilyDevicePage::SetFullView(bool full)
     ShowCtrl(this, Id("IDC_LAMPMEMTAB"), full);
     ShowCtrl(this, Id("IDC_OPTIONSTAB"), full);
     for (const char* name : m_traits.fullViewControls)
-        ShowCtrl(this, Id(name), full);
+        ShowCtrl(this, Id(name), full && UnitHasControl(name));
     Layout();
 }
 
@@ -329,8 +373,17 @@ wxString CFamilyDevicePage::Text(int id) const
 wxString CFamilyDevicePage::Text(const PageText& text) const
 {
     wxString composed;
-    for (const PageText::Piece& piece : text.Pieces())
-        composed += piece.id ? Text(piece.id) : UnitText(piece.literal);
+    for (const PageText::Piece& piece : text.Pieces()) {
+        if (!piece.id) {
+            composed += UnitText(piece.literal);
+            continue;
+        }
+        wxString part = Text(piece.id);
+        // The number stands where the language puts it ("wait %i").
+        if (piece.argument)
+            part.Replace("%i", wxString::Format("%ld", *piece.argument), false);
+        composed += part;
+    }
     return composed;
 }
 
@@ -407,13 +460,13 @@ bool CFamilyDevicePage::IsEnergyRangeChecked()
 
 bool CFamilyDevicePage::IsBoxChecked(const char* name)
 {
-    const auto* box = XRCCTRL(*this, name, wxCheckBox);
+    const auto* box = FindCtrl<wxCheckBox>(this, name);
     return box && box->GetValue();
 }
 
 void CFamilyDevicePage::SetBox(const char* name, bool checked)
 {
-    if (auto* box = XRCCTRL(*this, name, wxCheckBox))
+    if (auto* box = FindCtrl<wxCheckBox>(this, name))
         box->SetValue(checked);
 }
 
@@ -484,10 +537,8 @@ void CFamilyDevicePage::ShowPowerPicture()
 {
     if (!m_powerButton)
         return;
-    const PictureData picture = m_powerLocked ? PowerPicture(PowerFace::Locked)
-                                : m_power     ? PowerOnPicture()
-                                              : PowerPicture(PowerFace::Off);
-    m_powerButton->SetBitmap(wxBitmap(picture));
+    const PowerFace face = m_powerLocked ? PowerFace::Locked : m_power ? PowerOnFace() : PowerFace::Off;
+    m_powerButton->SetBitmap(wxBitmap(PowerPicture(face)));
     m_powerButton->Refresh();
 }
 
@@ -549,7 +600,7 @@ void CFamilyDevicePage::SetModellingLightMode(int mode)
             shown = &radio;
     }
     const char* name = shown ? shown->name : m_traits.noRadio;
-    if (auto* radio = name ? XRCCTRL(*this, name, wxRadioButton) : nullptr)
+    if (auto* radio = name ? FindCtrl<wxRadioButton>(this, name) : nullptr)
         radio->SetValue(true);
 }
 
@@ -568,7 +619,11 @@ void CFamilyDevicePage::SetLmOverText(int n)
 
 void CFamilyDevicePage::ShowLmOver(bool show)
 {
-    ShowCtrl(this, Id("IDC_LM_OVER"), show);
+    wxWindow* over = FindWindow(Id("IDC_LM_OVER"));
+    if (!over || over->IsShown() == show)
+        return;
+    over->Show(show);
+    Layout();
 }
 
 // ---- Notebooks ----
@@ -739,7 +794,7 @@ void CFamilyDevicePage::UpdateStatusPanel(const PanelRequest& request)
     SetBoth(this, "IDC_STATUS", "IDC_STATUS2", Text(plan.titleId));
     if (plan.auxView != m_auxView) {
         for (const char* name : kFlashControls)
-            ShowCtrl(this, Id(name), !plan.auxView);
+            ShowCtrl(this, Id(name), !plan.auxView && UnitHasControl(name));
         ShowCtrl(this, Id(kRadioBox), !plan.auxView && m_unit->GetRFStat());
         ShowCtrl(this, Id("IDC_LED"), m_power && !plan.auxView);
         if (!plan.auxView) {

@@ -23,6 +23,7 @@
 #include "units/DevicePictures.h"
 #include "units/core/CommandBytes.h"
 #include "units/core/PageText.h"
+#include "units/core/Selections.h"
 #include "units/core/ServiceStatus.h"
 #include "units/core/SpinStepper.h"
 #include "units/core/StatusPlan.h"
@@ -237,6 +238,7 @@ public:
     void SetEnergyRangeChecked(bool checked);
     // "IDC_LM_OVER": "set to prop" and n - 2.
     void SetLmOverText(int n);
+    // Shows or hides it when its state differs, and lays the page out again.
     void ShowLmOver(bool show);
     // The level the setting pages show: the information page's service
     // group and the options page's total reset.
@@ -302,10 +304,13 @@ protected:
     // The power state makes the bars active or inactive.
     virtual void SetBarsActive(bool active);
     // The power button's picture while the unit is on.
-    virtual PictureData PowerOnPicture() const { return PowerPicture(PowerFace::On); }
+    virtual PowerFace PowerOnFace() const { return PowerFace::On; }
     // The value of the light of outlet 0 (main) to 3, for the spin buttons
     // and command 1; a family whose bars are of another kind gives its own.
     virtual int ValueOfOutlet(int outlet) const;
+    // Whether the unit has this flash control or full-view control: one it
+    // lacks stays hidden where the page would show the others again.
+    virtual bool UnitHasControl(const char* /*name*/) const { return true; }
 
     // The step of the spin click being sent, for command 1 (0 otherwise).
     int GetLightStep() const { return m_lightStep; }
@@ -315,6 +320,17 @@ protected:
 
     // A record with a step's answer: the marks clear and the busy state ends.
     void EndSteps();
+
+    const Traits& GetTraits() const { return m_traits; }
+
+    // Command 11: what the notebooks, the aux page, the memory page and the
+    // lamp page show.
+    Selections GatherSelections();
+    // Command 22: the information page's owner field.
+    std::string GatherOwner();
+    // The serial command of the families that send the text itself: the
+    // information page's serial field.
+    std::string GatherSerial();
 
     template <class Bar>
     Bar* MainBarAs() const

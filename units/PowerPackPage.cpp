@@ -247,23 +247,3 @@ std::optional<CPowerPackPage::LightState> CPowerPackPage::GatherLight(int32_t ba
     }
     return light;
 }
-
-Selections CPowerPackPage::GatherSelections()
-{
-    Selections selections;
-    selections.lampMemoryPage = GetLampMemorySelection();
-    selections.optionsPage = GetOptionsSelection();
-    selections.auxField = GetAuxPage() ? GetAuxPage()->GetSelectedFieldIndex() : 0;
-    selections.memory = GetSelectedMemory();
-    if (CLampPageBase* lamp = GetLampPage())
-        selections.lamps = {lamp->GetLamp1(), lamp->GetLamp2(), lamp->GetLamp3()};
-    return selections;
-}
-
-std::string CPowerPackPage::GatherOwner()
-{
-    wxString owner;
-    if (CInfosPageBase* infos = GetInfosPage())
-        GetCtrlText(infos, XRCID("IDC_IN_OWNER_SERVICE"), owner);
-    return UnitBytes(owner);
-}

@@ -11,7 +11,6 @@
 
 #include "units/FamilyDevicePage.h"
 #include "units/core/PowerPackRecords.h"
-#include "units/core/Selections.h"
 
 class CPowerPackPage : public CFamilyDevicePage {
 public:
@@ -65,11 +64,6 @@ protected:
         std::array<bool, 2> auxOn{};
     };
     std::optional<LightState> GatherLight(int32_t barId) const;
-    // Command 11: what the notebooks, the aux page, the memory page and the
-    // lamp page show.
-    Selections GatherSelections();
-    // Command 22: the information page's owner field.
-    std::string GatherOwner();
     int AuxPageSequence() const;
 
 private:

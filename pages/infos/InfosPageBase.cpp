@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -18,16 +19,17 @@
 namespace {
 
 // Leading blanks and a sign, then the digits up to the first other
-// character; 0 without a digit.
+// character; 0 without a digit. The units count their serial numbers
+// unsigned: one from 2^31 on travels as the same 32 bits.
 int32_t SerialNumber(const wxString& text)
 {
     const std::string digits = text.utf8_string();
     const long long number = std::strtoll(digits.c_str(), nullptr, 10);
-    if (number > INT32_MAX)
-        return INT32_MAX;
+    if (number > INT64_C(0xFFFFFFFF))
+        return static_cast<int32_t>(UINT32_MAX);
     if (number < INT32_MIN)
         return INT32_MIN;
-    return static_cast<int32_t>(number);
+    return static_cast<int32_t>(static_cast<uint32_t>(number));
 }
 
 bool IsTypeWithOwnServiceRows(uint16_t typeCode)

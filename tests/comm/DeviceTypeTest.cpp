@@ -54,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                     IdentityCase{16, 0x43, 0, "Quirel Q2", "-  Q2", 3},
                     IdentityCase{16, 0x01, 0, nullptr, nullptr, 0},
                     IdentityCase{16, 0x81, 0, nullptr, nullptr, 0},
+                    IdentityCase{16, 0xC1, 0, nullptr, nullptr, 0},
                     IdentityCase{18, 0x06, 3, "T160", "-T160", 2},
                     IdentityCase{20, 0x00, 0, "Nuvek N2", "-  N2", 0},
                     IdentityCase{20, 0x07, 1, "Nuvek N8 E", "- N8E", 3},

@@ -257,6 +257,27 @@ TEST_F(InfosPageTest, SerialNumbersAsTheFamiliesSendThem)
     }
 }
 
+// The units count their serial numbers unsigned: one from 2^31 on goes out
+// as the same 32 bits, not as the highest signed number.
+TEST_F(InfosPageTest, SerialsFromTwoToThe31OnGoOutAsTheirOwnBits)
+{
+    CInfosPageBase* page = Make(Family::Tiko, 2, 18);
+    page->SetSerial("4294967295");
+    const std::pair<const char*, int32_t> cases[] = {
+        {"3000000000", static_cast<int32_t>(3000000000u)},
+        {"2147483648", INT32_MIN},
+        {"4294967294", -2},
+        {"9999999999", -1},
+    };
+    for (const auto& [typed, value] : cases) {
+        SCOPED_TRACE(typed);
+        host->commands.clear();
+        Type(page, kSerial, typed);
+        PressEnter(page, kSerial);
+        EXPECT_EQ(host->commands, (Commands{{25, value}}));
+    }
+}
+
 // The toolkit would drop a text longer than the field's limit: the unit's
 // serial showed empty and a pass through the field sent serial 0.
 TEST_F(InfosPageTest, AUnitsTextLongerThanItsFieldShowsWholeAndIsNotSentBack)

@@ -85,12 +85,18 @@ TEST(QuirelA1Commands, LayTheirDataExactly)
     }
 }
 
-TEST(QuirelA1Commands, RefuseWhatTheFamilyNeverSends)
+TEST(QuirelA1Commands, CodesWithoutDataOfTheirOwnGoOutWithNone)
 {
-    for (int16_t code : {0, 29, 30, 100, 101, 103}) {
+    for (int16_t code : {0, 9999, 29, 30, 100, 101, 103}) {
         SCOPED_TRACE(code);
-        EXPECT_FALSE(BuildCommand(code, 0, Gathered()).has_value());
+        const std::optional<CommandBytes> data = BuildCommand(code, 0x1234, Gathered());
+        ASSERT_TRUE(data.has_value());
+        EXPECT_TRUE(data->Bytes().empty());
     }
+}
+
+TEST(QuirelA1Commands, LightCommandOnlyForItsFourLights)
+{
     EXPECT_FALSE(BuildCommand(1, 4, Gathered()).has_value());
     EXPECT_FALSE(BuildCommand(1, -1, Gathered()).has_value());
 }

@@ -121,7 +121,7 @@ std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const Comm
     for (const CommandEntry& entry : kCommands)
         if (entry.code == code)
             return entry.build(value, state);
-    return std::nullopt;
+    return CommandBytes();
 }
 
 std::optional<Status> DecodeStatus(const RecordView& record)

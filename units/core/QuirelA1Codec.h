@@ -13,6 +13,7 @@
 #include "units/core/CommandBytes.h"
 #include "units/core/MemoryDetail.h"
 #include "units/core/PageText.h"
+#include "units/core/PowerPackRecords.h"
 #include "units/core/RecordView.h"
 #include "units/core/ServiceStatus.h"
 #include "units/core/StatusPlan.h"
@@ -42,22 +43,17 @@ struct CommandState {
 };
 
 // The data bytes of command code with value, exactly as many as the unit
-// expects; empty for a code this family never sends. Command 1's value is a
-// Light (anything else sends nothing); 1 with a spin step turns the LED red
+// expects; a code without data of its own goes out with none. Command 1's
+// value is a Light (anything else sends nothing at all); 1 with a spin step turns the LED red
 // and 6 starts the busy handshake: both are the page's part.
 std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state);
 
 // ---- Records ----
 
-// Record 1, status (read to byte 24).
-struct Outlet {
-    int value = 0;        // bar value; kept by the page as the last aux value for record 98
-    bool warning = false;
-    int percent = 0;
-    int joules = 0;
-    bool on = false;
-    bool available = false;  // also enables the lamp page's box of the outlet
-};
+// Record 1, status (read to byte 24). An outlet's value the page keeps as
+// the last aux value for record 98; its availability also enables the lamp
+// page's box of the outlet.
+using Outlet = PowerPackRecords::AuxOutlet;
 struct Status {
     int mainValue = 0;         // the bar clamps it to 0..100
     bool powerOn = false;

@@ -41,10 +41,10 @@ struct CommandState {
 };
 
 // The data bytes of command code with value, exactly as many as the unit
-// expects; empty for a code this family never sends (6, 9, 30 and codes it
-// does not know). Command 1 lays the bar's energy (its value is not used);
-// with a spin step the page also turns its LED red. Commands 22 and 23 go
-// out as the code alone.
+// expects; a code without data in the table (6, 9, 30 and codes it does not
+// know) goes out with none. Command 1 lays the bar's energy (its value is
+// not used); with a spin step the page also turns its LED red. Commands 22
+// and 23 go out as the code alone.
 std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state);
 
 // ---- Records ----

@@ -218,12 +218,15 @@ const int kLongestInSeconds = 60;
 
 std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
 {
-    const auto row = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                  [code](const CommandRow& candidate) { return candidate.code == code; });
-    if (row == std::end(kCommands) || (code == kLightCommand && (value < kMainLight || value > kAuxLight3)))
+    // Command 1 for no light has nothing to lay; any code without a row goes
+    // out without data.
+    if (code == kLightCommand && (value < kMainLight || value > kAuxLight3))
         return std::nullopt;
     CommandBytes data;
-    row->build(data, value, state);
+    const auto row = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                  [code](const CommandRow& candidate) { return candidate.code == code; });
+    if (row != std::end(kCommands))
+        row->build(data, value, state);
     return data;
 }
 

@@ -61,8 +61,8 @@ struct CommandState {
 };
 
 // The data bytes of command code with value, exactly as many as the unit
-// expects; empty for a code this family never sends. Command 1's value is a
-// Light (anything else sends nothing); command 10's value is the number of
+// expects; a code without data of its own goes out with none. Command 1's
+// value is a Light (anything else sends nothing at all); command 10's value is the number of
 // packs x 256 + this unit's place. Side effects are the page's part: 1 with a
 // spin step turns the LED red, 6 and 20 start the busy handshake (step
 // pending, second step pending).

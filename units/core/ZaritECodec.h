@@ -50,8 +50,8 @@ struct CommandState {
 };
 
 // The data bytes of command code with value, exactly as many as the unit
-// expects; empty for a code this family never sends. Command 1's value is a
-// Light (anything else sends nothing). The codes that no control of this
+// expects; a code without data of its own goes out with none. Command 1's
+// value is a Light (anything else sends nothing at all). The codes that no control of this
 // page sends (7 to 10, 12, 13, 16, 20, 29, 30) are laid as on the Zarit.
 // Side effects are the page's part: 1 with a spin step turns the LED red, 6
 // and 20 start the busy handshake.

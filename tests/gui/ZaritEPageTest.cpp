@@ -1,0 +1,490 @@
+// The ZaritE device page as its user meets it: the cut-down Zarit page with
+// two aux bars and no memories, infrared box, toggles or power display; the
+// unit's records shown in its controls, each action sent as the exact
+// command, and the page living with a demo-model ZaritE in the running
+// program.
+#include "FamilyPageFixture.h"
+#include "ProgramFixture.h"
+
+#include <functional>
+
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include "pages/aux/AuxPageZaritE.h"
+#include "pages/infos/InfosPageBase.h"
+#include "pages/lamp/LampPageBase.h"
+#include "pages/options/OptionsPageZaritE.h"
+#include "units/zarite/ZaritEDevice.h"
+
+using namespace guitest;
+
+namespace {
+
+const char* const kRadios[] = {"IDC_LM_PROPMAX", "IDC_LM_FULL",  "IDC_LM_LOW",   "IDC_LM_PROP1",
+                               "IDC_LM_PROP2",   "IDC_LM_PROP3", "IDC_LM_PROP4", "IDC_LM_PROP5"};
+
+// Power on; outlets 1 and 2 on and available.
+const int kAllOn = 0x01 | 0x0C | 0x30;
+
+// Record 1: main light, the two outlets' values, the switches (byte 21),
+// modelling-light mode and level (byte 22), "IDC_LM_OVER" (byte 23) and the
+// warnings (byte 24).
+std::vector<uint8_t> Status(int main, int switches, int aux1 = 0, int aux2 = 0, int lamp = 0, int over = 0,
+                            int warnings = 0)
+{
+    return RecordData(25, {{5, main},
+                           {9, aux1},
+                           {13, aux2},
+                           {21, switches},
+                           {22, lamp},
+                           {23, over},
+                           {24, warnings}});
+}
+
+// Record 2 read whole (to byte 20).
+std::vector<uint8_t> AuxFunctions(int sequence, int t01Mode, int t01Value, int strobe = 0, int flags = 0)
+{
+    return RecordData(21, {{5, sequence}, {6, t01Mode}, {13, t01Value >> 8}, {14, t01Value & 0xFF}, {16, strobe},
+                           {20, flags}});
+}
+
+class ZaritEPageTest : public FamilyPageTest<CZaritEDevice> {
+protected:
+    void SetUp() override
+    {
+        FamilyPageTest::SetUp();
+        ASSERT_FALSE(wxIsBusy());
+        Open(137);
+    }
+    void TearDown() override
+    {
+        FamilyPageTest::TearDown();
+        EXPECT_FALSE(wxIsBusy());
+        while (wxIsBusy())
+            wxEndBusyCursor();
+    }
+
+    CZaritEDevicePropertyPage* ZaritE() const { return static_cast<CZaritEDevicePropertyPage*>(page); }
+    CAuxPageZaritE* Aux() const { return static_cast<CAuxPageZaritE*>(page->GetAuxPage()); }
+    COptionsPageZaritE* Options() const { return static_cast<COptionsPageZaritE*>(page->GetOptionsPage()); }
+
+    std::vector<bool> EnabledRadios() const
+    {
+        std::vector<bool> enabled;
+        for (const char* name : kRadios)
+            enabled.push_back(page->FindWindow(XRCID(name))->IsEnabled());
+        return enabled;
+    }
+};
+
+// ---- The page as it is built ----
+
+TEST_F(ZaritEPageTest, HoldsTheLampPageAloneAndTheZaritInformationPanel)
+{
+    EXPECT_EQ(firstCommands, (std::vector<Sent>{{14, {}}}));
+    auto* lamp = Find<wxNotebook>("IDC_LAMPMEMTAB");
+    auto* options = Find<wxNotebook>("IDC_OPTIONSTAB");
+    ASSERT_EQ(lamp->GetPageCount(), 1u);
+    ASSERT_EQ(options->GetPageCount(), 3u);
+    EXPECT_EQ(lamp->GetPageText(0), "lamp");
+    EXPECT_EQ(options->GetPageText(0), "auxiliary flash functions");
+    EXPECT_EQ(options->GetPageText(1), "options");
+    EXPECT_EQ(options->GetPageText(2), "infos");
+    EXPECT_EQ(page->GetMemoryPage(), nullptr);
+    EXPECT_NE(dynamic_cast<CAuxPageZaritE*>(page->GetAuxPage()), nullptr);
+    EXPECT_EQ(page->GetInfosPage()->GetPanelName(), std::string("DLG_INFOS_PAGE_ZARIT"));
+    EXPECT_EQ(page->GetAuxCtl(3), nullptr);
+    // Neither infrared, nor toggles, nor a third outlet.
+    for (const char* name : {"IDC_FL_IR", "IDC_SPEED", "IDC_USER", "IDC_AUX_LIGHT3", "IDC_SPIN_AUX3"})
+        EXPECT_EQ(page->FindWindow(XRCID(name)), nullptr) << name;
+}
+
+TEST_F(ZaritEPageTest, LabelsAndToolTips)
+{
+    const std::pair<const char*, const char*> labels[] = {
+        {"IDC_FLASH", "flash control"}, {"IDC_LM_PROPMAX", "p. max"}, {"IDC_FL_CELL", "cell"},
+        {"IDC_FL_TEST", "test"},        {"IDC_ST_SET", "ok"},
+    };
+    for (const auto& [name, text] : labels)
+        EXPECT_EQ(Label(name), text) << name;
+    const std::pair<const char*, const char*> tips[] = {
+        {"IDC_MAIN_LIGHT", "energy"}, {"IDC_SPIN_MAIN", "energy"}, {"IDC_AUX_CHECK1", "lamp 1"},
+        {"IDC_SPIN_AUX1", "lamp 1"},  {"IDC_AUX_CHECK2", "lamp 2"}, {"IDC_SPIN_AUX2", "lamp 2"},
+    };
+    for (const auto& [name, tip] : tips)
+        EXPECT_EQ(page->FindWindow(XRCID(name))->GetToolTipText(), tip) << name;
+    EXPECT_FALSE(Shown("IDC_FL_RF"));
+}
+
+// ---- Records in ----
+
+TEST_F(ZaritEPageTest, StatusOfTwoOutletsAndTheirLampBoxes)
+{
+    // Power, outlets 1 and 2 on and available, 60 and 40 with a warning on
+    // outlet 2, mode LOW.
+    Deliver(1, Status(70, 0x3D, 60, 40, 0x02, 0, 0x02));
+    EXPECT_EQ(MainText(), "7.0");
+    EXPECT_EQ(AuxText(1), "6.0");
+    EXPECT_EQ(AuxText(2), "4.0");
+    EXPECT_NE(page->GetAuxCtl(1)->GetFace().textColour, wxColour(255, 0, 0));
+    EXPECT_EQ(page->GetAuxCtl(2)->GetFace().textColour, wxColour(255, 0, 0));
+    EXPECT_TRUE(Find<wxWindow>("IDC_LA_LAMP1")->IsEnabled());
+    EXPECT_TRUE(Find<wxWindow>("IDC_LA_LAMP2")->IsEnabled());
+    EXPECT_TRUE(Checked("IDC_LM_LOW"));
+    EXPECT_FALSE(Shown("IDC_LM_OVER"));
+
+    // The test flash's end puts both back without warning.
+    page->GetAuxCtl(1)->SetValue(10, true);
+    Deliver(98, {});
+    EXPECT_EQ(page->GetAuxCtl(1)->GetValue(), 60);
+    EXPECT_EQ(page->GetAuxCtl(2)->GetValue(), 40);
+    EXPECT_NE(page->GetAuxCtl(2)->GetFace().textColour, wxColour(255, 0, 0));
+    EXPECT_EQ(page->GetLedState(), 1);
+
+    Deliver(1, Status(70, 0x01 | 0x0C, 60, 40, 0x52, 0x01));
+    EXPECT_FALSE(Find<wxWindow>("IDC_LA_LAMP2")->IsEnabled());
+    EXPECT_TRUE(Shown("IDC_LM_OVER"));
+    EXPECT_EQ(Label("IDC_LM_OVER"), "set to prop3");
+    EXPECT_TRUE(Commands().empty());
+}
+
+TEST_F(ZaritEPageTest, TestFlashEndBeforeAnyStatusPutsTheBarsAtZero)
+{
+    page->GetAuxCtl(1)->SetValue(90, true);
+    page->GetAuxCtl(2)->SetValue(80, true);
+    Deliver(98, {});
+    EXPECT_EQ(page->GetAuxCtl(1)->GetValue(), 0);
+    EXPECT_EQ(page->GetAuxCtl(2)->GetValue(), 0);
+}
+
+TEST_F(ZaritEPageTest, RadioLimitOverTwoBarsFollowsTheRadiosAndTheStrobe)
+{
+    unit->SetEnergyType(2);
+    Deliver(1, Status(50, kAllOn, 100, 30));
+    EXPECT_EQ(EnabledRadios(), std::vector<bool>(8, true));
+    PickRadio("IDC_LM_LOW");
+    EXPECT_EQ(EnabledRadios(), (std::vector<bool>{true, true, true, true, false, false, false, false}));
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{3, {0x42}}}));
+    // Both outlets off, class 0: fifteen levels, every radio.
+    unit->SetEnergyType(0);
+    Deliver(1, Status(50, 0x01 | 0x08 | 0x20, 100, 30));
+    Deliver(2, AuxFunctions(0, 0, 0));
+    EXPECT_EQ(EnabledRadios(), std::vector<bool>(8, true));
+}
+
+TEST_F(ZaritEPageTest, StrobeLocksTheLights)
+{
+    Deliver(1, Status(50, kAllOn, 60, 40));
+    Deliver(2, AuxFunctions(0, 0, 0, 1));
+    EXPECT_EQ(MainText(), "St");
+    EXPECT_EQ(AuxText(1), "on");
+    EXPECT_EQ(AuxText(2), "on");
+    Deliver(2, AuxFunctions(0, 0, 0, 0));
+    EXPECT_EQ(AuxText(2), "4.0");
+    EXPECT_TRUE(Commands().empty());
+}
+
+TEST_F(ZaritEPageTest, AuxFunctionsKeepTheFlashDurationWhileOneIsSuggested)
+{
+    Deliver(2, AuxFunctions(3, 0x81, 1000));
+    EXPECT_EQ(Aux()->GetSequence(), 3);
+    EXPECT_EQ(Aux()->GetT01Value(), 1000);
+    EXPECT_EQ(Label("IDC_ST_FLASH_LA"), "flash duration t0.1");
+    EXPECT_EQ(Label("IDC_ST_FLASH"), "1/1000");
+    EXPECT_EQ(Label("IDC_ST_SEQUENCE_LA"), "sequence");
+    EXPECT_EQ(Label("IDC_ST_SEQUENCE"), "3");
+    Deliver(2, AuxFunctions(3, 0x80, 2000, 0, 0x04));
+    EXPECT_EQ(Aux()->GetT01Value(), 1000);
+    EXPECT_EQ(Label("IDC_STATUS2"), "suggested settings");
+    EXPECT_EQ(Label("IDC_ST_FLASH_LA2"), "flash duration");
+    EXPECT_EQ(Label("IDC_ST_FLASH2"), "");
+    EXPECT_TRUE(Shown("IDC_ST_FLASH_RED"));
+    EXPECT_TRUE(Shown("IDC_ST_SET"));
+    EXPECT_FALSE(Shown("IDC_FLASH"));
+    Deliver(2, AuxFunctions(0, 0x80, 2000));
+    EXPECT_EQ(Aux()->GetT01Value(), 2000);
+    EXPECT_EQ(Label("IDC_ST_FLASH_LA"), "flash duration t0.1 min.");
+    EXPECT_EQ(Label("IDC_ST_SEQUENCE_LA"), "");
+    EXPECT_TRUE(Shown("IDC_FLASH"));
+}
+
+TEST_F(ZaritEPageTest, StatusPanelWritesTwoRowsAndLeavesTheOthers)
+{
+    const wxString interval = Label("IDC_ST_INTERVAL_LA");
+    const wxString delay = Label("IDC_ST_DELAY");
+    Deliver(2, AuxFunctions(0, 0, 0, 0, 0x02));
+    EXPECT_EQ(Label("IDC_STATUS2"), "suggested settings");
+    EXPECT_EQ(Label("IDC_ST_FLASH_LA2"), "flash duration t0.1 opt.");
+    EXPECT_EQ(Label("IDC_ST_FLASH2"), "off");
+    EXPECT_FALSE(Shown("IDC_ST_SET"));
+    EXPECT_EQ(Label("IDC_ST_INTERVAL_LA"), interval);
+    EXPECT_EQ(Label("IDC_ST_DELAY"), delay);
+}
+
+TEST_F(ZaritEPageTest, OkOnlyRedrawsTheRows)
+{
+    Deliver(2, AuxFunctions(3, 0x81, 500, 0, 0x94));
+    Aux()->SetSequence(7, true);
+    Click("IDC_ST_SET");
+    EXPECT_EQ(Label("IDC_ST_SEQUENCE2"), "7");
+    EXPECT_EQ(ZaritE()->GetAuxFlags(), 0x94);
+    EXPECT_TRUE(Commands().empty());
+    EXPECT_FALSE(page->IsBusy());
+}
+
+TEST_F(ZaritEPageTest, FlashDurationStepsKeepOneCursorUntilTheAuxFunctions)
+{
+    page->SendCommand(6, 1);
+    page->SendCommand(6, 0);
+    EXPECT_TRUE(page->IsStepPending());
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{6, {1}}, {6, {0}}}));
+    Deliver(2, AuxFunctions(0, 0, 0));
+    EXPECT_FALSE(page->IsStepPending());
+    EXPECT_FALSE(wxIsBusy());
+    // The builder still lays the second step.
+    page->SendCommand(20, 1);
+    EXPECT_TRUE(page->IsSecondStepPending());
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{20, {1}}}));
+    page->Destroy();
+    page = nullptr;
+    Yield();
+    EXPECT_FALSE(wxIsBusy());
+}
+
+TEST_F(ZaritEPageTest, SelectionsOfTheOptionsNotebookAndTwoLamps)
+{
+    // Lamp notebook bit, options page 3 (taken as 2), T0.1 field; memory
+    // byte and third role unused; role 25 taken as 0.
+    Deliver(3, RecordData(10, {{5, 0x0F}, {6, 3}, {7, 25}, {8, 7}, {9, 9}}));
+    EXPECT_EQ(Find<wxNotebook>("IDC_LAMPMEMTAB")->GetSelection(), 0);
+    EXPECT_EQ(Find<wxNotebook>("IDC_OPTIONSTAB")->GetSelection(), 2);
+    EXPECT_EQ(Aux()->GetSelectedFieldIndex(), 1);
+    EXPECT_EQ(page->GetLampPage()->GetLamp1(), 0);
+    EXPECT_EQ(page->GetLampPage()->GetLamp2(), 7);
+    // The notebook and the field changed: two reports, 2 x 2 + 8, then 0,
+    // the two roles and 0.
+    const Sent report{11, {12, 0, 0, 7, 0}};
+    EXPECT_EQ(Commands(), (std::vector<Sent>{report, report}));
+
+    SelectTab("IDC_OPTIONSTAB", 1);
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{11, {10, 0, 0, 7, 0}}}));
+}
+
+TEST_F(ZaritEPageTest, UnitInformationOfItsModels)
+{
+    struct Case {
+        int typeByte;
+        int variant;
+        const char* model;
+        const char* voltage;
+    };
+    const Case cases[] = {
+        {137, 0x00, "Zarit 1600E", "100-230V"}, {137, 0x01, "Zarit 3200E", "100-230V"},
+        {37, 0x02, "Zarit 3200S", "100-230V"},  {137, 0x09, "Zarit Z4", "230V"},
+        {137, 0x10, "Zarit Z2", "117V"},        {137, 0x38, "Zarit Z2", "100V"},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> data = RecordData(18, {{5, c.typeByte}, {6, 3}, {7, 4}, {8, c.variant}, {9, 1}});
+        data[5] = '9';
+        Deliver(4, data);
+        EXPECT_EQ(Label("IDC_IN_TYPE"), c.model);
+        EXPECT_EQ(Label("IDC_IN_VVERSION"), c.voltage);
+        EXPECT_EQ(unit->GetCaption(), wxString("unit 3 ") + c.model + " (ser. nr. 9)");
+    }
+    EXPECT_EQ(Label("IDC_IN_VERSION"), "37.03 / 38.04");
+    EXPECT_EQ(Label("IDC_IN_VNOW"), "bivoltage");
+    EXPECT_EQ(page->GetProgramVersion(), 3);
+}
+
+TEST_F(ZaritEPageTest, OptionsOfTheCutDownPage)
+{
+    Deliver(5, RecordData(7, {{5, 0x01 | 0x02 | 0x04 | 0x10 | 0x20 | 0x80}, {6, 0x04}}));
+    EXPECT_TRUE(page->IsModellingLightOn());
+    EXPECT_TRUE(Checked("IDC_FL_CELL"));
+    EXPECT_TRUE(Checked("IDC_FL_RF"));
+    EXPECT_TRUE(Options()->IsSlowChecked());
+    EXPECT_EQ(Options()->IsBuzzerVolumeChecked(), 2);
+    Deliver(5, RecordData(7, {{6, 0x0C}}));
+    EXPECT_EQ(Options()->IsBuzzerVolumeChecked(), 2);
+    EXPECT_FALSE(Options()->IsSlowChecked());
+    Deliver(5, RecordData(7, {}));
+    EXPECT_EQ(Options()->IsBuzzerVolumeChecked(), 0);
+    // Nothing is asked for again: no power or speed display here.
+    EXPECT_TRUE(Commands().empty());
+}
+
+TEST_F(ZaritEPageTest, CountersAlarmsDatesOwnerAndServiceAsOnTheZarit)
+{
+    Deliver(6, RecordData(12, {{7, 9}, {8, 0xFF}, {9, 0xFF}, {10, 0xFF}, {11, 0xFF}}));
+    EXPECT_EQ(Find<wxTextCtrl>("IDC_OP_COUNTER")->GetValue(), "9");
+    EXPECT_EQ(Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue(), "4294967295");
+
+    Deliver(7, RecordData(9, {{6, 1}, {7, 0}, {8, 60}}));
+    EXPECT_EQ(Label("IDC_ST_ALARM1"), "approx. 60 sec");
+    EXPECT_EQ(Label("IDC_STATUS"), " thermo ");
+    Deliver(7, RecordData(9, {{6, 1}, {7, 0}, {8, 61}}));
+    EXPECT_EQ(Label("IDC_ST_ALARM1"), "approx. 1 min");
+    Deliver(100, RecordData(11, {{5, 0x80}, {6, 2}, {7, 100}, {9, 220}, {10, 60}}));
+    EXPECT_EQ(Label("IDC_STATUS"), " thermo - service mode ");
+    EXPECT_FALSE(Shown("IDC_ST_ALARM1"));
+    EXPECT_EQ(Label("IDC_IN_POS_FLASH_V"), "284");
+    EXPECT_EQ(Label("IDC_IN_LINE_V"), "230");
+    EXPECT_EQ(page->GetLedState(), 2);
+
+    Deliver(8, RecordData(12, {{6, 12}, {7, 3}, {8, 51}, {9, 11}, {10, 50}, {11, 1}}));
+    EXPECT_EQ(Label("IDC_IN_DELIVERY_STAT"), "3.2012");
+    EXPECT_EQ(Label("IDC_IN_DATE_SERVICE"), "11.1951");
+    EXPECT_EQ(Label("IDC_IN_DATE_TOVR_STAT"), "1.2050");
+    Deliver(10, std::vector<uint8_t>{'A', 'n', 'n', 'a', ' ', 'S', 'm', 'i', 't', 'h', ' ', ' '});
+    EXPECT_EQ(Label("IDC_IN_OWNER"), "Anna Smith");
+    EXPECT_TRUE(Commands().empty());
+}
+
+TEST_F(ZaritEPageTest, MemoryAndOtherRecordsChangeNothing)
+{
+    for (uint16_t number : {9, 11, 101, 102, 103, 104}) {
+        Deliver(number, Status(55, kAllOn, 60, 60));
+        EXPECT_EQ(page->GetMainCtl()->GetValue(), 0) << number;
+        EXPECT_FALSE(page->IsPowerOn()) << number;
+    }
+    EXPECT_TRUE(Commands().empty());
+}
+
+TEST_F(ZaritEPageTest, RecordsShorterThanTheirLastByteAreIgnoredWhole)
+{
+    struct Case {
+        uint16_t number;
+        std::size_t length;  // the shortest record read whole
+        std::vector<std::pair<int, int>> bytes;
+        std::function<bool()> changed;
+    };
+    const Case cases[] = {
+        {1, 25, {{5, 55}, {21, kAllOn}}, [this] { return page->IsPowerOn(); }},
+        {2, 21, {{5, 3}}, [this] { return page->GetAuxPage()->GetSequence() == 3; }},
+        {3, 9, {{5, 0x04}}, [this] { return page->GetOptionsSelection() == 2; }},
+        {4, 18, {{6, 9}}, [this] { return page->GetProgramVersion() == 9; }},
+        {5, 7, {{5, 0x04}}, [this] { return page->IsCellChecked(); }},
+        {6, 12, {{11, 5}}, [this] { return Label("IDC_OP_TOTALCOUNTER") == "5"; }},
+        {7, 9, {{6, 1}}, [this] { return page->GetAlarms().thermo != 0; }},
+        {8, 12, {{6, 12}, {7, 3}}, [this] { return Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
+        {100, 7, {{5, 0x80}}, [this] { return page->GetLedState() == 2; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.number);
+        std::vector<uint8_t> data(c.length - 6, 0);
+        for (const auto& [index, value] : c.bytes) {
+            if (static_cast<std::size_t>(index) < c.length - 1)
+                data[index - 5] = static_cast<uint8_t>(value);
+        }
+        Deliver(c.number, data);
+        EXPECT_FALSE(c.changed());
+        std::vector<uint8_t> whole = data;
+        whole.push_back(0);
+        for (const auto& [index, value] : c.bytes)
+            whole[index - 5] = static_cast<uint8_t>(value);
+        Deliver(c.number, whole);
+        EXPECT_TRUE(c.changed());
+    }
+    Commands();
+}
+
+// ---- The user's actions ----
+
+TEST_F(ZaritEPageTest, FlashBoxesPowerLampAndRadios)
+{
+    Tick("IDC_FL_CELL", true);
+    Tick("IDC_FL_RF", true);
+    Tick("IDC_FL_RF", false);
+    Click("IDC_FL_TEST");
+    Click("IDC_POWER");
+    Click("IDC_LM_LIGHT");
+    PickRadio("IDC_LM_PROP4");
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{4, {0x41}}, {4, {0x21}}, {4, {0x20}}, {102, {}}, {28, {}}, {3, {0x81}},
+                                             {3, {0x46}}}));
+    EXPECT_EQ(page->GetLedState(), 1);
+}
+
+TEST_F(ZaritEPageTest, LightCommandsCarryTheTwoOutlets)
+{
+    // Outlet 1 off, outlet 2 on; aux 2 at 40.
+    Deliver(1, Status(70, 0x01 | 0x08 | 0x30, 20, 40));
+    SpinLine("IDC_SPIN_AUX2", true);
+    SpinLine("IDC_SPIN_AUX2", true);
+    SpinRelease("IDC_SPIN_AUX2");
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {50, 2, 5}}}));
+    EXPECT_EQ(page->GetLedState(), 1);
+    // Switching outlet 1 on sends its energy with both outlets on.
+    Tick("IDC_AUX_CHECK1", true);
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {20, 1, 7}}}));
+    // Held down at 5 lays 0; a third spin is none of this page's.
+    Deliver(1, Status(5, kAllOn, 20, 40));
+    SpinLine("IDC_SPIN_MAIN", false);
+    SpinLine("IDC_SPIN_MAIN", false);
+    SpinRelease("IDC_SPIN_MAIN");
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {0, 0, 7}}}));
+    SpinLine("IDC_SPIN_AUX3", true);
+    SpinRelease("IDC_SPIN_AUX3");
+    EXPECT_TRUE(Commands().empty());
+}
+
+TEST_F(ZaritEPageTest, OptionsPageSendsItsOptionAndBuzzerByte)
+{
+    Tick("IDC_OP_SLOW", true);
+    Tick("ID_OP_BUZZER_VOL", true);
+    Tick("IDC_OP_BUZZER", true);
+    Tick("ID_OP_BUZZER_VOL", false);
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{17, {0x02}}, {19, {2}}, {19, {2}}, {19, {0}}}));
+}
+
+// ---- With a demo-model ZaritE in the running program ----
+
+class ZaritEProgramTest : public programtest::ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        families = BuiltFamilies();
+    }
+    static wxString TextOf(wxWindow* page, const char* name)
+    {
+        wxString text("(missing)");
+        GetCtrlText(page, XRCID(name), text);
+        return text;
+    }
+};
+
+TEST_F(ZaritEProgramTest, ModelUnitsPageShowsItsRecordsAndFollowsThePage)
+{
+    bus.AddModelUnit(2, 1, 137);
+    WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=2\n");
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    auto* page = dynamic_cast<CZaritEDevicePropertyPage*>(Notebook()->GetPage(0));
+    ASSERT_NE(page, nullptr);
+
+    // The model's last record asked for is its owner (none on a ZaritE).
+    ASSERT_TRUE(RunUntil([&] { return TextOf(page, "IDC_IN_DATE_TOVR_STAT") != ""; }));
+    // Energy class 1: the larger model.
+    EXPECT_EQ(TextOf(page, "IDC_IN_TYPE"), "Zarit 3200E");
+    EXPECT_EQ(TextOf(page, "IDC_IN_SER_STAT"), "C123456");
+    EXPECT_EQ(TextOf(page, "IDC_STATUS"), "status");
+    EXPECT_NE(page->GetMainCtl()->GetFace().large, "");
+    EXPECT_NE(TextOf(page, "IDC_ST_FLASH_LA"), "");
+    EXPECT_TRUE(page->FindWindow(XRCID("IDC_FL_RF"))->IsShown());
+
+    // A click on aux 2's arrow: the unit takes the step, and the bar shows
+    // what the unit then reports.
+    const int value = page->GetAuxCtl(2)->GetValue();
+    const bool up = value < 100;
+    wxWindow* spin = page->FindWindow(XRCID("IDC_SPIN_AUX2"));
+    wxSpinEvent press(up ? wxEVT_SPIN_UP : wxEVT_SPIN_DOWN, spin->GetId());
+    press.SetEventObject(spin);
+    spin->ProcessWindowEvent(press);
+    wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
+    release.SetEventObject(spin);
+    spin->ProcessWindowEvent(release);
+    EXPECT_TRUE(RunUntil([&] { return page->GetAuxCtl(2)->GetValue() != value; }));
+}
+
+}  // namespace

@@ -1,0 +1,353 @@
+#include "units/quirel/QuirelA1DevicePropertyPage.h"
+
+#include <wx/xrc/xmlres.h>
+
+#include "app/CtrlHelpers.h"
+#include "app/FlashDevice.h"
+#include "controls/VeskAuxCtl.h"
+#include "controls/VeskMainCtl.h"
+#include "pages/aux/AuxPage.h"
+#include "pages/infos/InfosPage.h"
+#include "pages/lamp/LampPage.h"
+#include "pages/memory/MemoryPage.h"
+#include "pages/options/OptionsPage.h"
+#include "units/core/QuirelA1Codec.h"
+#include "units/core/RecordView.h"
+#include "units/core/UnitInfoText.h"
+
+namespace {
+
+using Page = CFamilyDevicePage;
+
+const int16_t kCommandStore = 12;
+
+const CGeneratorPage::GeneratorTraits kGenerator = {
+    3,
+    true,
+    CGeneratorPage::SetAuxStateOf<CVeskAuxCtl>,
+    true,
+    false,
+};
+
+}  // namespace
+
+const CFamilyDevicePage::Traits& CQuirelA1DevicePropertyPage::PageTraits()
+{
+    using Self = CQuirelA1DevicePropertyPage;
+    static const Traits traits = {
+        "DLG_DEVICE_PAGE",
+        {
+            {1, 1, DecoderOf(&Self::DecodeStatus)},
+            {2, 2, DecoderOf(&Self::DecodeAuxFunctions)},
+            {3, 3, DecoderOf(&Self::DecodeSelections)},
+            {4, 4, DecoderOf(&Self::DecodeUnitInfo)},
+            {5, 5, DecoderOf(&Self::DecodeOptions)},
+            {6, 6, DecoderOf(&Self::DecodeCounters)},
+            {7, 7, DecoderOf(&Self::DecodeAlarms)},
+            {8, 8, DecoderOf(&Self::DecodeDates)},
+            TestDoneRoute(),
+            {100, 100, DecoderOf(&Self::DecodeServiceStatus)},
+            {101, 104, DecoderOf(&Self::DecodeMemory)},
+        },
+        {
+            {Page::Book::LampMemory, "DLG_LAMP_PAGE", 2015, true, Page::NewSettingPage<CLampPage>},
+            {Page::Book::LampMemory, "DLG_MEMORY_PAGE", 2016, true, Page::NewSettingPage<CMemoryPage>},
+            {Page::Book::Options, "DLG_AUX_PAGE", 2014, false, Page::NewSettingPage<CAuxPage>},
+            {Page::Book::Options, "DLG_OPTIONS_PAGE", 2012, false, Page::NewSettingPage<COptionsPage>},
+            {Page::Book::Options, "DLG_INFOS_PAGE", 2013, false, Page::NewSettingPage<CInfosPage>},
+        },
+        {
+            {"IDC_MAIN_LIGHT", "IDC_SPIN_MAIN", nullptr, 0, Page::NewMainBar<CVeskMainCtl>, 2026, "", 0,
+             QuirelA1Codec::SpinDownLimit(QuirelA1Codec::kMainLight)},
+            {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", "IDC_AUX_CHECK1", 1, Page::NewAuxBar<CVeskAuxCtl>, 2015, " 1", 0,
+             QuirelA1Codec::SpinDownLimit(QuirelA1Codec::kAuxLight1)},
+            {"IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_CHECK2", 2, Page::NewAuxBar<CVeskAuxCtl>, 2015, " 2", 0,
+             QuirelA1Codec::SpinDownLimit(QuirelA1Codec::kAuxLight2)},
+            // Outlet 3 shares the supply with the modelling lamp.
+            {"IDC_AUX_LIGHT3", "IDC_SPIN_AUX3", "IDC_AUX_CHECK3", 3, Page::NewAuxBar<CVeskAuxCtl>, 2015, " 3", 2073,
+             QuirelA1Codec::SpinDownLimit(QuirelA1Codec::kAuxLight3)},
+        },
+        {
+            {"IDC_LM_PROPMAX", 0, 0x40},
+            {"IDC_LM_FULL", 1, 0x41},
+            {"IDC_LM_LOW", 2, 0x42},
+            {"IDC_LM_PROP1", 3, 0x43},
+            {"IDC_LM_PROP2", 4, 0x44},
+            {"IDC_LM_PROP3", 5, 0x45},
+            {"IDC_LM_PROP4", 6, 0x46},
+            {"IDC_LM_PROP5", 7, 0x47},
+        },
+        "IDC_LM_NONE",
+        {
+            {"IDC_FL_CELL", 4, 0x41, 0x40},
+            {"IDC_FL_IR", 4, 0x81, 0x80},
+            {"IDC_FL_RF", 4, 0x21, 0x20},
+        },
+        {
+            {"IDC_FLASH", 2071, ""},
+            {"IDC_MODELING", 2062, ""},
+            {"IDC_STATUS", 2124, ""},
+            {"IDC_LM_FULL", 2063, ""},
+            {"IDC_LM_LOW", 2064, ""},
+            {"IDC_LM_PROP1", 2065, " 1"},
+            {"IDC_LM_PROP2", 2065, " 2"},
+            {"IDC_LM_PROP3", 2065, " 3"},
+            {"IDC_LM_PROP4", 2065, " 4"},
+            {"IDC_LM_PROP5", 2065, " 5"},
+            {"IDC_LM_PROPMAX", 2066, ""},
+            {"IDC_FL_CELL", 2067, ""},
+            {"IDC_FL_IR", 2068, ""},
+            {"IDC_FL_RF", 2147, ""},
+            {"IDC_FL_TEST", 2069, ""},
+            {"IDC_ST_SET", 2072, ""},
+        },
+        {},
+        {{6, 0}},
+        QuirelA1Codec::kAlarmTitleOrder,
+        true,
+    };
+    return traits;
+}
+
+CQuirelA1DevicePropertyPage::CQuirelA1DevicePropertyPage(CFlashDevice* unit)
+    : CGeneratorPage(unit, PageTraits(), kGenerator)
+{
+}
+
+// ---- Records ----
+
+void CQuirelA1DevicePropertyPage::DecodeStatus(const RecordView& record)
+{
+    const std::optional<QuirelA1Codec::Status> status = QuirelA1Codec::DecodeStatus(record);
+    if (!status)
+        return;
+    if (auto* main = MainBarAs<CVeskMainCtl>())
+        main->SetValue(static_cast<int16_t>(status->mainValue));
+    SetPowerState(status->powerOn);
+    ShowAuxOutlets(status->outlets);
+    SetModellingLightMode(status->modellingLightMode);
+    SetLightsInhibited(GetAuxPage() && GetAuxPage()->GetPreset() != 0);
+    ShowLmOver(status->lmOverShown);
+    SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(status->lmOverText));
+}
+
+void CQuirelA1DevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
+{
+    const std::optional<QuirelA1Codec::AuxFunctions> functions = QuirelA1Codec::DecodeAuxFunctions(record);
+    if (!functions)
+        return;
+    if (auto* aux = dynamic_cast<CAuxPage*>(GetAuxPage())) {
+        aux->SetSequence(functions->sequence, false);
+        aux->SetDelay(functions->delay, true);
+        aux->SetPreset(functions->preset, false);
+        aux->SetAlternate(functions->alternate, false);
+        if (functions->t01Suggested)
+            aux->SetT01ValueAlt(static_cast<uint16_t>(functions->t01Value));
+        else
+            aux->SetT01Value(static_cast<uint16_t>(functions->t01Value));
+        aux->SetT01(functions->t01Mode);
+        // The interval setter holds the interval above the shortest one.
+        aux->SetMinInterval(static_cast<uint16_t>(functions->minInterval));
+        if (functions->intervalSuggested)
+            aux->SetIntervalAlt(static_cast<uint16_t>(functions->interval));
+        else
+            aux->SetInterval(functions->interval, true);
+        const auto& times = functions->presetTimes;
+        aux->SetPresetTimes(static_cast<uint16_t>(times[0]), static_cast<uint16_t>(times[1]),
+                            static_cast<uint16_t>(times[2]));
+        aux->SetT01MaxPreset(static_cast<uint16_t>(functions->t01MaxPreset));
+    }
+    SetAuxFlags(functions->flags);
+    UpdateAuxStatusTexts();
+    EndSteps();
+}
+
+void CQuirelA1DevicePropertyPage::DecodeSelections(const RecordView& record)
+{
+    const std::optional<QuirelA1Codec::Selections> selections = QuirelA1Codec::DecodeSelections(record);
+    if (!selections)
+        return;
+    SelectNotebookPages(selections->lampTab, selections->optionsTab);
+    if (CAuxPageBase* aux = GetAuxPage())
+        aux->SelectFieldByIndex(static_cast<int16_t>(selections->auxField));
+    if (CMemoryPageBase* memory = GetMemoryPage())
+        memory->SelectMemory(selections->memory);
+    if (CLampPageBase* lamp = GetLampPage()) {
+        lamp->SetLamp1(selections->lamp[0]);
+        lamp->SetLamp2(selections->lamp[1]);
+        lamp->SetLamp3(selections->lamp[2]);
+    }
+}
+
+void CQuirelA1DevicePropertyPage::DecodeUnitInfo(const RecordView& record)
+{
+    const std::optional<QuirelA1Codec::UnitInfo> info = QuirelA1Codec::DecodeUnitInfo(record);
+    if (!info)
+        return;
+    SetProgramVersion(info->versionMinor);
+    if (CInfosPageBase* infos = GetInfosPage()) {
+        infos->SetProgVersion(UnitText(info->version));
+        infos->SetType(UnitText(info->model));
+        infos->SetVoltageVersion(UnitText(info->voltage));
+        infos->SetActualVoltage(Text(info->supplyTextId));
+        infos->SetSerial(UnitText(info->serial));
+    }
+    SetUnitCaption(UnitInfoText::Caption(GetDevice()->GetAddress(), info->model, info->serial));
+}
+
+void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
+{
+    const std::optional<QuirelA1Codec::Options> options = QuirelA1Codec::DecodeOptions(record);
+    if (!options)
+        return;
+    SetModellingLightOn(options->modellingLightOn);
+    SetIrChecked(options->ir);
+    SetCellChecked(options->cell);
+    SetRfChecked(options->rf);
+    if (COptionsPageBase* page = GetOptionsPage()) {
+        page->SetBuzzer(options->buzzer);
+        page->SetSlow(options->slow);
+        page->SetReduced(options->reduced);
+    }
+    if (CAuxPageBase* aux = GetAuxPage())
+        aux->SetStore(options->store);
+    if (COptionsPageBase* page = GetOptionsPage()) {
+        // The options page hands the scale on to SetPowerDisplay.
+        page->SetPowerDisplay(options->powerDisplay);
+        page->SetIrAddress(options->irAddress);
+    }
+}
+
+void CQuirelA1DevicePropertyPage::DecodeCounters(const RecordView& record)
+{
+    const std::optional<QuirelA1Codec::Counters> counters = QuirelA1Codec::DecodeCounters(record);
+    if (!counters)
+        return;
+    if (COptionsPageBase* options = GetOptionsPage()) {
+        options->SetCounter(UnitText(counters->counter));
+        options->SetTotalCounter(UnitText(counters->totalCounter));
+    }
+    if (CInfosPageBase* infos = GetInfosPage())
+        infos->SetOwner(UnitText(counters->owner));
+}
+
+void CQuirelA1DevicePropertyPage::DecodeAlarms(const RecordView& record)
+{
+    const std::optional<QuirelA1Codec::Alarms> alarms = QuirelA1Codec::DecodeAlarms(record);
+    if (!alarms)
+        return;
+    m_coolingMinutes = alarms->coolingMinutes;
+    SetAlarms(alarms->charge, alarms->thermo);
+    ShowAlarmLines(PlanAlarmTexts(GetAlarms(), m_coolingMinutes));
+    UpdateAuxStatusTexts();
+}
+
+void CQuirelA1DevicePropertyPage::DecodeDates(const RecordView& record)
+{
+    const std::optional<QuirelA1Codec::Dates> dates = QuirelA1Codec::DecodeDates(record);
+    CInfosPageBase* infos = GetInfosPage();
+    if (!dates || !infos)
+        return;
+    infos->SetDelivery(UnitText(dates->delivery));
+    infos->SetServiceDate(UnitText(dates->service));
+    infos->SetFactoryDate(UnitText(dates->factory));
+}
+
+void CQuirelA1DevicePropertyPage::DecodeServiceStatus(const RecordView& record)
+{
+    if (const std::optional<ServiceStatus> status = QuirelA1Codec::DecodeServiceStatus(record))
+        ShowServiceStatus(*status);
+}
+
+void CQuirelA1DevicePropertyPage::DecodeMemory(const RecordView& record)
+{
+    const std::optional<QuirelA1Codec::Memory> memory = QuirelA1Codec::DecodeMemory(record);
+    CMemoryPageBase* page = GetMemoryPage();
+    if (!memory || !page)
+        return;
+    // Only the memory the user looks at is shown.
+    if (!page->GetCheck(XRCID(wxString::Format("IDC_ME_MEMORY%d", memory->index + 1))))
+        return;
+    if (memory->empty) {
+        SendCommand(kCommandStore, memory->index);
+        return;
+    }
+    const auto energyText = [this](const MemoryEnergy& energy) {
+        return GetBarText(static_cast<int16_t>(energy.value), energy.available, energy.on, energy.inhibited,
+                          static_cast<int16_t>(energy.channel));
+    };
+    page->SetLine4L(energyText(memory->outlets[0]));
+    page->SetLine3L(energyText(memory->outlets[1]));
+    page->SetLine2L(energyText(memory->outlets[2]));
+    const auto& right = memory->right;
+    page->SetLine1R(Text(right[0].value));
+    page->SetLine1RLabel(Text(right[0].label));
+    page->SetLine2R(Text(right[1].value));
+    page->SetLine2RLabel(Text(right[1].label));
+    page->SetLine3R(Text(right[2].value));
+    page->SetLine3RLabel(Text(right[2].label));
+    page->SetLine4R(Text(right[3].value));
+    page->SetLine4RLabel(Text(right[3].label));
+    page->SetLine5R(Text(right[4].value));
+    page->SetLine5RLabel(Text(right[4].label));
+    page->SetLine5L(Text(memory->left5.value));
+    page->SetLine5LLabel(Text(memory->left5.label));
+}
+
+// ---- Status panel and spin ----
+
+void CQuirelA1DevicePropertyPage::UpdateAuxStatusTexts()
+{
+    QuirelA1Codec::AuxValues values;
+    if (const CAuxPageBase* aux = GetAuxPage()) {
+        values.preset = aux->GetPreset();
+        values.t01Value = aux->GetT01Value();
+        values.t01ValueSuggested = aux->GetT01ValueAlt();
+        values.t01Mode = aux->GetT01Mode();
+        values.interval = aux->GetInterval();
+        values.intervalSuggested = aux->GetIntervalAlt();
+        values.sequence = aux->GetSequence();
+        values.delay = aux->GetDelay();
+        values.alternate = aux->GetAlternate();
+        values.t01MaxPreset = aux->GetT01MaxPreset();
+    }
+    ShowStatusRows(QuirelA1Codec::BuildStatusRows(values, GetAuxFlags()));
+}
+
+SpinStepper::Landing CQuirelA1DevicePropertyPage::SpinLanding() const
+{
+    // The third-stop scale: a click lands on its next point.
+    const int kThirdStopDisplay = 4;
+    return GetPowerDisplay() == kThirdStopDisplay ? &QuirelA1Codec::ThirdStopStep : nullptr;
+}
+
+// ---- Commands ----
+
+std::optional<CommandBytes> CQuirelA1DevicePropertyPage::BuildCommand(int16_t code, int32_t value)
+{
+    QuirelA1Codec::CommandState state;
+    int32_t sent = value;
+    if (code == 1) {
+        const std::optional<Lights> lights = GatherLights(value);
+        if (!lights)
+            return std::nullopt;
+        sent = lights->light;
+        state.mainValue = lights->mainValue;
+        state.auxValue = lights->auxValue;
+        state.auxOn = lights->auxOn;
+        state.spinStep = lights->step;
+    }
+    const Selections selections = GatherSelections();
+    state.lampTabOther = selections.lampMemoryPage != 0;
+    state.optionsTab = selections.optionsPage;
+    state.auxField = selections.auxField;
+    state.memory = selections.memory;
+    state.lamp = selections.lamps;
+    if (const COptionsPageBase* options = GetOptionsPage()) {
+        state.buzzer = options->IsBuzzerChecked();
+        state.slow = options->IsSlowChecked();
+        state.reduced = options->IsReducedChecked();
+    }
+    state.owner = GatherOwner();
+    return QuirelA1Codec::BuildCommand(code, sent, state);
+}

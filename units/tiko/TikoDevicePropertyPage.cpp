@@ -1,0 +1,577 @@
+#include "units/tiko/TikoDevicePropertyPage.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <wx/combobox.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/CtrlHelpers.h"
+#include "app/FlashDevice.h"
+#include "controls/VeskAuxCtlTiko.h"
+#include "pages/aux/AuxPageTiko.h"
+#include "pages/infos/InfosPageTiko.h"
+#include "pages/memory/MemoryControls.h"
+#include "pages/options/OptionsPageTiko.h"
+#include "units/EnergyText.h"
+#include "units/core/RecordView.h"
+#include "units/core/TikoCodec.h"
+#include "units/core/UnitInfoText.h"
+
+namespace {
+
+const int16_t kCommandRecordRequest = 2;
+const int16_t kCommandInterval = 7;
+const int16_t kCommandSelections = 11;
+const int16_t kCommandStore = 12;
+const int16_t kCommandRecall = 13;
+
+// Memories 5 to 8 of the unit, numbered 1 to 4 on the page.
+const MemoryRadioGroup kMemoryRadios = {
+    "IDC_ME_MEMORY_UNSET",
+    {"IDC_ME_MEMORY5", "IDC_ME_MEMORY6", "IDC_ME_MEMORY7", "IDC_ME_MEMORY8"},
+};
+const int kFirstMemoryRecord = 101;
+const char* const kMemoryGroups[] = {"IDC_ME_FR_INFO", "IDC_ME_FR_MEMORY"};
+
+const char* const kLampFunctions = "IDC_LA_LAMP4";
+const int kFirstLampText = 2126;
+const int kLampFunctionCount = 21;
+
+const int kLedRed = 1;
+// A bar of the spin button that the aux page may narrow.
+const int kAuxSpinWidth = 16;
+
+// The Hexor lacks these.
+const char* const kHexorLacks[] = {"IDC_FL_IR", "IDC_ENERGIEBEREICH"};
+
+int Id(const char* name)
+{
+    return XRCID(name);
+}
+
+wxComboBox* LampFunctions(const wxWindow* page)
+{
+    return wxDynamicCast(page->FindWindow(Id(kLampFunctions)), wxComboBox);
+}
+
+wxStaticBoxSizer* FindBoxSizer(wxSizer* sizer, const wxStaticBox* box)
+{
+    if (auto* boxed = wxDynamicCast(sizer, wxStaticBoxSizer); boxed && boxed->GetStaticBox() == box)
+        return boxed;
+    for (wxSizerItem* item : sizer->GetChildren()) {
+        if (wxSizer* nested = item->GetSizer()) {
+            if (wxStaticBoxSizer* found = FindBoxSizer(nested, box))
+                return found;
+        }
+    }
+    return nullptr;
+}
+
+// The static box's group: the sizer of the box, found in the sizer of the
+// first window from the box up that has one.
+wxStaticBoxSizer* GroupOf(wxWindow* page, const char* name)
+{
+    auto* box = wxDynamicCast(page->FindWindow(Id(name)), wxStaticBox);
+    for (wxWindow* window = box; window; window = window->GetParent()) {
+        if (wxSizer* sizer = window->GetSizer())
+            return FindBoxSizer(sizer, box);
+    }
+    return nullptr;
+}
+
+template <class Visit>
+void ForEachWindow(wxSizer* sizer, const Visit& visit)
+{
+    for (wxSizerItem* item : sizer->GetChildren()) {
+        if (wxWindow* window = item->GetWindow())
+            visit(window);
+        else if (wxSizer* nested = item->GetSizer())
+            ForEachWindow(nested, visit);
+    }
+}
+
+}  // namespace
+
+const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
+{
+    static const Traits traits = {
+        "DLG_DEVICE_TROVALEX_PAGE",
+        {
+            {1, 1, DecoderOf(&CTikoDevicePropertyPage::DecodeStatus)},
+            {2, 2, DecoderOf(&CTikoDevicePropertyPage::DecodeAuxFunctions)},
+            {3, 3, DecoderOf(&CTikoDevicePropertyPage::DecodeSelections)},
+            {4, 4, DecoderOf(&CTikoDevicePropertyPage::DecodeUnitInfo)},
+            {5, 5, DecoderOf(&CTikoDevicePropertyPage::DecodeOptions)},
+            {6, 6, DecoderOf(&CTikoDevicePropertyPage::DecodeCounters)},
+            {7, 7, DecoderOf(&CTikoDevicePropertyPage::DecodeAlarms)},
+            {8, 8, DecoderOf(&CTikoDevicePropertyPage::DecodeDates)},
+            {98, 98, DecoderOf(&CTikoDevicePropertyPage::OnTestDone)},
+            {100, 100, DecoderOf(&CTikoDevicePropertyPage::DecodeServiceStatus)},
+            {101, 104, DecoderOf(&CTikoDevicePropertyPage::DecodeMemory)},
+        },
+        {
+            {Book::Options, "DLG_AUX_PAGES_TIKO", 2014, false, NewSettingPage<CAuxPageTiko>},
+            {Book::Options, "DLG_OPTIONS_PAGE", 2012, false, NewSettingPage<COptionsPageTiko>},
+            {Book::Options, "DLG_INFOS_PAGE", 2013, false, NewSettingPage<CInfosPageTiko>},
+        },
+        {
+            {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", nullptr, 1, NewMainBar<CVeskAuxCtlTiko>, 2026, "", 0,
+             TikoCodec::kSpinDownLimit},
+        },
+        {
+            {"IDC_LM_FULL", 0, 0x40},
+            {"IDC_LM_LOW", 1, 0x41},
+            {"IDC_LM_PROP1", 2, 0x42},
+            {"IDC_LM_PROP2", 3, 0x43},
+            {"IDC_LM_PROP3", 4, 0x44},
+            {"IDC_LM_PROP4", 5, 0x45},
+            {"IDC_LM_PROP5", 6, 0x46},
+            {"IDC_LM_PROPMAX", 7, 0x47},
+        },
+        "IDC_LM_NONE",
+        {
+            {"IDC_FL_CELL", 4, 0x41, 0x40},
+            {"IDC_FL_IR", 4, 0x81, 0x80},
+            {"IDC_FL_RF", 4, 0x21, 0x20},
+            {"IDC_ENERGIEBEREICH", 29, 1, 0},
+        },
+        {
+            {"IDC_FLASH", 2071, ""},
+            {"IDC_MODELING", 2062, ""},
+            {"IDC_STATUS", 2124, ""},
+            {"IDC_LM_FULL", 2063, ""},
+            {"IDC_LM_LOW", 2064, ""},
+            {"IDC_LM_PROP1", 2065, " 1"},
+            {"IDC_LM_PROP2", 2065, " 2"},
+            {"IDC_LM_PROP3", 2065, " 3"},
+            {"IDC_LM_PROP4", 2065, " 4"},
+            {"IDC_LM_PROP5", 2065, " 5"},
+            // The highest level is "prop " alone on these units.
+            {"IDC_LM_PROPMAX", 2065, ""},
+            {"IDC_FL_CELL", 2067, ""},
+            {"IDC_FL_IR", 2068, ""},
+            {"IDC_FL_RF", 2147, ""},
+            {"IDC_FL_TEST", 2069, ""},
+            {"IDC_ST_SET", 2072, ""},
+            {"IDC_ME_FR_MEMORY", 2016, ""},
+            {"IDC_ME_FR_INFO", 2092, ""},
+            {"IDC_ME_MEMORY5", 2016, " 1"},
+            {"IDC_ME_MEMORY6", 2016, " 2"},
+            {"IDC_ME_MEMORY7", 2016, " 3"},
+            {"IDC_ME_MEMORY8", 2016, " 4"},
+            {"IDC_ME_REC2", 2093, ""},
+            {"IDC_ME_STORE2", 2094, ""},
+            {"IDC_ME_LINE1L_LA", 2026, ""},
+            {"IDC_ENERGIEBEREICH", 2200, ""},
+        },
+        {kLampFunctions, "IDC_ENERGIEBEREICH"},
+        {},
+        TikoCodec::kAlarmTitleOrder,
+        false,
+    };
+    return traits;
+}
+
+CTikoDevicePropertyPage::CTikoDevicePropertyPage(CFlashDevice* unit)
+    : CFamilyDevicePage(unit, TikoTraits()), m_modelCode(unit->GetVersion())
+{
+    Bind(wxEVT_COMBOBOX, &CTikoDevicePropertyPage::OnLamp4Selected, this, Id(kLampFunctions));
+    for (const char* radio : kMemoryRadios.memories)
+        Bind(wxEVT_RADIOBUTTON, &CTikoDevicePropertyPage::OnMemorySelected, this, Id(radio));
+    Bind(wxEVT_BUTTON, &CTikoDevicePropertyPage::OnRecallMemory, this, Id("IDC_ME_REC2"));
+    Bind(wxEVT_BUTTON, &CTikoDevicePropertyPage::OnStoreMemory, this, Id("IDC_ME_STORE2"));
+}
+
+// ---- Building the page ----
+
+bool CTikoDevicePropertyPage::InitControls()
+{
+    CFamilyDevicePage::InitControls();
+    m_bar = dynamic_cast<CVeskAuxCtlTiko*>(FindWindow(Id("IDC_AUX_LIGHT1")));
+    if (CAuxPageTiko* aux = GetOptionsOrTikoAuxPage()) {
+        if (wxWindow* spin = aux->FindWindow(Id("IDC_AU_SPIN"))) {
+            spin->SetMinSize(wxSize(kAuxSpinWidth, spin->GetMinSize().y));
+            spin->SetSize(wxSize(kAuxSpinWidth, spin->GetSize().y));
+        }
+    }
+    FillLampFunctions();
+    KeepHiddenMemoryControls();
+    return true;
+}
+
+void CTikoDevicePropertyPage::FillLampFunctions()
+{
+    auto* lamps = LampFunctions(this);
+    if (!lamps)
+        return;
+    lamps->Clear();
+    for (int entry = 0; entry < kLampFunctionCount; ++entry)
+        lamps->Append(Text(kFirstLampText + entry));
+}
+
+void CTikoDevicePropertyPage::KeepHiddenMemoryControls()
+{
+    for (const char* box : kMemoryGroups) {
+        if (wxStaticBoxSizer* group = GroupOf(this, box)) {
+            ForEachWindow(group, [this](wxWindow* window) {
+                if (!window->IsShown())
+                    m_keptHidden.push_back(window);
+            });
+        }
+    }
+}
+
+void CTikoDevicePropertyPage::SetFullView(bool full)
+{
+    for (const char* box : kMemoryGroups)
+        ShowMemoryGroup(box, full);
+    CFamilyDevicePage::SetFullView(full);
+}
+
+void CTikoDevicePropertyPage::ShowMemoryGroup(const char* box, bool show)
+{
+    ShowCtrl(this, Id(box), show);
+    wxStaticBoxSizer* group = GroupOf(this, box);
+    if (!group)
+        return;
+    ForEachWindow(group, [this, show](wxWindow* window) {
+        const bool kept = std::find(m_keptHidden.begin(), m_keptHidden.end(), window) != m_keptHidden.end();
+        window->Show(show && !kept);
+    });
+}
+
+bool CTikoDevicePropertyPage::UnitHasControl(const char* name) const
+{
+    if (GetDevice()->GetVersion() != TikoCodec::kHexor)
+        return true;
+    return std::none_of(std::begin(kHexorLacks), std::end(kHexorLacks),
+                        [name](const char* lacked) { return std::strcmp(name, lacked) == 0; });
+}
+
+// ---- Host and bar ----
+
+int CTikoDevicePropertyPage::GetSelectedMemory()
+{
+    return GetSelectedMemoryOf(this, kMemoryRadios);
+}
+
+void CTikoDevicePropertyPage::SelectMemory(int index)
+{
+    SelectMemoryOn(this, kMemoryRadios, index);
+}
+
+void CTikoDevicePropertyPage::SetLamp4(int entry)
+{
+    if (auto* lamps = LampFunctions(this))
+        lamps->SetSelection(entry);
+}
+
+int CTikoDevicePropertyPage::GetLamp4() const
+{
+    const auto* lamps = LampFunctions(this);
+    // No function chosen yet is the first entry, "---".
+    return lamps ? std::max(0, lamps->GetSelection()) : 0;
+}
+
+void CTikoDevicePropertyPage::SetPowerDisplay(int mode)
+{
+    CFamilyDevicePage::SetPowerDisplay(mode);
+    if (m_bar)
+        m_bar->Refresh();
+}
+
+wxString CTikoDevicePropertyPage::GetBarText(int16_t value, bool, bool, bool, int16_t)
+{
+    return FormatEnergyTextTiko(value, GetPowerDisplay());
+}
+
+CVeskAuxCtlTiko* CTikoDevicePropertyPage::GetAuxCtl(int outlet) const
+{
+    return outlet == 1 ? m_bar : nullptr;
+}
+
+int CTikoDevicePropertyPage::ValueOfOutlet(int outlet) const
+{
+    const CVeskAuxCtlTiko* bar = GetAuxCtl(outlet);
+    return bar ? bar->GetValue() : 0;
+}
+
+void CTikoDevicePropertyPage::SetBarsActive(bool active)
+{
+    if (m_bar)
+        m_bar->SetFlag(active);
+}
+
+CAuxPageTiko* CTikoDevicePropertyPage::GetOptionsOrTikoAuxPage() const
+{
+    return static_cast<CAuxPageTiko*>(GetAuxPage());
+}
+
+COptionsPageTiko* CTikoDevicePropertyPage::GetInfosOrTikoOptionsPage() const
+{
+    return static_cast<COptionsPageTiko*>(GetOptionsPage());
+}
+
+CInfosPageTiko* CTikoDevicePropertyPage::GetLampOrTikoInfosPage() const
+{
+    return static_cast<CInfosPageTiko*>(GetInfosPage());
+}
+
+// ---- Modelling light and status panel ----
+
+void CTikoDevicePropertyPage::UpdateModellingLightRadios()
+{
+    const TikoCodec::ModellingLimit limit =
+        TikoCodec::LimitModellingLight(m_modelCode, GetModellingLightMode(), ValueOfOutlet(1));
+    if (wxWindow* prop4 = FindWindow(Id("IDC_LM_PROP4")))
+        prop4->Enable(limit.prop4Enabled);
+    if (wxWindow* prop5 = FindWindow(Id("IDC_LM_PROP5")))
+        prop5->Enable(limit.prop5Enabled);
+    if (limit.over) {
+        SetCtrlText(this, Id("IDC_LM_OVER"), Text(limit.over->text));
+        ShowLmOver(limit.over->shown);
+    }
+}
+
+void CTikoDevicePropertyPage::UpdateAuxStatusTexts()
+{
+    const CAuxPageTiko* aux = GetOptionsOrTikoAuxPage();
+    ShowStatusRows(TikoCodec::BuildStatusRows(aux ? aux->GetSequence() : 0, aux ? aux->GetDelay() : 0, m_auxFlags));
+}
+
+void CTikoDevicePropertyPage::OnStatusSet()
+{
+    const StatusSet set = PlanStatusSet(m_auxFlags, false);
+    m_auxFlags = set.flags;
+    if (CAuxPageTiko* aux = GetOptionsOrTikoAuxPage()) {
+        if (set.intervalOff || set.intervalSuggested) {
+            aux->SetInterval(set.intervalOff ? 0 : aux->GetIntervalAlt(), true);
+            SendCommand(kCommandInterval, aux->GetInterval());
+        }
+    }
+    UpdateAuxStatusTexts();
+}
+
+// ---- Records ----
+
+void CTikoDevicePropertyPage::DecodeStatus(const RecordView& record)
+{
+    const std::optional<TikoCodec::Status> status = TikoCodec::DecodeStatus(record);
+    if (!status)
+        return;
+    SetPowerState(status->powerOn);
+    // The box first: the bar's lower limit follows it.
+    SetEnergyRangeChecked(status->energyRange);
+    if (m_bar) {
+        m_bar->SetValue(static_cast<int16_t>(status->value), status->warning);
+        m_bar->UpdatePercent();
+        m_bar->SetJoules(m_lowVoltage, static_cast<int16_t>(m_rating));
+    }
+    SetModellingLightMode(status->modellingLightMode);
+    UpdateModellingLightRadios();
+    SetPowerDisplay(GetPowerDisplay());
+}
+
+void CTikoDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
+{
+    const std::optional<TikoCodec::AuxFunctions> functions = TikoCodec::DecodeAuxFunctions(record);
+    if (!functions)
+        return;
+    if (CAuxPageTiko* aux = GetOptionsOrTikoAuxPage()) {
+        aux->SetSequence(functions->sequence, false);
+        aux->SetDelay(functions->delay, true);
+        aux->SetAlternate(functions->alternate, false);
+        aux->SetMinInterval(static_cast<uint16_t>(functions->minInterval));
+        if (functions->intervalSuggested)
+            aux->SetIntervalAlt(static_cast<uint16_t>(functions->interval));
+        else
+            aux->SetInterval(functions->interval, true);
+    }
+    m_auxFlags = functions->flags;
+    UpdateAuxStatusTexts();
+}
+
+void CTikoDevicePropertyPage::DecodeSelections(const RecordView& record)
+{
+    const std::optional<TikoCodec::Selections> selections = TikoCodec::DecodeSelections(record);
+    if (!selections)
+        return;
+    SelectNotebookPages(0, selections->optionsTab);
+    if (CAuxPageTiko* aux = GetOptionsOrTikoAuxPage())
+        aux->SelectFieldByIndex(static_cast<int16_t>(selections->auxField));
+    SelectMemory(selections->memory);
+    SetLamp4(selections->lamp);
+}
+
+void CTikoDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
+{
+    const std::optional<TikoCodec::UnitInfo> info = TikoCodec::DecodeUnitInfo(record);
+    if (!info)
+        return;
+    m_modelCode = static_cast<uint16_t>(info->modelCode);
+    SetProgramVersion(info->versionMinor);
+    if (info->rating)
+        m_rating = *info->rating;
+    m_lowVoltage = info->lowVoltage;
+    if (CInfosPageTiko* infos = GetLampOrTikoInfosPage()) {
+        infos->SetProgVersion(UnitText(info->version));
+        infos->SetType(UnitText(info->model));
+        infos->SetVoltageVersion(UnitText(info->voltage));
+        infos->SetActualVoltage(Text(info->supplyTextId));
+        infos->SetSerial(UnitText(info->serial));
+    }
+    SetUnitCaption(UnitInfoText::Caption(GetDevice()->GetAddress(), info->model, info->serial));
+}
+
+void CTikoDevicePropertyPage::DecodeOptions(const RecordView& record)
+{
+    const std::optional<TikoCodec::Options> options = TikoCodec::DecodeOptions(record);
+    if (!options)
+        return;
+    SetModellingLightOn(options->modellingLightOn);
+    SetIrChecked(options->ir);
+    SetCellChecked(options->cell);
+    SetRfChecked(options->rf);
+    COptionsPageTiko* page = GetInfosOrTikoOptionsPage();
+    if (page) {
+        page->SetBuzzer(options->buzzer);
+        page->SetCell(options->optionCell);
+        page->SetSlow(options->slow);
+        page->SetReduced(options->reduced);
+    }
+    if (CAuxPageTiko* aux = GetOptionsOrTikoAuxPage())
+        aux->SetStore(options->store);
+    if (page) {
+        page->SetPowerDisplay(options->powerDisplay);
+        page->SetIrAddress(options->irAddress);
+    }
+}
+
+void CTikoDevicePropertyPage::DecodeCounters(const RecordView& record)
+{
+    const std::optional<TikoCodec::Counters> counters = TikoCodec::DecodeCounters(record, m_modelCode);
+    if (!counters)
+        return;
+    if (COptionsPageTiko* options = GetInfosOrTikoOptionsPage())
+        options->SetTotalCounter(UnitText(counters->totalCounter));
+    if (CInfosPageTiko* infos = GetLampOrTikoInfosPage())
+        infos->SetOwner(UnitText(counters->owner));
+}
+
+void CTikoDevicePropertyPage::DecodeAlarms(const RecordView& record)
+{
+    const std::optional<TikoCodec::Alarms> alarms = TikoCodec::DecodeAlarms(record);
+    if (!alarms)
+        return;
+    SetAlarms(alarms->charge, alarms->thermo);
+    // These units report no cooling time.
+    ShowAlarmLines(PlanAlarmTexts(GetAlarms(), std::nullopt));
+    UpdateAuxStatusTexts();
+}
+
+void CTikoDevicePropertyPage::DecodeDates(const RecordView& record)
+{
+    const std::optional<TikoCodec::Dates> dates = TikoCodec::DecodeDates(record);
+    CInfosPageTiko* infos = GetLampOrTikoInfosPage();
+    if (!dates || !infos)
+        return;
+    infos->SetDelivery(UnitText(dates->delivery));
+    infos->SetServiceDate(UnitText(dates->service));
+    infos->SetFactoryDate(UnitText(dates->factory));
+}
+
+void CTikoDevicePropertyPage::OnTestDone(const RecordView&)
+{
+    if (m_bar)
+        m_bar->SetValue(m_bar->GetValue(), false);
+    SetLedState(kLedRed);
+}
+
+void CTikoDevicePropertyPage::DecodeServiceStatus(const RecordView& record)
+{
+    if (const std::optional<ServiceStatus> status = TikoCodec::DecodeServiceStatus(record))
+        ShowServiceStatus(*status);
+}
+
+void CTikoDevicePropertyPage::DecodeMemory(const RecordView& record)
+{
+    const std::optional<TikoCodec::Memory> memory = TikoCodec::DecodeMemory(record);
+    // Only the memory the user looks at is shown.
+    if (!memory || !IsRadioChecked(this, Id(kMemoryRadios.memories[memory->index])))
+        return;
+    if (memory->empty) {
+        // The unit stores its present settings into it.
+        SendCommand(kCommandStore, memory->index);
+        return;
+    }
+    SetMemoryCell(this, 1, MemoryCell::LeftValue, GetBarText(static_cast<int16_t>(memory->energy), true, true,
+                                                             false, 1));
+    for (int line = 1; line <= 2; ++line) {
+        const MemoryLine& shown = memory->right[line - 1];
+        SetMemoryCell(this, line, MemoryCell::RightValue, Text(shown.value));
+        SetMemoryCell(this, line, MemoryCell::RightLabel, Text(shown.label));
+    }
+    for (MemoryCell cell : {MemoryCell::RightValue, MemoryCell::RightLabel, MemoryCell::LeftValue,
+                            MemoryCell::LeftLabel})
+        SetMemoryCell(this, 3, cell, wxEmptyString);
+}
+
+// ---- Commands ----
+
+std::optional<CommandBytes> CTikoDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
+{
+    TikoCodec::CommandState state;
+    if (code == 1) {
+        // The energy of the bar, the only light.
+        if (!m_bar || value != m_bar->GetId())
+            return std::nullopt;
+        state.barValue = m_bar->GetValue();
+        state.spinStep = GetLightStep();
+    }
+    state.modelCode = m_modelCode;
+    state.optionsTab = GetOptionsSelection();
+    const CAuxPageTiko* aux = GetOptionsOrTikoAuxPage();
+    state.auxField = aux ? aux->GetSelectedFieldIndex() : 0;
+    state.memory = GetSelectedMemory();
+    state.lamp = GetLamp4();
+    if (const COptionsPageTiko* options = GetInfosOrTikoOptionsPage()) {
+        state.buzzer = options->IsBuzzerChecked();
+        state.slow = options->IsSlowChecked();
+        state.reduced = options->IsReducedChecked();
+        state.cell = options->IsCellChecked();
+    }
+    return TikoCodec::BuildCommand(code, value, state);
+}
+
+void CTikoDevicePropertyPage::OnLamp4Selected(wxCommandEvent&)
+{
+    SendCommand(kCommandSelections, 0);
+}
+
+void CTikoDevicePropertyPage::OnMemorySelected(wxCommandEvent& event)
+{
+    // A radio set while the page is being built is no choice of the user.
+    if (!GetDevice()->GetPage())
+        return;
+    for (int index = 0; index < 4; ++index) {
+        if (Id(kMemoryRadios.memories[index]) == event.GetId()) {
+            SelectMemory(index);
+            SendCommand(kCommandSelections, 0);
+            SendCommand(kCommandRecordRequest, kFirstMemoryRecord + index);
+            return;
+        }
+    }
+}
+
+void CTikoDevicePropertyPage::OnRecallMemory(wxCommandEvent&)
+{
+    SendCommand(kCommandRecall, GetSelectedMemory());
+}
+
+void CTikoDevicePropertyPage::OnStoreMemory(wxCommandEvent&)
+{
+    SendCommand(kCommandStore, GetSelectedMemory());
+}

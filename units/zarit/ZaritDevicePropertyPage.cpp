@@ -1,0 +1,435 @@
+#include "units/zarit/ZaritDevicePropertyPage.h"
+
+#include <wx/tglbtn.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/CtrlHelpers.h"
+#include "app/FlashDevice.h"
+#include "controls/VeskAuxCtlZarit.h"
+#include "controls/VeskMainCtlZarit.h"
+#include "pages/aux/AuxPageZarit.h"
+#include "pages/infos/InfosPageZarit.h"
+#include "pages/lamp/LampPageZarit.h"
+#include "pages/memory/MemoryPageZarit.h"
+#include "pages/options/OptionsPageZarit.h"
+#include "units/EnergyText.h"
+#include "units/core/UnitInfoText.h"
+#include "units/core/ZaritCodec.h"
+
+namespace {
+
+using Page = CFamilyDevicePage;
+using Self = CZaritDevicePropertyPage;
+
+const int16_t kCommandRequest = 2;
+const int16_t kCommandSpeed = 9;
+const int16_t kCommandStore = 12;
+const int16_t kCommandColourStep = 20;
+const int16_t kCommandUser = 30;
+const int kRecordOptions = 5;
+const int kRecordFirstMemory = 101;
+// Command 20's value that takes over the colour the unit suggests.
+const int kTakeSuggestedColour = 2;
+
+const Page::Traits kTraits = {
+    "DLG_DEVICE_PAGE_ZARIT",
+    Self::Records(),
+    {
+        {Page::Book::LampMemory, "DLG_LAMP_PAGE_ZARIT", 2015, true, Page::NewSettingPage<CLampPageZarit>},
+        {Page::Book::LampMemory, "DLG_MEMORY_PAGE_ZARIT", 2016, true, Page::NewSettingPage<CMemoryPageZarit>},
+        {Page::Book::Options, "DLG_AUX_PAGE_ZARIT", 2014, false, Page::NewSettingPage<CAuxPageZarit>},
+        {Page::Book::Options, "DLG_OPTIONS_PAGE_ZARIT", 2012, false, Page::NewSettingPage<COptionsPageZarit>},
+        {Page::Book::Options, "DLG_INFOS_PAGE_ZARIT", 2013, false, Page::NewSettingPage<CInfosPageZarit>},
+    },
+    {
+        {"IDC_MAIN_LIGHT", "IDC_SPIN_MAIN", nullptr, 0, Page::NewMainBar<CVeskMainCtlZarit>, 2026, "", 0,
+         ZaritCodec::kSpinDownLimit},
+        {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", "IDC_AUX_CHECK1", 1, Page::NewAuxBar<CVeskAuxCtlZarit>, 2015, " 1", 0,
+         ZaritCodec::kSpinDownLimit},
+        {"IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_CHECK2", 2, Page::NewAuxBar<CVeskAuxCtlZarit>, 2015, " 2", 0,
+         ZaritCodec::kSpinDownLimit},
+        {"IDC_AUX_LIGHT3", "IDC_SPIN_AUX3", "IDC_AUX_CHECK3", 3, Page::NewAuxBar<CVeskAuxCtlZarit>, 2015, " 3", 2073,
+         ZaritCodec::kSpinDownLimit},
+    },
+    {
+        {"IDC_LM_PROPMAX", 0, 0x40},
+        {"IDC_LM_FULL", 1, 0x41},
+        {"IDC_LM_LOW", 2, 0x42},
+        {"IDC_LM_PROP1", 3, 0x43},
+        {"IDC_LM_PROP2", 4, 0x44},
+        {"IDC_LM_PROP3", 5, 0x45},
+        {"IDC_LM_PROP4", 6, 0x46},
+        {"IDC_LM_PROP5", 7, 0x47},
+    },
+    "IDC_LM_NONE",
+    {
+        {"IDC_FL_CELL", 4, 0x41, 0x40},
+        {"IDC_FL_IR", 4, 0x81, 0x80},
+        {"IDC_FL_RF", 4, 0x21, 0x20},
+    },
+    {
+        {"IDC_FLASH", 2071, ""},
+        {"IDC_MODELING", 2062, ""},
+        {"IDC_STATUS", 2124, ""},
+        {"IDC_LM_FULL", 2063, ""},
+        {"IDC_LM_LOW", 2064, ""},
+        {"IDC_LM_PROP1", 2065, " 1"},
+        {"IDC_LM_PROP2", 2065, " 2"},
+        {"IDC_LM_PROP3", 2065, " 3"},
+        {"IDC_LM_PROP4", 2065, " 4"},
+        {"IDC_LM_PROP5", 2065, " 5"},
+        {"IDC_LM_PROPMAX", 2066, ""},
+        {"IDC_FL_CELL", 2067, ""},
+        {"IDC_FL_IR", 2068, ""},
+        {"IDC_FL_RF", 2147, ""},
+        {"IDC_FL_TEST", 2069, ""},
+        {"IDC_ST_SET", 2072, ""},
+        {"IDC_SPEED", 2231, ""},
+        {"IDC_USER", 2232, ""},
+    },
+    {},
+    {{6, 0}, {20, 1}},
+    ZaritCodec::kAlarmTitleOrder,
+    false,
+};
+
+const CGeneratorPage::GeneratorTraits kGenerator = {
+    3,
+    false,
+    CGeneratorPage::SetAuxStateOf<CVeskAuxCtlZarit>,
+    true,
+    true,
+};
+
+void SetToggle(wxWindow* page, const char* name, bool on)
+{
+    if (auto* toggle = XRCCTRL(*page, name, wxToggleButton))
+        toggle->SetValue(on);
+}
+
+}  // namespace
+
+std::vector<CFamilyDevicePage::RecordRoute> CZaritDevicePropertyPage::Records()
+{
+    return {
+        {1, 1, DecoderOf(&Self::DecodeStatus)},
+        {2, 2, DecoderOf(&Self::DecodeAuxFunctions)},
+        {3, 3, DecoderOf(&Self::DecodeSelections)},
+        {4, 4, DecoderOf(&Self::DecodeUnitInfo)},
+        {5, 5, DecoderOf(&Self::DecodeOptions)},
+        {6, 6, DecoderOf(&Self::DecodeCounters)},
+        {7, 7, DecoderOf(&Self::DecodeAlarms)},
+        {8, 8, DecoderOf(&Self::DecodeDates)},
+        {10, 10, DecoderOf(&Self::DecodeOwner)},
+        TestDoneRoute(),
+        {100, 100, DecoderOf(&Self::DecodeServiceStatus)},
+        {101, 104, DecoderOf(&Self::DecodeMemory)},
+    };
+}
+
+CZaritDevicePropertyPage::CZaritDevicePropertyPage(CFlashDevice* unit) : CGeneratorPage(unit, kTraits, kGenerator)
+{
+    Bind(wxEVT_TOGGLEBUTTON, &CZaritDevicePropertyPage::OnSpeedToggle, this, XRCID("IDC_SPEED"));
+    Bind(wxEVT_TOGGLEBUTTON, &CZaritDevicePropertyPage::OnUserToggle, this, XRCID("IDC_USER"));
+}
+
+CAuxPageZarit* CZaritDevicePropertyPage::ZaritAuxPage() const
+{
+    return static_cast<CAuxPageZarit*>(GetAuxPage());
+}
+
+COptionsPageZarit* CZaritDevicePropertyPage::ZaritOptionsPage() const
+{
+    return static_cast<COptionsPageZarit*>(GetOptionsPage());
+}
+
+bool CZaritDevicePropertyPage::IsSpeedDisplayOn() const
+{
+    const COptionsPageZarit* options = ZaritOptionsPage();
+    return options && options->IsSpeedDisplayChecked();
+}
+
+// ---- Power display, speed and the energy texts ----
+
+void CZaritDevicePropertyPage::SetPowerDisplayMode(uint16_t mode)
+{
+    if (mode != GetPowerDisplay())
+        SendCommand(kCommandRequest, kRecordFirstMemory + GetSelectedMemory());
+    SetPowerDisplay(mode);
+}
+
+void CZaritDevicePropertyPage::SetSpeedFlag(bool on)
+{
+    m_speedFlag = on;
+    SetToggle(this, "IDC_SPEED", on);
+    SetPowerDisplay(GetPowerDisplay());
+}
+
+wxString CZaritDevicePropertyPage::GetBarText(int16_t value, bool available, bool on, bool inhibited,
+                                              int16_t channel)
+{
+    const int flags = (inhibited ? 1 : 0) | (m_speedFlag ? 2 : 0);
+    return FormatEnergyTextZarit(value, available, on, flags, channel, GetPowerDisplay(), IsSpeedDisplayOn(),
+                                 GetLanguageOffset());
+}
+
+void CZaritDevicePropertyPage::OnSpeedToggle(wxCommandEvent& event)
+{
+    // The speed flag itself follows the unit's record 5, asked for here.
+    SendCommand(kCommandSpeed, event.GetInt() ? 1 : 0);
+    SendCommand(kCommandRequest, kRecordOptions);
+}
+
+void CZaritDevicePropertyPage::OnUserToggle(wxCommandEvent& event)
+{
+    SendCommand(kCommandUser, event.GetInt() ? 1 : 0);
+}
+
+// ---- Records ----
+
+void CZaritDevicePropertyPage::DecodeStatus(const RecordView& record)
+{
+    const std::optional<ZaritCodec::Status> status = ZaritCodec::DecodeStatus(record);
+    if (!status)
+        return;
+    if (auto* main = MainBarAs<CVeskMainCtlZarit>())
+        main->SetValue(static_cast<int16_t>(status->mainValue));
+    SetPowerState(status->powerOn);
+    ShowAuxOutlets(status->outlets);
+    // The radios' limit follows the radios and the strobe, not this record.
+    SetModellingLightMode(status->modellingLightMode);
+    ShowLmOver(status->lmOverShown);
+    SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(status->lmOverText));
+}
+
+void CZaritDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
+{
+    const std::optional<ZaritCodec::AuxFunctions> functions = ZaritCodec::DecodeAuxFunctions(record);
+    if (!functions)
+        return;
+    if (CAuxPageZarit* aux = ZaritAuxPage()) {
+        aux->SetSequence(functions->sequence, false);
+        aux->SetDelay(functions->delay, true);
+        aux->SetNoAlternate(functions->packs);
+        aux->SetAlternate(functions->place);
+        if (functions->t01Suggested)
+            aux->SetT01ValueAlt(static_cast<uint16_t>(functions->t01Value));
+        else
+            aux->SetT01Value(static_cast<uint16_t>(functions->t01Value));
+        if (functions->colourSuggested)
+            aux->SetColourAlt(static_cast<int16_t>(functions->colour));
+        else
+            aux->SetColour(static_cast<int16_t>(functions->colour));
+        aux->SetT01(functions->t01Mode);
+        aux->SetMinInterval(static_cast<uint16_t>(functions->minInterval));
+        if (functions->intervalSuggested)
+            aux->SetIntervalAlt(static_cast<uint16_t>(functions->interval));
+        else
+            aux->SetInterval(functions->interval, true);
+        aux->SetStrobo(functions->strobe);
+    }
+    SetLightsInhibited(functions->strobe);
+    SetAuxFlags(functions->flags);
+    UpdateAuxStatusTexts();
+    EndSteps();
+}
+
+void CZaritDevicePropertyPage::DecodeSelections(const RecordView& record)
+{
+    const std::optional<Selections> selections = ZaritCodec::DecodeSelections(record);
+    if (!selections)
+        return;
+    SelectNotebookPages(selections->lampMemoryPage, selections->optionsPage);
+    if (CAuxPageBase* aux = GetAuxPage())
+        aux->SelectFieldByIndex(static_cast<int16_t>(selections->auxField));
+    if (CMemoryPageBase* memory = GetMemoryPage())
+        memory->SelectMemory(selections->memory);
+    if (CLampPageBase* lamp = GetLampPage()) {
+        lamp->SetLamp1(selections->lamps[0]);
+        lamp->SetLamp2(selections->lamps[1]);
+        lamp->SetLamp3(selections->lamps[2]);
+    }
+}
+
+void CZaritDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
+{
+    const std::optional<ZaritCodec::UnitInfo> info = ZaritCodec::DecodeUnitInfo(record);
+    if (!info)
+        return;
+    SetProgramVersion(info->versionMinor);
+    if (CInfosPageBase* infos = GetInfosPage()) {
+        infos->SetProgVersion(UnitText(info->version));
+        infos->SetType(UnitText(info->model));
+        infos->SetVoltageVersion(UnitText(info->voltage));
+        infos->SetActualVoltage(Text(info->supplyTextId));
+        infos->SetSerial(UnitText(info->serial));
+    }
+    SetUnitCaption(UnitInfoText::Caption(GetDevice()->GetAddress(), info->model, info->serial));
+}
+
+void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
+{
+    const std::optional<ZaritCodec::Options> options = ZaritCodec::DecodeOptions(record);
+    if (!options)
+        return;
+    SetModellingLightOn(options->modellingLightOn);
+    SetIrChecked(options->ir);
+    SetCellChecked(options->cell);
+    COptionsPageZarit* page = ZaritOptionsPage();
+    if (page) {
+        page->SetSlow(options->slow);
+        page->SetReduced(options->reduced);
+    }
+    if (CAuxPageBase* aux = GetAuxPage())
+        aux->SetStore(options->store);
+    SetRfChecked(options->rf);
+    if (page) {
+        page->SetPowerDisplay(options->powerDisplay);
+        page->SetSpeedDisplay(options->speedDisplay);
+        page->SetBuzzerVolume(options->buzzerVolume);
+        page->SetBuzzerMode(options->buzzerMode);
+        page->SetBrightness(options->brightness);
+        page->SetReadiness(options->readiness);
+        page->SetSensitivity(options->sensitivity);
+    }
+    SetSpeedFlag(options->speedFlag);
+    SetToggle(this, "IDC_USER", options->user);
+}
+
+void CZaritDevicePropertyPage::DecodeCounters(const RecordView& record)
+{
+    const std::optional<ZaritCodec::Counters> counters = ZaritCodec::DecodeCounters(record);
+    COptionsPageBase* options = GetOptionsPage();
+    if (!counters || !options)
+        return;
+    options->SetCounter(UnitText(counters->counter));
+    options->SetTotalCounter(UnitText(counters->totalCounter));
+}
+
+void CZaritDevicePropertyPage::DecodeAlarms(const RecordView& record)
+{
+    const std::optional<ZaritCodec::Alarms> alarms = ZaritCodec::DecodeAlarms(record);
+    if (!alarms)
+        return;
+    SetAlarms(alarms->charge, alarms->thermo);
+    ShowAlarmLines(ZaritCodec::PlanAlarmTexts(GetAlarms(), alarms->coolingSeconds));
+    UpdateAuxStatusTexts();
+}
+
+void CZaritDevicePropertyPage::DecodeDates(const RecordView& record)
+{
+    const std::optional<ZaritCodec::Dates> dates = ZaritCodec::DecodeDates(record);
+    CInfosPageBase* infos = GetInfosPage();
+    if (!dates || !infos)
+        return;
+    infos->SetDelivery(UnitText(dates->delivery));
+    infos->SetServiceDate(UnitText(dates->service));
+    infos->SetFactoryDate(UnitText(dates->factory));
+}
+
+void CZaritDevicePropertyPage::DecodeOwner(const RecordView& record)
+{
+    const std::optional<std::string> owner = ZaritCodec::DecodeOwner(record);
+    if (owner && GetInfosPage())
+        GetInfosPage()->SetOwner(UnitText(*owner));
+}
+
+void CZaritDevicePropertyPage::DecodeServiceStatus(const RecordView& record)
+{
+    if (const std::optional<ServiceStatus> status = ZaritCodec::DecodeServiceStatus(record))
+        ShowServiceStatus(*status);
+}
+
+void CZaritDevicePropertyPage::DecodeMemory(const RecordView& record)
+{
+    const std::optional<ZaritCodec::Memory> memory = ZaritCodec::DecodeMemory(record, GetLanguageOffset());
+    CMemoryPageBase* page = GetMemoryPage();
+    if (!memory || !page)
+        return;
+    // Only the memory the user looks at is shown.
+    if (!page->GetCheck(XRCID(wxString::Format("IDC_ME_MEMORY%d", memory->index + 1))))
+        return;
+    if (memory->empty) {
+        SendCommand(kCommandStore, memory->index);
+        return;
+    }
+    const auto energyText = [this](const ZaritCodec::MemoryOutlet& outlet) {
+        return FormatEnergyTextZarit(static_cast<short>(outlet.value), outlet.available, outlet.on, outlet.flags,
+                                     static_cast<short>(outlet.channel), GetPowerDisplay(), IsSpeedDisplayOn(),
+                                     GetLanguageOffset());
+    };
+    page->SetLine2L(energyText(memory->outlets[0]));
+    page->SetLine3L(energyText(memory->outlets[1]));
+    page->SetLine4L(energyText(memory->outlets[2]));
+    const std::array<MemoryLine, 5>& right = memory->right;
+    page->SetLine1R(Text(right[0].value));
+    page->SetLine1RLabel(Text(right[0].label));
+    page->SetLine2R(Text(right[1].value));
+    page->SetLine2RLabel(Text(right[1].label));
+    page->SetLine3R(Text(right[2].value));
+    page->SetLine3RLabel(Text(right[2].label));
+    page->SetLine4R(Text(right[3].value));
+    page->SetLine4RLabel(Text(right[3].label));
+    page->SetLine5R(Text(right[4].value));
+    page->SetLine5RLabel(Text(right[4].label));
+    page->SetLine5L(Text(memory->left5.value));
+    page->SetLine5LLabel(Text(memory->left5.label));
+}
+
+// ---- Status panel and commands ----
+
+void CZaritDevicePropertyPage::UpdateAuxStatusTexts()
+{
+    ZaritCodec::AuxValues values;
+    if (const CAuxPageZarit* aux = ZaritAuxPage()) {
+        values.colour = aux->GetColour();
+        values.colourSuggested = aux->GetColourAlt();
+        values.t01Mode = aux->GetT01Mode();
+        values.t01Value = static_cast<uint16_t>(aux->GetT01Value());
+        values.t01ValueSuggested = static_cast<uint16_t>(aux->GetT01ValueAlt());
+        values.sequence = aux->GetSequence();
+        values.interval = aux->GetInterval();
+        values.intervalSuggested = aux->GetIntervalAlt();
+        values.delay = aux->GetDelay();
+        // The page keeps the place in its preset slot.
+        values.place = aux->GetPreset();
+    }
+    ShowStatusRows(ZaritCodec::BuildStatusRows(values, GetAuxFlags()));
+}
+
+void CZaritDevicePropertyPage::TakeSuggestedColour()
+{
+    if (CAuxPageZarit* aux = ZaritAuxPage())
+        aux->SetColour(aux->GetColourAlt());
+    SendCommand(kCommandColourStep, kTakeSuggestedColour);
+}
+
+std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
+{
+    ZaritCodec::CommandState state;
+    if (code == 1) {
+        const std::optional<Lights> lights = GatherLights(value);
+        if (!lights)
+            return std::nullopt;
+        value = lights->light;
+        state.mainValue = lights->mainValue;
+        state.auxValue = lights->auxValue;
+        state.auxOn = lights->auxOn;
+        state.spinStep = lights->step;
+    }
+    state.selections = GatherSelections();
+    state.powerDisplayMode = GetPowerDisplay();
+    if (const COptionsPageZarit* options = ZaritOptionsPage()) {
+        state.slow = options->IsSlowChecked();
+        state.reduced = options->IsReducedChecked();
+        state.speedDisplay = options->IsSpeedDisplayChecked();
+        state.readiness = options->IsReadinessChecked();
+        state.sensitivity = options->IsSensitivityChecked();
+        state.buzzerVolume = options->GetBuzzerVolume();
+        state.buzzerMode = options->GetBuzzerMode();
+        state.brightness = options->GetBrightness();
+    }
+    state.owner = GatherOwner();
+    state.serial = GatherSerial();
+    return ZaritCodec::BuildCommand(code, value, state);
+}

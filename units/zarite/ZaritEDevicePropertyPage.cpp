@@ -1,0 +1,288 @@
+#include "units/zarite/ZaritEDevicePropertyPage.h"
+
+#include <wx/xrc/xmlres.h>
+
+#include "app/CtrlHelpers.h"
+#include "app/FlashDevice.h"
+#include "controls/VeskAuxCtlZaritE.h"
+#include "controls/VeskMainCtlZaritE.h"
+#include "pages/aux/AuxPageZaritE.h"
+#include "pages/infos/InfosPageZaritE.h"
+#include "pages/lamp/LampPageZaritE.h"
+#include "pages/options/OptionsPageZaritE.h"
+#include "units/EnergyText.h"
+#include "units/core/UnitInfoText.h"
+#include "units/core/ZaritECodec.h"
+
+namespace {
+
+using Page = CFamilyDevicePage;
+using Self = CZaritEDevicePropertyPage;
+
+// The lamp notebook's page is none of the unit's business here.
+const int kLampNotebookUntouched = -1;
+
+const Page::Traits kTraits = {
+    "DLG_DEVICE_PAGE_ZARITE",
+    Self::Records(),
+    {
+        {Page::Book::LampMemory, "DLG_LAMP_PAGE_ZARITE", 2015, true, Page::NewSettingPage<CLampPageZaritE>},
+        {Page::Book::Options, "DLG_AUX_PAGE_ZARITE", 2014, false, Page::NewSettingPage<CAuxPageZaritE>},
+        {Page::Book::Options, "DLG_OPTIONS_PAGE_ZARITE", 2012, false, Page::NewSettingPage<COptionsPageZaritE>},
+        // The Zarit's information panel.
+        {Page::Book::Options, "DLG_INFOS_PAGE_ZARIT", 2013, false, Page::NewSettingPage<CInfosPageZaritE>},
+    },
+    {
+        {"IDC_MAIN_LIGHT", "IDC_SPIN_MAIN", nullptr, 0, Page::NewMainBar<CVeskMainCtlZaritE>, 2026, "", 0,
+         ZaritECodec::kSpinDownLimit},
+        {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", "IDC_AUX_CHECK1", 1, Page::NewAuxBar<CVeskAuxCtlZaritE>, 2015, " 1", 0,
+         ZaritECodec::kSpinDownLimit},
+        {"IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_CHECK2", 2, Page::NewAuxBar<CVeskAuxCtlZaritE>, 2015, " 2", 0,
+         ZaritECodec::kSpinDownLimit},
+    },
+    {
+        {"IDC_LM_PROPMAX", 0, 0x40},
+        {"IDC_LM_FULL", 1, 0x41},
+        {"IDC_LM_LOW", 2, 0x42},
+        {"IDC_LM_PROP1", 3, 0x43},
+        {"IDC_LM_PROP2", 4, 0x44},
+        {"IDC_LM_PROP3", 5, 0x45},
+        {"IDC_LM_PROP4", 6, 0x46},
+        {"IDC_LM_PROP5", 7, 0x47},
+    },
+    "IDC_LM_NONE",
+    {
+        {"IDC_FL_CELL", 4, 0x41, 0x40},
+        {"IDC_FL_RF", 4, 0x21, 0x20},
+    },
+    {
+        {"IDC_FLASH", 2071, ""},
+        {"IDC_MODELING", 2062, ""},
+        {"IDC_STATUS", 2124, ""},
+        {"IDC_LM_FULL", 2063, ""},
+        {"IDC_LM_LOW", 2064, ""},
+        {"IDC_LM_PROP1", 2065, " 1"},
+        {"IDC_LM_PROP2", 2065, " 2"},
+        {"IDC_LM_PROP3", 2065, " 3"},
+        {"IDC_LM_PROP4", 2065, " 4"},
+        {"IDC_LM_PROP5", 2065, " 5"},
+        {"IDC_LM_PROPMAX", 2066, ""},
+        {"IDC_FL_CELL", 2067, ""},
+        {"IDC_FL_RF", 2147, ""},
+        {"IDC_FL_TEST", 2069, ""},
+        {"IDC_ST_SET", 2072, ""},
+    },
+    {},
+    {{6, 0}, {20, 1}},
+    ZaritECodec::kAlarmTitleOrder,
+    false,
+};
+
+const CGeneratorPage::GeneratorTraits kGenerator = {
+    2,
+    false,
+    CGeneratorPage::SetAuxStateOf<CVeskAuxCtlZaritE>,
+    false,
+    false,
+};
+
+}  // namespace
+
+std::vector<CFamilyDevicePage::RecordRoute> CZaritEDevicePropertyPage::Records()
+{
+    return {
+        {1, 1, DecoderOf(&Self::DecodeStatus)},
+        {2, 2, DecoderOf(&Self::DecodeAuxFunctions)},
+        {3, 3, DecoderOf(&Self::DecodeSelections)},
+        {4, 4, DecoderOf(&Self::DecodeUnitInfo)},
+        {5, 5, DecoderOf(&Self::DecodeOptions)},
+        {6, 6, DecoderOf(&Self::DecodeCounters)},
+        {7, 7, DecoderOf(&Self::DecodeAlarms)},
+        {8, 8, DecoderOf(&Self::DecodeDates)},
+        {10, 10, DecoderOf(&Self::DecodeOwner)},
+        TestDoneRoute(),
+        {100, 100, DecoderOf(&Self::DecodeServiceStatus)},
+    };
+}
+
+CZaritEDevicePropertyPage::CZaritEDevicePropertyPage(CFlashDevice* unit) : CGeneratorPage(unit, kTraits, kGenerator)
+{
+}
+
+CAuxPageZaritE* CZaritEDevicePropertyPage::ZaritEAuxPage() const
+{
+    return static_cast<CAuxPageZaritE*>(GetAuxPage());
+}
+
+wxString CZaritEDevicePropertyPage::GetBarText(int16_t value, bool available, bool on, bool inhibited,
+                                               int16_t channel)
+{
+    return FormatEnergyTextZaritE(value, available, on, inhibited ? 1 : 0, channel, GetLanguageOffset());
+}
+
+// ---- Records ----
+
+void CZaritEDevicePropertyPage::DecodeStatus(const RecordView& record)
+{
+    const std::optional<ZaritECodec::Status> status = ZaritECodec::DecodeStatus(record);
+    if (!status)
+        return;
+    if (auto* main = MainBarAs<CVeskMainCtlZaritE>())
+        main->SetValue(static_cast<int16_t>(status->mainValue));
+    SetPowerState(status->powerOn);
+    ShowAuxOutlets(status->outlets);
+    // The radios' limit follows the radios and the strobe, not this record.
+    SetModellingLightMode(status->modellingLightMode);
+    ShowLmOver(status->lmOverShown);
+    SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(status->lmOverText));
+}
+
+void CZaritEDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
+{
+    const std::optional<ZaritECodec::AuxFunctions> functions = ZaritECodec::DecodeAuxFunctions(record);
+    if (!functions)
+        return;
+    if (CAuxPageZaritE* aux = ZaritEAuxPage()) {
+        aux->SetSequence(functions->sequence, false);
+        if (functions->t01Value)
+            aux->SetT01Value(static_cast<uint16_t>(*functions->t01Value));
+        aux->SetT01(functions->t01Mode);
+    }
+    SetLightsInhibited(functions->lightsInhibited);
+    SetAuxFlags(functions->flags);
+    UpdateAuxStatusTexts();
+    EndSteps();
+}
+
+void CZaritEDevicePropertyPage::DecodeSelections(const RecordView& record)
+{
+    const std::optional<Selections> selections = ZaritECodec::DecodeSelections(record);
+    if (!selections)
+        return;
+    SelectNotebookPages(kLampNotebookUntouched, selections->optionsPage);
+    if (CAuxPageBase* aux = GetAuxPage())
+        aux->SelectFieldByIndex(static_cast<int16_t>(selections->auxField));
+    if (CLampPageBase* lamp = GetLampPage()) {
+        lamp->SetLamp1(selections->lamps[0]);
+        lamp->SetLamp2(selections->lamps[1]);
+    }
+}
+
+void CZaritEDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
+{
+    const std::optional<ZaritECodec::UnitInfo> info = ZaritECodec::DecodeUnitInfo(record);
+    if (!info)
+        return;
+    SetProgramVersion(info->versionMinor);
+    if (CInfosPageBase* infos = GetInfosPage()) {
+        infos->SetProgVersion(UnitText(info->version));
+        infos->SetType(UnitText(info->model));
+        infos->SetVoltageVersion(UnitText(info->voltage));
+        infos->SetActualVoltage(Text(info->supplyTextId));
+        infos->SetSerial(UnitText(info->serial));
+    }
+    SetUnitCaption(UnitInfoText::Caption(GetDevice()->GetAddress(), info->model, info->serial));
+}
+
+void CZaritEDevicePropertyPage::DecodeOptions(const RecordView& record)
+{
+    const std::optional<ZaritECodec::Options> options = ZaritECodec::DecodeOptions(record);
+    if (!options)
+        return;
+    SetModellingLightOn(options->modellingLightOn);
+    SetCellChecked(options->cell);
+    auto* page = static_cast<COptionsPageZaritE*>(GetOptionsPage());
+    if (page)
+        page->SetSlow(options->slow);
+    SetRfChecked(options->rf);
+    if (page)
+        page->SetBuzzerVolume(options->buzzerVolume);
+}
+
+void CZaritEDevicePropertyPage::DecodeCounters(const RecordView& record)
+{
+    const std::optional<ZaritECodec::Counters> counters = ZaritECodec::DecodeCounters(record);
+    COptionsPageBase* options = GetOptionsPage();
+    if (!counters || !options)
+        return;
+    options->SetCounter(UnitText(counters->counter));
+    options->SetTotalCounter(UnitText(counters->totalCounter));
+}
+
+void CZaritEDevicePropertyPage::DecodeAlarms(const RecordView& record)
+{
+    const std::optional<ZaritECodec::Alarms> alarms = ZaritECodec::DecodeAlarms(record);
+    if (!alarms)
+        return;
+    SetAlarms(alarms->charge, alarms->thermo);
+    ShowAlarmLines(ZaritECodec::PlanAlarmTexts(GetAlarms(), alarms->coolingSeconds));
+    UpdateAuxStatusTexts();
+}
+
+void CZaritEDevicePropertyPage::DecodeDates(const RecordView& record)
+{
+    const std::optional<ZaritECodec::Dates> dates = ZaritECodec::DecodeDates(record);
+    CInfosPageBase* infos = GetInfosPage();
+    if (!dates || !infos)
+        return;
+    infos->SetDelivery(UnitText(dates->delivery));
+    infos->SetServiceDate(UnitText(dates->service));
+    infos->SetFactoryDate(UnitText(dates->factory));
+}
+
+void CZaritEDevicePropertyPage::DecodeOwner(const RecordView& record)
+{
+    const std::optional<std::string> owner = ZaritECodec::DecodeOwner(record);
+    if (owner && GetInfosPage())
+        GetInfosPage()->SetOwner(UnitText(*owner));
+}
+
+void CZaritEDevicePropertyPage::DecodeServiceStatus(const RecordView& record)
+{
+    if (const std::optional<ServiceStatus> status = ZaritECodec::DecodeServiceStatus(record))
+        ShowServiceStatus(*status);
+}
+
+// ---- Status panel and commands ----
+
+void CZaritEDevicePropertyPage::UpdateAuxStatusTexts()
+{
+    const CAuxPageZaritE* aux = ZaritEAuxPage();
+    // The aux page keeps the T0.1 mode and value in its delay and preset
+    // slots.
+    const StatusRows rows = ZaritECodec::BuildStatusRows(aux ? aux->GetDelay() : 0,
+                                                         aux ? static_cast<uint16_t>(aux->GetPreset()) : 0,
+                                                         aux ? aux->GetSequence() : 0, GetAuxFlags());
+    // Only the first two rows are the unit's; the interval and delay rows
+    // keep the layout's texts.
+    SetStatusFlashText(Text(rows.rows[0].value));
+    SetStatusFlashLabel(Text(rows.rows[0].label));
+    SetStatusSequenceText(Text(rows.rows[1].value));
+    SetStatusSequenceLabel(Text(rows.rows[1].label));
+    SetStatusFlashRedText(Text(rows.red[0]));
+    SetStatusSequenceRedText(Text(rows.red[1]));
+    UpdateStatusPanel(rows.panel);
+}
+
+std::optional<CommandBytes> CZaritEDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
+{
+    ZaritECodec::CommandState state;
+    if (code == 1) {
+        const std::optional<Lights> lights = GatherLights(value);
+        if (!lights)
+            return std::nullopt;
+        value = lights->light;
+        state.mainValue = lights->mainValue;
+        state.auxValue = {lights->auxValue[0], lights->auxValue[1]};
+        state.auxOn = {lights->auxOn[0], lights->auxOn[1]};
+        state.spinStep = lights->step;
+    }
+    state.selections = GatherSelections();
+    if (const auto* options = static_cast<const COptionsPageZaritE*>(GetOptionsPage())) {
+        state.slow = options->IsSlowChecked();
+        state.buzzerVolume = options->IsBuzzerVolumeChecked() != 0;
+    }
+    state.owner = GatherOwner();
+    state.serial = GatherSerial();
+    return ZaritECodec::BuildCommand(code, value, state);
+}
