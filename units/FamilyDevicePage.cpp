@@ -101,6 +101,55 @@ CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
     Transmit(buffer, 0, unit->GetAddress(), kCommandRequestAll);
 }
 
+std::vector<CFamilyDevicePage::RadioRow> CFamilyDevicePage::ModellingLightRadios()
+{
+    return {
+        {"IDC_LM_PROPMAX", 0, 0x40},
+        {"IDC_LM_FULL", 1, 0x41},
+        {"IDC_LM_LOW", 2, 0x42},
+        {"IDC_LM_PROP1", 3, 0x43},
+        {"IDC_LM_PROP2", 4, 0x44},
+        {"IDC_LM_PROP3", 5, 0x45},
+        {"IDC_LM_PROP4", 6, 0x46},
+        {"IDC_LM_PROP5", 7, 0x47},
+    };
+}
+
+std::vector<CFamilyDevicePage::CommandBox> CFamilyDevicePage::TriggerBoxes(bool infrared)
+{
+    std::vector<CommandBox> boxes = {{"IDC_FL_CELL", 4, 0x41, 0x40}};
+    if (infrared)
+        boxes.push_back({"IDC_FL_IR", 4, 0x81, 0x80});
+    boxes.push_back({"IDC_FL_RF", 4, 0x21, 0x20});
+    return boxes;
+}
+
+std::vector<CFamilyDevicePage::TextRow> CFamilyDevicePage::LampTextRows(bool infrared,
+                                                                        const std::vector<TextRow>& extra)
+{
+    std::vector<TextRow> texts = {
+        {"IDC_FLASH", 2071, ""},
+        {"IDC_MODELING", 2062, ""},
+        {"IDC_STATUS", 2124, ""},
+        {"IDC_LM_FULL", 2063, ""},
+        {"IDC_LM_LOW", 2064, ""},
+        {"IDC_LM_PROP1", 2065, " 1"},
+        {"IDC_LM_PROP2", 2065, " 2"},
+        {"IDC_LM_PROP3", 2065, " 3"},
+        {"IDC_LM_PROP4", 2065, " 4"},
+        {"IDC_LM_PROP5", 2065, " 5"},
+        {"IDC_LM_PROPMAX", 2066, ""},
+        {"IDC_FL_CELL", 2067, ""},
+    };
+    if (infrared)
+        texts.push_back({"IDC_FL_IR", 2068, ""});
+    texts.push_back({"IDC_FL_RF", 2147, ""});
+    texts.push_back({"IDC_FL_TEST", 2069, ""});
+    texts.push_back({"IDC_ST_SET", 2072, ""});
+    texts.insert(texts.end(), extra.begin(), extra.end());
+    return texts;
+}
+
 CFamilyDevicePage::~CFamilyDevicePage()
 {
     // A unit lost while a step was under way must not leave the cursor busy.

@@ -154,6 +154,14 @@ public:
         bool radioHidesServiceLevel;
     };
 
+    // Rows the Quirel A1, Zarit and ZaritE pages share: the eight
+    // modelling-light modes, the trigger boxes and the labels of the lamp
+    // and trigger controls (extra labels follow them). Only some units
+    // have the infrared trigger.
+    static std::vector<RadioRow> ModellingLightRadios();
+    static std::vector<CommandBox> TriggerBoxes(bool infrared);
+    static std::vector<TextRow> LampTextRows(bool infrared, const std::vector<TextRow>& extra = {});
+
     ~CFamilyDevicePage() override;
 
     const char* GetPanelName() const { return m_traits.panel; }
