@@ -107,13 +107,14 @@ Changed Light(Records& records, const std::vector<uint8_t>& data)
     return LightOf(records, data, 2);
 }
 
-// 3: a modelling-light mode (0x40 to 0x47) or the lamp (0x80, 0x81).
-Changed ModellingLight(Records& records, const std::vector<uint8_t>& data)
+// 3: a modelling-light mode (0x40 to 0x47) into status byte modeIndex, or
+// the lamp (0x80, 0x81).
+Changed ModellingLightAt(Records& records, const std::vector<uint8_t>& data, int modeIndex)
 {
     if (data.empty())
         return {};
     if ((data[0] & 0xF8) == 0x40) {
-        At(records, 1, kMode) = data[0] & 7;
+        At(records, 1, modeIndex) = data[0] & 7;
         return {1};
     }
     if ((data[0] & 0xFE) == 0x80) {
@@ -121,6 +122,11 @@ Changed ModellingLight(Records& records, const std::vector<uint8_t>& data)
         return {5};
     }
     return {};
+}
+
+Changed ModellingLight(Records& records, const std::vector<uint8_t>& data)
+{
+    return ModellingLightAt(records, data, kMode);
 }
 
 // 4: photocell (0x40), infrared (0x80) or radio release (0x20), bit 0 on.
@@ -491,7 +497,7 @@ namespace tiko {
 // Status (1): energy 5, power and warning 6, modelling-light mode 7, energy
 // range 9. Aux functions (2): sequence 5, interval 6-7, delay 8-9, alternate
 // 10, flags 11, shortest interval 12-13. Options (5): the power packs' bits
-// in byte 5 with the store flag 6, power display 6, infrared address 7,
+// in byte 5 with the Quirel A1's store flag, power display 6, infrared address 7,
 // the options page's photocell 8.
 const int kEnergy = 5;
 const int kPower = 6;
@@ -499,7 +505,6 @@ const int kTikoMode = 7;
 const int kDelay = 8;
 const int kRange = 9;
 const int kAlternate = 10;
-const int kStoreFlag = 6;
 const int kLowerLimit = 60;
 const int kWideLowerLimit = 50;
 
@@ -545,20 +550,9 @@ Changed TikoEnergy(Records& records, const std::vector<uint8_t>& data)
     return {1};
 }
 
-// 3: a modelling-light mode (0x40 to 0x47) or the lamp (0x80, 0x81).
 Changed TikoModellingLight(Records& records, const std::vector<uint8_t>& data)
 {
-    if (data.empty())
-        return {};
-    if ((data[0] & 0xF8) == 0x40) {
-        At(records, 1, kTikoMode) = data[0] & 7;
-        return {1};
-    }
-    if ((data[0] & 0xFE) == 0x80) {
-        SetBit(At(records, 5, 5), kLamp, data[0] & 1);
-        return {5};
-    }
-    return {};
+    return ModellingLightAt(records, data, kTikoMode);
 }
 
 // The byte of record at index takes the command's one byte; the bytes of a
@@ -620,15 +614,6 @@ Changed TikoAuxReset(Records& records, const std::vector<uint8_t>&)
     return {2};
 }
 
-// 16: the store flag of the aux page.
-Changed TikoStoreFlag(Records& records, const std::vector<uint8_t>& data)
-{
-    if (data.empty())
-        return {};
-    SetBit(At(records, 5, 5), kStoreFlag, data[0] & 1);
-    return {5};
-}
-
 // 17: buzzer, slow, reduced, and the photocell option (byte 8).
 Changed TikoOptions(Records& records, const std::vector<uint8_t>& data)
 {
@@ -679,7 +664,7 @@ std::vector<SimUnitFamily::CommandEffect> TikoEffects()
         {13, TikoRecall},
         {14, ReportAll},
         {15, TikoAuxReset},
-        {16, TikoStoreFlag},
+        {16, quirel::StoreFlag},
         {17, TikoOptions},
         {19, TakeByte<5, 6>},
         {20, TakeByte<5, 7>},
