@@ -39,11 +39,7 @@ const Page::Traits kTraits = {
         {"IDC_LM_PROP5", 7, 0x47},
     },
     "IDC_LM_NONE",
-    {
-        {"IDC_FL_CELL", 4, 0x41, 0x40},
-        {"IDC_FL_IR", 4, 0x81, 0x80},
-        {"IDC_FL_RF", 4, 0x21, 0x20},
-    },
+    Page::TriggerBoxes(true),
     {
         {"IDC_FLASH", 2071, ""},
         {"IDC_MODELING", 2062, ""},
