@@ -41,7 +41,7 @@ public:
     // The largest frame size and place, in pixels: more than any window.
     static constexpr int kMaxExtent = 30000;
     // Frame windows under one outermost viewer, all levels together.
-    static constexpr int kMaxFrameWindows = 256;
+    static constexpr int kMaxFrameWindows = 64;
 
     HtmlFrameset(HtmlWindow* owner, const wxHtmlTag& tag);
     // Destroys the frame windows.

@@ -14,6 +14,21 @@ void PrintTo(const wxString& text, std::ostream* out)
     *out << '"' << text.utf8_string() << '"';
 }
 
+void PrintTo(const wxRect& rect, std::ostream* out)
+{
+    *out << "(" << rect.x << "," << rect.y << " " << rect.width << "x" << rect.height << ")";
+}
+
+void PrintTo(const wxSize& size, std::ostream* out)
+{
+    *out << size.x << "x" << size.y;
+}
+
+void PrintTo(const wxPoint& point, std::ostream* out)
+{
+    *out << "(" << point.x << "," << point.y << ")";
+}
+
 namespace htmltest {
 
 namespace fs = std::filesystem;

@@ -16,8 +16,12 @@
 
 class wxPanel;
 
-// Texts in failure messages as text, not as a list of characters.
+// Texts in failure messages as text, not as a list of characters, and
+// places and sizes as numbers.
 void PrintTo(const wxString& text, std::ostream* out);
+void PrintTo(const wxRect& rect, std::ostream* out);
+void PrintTo(const wxSize& size, std::ostream* out);
+void PrintTo(const wxPoint& point, std::ostream* out);
 
 namespace htmltest {
 
