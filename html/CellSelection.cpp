@@ -29,22 +29,22 @@ bool IsWord(const wxHtmlCell* cell)
     return wxDynamicCast(const_cast<wxHtmlCell*>(cell), wxHtmlWordCell) != nullptr;
 }
 
-void CollectInBand(wxHtmlContainerCell& container, const wxPoint& origin, const CellSet& selected, int top,
-                   int bottom, SelectionInBand& found)
+bool MeetsBand(int y, int height, int top, int bottom)
 {
-    const wxRect box(origin, wxSize(container.GetWidth(), container.GetHeight()));
-    if (box.y > bottom || int64_t{box.y} + box.height <= top)
+    return y <= bottom && int64_t{y} + height > top;
+}
+
+void CollectInBand(const wxHtmlContainerCell& container, const wxPoint& origin, const CellSet& selected, int top,
+                   int bottom, std::vector<wxRect>& found)
+{
+    if (!MeetsBand(origin.y, container.GetHeight(), top, bottom))
         return;
-    if (container.GetBackgroundColour().IsOk())
-        found.backgrounds.emplace_back(&container, box);
-    for (wxHtmlCell* child = container.GetFirstChild(); child; child = child->GetNext()) {
+    for (const wxHtmlCell* child = container.GetFirstChild(); child; child = child->GetNext()) {
         const wxPoint at = origin + wxPoint(child->GetPosX(), child->GetPosY());
-        if (auto* inner = wxDynamicCast(child, wxHtmlContainerCell)) {
+        if (const wxHtmlContainerCell* inner = AsContainer(child))
             CollectInBand(*inner, at, selected, top, bottom, found);
-        } else if (selected.count(child)) {
-            if (at.y <= bottom && int64_t{at.y} + child->GetHeight() > top)
-                found.words.emplace_back(at, wxSize(child->GetWidth(), child->GetHeight()));
-        }
+        else if (selected.count(child) && MeetsBand(at.y, child->GetHeight(), top, bottom))
+            found.emplace_back(at, wxSize(child->GetWidth(), child->GetHeight()));
     }
 }
 
@@ -82,9 +82,10 @@ void SelectCellsInRect(const wxHtmlCell& cell, const wxRect& rect, CellSet& sele
     }
 }
 
-SelectionInBand FindSelectionInBand(wxHtmlContainerCell& root, const CellSet& selected, int top, int bottom)
+std::vector<wxRect> SelectedWordsInBand(const wxHtmlContainerCell& root, const CellSet& selected, int top,
+                                        int bottom)
 {
-    SelectionInBand found;
+    std::vector<wxRect> found;
     if (!selected.empty())
         CollectInBand(root, wxPoint(root.GetPosX(), root.GetPosY()), selected, top, bottom, found);
     return found;

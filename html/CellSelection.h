@@ -3,10 +3,8 @@
 #pragma once
 
 #include <unordered_set>
-#include <utility>
 #include <vector>
 
-#include <wx/colour.h>
 #include <wx/gdicmn.h>
 
 class wxHtmlCell;
@@ -27,13 +25,9 @@ wxRect IntersectRects(const wxRect& a, const wxRect& b);
 // the part of rect that falls in each.
 void SelectCellsInRect(const wxHtmlCell& cell, const wxRect& rect, CellSet& selected);
 
-// What the page band from top to bottom (page coordinates, both included)
-// shows of a selection: the places of its words, and the containers with a
-// background colour, outer ones first, with their places.
-struct SelectionInBand {
-    std::vector<wxRect> words;
-    std::vector<std::pair<wxHtmlContainerCell*, wxRect>> backgrounds;
-};
-SelectionInBand FindSelectionInBand(wxHtmlContainerCell& root, const CellSet& selected, int top, int bottom);
+// The places (page coordinates) of the selected words that the page band
+// from top to bottom (both included) shows.
+std::vector<wxRect> SelectedWordsInBand(const wxHtmlContainerCell& root, const CellSet& selected, int top,
+                                        int bottom);
 
 }  // namespace vhtml

@@ -7,6 +7,7 @@
 #include <wx/config.h>
 #include <wx/dcclient.h>
 #include <wx/frame.h>
+#include <wx/graphics.h>
 #include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
@@ -53,6 +54,13 @@ const std::vector<std::unique_ptr<wxHtmlFilter>>& PageFilters()
     }();
     return filters;
 }
+
+// Selected words keep their colour, on the selection colour.
+class SelectionStyle : public wxHtmlRenderingStyle {
+public:
+    wxColour GetSelectedTextColour(const wxColour& colour) override { return colour; }
+    wxColour GetSelectedTextBgColour(const wxColour&) override { return kSelectionColour; }
+};
 
 Launcher& DefaultLauncher()
 {
@@ -606,40 +614,31 @@ void HtmlWindow::DrawPage(wxDC& dc, int top, int bottom)
     DrawBand(dc);
 }
 
-// The cells, with the selected words on the selection colour: over the
-// backgrounds of the containers that hold them, under their text.
+// The cells, then the selected words once more, each on the selection
+// colour: their text is drawn on it, so that nothing the page draws under
+// them (the background of a table cell, of a FONT) covers it.
 void HtmlWindow::DrawSelection(wxDC& dc, int top, int bottom, wxHtmlRenderingInfo& info)
 {
-    const SelectionInBand shown = FindSelectionInBand(*m_Cell, m_selectedCells, top, bottom);
-    if (shown.words.empty()) {
-        m_Cell->Draw(dc, 0, 0, top, bottom, info);
-        return;
-    }
-    // Within the band only, as the containers draw their backgrounds.
-    const auto fill = [&](const wxRect& box) {
-        const int from = std::max(top, box.y);
-        const int to = std::min(bottom, box.GetBottom());
-        if (from <= to)
-            dc.DrawRectangle(box.x, from, box.width, to - from + 1);
-    };
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    for (const auto& [container, box] : shown.backgrounds) {
-        dc.SetBrush(wxBrush(container->GetBackgroundColour()));
-        fill(box);
-    }
-    dc.SetBrush(wxBrush(kSelectionColour));
-    for (const wxRect& word : shown.words)
-        fill(word);
-    // The containers' backgrounds are drawn already; drawn again by the
-    // containers, they would cover the selection.
-    std::vector<wxColour> colours;
-    for (const auto& [container, box] : shown.backgrounds) {
-        colours.push_back(container->GetBackgroundColour());
-        container->SetBackgroundColour(wxNullColour);
-    }
     m_Cell->Draw(dc, 0, 0, top, bottom, info);
-    for (size_t i = 0; i < colours.size(); ++i)
-        shown.backgrounds[i].first->SetBackgroundColour(colours[i]);
+    const std::vector<wxRect> words = SelectedWordsInBand(*m_Cell, m_selectedCells, top, bottom);
+    if (words.empty())
+        return;
+    wxGraphicsContext* context = dc.GetGraphicsContext();
+    if (!context)
+        return;
+    wxRegion region;
+    for (const wxRect& word : words)
+        region.Union(word);
+    SelectionStyle style;
+    wxHtmlRenderingInfo selected;
+    selected.SetStyle(&style);
+    // Without a selection range, the state stays "selected" for every cell.
+    selected.GetState().SetSelectionState(wxHTML_SEL_IN);
+    context->PushState();
+    context->Clip(region);
+    m_Cell->Draw(dc, 0, 0, top, bottom, selected);
+    context->PopState();
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
 }
 
 void HtmlWindow::DrawBand(wxDC& dc)

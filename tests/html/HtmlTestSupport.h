@@ -74,8 +74,8 @@ public:
     bool useClipboard = false;
     std::vector<wxString> copies;
 
-    // The toolkit's news that another window took the mouse.
-    void LoseCapture() { NotifyCaptureLost(); }
+    // What GTK does when another window takes the mouse.
+    void LoseCapture() { GTKReleaseMouseAndNotify(); }
 
     // The top of the page as drawn, size pixels, on the window's background.
     wxImage Render(const wxSize& size);
