@@ -498,7 +498,12 @@ void HtmlWindow::OpenPopup(const wxString& href, int x, int y, int width, int he
 
 Launcher& HtmlWindow::GetLauncher() const
 {
-    return m_launcher ? *m_launcher : DefaultLauncher();
+    if (m_launcher)
+        return *m_launcher;
+    // A frame made before its viewer got a launcher uses the viewer's.
+    if (const auto* viewer = dynamic_cast<const HtmlWindow*>(GetParent()))
+        return viewer->GetLauncher();
+    return DefaultLauncher();
 }
 
 HtmlWindow* HtmlWindow::GetOutermostViewer()

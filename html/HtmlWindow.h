@@ -84,8 +84,8 @@ public:
     // Shows the location (taken from the current path unless absolute) in a
     // new pop-up window, which replaces the one shown.
     virtual void OpenPopup(const wxString& href, int x, int y, int width, int height);
-    // Where addresses and files go; the desktop's programs unless set. Frames
-    // and pop-up windows take their maker's.
+    // Where addresses and files go; unless set, a frame's viewer's, else the
+    // desktop's programs. Frames and pop-up windows take their maker's.
     void SetLauncher(std::shared_ptr<Launcher> launcher) { m_launcher = std::move(launcher); }
     Launcher& GetLauncher() const;
 
