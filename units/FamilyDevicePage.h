@@ -49,7 +49,7 @@ class wxStaticBitmap;
 
 class CFamilyDevicePage : public CFlashDevicePropertyPage, public CLightBarPage, public CSettingPageHost {
 public:
-    // A decoder of the family's page; Decoder() turns a member of the
+    // A decoder of the family's page; DecoderOf() turns a member of the
     // family's class into one.
     using Decoder = void (CFamilyDevicePage::*)(const RecordView& record);
     template <class Page>
@@ -214,6 +214,8 @@ public:
     bool IsPowerOn() const { return m_power; }
     bool IsModellingLightOn() const { return m_modellingLight; }
     int GetModellingLightMode() const { return m_modellingLightMode; }
+    // The power-display mode the bars show their energies in (the third-stop
+    // landing of a spin click needs it).
     int GetPowerDisplay() const { return m_powerDisplay; }
     const AlarmState& GetAlarms() const { return m_alarms; }
 

@@ -25,10 +25,6 @@ public:
     // The decoders of records 1 to 8, 98, 100 and 101 to 104.
     static std::vector<RecordRoute> Records();
 
-    // The values of aux bars 1 and 2 that the last status record gave, 0
-    // before the first; a finished test flash puts them back.
-    int GetKeptAuxValue(int outlet) const { return m_keptAux[outlet - 1]; }
-
 protected:
     CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PackTraits& pack);
 
@@ -84,5 +80,7 @@ private:
     void OnMemoryRecord(const RecordView& record);
 
     const PackTraits& m_pack;
+    // The values of aux bars 1 and 2 that the last status record gave, 0
+    // before the first; a finished test flash puts them back.
     std::array<int, 2> m_keptAux{};
 };
