@@ -30,16 +30,16 @@ bool HasContent(const wxHtmlCell* cell)
     return false;
 }
 
-wxString ToText(const wxHtmlCell& cell)
+wxString ToText(const wxHtmlCell& cell, const CellSet* selected)
 {
     if (const wxHtmlWordCell* word = AsWord(&cell))
-        return word->ConvertToText(nullptr);
+        return !selected || selected->count(word) ? word->ConvertToText(nullptr) : wxString();
     const wxHtmlContainerCell* container = AsContainer(&cell);
     if (!container)
         return wxString();
     wxString text;
     for (const wxHtmlCell* child = container->GetFirstChild(); child; child = child->GetNext()) {
-        const wxString part = ToText(*child);
+        const wxString part = ToText(*child, selected);
         if (!AsContainer(child)) {
             text += part;
         } else if (!part.empty()) {

@@ -3,6 +3,8 @@
 
 #include <wx/string.h>
 
+#include "html/CellSelection.h"
+
 class wxHtmlCell;
 
 namespace vhtml {
@@ -14,7 +16,8 @@ bool HasContent(const wxHtmlCell* cell);
 
 // A cell's text: a word's text with the space after it; a container's
 // children in order, each child container that yields text on a line of
-// its own; "" for every other cell.
-wxString ToText(const wxHtmlCell& cell);
+// its own; "" for every other cell. With selected, only the words it holds
+// count.
+wxString ToText(const wxHtmlCell& cell, const CellSet* selected = nullptr);
 
 }  // namespace vhtml

@@ -3,18 +3,26 @@
 #include <algorithm>
 #include <memory>
 
+#include <wx/clipbrd.h>
 #include <wx/config.h>
 #include <wx/dcclient.h>
 #include <wx/frame.h>
+#include <wx/graphics.h>
 #include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
 #include "html/CellText.h"
+#include "html/DesktopLauncher.h"
+#include "html/HtmlFrameset.h"
+#include "html/HtmlFramesetParser.h"
+#include "html/HtmlLinkHooks.h"
 #include "html/HtmlPageFilter.h"
 #include "html/HtmlWinParser.h"
+#include "html/LinkText.h"
 #include "html/PageKey.h"
+#include "html/PopUpWindow.h"
 #include "html/SourceGuard.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(vhtml::HtmlWindow, wxHtmlWindow);
@@ -24,6 +32,11 @@ namespace {
 
 constexpr int kScrollUnit = 16;
 const char* const kEmptyPage = "<html><body></body></html>";
+// Frames inside frames, at most: deeper ones stay empty.
+constexpr int kMaxFrameLevels = 4;
+// A rectangle no larger than this is a click.
+constexpr int kClickSize = 2;
+const wxColour kSelectionColour(128, 255, 255);
 
 // The filters that read an opened file, tried in this order: the viewer's
 // HTML filter, then the toolkit's, which shows an image file as its image.
@@ -42,12 +55,38 @@ const std::vector<std::unique_ptr<wxHtmlFilter>>& PageFilters()
     return filters;
 }
 
+// Selected words keep their colour, on the selection colour.
+class SelectionStyle : public wxHtmlRenderingStyle {
+public:
+    wxColour GetSelectedTextColour(const wxColour& colour) override { return colour; }
+    wxColour GetSelectedTextBgColour(const wxColour&) override { return kSelectionColour; }
+};
+
+Launcher& DefaultLauncher()
+{
+    static DesktopLauncher launcher;
+    return launcher;
+}
+
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(HtmlWindow, ::wxHtmlWindow)
     EVT_SIZE(HtmlWindow::OnSize)
     EVT_PAINT(HtmlWindow::OnPaint)
     EVT_KEY_DOWN(HtmlWindow::OnKeyDown)
+    EVT_MOUSE_EVENTS(HtmlWindow::OnMouseEvent)
+    EVT_MOUSE_CAPTURE_LOST(HtmlWindow::OnCaptureLost)
+    EVT_KILL_FOCUS(HtmlWindow::OnKillFocus)
+    EVT_MENU(wxID_CUT, HtmlWindow::OnCopyCommand)
+    EVT_MENU(wxID_COPY, HtmlWindow::OnCopyCommand)
+    EVT_MENU(wxID_PASTE, HtmlWindow::OnIgnoredCommand)
+    EVT_MENU(wxID_UNDO, HtmlWindow::OnIgnoredCommand)
+    EVT_MENU(wxID_REDO, HtmlWindow::OnIgnoredCommand)
+    EVT_UPDATE_UI(wxID_CUT, HtmlWindow::OnUpdateCopy)
+    EVT_UPDATE_UI(wxID_COPY, HtmlWindow::OnUpdateCopy)
+    EVT_UPDATE_UI(wxID_PASTE, HtmlWindow::OnUpdateDisabled)
+    EVT_UPDATE_UI(wxID_UNDO, HtmlWindow::OnUpdateDisabled)
+    EVT_UPDATE_UI(wxID_REDO, HtmlWindow::OnUpdateDisabled)
 wxEND_EVENT_TABLE()
 
 HtmlWindow::HtmlWindow()
@@ -60,6 +99,14 @@ HtmlWindow::HtmlWindow(wxWindow* parent, wxWindowID id, const wxPoint& pos, cons
 {
     InitViewer();
     Create(parent, id, pos, size, style, name, scrollBars);
+}
+
+HtmlWindow::~HtmlWindow()
+{
+    if (HasCapture())
+        ReleaseMouse();
+    // The frame windows are children: they go before the window does.
+    m_frameset.reset();
 }
 
 void HtmlWindow::InitViewer()
@@ -82,11 +129,23 @@ bool HtmlWindow::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, con
         return false;
     if (!scrollBars)
         m_scrollStyle = wxHW_SCROLLBAR_NEVER;
+    m_constructedScrollStyle = m_scrollStyle;
     return true;
 }
 
 bool HtmlWindow::SetPage(const wxString& source)
 {
+    // The selection names cells of the page that goes.
+    m_selectedCells.clear();
+    if (source.Upper().Contains("<FRAMESET")) {
+        ShowFrameset(source);
+        return true;
+    }
+    if (m_framesetMode) {
+        m_frameset.reset();
+        m_framesetMode = false;
+        m_scrollStyle = m_constructedScrollStyle;
+    }
     const wxString page = GuardSource(source);
     m_pageBackground = wxColour();
     {
@@ -105,6 +164,39 @@ bool HtmlWindow::SetPage(const wxString& source)
     return true;
 }
 
+void HtmlWindow::ShowFrameset(const wxString& source)
+{
+    if (!m_framesetMode) {
+        ForgetCells();
+        m_framesetMode = true;
+        m_scrollStyle = wxHW_SCROLLBAR_NEVER;
+        SetScrollbars(0, 0, 0, 0, 0, 0);
+    } else {
+        m_frameset.reset();
+    }
+    m_OpenedAnchor.clear();
+    m_OpenedPage.clear();
+    HtmlFramesetParser parser(this);
+    parser.SetFS(m_FS);
+    m_frameset.reset(static_cast<HtmlFrameset*>(parser.Parse(GuardSource(source))));
+    SetLabel(m_frameset ? m_frameset->GetTitle() : wxString());
+    if (IsShown())
+        Refresh();
+    if (m_frameset)
+        m_frameset->LayoutFrames();
+}
+
+// Deletes the page's cells, and the toolkit's pointers into them with them.
+void HtmlWindow::ForgetCells()
+{
+    delete m_selection;
+    m_selection = nullptr;
+    m_tmpLastCell = nullptr;
+    m_tmpLastLink = nullptr;
+    delete m_Cell;
+    m_Cell = nullptr;
+}
+
 void HtmlWindow::SetPageBackground(const wxColour& colour)
 {
     m_pageBackground = colour;
@@ -119,8 +211,13 @@ void HtmlWindow::SetBorders(int border)
 
 void HtmlWindow::CreateLayout()
 {
+    if (!m_Cell) {
+        if (m_frameset)
+            m_frameset->LayoutFrames();
+        return;
+    }
     // Setting the scroll bars may resize the window, which lays out again.
-    if (!m_Cell || m_inLayout)
+    if (m_inLayout)
         return;
     m_inLayout = true;
     if (m_scrollStyle == wxHW_SCROLLBAR_NEVER) {
@@ -209,6 +306,16 @@ bool HtmlWindow::OpenPage(const wxString& location, bool* result)
             Refresh();
     }
 
+    // The file system's location of the file carries the anchor as well.
+    wxString opened = file->GetLocation();
+    if (!file->GetAnchor().empty())
+        opened.EndsWith("#" + file->GetAnchor(), &opened);
+    if (ParentIsViewer() && !MayShowInFrame(opened)) {
+        // A page that frames itself, on and on.
+        *result = SetPage(kEmptyPage);
+        return true;
+    }
+
     wxString source;
     {
         wxLogNull quiet;
@@ -229,12 +336,10 @@ bool HtmlWindow::OpenPage(const wxString& location, bool* result)
         }
     }
 
-    // The file system's location of the file carries the anchor as well.
-    wxString opened = file->GetLocation();
-    if (!file->GetAnchor().empty())
-        opened.EndsWith("#" + file->GetAnchor(), &opened);
     m_FS->ChangePathTo(opened, false);
+    m_pageInProgress = opened;
     *result = SetPage(source);
+    m_pageInProgress.clear();
     m_OpenedPage = opened;
     if (!file->GetAnchor().empty()) {
         m_canDraw = true;
@@ -316,12 +421,116 @@ void HtmlWindow::OnSetTitle(const wxString& title)
     m_OpenedPageTitle = title;
 }
 
+bool HtmlWindow::MayShowInFrame(const wxString& location) const
+{
+    const wxString key = PageKeyOf(location);
+    int level = 0;
+    for (const wxWindow* window = GetParent(); const auto* viewer = dynamic_cast<const HtmlWindow*>(window);
+         window = window->GetParent()) {
+        ++level;
+        if (PageKeyOf(viewer->m_OpenedPage) == key || PageKeyOf(viewer->m_pageInProgress) == key)
+            return false;
+    }
+    return level <= kMaxFrameLevels;
+}
+
 void HtmlWindow::OnLinkClicked(const wxHtmlLinkInfo& link)
 {
-    // A link opens in this window.
-    const wxMouseEvent* event = link.GetEvent();
-    if (!event || event->LeftUp())
-        LoadPage(link.GetHref());
+    DispatchLink(link.GetHref(), link.GetTarget());
+}
+
+void HtmlWindow::DispatchLink(const wxString& href, const wxString& target)
+{
+    SetFocus();
+    if (HtmlLinkHooks::Handle(href, target, this))
+        return;
+    if (target.Upper() == "POP") {
+        OpenPopup(href, 10, 10, 400, 300);
+        return;
+    }
+    if (IsScriptPopup(href)) {
+        if (const auto popup = ReadScriptPopup(href))
+            OpenPopup(popup->url, popup->x, popup->y, popup->width, popup->height);
+        return;
+    }
+    if (IsDesktopAddress(href)) {
+        GetLauncher().Launch(wxString(), href);
+        return;
+    }
+    if (IsShellLink(href)) {
+        LaunchShellLink(href);
+        return;
+    }
+    if (target.empty() || target.Upper() == "_SELF") {
+        LoadPage(href);
+        return;
+    }
+    const wxString location = href.StartsWith("/") ? href : m_FS->GetPath() + href;
+    HtmlWindow* outermost = GetOutermostViewer();
+    HtmlWindow* frame = outermost->m_frameset ? outermost->m_frameset->FindFrameWindow(target) : nullptr;
+    HtmlWindow* loader = frame ? frame : outermost;
+    // Loading may replace the frameset that holds this window, whose event
+    // is still being handled: the page opens after it.
+    loader->CallAfter([loader, location] { loader->LoadPage(location); });
+}
+
+// A file to open or print, named by a "shell:" link: a relative name is
+// taken from the page's folder, so the desktop gets an absolute path.
+void HtmlWindow::LaunchShellLink(const wxString& href)
+{
+    const ShellLink link = ReadShellLink(href);
+    wxString file = link.file;
+    if (!IsAbsoluteLocation(file)) {
+        // Nothing from inside an archive or from another protocol.
+        const auto folder = LocalFolderOf(m_FS->GetPath());
+        if (!folder)
+            return;
+        file = *folder + file;
+    }
+    GetLauncher().Launch(link.verb, file);
+}
+
+void HtmlWindow::OpenPopup(const wxString& href, int x, int y, int width, int height)
+{
+    const wxString location = IsAbsoluteLocation(href) ? href : m_FS->GetPath() + href;
+    (new PopUpWindow(this, location, x, y, width, height))->Show();
+}
+
+Launcher& HtmlWindow::GetLauncher() const
+{
+    if (m_launcher)
+        return *m_launcher;
+    // A frame made before its viewer got a launcher uses the viewer's.
+    if (const auto* viewer = dynamic_cast<const HtmlWindow*>(GetParent()))
+        return viewer->GetLauncher();
+    return DefaultLauncher();
+}
+
+HtmlWindow* HtmlWindow::GetOutermostViewer()
+{
+    HtmlWindow* outermost = this;
+    while (auto* parent = dynamic_cast<HtmlWindow*>(outermost->GetParent()))
+        outermost = parent;
+    return outermost;
+}
+
+int HtmlWindow::CountFrameWindows() const
+{
+    return m_frameset ? m_frameset->CountFrameWindows() : 0;
+}
+
+HtmlWindow* HtmlWindow::NewChildViewer(wxWindow* parent, const wxPoint& pos, const wxSize& size, long style,
+                                       bool scrollBars)
+{
+    HtmlWindow* viewer = CreateChildViewer(parent, pos, size, style, scrollBars);
+    viewer->m_launcher = m_launcher;
+    return viewer;
+}
+
+HtmlWindow* HtmlWindow::CreateChildViewer(wxWindow* parent, const wxPoint& pos, const wxSize& size, long style,
+                                          bool scrollBars)
+{
+    return new HtmlWindow(parent, wxID_ANY, pos, size, style, "htmlWindow", scrollBars);
 }
 
 wxCursor HtmlWindow::GetHTMLCursor(HTMLCursor type) const
@@ -329,9 +538,67 @@ wxCursor HtmlWindow::GetHTMLCursor(HTMLCursor type) const
     return GetDefaultHTMLCursor(type == HTMLCursor_Link ? HTMLCursor_Link : HTMLCursor_Default);
 }
 
-wxString HtmlWindow::GetCellText() const
+wxString HtmlWindow::GetCellText(bool selectedOnly) const
 {
-    return m_Cell ? vhtml::ToText(*m_Cell) : wxString();
+    return m_Cell ? vhtml::ToText(*m_Cell, selectedOnly ? &m_selectedCells : nullptr) : wxString();
+}
+
+wxString HtmlWindow::GetTextToCopy() const
+{
+    std::vector<const HtmlWindow*> windows;
+    if (!m_framesetMode) {
+        windows.push_back(this);
+    } else if (m_frameset) {
+        for (const HtmlWindow* frame : m_frameset->WindowsByColumn())
+            windows.push_back(frame);
+    }
+    wxString text;
+    for (const HtmlWindow* window : windows)
+        text += window->GetCellText(true);
+    if (text.empty()) {
+        for (const HtmlWindow* window : windows)
+            text += window->GetCellText(false);
+    }
+    return text;
+}
+
+void HtmlWindow::CopyTextToClipboard()
+{
+    PutOnClipboard(GetTextToCopy());
+}
+
+void HtmlWindow::CutSelection()
+{
+    CopyTextToClipboard();
+}
+
+void HtmlWindow::PutOnClipboard(const wxString& text)
+{
+    wxClipboard* clipboard = wxTheClipboard;
+    const bool wasOpen = clipboard->IsOpened();
+    if (!wasOpen) {
+        if (!clipboard->Open())
+            return;
+        clipboard->Clear();
+    }
+    clipboard->SetData(new wxTextDataObject(text));
+    if (!wasOpen)
+        clipboard->Close();
+}
+
+bool HtmlWindow::HasSelectedText() const
+{
+    // The selection holds words only, so its text is not empty exactly when
+    // one of them is not.
+    return std::any_of(m_selectedCells.begin(), m_selectedCells.end(), [](const wxHtmlCell* cell) {
+        return !static_cast<const wxHtmlWordCell*>(cell)->ConvertToText(nullptr).empty();
+    });
+}
+
+void HtmlWindow::ClearSelection()
+{
+    m_selectedCells.clear();
+    Refresh();
 }
 
 void HtmlWindow::ShowMessage(const wxString& text, const wxString& caption, long style)
@@ -343,10 +610,71 @@ void HtmlWindow::DrawPage(wxDC& dc, int top, int bottom)
 {
     dc.SetMapMode(wxMM_TEXT);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    wxHtmlRenderingInfo info;
-    wxDefaultHtmlRenderingStyle style(this);
-    info.SetStyle(&style);
+    if (m_Cell) {
+        wxHtmlRenderingInfo info;
+        wxDefaultHtmlRenderingStyle style(this);
+        info.SetStyle(&style);
+        DrawSelection(dc, top, bottom, info);
+    }
+    DrawBand(dc);
+}
+
+// The cells, then the selected words once more, each on the selection
+// colour: their text is drawn on it, so that nothing the page draws under
+// them (the background of a table cell, of a FONT) covers it.
+void HtmlWindow::DrawSelection(wxDC& dc, int top, int bottom, wxHtmlRenderingInfo& info)
+{
     m_Cell->Draw(dc, 0, 0, top, bottom, info);
+    const std::vector<wxRect> words = SelectedWordsInBand(*m_Cell, m_selectedCells, top, bottom);
+    if (words.empty())
+        return;
+    wxGraphicsContext* context = dc.GetGraphicsContext();
+    if (!context)
+        return;
+    wxRegion region;
+    for (const wxRect& word : words)
+        region.Union(word);
+    SelectionStyle style;
+    wxHtmlRenderingInfo selected;
+    selected.SetStyle(&style);
+    // Without a selection range, the state stays "selected" for every cell.
+    selected.GetState().SetSelectionState(wxHTML_SEL_IN);
+    context->PushState();
+    context->Clip(region);
+    m_Cell->Draw(dc, 0, 0, top, bottom, selected);
+    context->PopState();
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+}
+
+void HtmlWindow::DrawBand(wxDC& dc)
+{
+    if (!m_bandActive || m_bandEnd == m_bandStart)
+        return;
+    dc.SetPen(wxPen(*wxBLACK, 1, wxPENSTYLE_DOT));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(BandRect(m_bandEnd));
+}
+
+// The rectangle from the band's start to end, both corners inside.
+wxRect HtmlWindow::BandRect(const wxPoint& end) const
+{
+    return wxRect(std::min(m_bandStart.x, end.x), std::min(m_bandStart.y, end.y),
+                  std::abs(end.x - m_bandStart.x) + 1, std::abs(end.y - m_bandStart.y) + 1);
+}
+
+void HtmlWindow::RefreshBand()
+{
+    wxRect band = BandRect(m_bandEnd);
+    band.SetPosition(CalcScrolledPosition(band.GetPosition()));
+    RefreshRect(band.Inflate(2));
+}
+
+void HtmlWindow::EndBand()
+{
+    RefreshBand();
+    m_bandActive = false;
+    if (HasCapture())
+        ReleaseMouse();
 }
 
 bool HtmlWindow::ParentIsViewer() const
@@ -362,7 +690,7 @@ void HtmlWindow::SetStatus(const wxString& text)
 void HtmlWindow::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
-    if (!m_canDraw || !m_Cell)
+    if (!m_canDraw)
         return;
     PrepareDC(dc);
     dc.SetBackground(wxBrush(GetBackgroundColour()));
@@ -385,6 +713,10 @@ void HtmlWindow::OnSize(wxSizeEvent&)
 
 void HtmlWindow::OnKeyDown(wxKeyEvent& event)
 {
+    if (event.GetModifiers() == wxMOD_CONTROL && (event.GetKeyCode() == 'C' || event.GetKeyCode() == WXK_INSERT)) {
+        CopyTextToClipboard();
+        return;
+    }
     const int view = GetViewStart().y;
     const int page = GetClientSize().y / kScrollUnit;
     int target = 0;
@@ -412,6 +744,78 @@ void HtmlWindow::OnKeyDown(wxKeyEvent& event)
         return;
     }
     Scroll(-1, std::max(0, target));
+}
+
+void HtmlWindow::OnMouseEvent(wxMouseEvent& event)
+{
+    // The toolkit shows the link under the pointer at idle time.
+    HandleMouseMoved();
+    if (event.GetEventType() == wxEVT_MOUSEWHEEL) {
+        event.Skip();
+        return;
+    }
+    const wxPoint point = CalcUnscrolledPosition(event.GetPosition());
+    if (event.LeftDown()) {
+        if (FindFocus() != this)
+            SetFocus();
+        ClearSelection();
+        m_bandStart = m_bandEnd = point;
+        m_bandActive = true;
+        if (!HasCapture())
+            CaptureMouse();
+        return;
+    }
+    if (!m_bandActive)
+        return;
+    if (event.GetEventType() == wxEVT_MOTION) {
+        RefreshBand();
+        m_bandEnd = point;
+        RefreshBand();
+    } else if (event.LeftUp()) {
+        EndBand();
+        const wxRect band = BandRect(point);
+        if (!m_Cell)
+            return;
+        if (band.width <= kClickSize && band.height <= kClickSize) {
+            HandleMouseClick(m_Cell, point, event);
+        } else {
+            SelectCellsInRect(*m_Cell, band, m_selectedCells);
+            Refresh();
+        }
+    }
+}
+
+void HtmlWindow::OnCaptureLost(wxMouseCaptureLostEvent&)
+{
+    // The drag ends where it is, selecting nothing.
+    RefreshBand();
+    m_bandActive = false;
+}
+
+void HtmlWindow::OnKillFocus(wxFocusEvent& event)
+{
+    ClearSelection();
+    event.Skip();
+}
+
+void HtmlWindow::OnCopyCommand(wxCommandEvent& event)
+{
+    if (event.GetId() == wxID_CUT)
+        CutSelection();
+    else
+        CopyTextToClipboard();
+}
+
+void HtmlWindow::OnIgnoredCommand(wxCommandEvent&) {}
+
+void HtmlWindow::OnUpdateCopy(wxUpdateUIEvent& event)
+{
+    event.Enable(HasSelectedText());
+}
+
+void HtmlWindow::OnUpdateDisabled(wxUpdateUIEvent& event)
+{
+    event.Enable(false);
 }
 
 }  // namespace vhtml

@@ -1,6 +1,9 @@
 // Timings of the HTML viewer on a page of about a megabyte: showing it
 // (SetPage) and laying it out again at another width, against the
-// toolkit's own HTML window on the same page. Needs an X display:
+// toolkit's own HTML window on the same page; selecting the whole page with
+// a dragged rectangle and copying it to the clipboard; and laying out a
+// frameset of three columns and three rows again at another size. Needs an
+// X display:
 //   cmake --build <dir> --target vesk-html-bench && xvfb-run -a <dir>/tools/vesk-html-bench
 #include <algorithm>
 #include <chrono>
@@ -9,6 +12,8 @@
 #include <vector>
 
 #include <wx/app.h>
+#include <wx/file.h>
+#include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/html/htmlwin.h>
 #include <wx/init.h>
@@ -19,6 +24,8 @@ namespace {
 
 constexpr double kSetPageBudgetMs = 2000;
 constexpr double kRelayoutBudgetMs = 150;
+constexpr double kSelectCopyBudgetMs = 200;
+constexpr double kFramesetBudgetMs = 50;
 constexpr int kRuns = 5;
 
 class BenchmarkApp : public wxApp {
@@ -100,6 +107,80 @@ Figures Measure(Window* window, const wxString& page)
     return {Median(setPage), Median(layout)};
 }
 
+void SendMouse(wxWindow* window, wxEventType type, const wxPoint& point)
+{
+    wxMouseEvent event(type);
+    event.SetEventObject(window);
+    event.SetPosition(point);
+    event.m_leftDown = type != wxEVT_LEFT_UP;
+    window->HandleWindowEvent(event);
+}
+
+// The median of kRuns: the whole page selected as the user does it, a press
+// at the top left, the view scrolled to the end, a release at the bottom
+// right; then copied.
+double MeasureSelectAndCopy(wxFrame* frame, const wxString& page, size_t* copied, size_t* whole)
+{
+    auto* viewer = new vhtml::HtmlWindow(frame, wxID_ANY, wxPoint(0, 0), wxSize(640, 480));
+    viewer->SetPage(page);
+    HandleEvents();
+    const wxSize client = viewer->GetClientSize();
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        viewer->Scroll(0, 0);
+        HandleEvents();
+        times.push_back(Milliseconds([&] {
+            SendMouse(viewer, wxEVT_LEFT_DOWN, wxPoint(0, 0));
+            viewer->Scroll(0, viewer->GetVirtualSize().y);
+            SendMouse(viewer, wxEVT_MOTION, wxPoint(client.x - 1, client.y - 1));
+            SendMouse(viewer, wxEVT_LEFT_UP, wxPoint(client.x - 1, client.y - 1));
+            viewer->CopyTextToClipboard();
+        }));
+        HandleEvents();
+    }
+    *copied = viewer->GetCellText(true).length();
+    *whole = viewer->GetCellText(false).length();
+    viewer->Destroy();
+    return Median(times);
+}
+
+// The median of kRuns: a frameset of three by three frames, each showing a
+// page of text, laid out again at another size with the painting that
+// follows.
+double MeasureFramesetRelayout(wxFrame* frame)
+{
+    const wxString folder = wxFileName::CreateTempFileName("vesk-bench");
+    wxRemoveFile(folder);
+    wxFileName::Mkdir(folder);
+    std::string text = "<p>";
+    for (int i = 0; i < 400; ++i)
+        text += "frame text with a <b>few</b> words ";
+    const wxString pagePath = folder + "/frame.htm";
+    wxFile(pagePath, wxFile::write).Write(wxString::FromUTF8(text + "</p>"));
+    wxString frameset = "<frameset cols=\"20%,*,30%\" rows=\"100,*,25%\">";
+    for (int i = 0; i < 9; ++i)
+        frameset += "<frame src=\"" + pagePath + "\">";
+    frameset += "</frameset>";
+
+    auto* viewer = new vhtml::HtmlWindow(frame, wxID_ANY, wxPoint(0, 0), wxSize(640, 480));
+    viewer->SetPage(frameset);
+    HandleEvents();
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        times.push_back(Milliseconds([&] {
+            viewer->SetSize(wxSize(run % 2 ? 700 : 620, run % 2 ? 500 : 460));
+            HandleEvents();
+        }));
+    }
+    const int frames = viewer->CountFrameWindows();
+    viewer->Destroy();
+    wxRemoveFile(pagePath);
+    wxFileName::Rmdir(folder);
+    if (frames != 9)
+        std::printf("frameset: %d frames, not 9\n", frames);
+    return Median(times);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -123,13 +204,22 @@ int main(int argc, char** argv)
         auto* toolkit = new wxHtmlWindow(frame, wxID_ANY, wxPoint(0, 0), wxSize(640, 480));
         const Figures theirs = Measure(toolkit, page);
         toolkit->Destroy();
+
+        size_t copied = 0;
+        size_t whole = 0;
+        const double selectCopy = MeasureSelectAndCopy(frame, page, &copied, &whole);
+        const double frameset = MeasureFramesetRelayout(frame);
         frame->Destroy();
 
         std::printf("page: %zu characters (%.2f MB)\n", page.length(), page.length() / 1048576.0);
         std::printf("viewer   SetPage %8.1f ms (budget %.0f)   relayout %6.1f ms (budget %.0f)\n", ours.setPage,
                     kSetPageBudgetMs, ours.relayout, kRelayoutBudgetMs);
         std::printf("toolkit  SetPage %8.1f ms                 relayout %6.1f ms\n", theirs.setPage, theirs.relayout);
-        if (ours.setPage > kSetPageBudgetMs || ours.relayout > kRelayoutBudgetMs) {
+        std::printf("viewer   select all and copy %6.1f ms (budget %.0f), %zu of %zu characters\n", selectCopy,
+                    kSelectCopyBudgetMs, copied, whole);
+        std::printf("viewer   3x3 frameset relayout %6.1f ms (budget %.0f)\n", frameset, kFramesetBudgetMs);
+        if (ours.setPage > kSetPageBudgetMs || ours.relayout > kRelayoutBudgetMs || selectCopy > kSelectCopyBudgetMs ||
+            frameset > kFramesetBudgetMs) {
             std::printf("over budget\n");
             status = 1;
         }

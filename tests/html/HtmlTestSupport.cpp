@@ -14,6 +14,21 @@ void PrintTo(const wxString& text, std::ostream* out)
     *out << '"' << text.utf8_string() << '"';
 }
 
+void PrintTo(const wxRect& rect, std::ostream* out)
+{
+    *out << "(" << rect.x << "," << rect.y << " " << rect.width << "x" << rect.height << ")";
+}
+
+void PrintTo(const wxSize& size, std::ostream* out)
+{
+    *out << size.x << "x" << size.y;
+}
+
+void PrintTo(const wxPoint& point, std::ostream* out)
+{
+    *out << "(" << point.x << "," << point.y << ")";
+}
+
 namespace htmltest {
 
 namespace fs = std::filesystem;
@@ -33,6 +48,82 @@ wxImage Viewer::Render(const wxSize& size)
 void Viewer::ShowMessage(const wxString& text, const wxString& caption, long style)
 {
     messages.push_back({text, caption, style});
+}
+
+void Viewer::OpenPopup(const wxString& href, int x, int y, int width, int height)
+{
+    if (recordPopups)
+        popups.push_back({href, x, y, width, height});
+    else
+        vhtml::HtmlWindow::OpenPopup(href, x, y, width, height);
+}
+
+bool Viewer::LoadPage(const wxString& location)
+{
+    if (!recordLoads)
+        return vhtml::HtmlWindow::LoadPage(location);
+    loads.push_back(location);
+    return true;
+}
+
+vhtml::HtmlWindow* Viewer::CreateChildViewer(wxWindow* parent, const wxPoint& pos, const wxSize& size, long style,
+                                             bool scrollBars)
+{
+    return new Viewer(parent, wxID_ANY, pos, size, style, "htmlWindow", scrollBars);
+}
+
+void Viewer::PutOnClipboard(const wxString& text)
+{
+    if (useClipboard)
+        vhtml::HtmlWindow::PutOnClipboard(text);
+    else
+        copies.push_back(text);
+}
+
+void PrintTo(const Viewer::Popup& popup, std::ostream* out)
+{
+    *out << "pop-up " << popup.href.utf8_string() << " at " << popup.x << "," << popup.y << " size " << popup.width
+         << "x" << popup.height;
+}
+
+void PrintTo(const RecordingLauncher::Launched& launch, std::ostream* out)
+{
+    *out << "launch \"" << launch.verb.utf8_string() << "\" \"" << launch.target.utf8_string() << '"';
+}
+
+void SendMouse(wxWindow* window, wxEventType type, const wxPoint& point, bool leftIsDown)
+{
+    wxMouseEvent event(type);
+    event.SetEventObject(window);
+    event.SetId(window->GetId());
+    event.SetPosition(point);
+    event.m_leftDown = leftIsDown;
+    window->HandleWindowEvent(event);
+}
+
+void Drag(wxWindow* window, const wxPoint& from, const wxPoint& to)
+{
+    SendMouse(window, wxEVT_LEFT_DOWN, from, true);
+    SendMouse(window, wxEVT_MOTION, wxPoint((from.x + to.x) / 2, (from.y + to.y) / 2), true);
+    SendMouse(window, wxEVT_MOTION, to, true);
+    SendMouse(window, wxEVT_LEFT_UP, to);
+}
+
+void Click(wxWindow* window, const wxPoint& point)
+{
+    SendMouse(window, wxEVT_LEFT_DOWN, point, true);
+    SendMouse(window, wxEVT_LEFT_UP, point);
+}
+
+wxPoint ClientPoint(const vhtml::HtmlWindow* viewer, const wxPoint& pagePoint)
+{
+    return viewer->CalcScrolledPosition(pagePoint);
+}
+
+wxPoint CentreOf(const vhtml::HtmlWindow* viewer, const wxString& word)
+{
+    const wxRect box = WordNamed(viewer->GetInternalRepresentation(), word).box;
+    return ClientPoint(viewer, wxPoint(box.x + box.width / 2, box.y + box.height / 2));
 }
 
 namespace {

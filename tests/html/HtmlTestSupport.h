@@ -12,14 +12,34 @@
 
 #include "GuiTestHarness.h"
 #include "html/HtmlWindow.h"
+#include "html/Launcher.h"
 
 class wxPanel;
 
-// Texts in failure messages as text, not as a list of characters.
+// Texts in failure messages as text, not as a list of characters, and
+// places and sizes as numbers.
 void PrintTo(const wxString& text, std::ostream* out);
+void PrintTo(const wxRect& rect, std::ostream* out);
+void PrintTo(const wxSize& size, std::ostream* out);
+void PrintTo(const wxPoint& point, std::ostream* out);
 
 namespace htmltest {
 
+// Records what the viewer hands to the desktop; runs nothing.
+class RecordingLauncher : public vhtml::Launcher {
+public:
+    struct Launched {
+        wxString verb;
+        wxString target;
+        bool operator==(const Launched& other) const { return verb == other.verb && target == other.target; }
+    };
+    std::vector<Launched> launches;
+
+    void Launch(const wxString& verb, const wxString& target) override { launches.push_back({verb, target}); }
+};
+
+// Frames and pop-up windows of a Viewer are Viewers too, so that their
+// message boxes are recorded as well.
 class Viewer : public vhtml::HtmlWindow {
 public:
     using vhtml::HtmlWindow::HtmlWindow;
@@ -31,6 +51,32 @@ public:
     };
     std::vector<Message> messages;
 
+    struct Popup {
+        wxString href;
+        int x, y, width, height;
+        bool operator==(const Popup& o) const
+        {
+            return href == o.href && x == o.x && y == o.y && width == o.width && height == o.height;
+        }
+    };
+    // With recordPopups, pop-up windows are recorded instead of opened.
+    bool recordPopups = false;
+    std::vector<Popup> popups;
+    void OpenPopup(const wxString& href, int x, int y, int width, int height) override;
+
+    // With recordLoads, locations are recorded instead of opened.
+    bool recordLoads = false;
+    std::vector<wxString> loads;
+    bool LoadPage(const wxString& location) override;
+
+    // Unless useClipboard, copies are recorded instead of reaching the
+    // clipboard.
+    bool useClipboard = false;
+    std::vector<wxString> copies;
+
+    // What GTK does when another window takes the mouse.
+    void LoseCapture() { GTKReleaseMouseAndNotify(); }
+
     // The top of the page as drawn, size pixels, on the window's background.
     wxImage Render(const wxSize& size);
     // What the idle handling does with the pointer at this point of the page.
@@ -40,7 +86,25 @@ public:
 
 protected:
     void ShowMessage(const wxString& text, const wxString& caption, long style) override;
+    vhtml::HtmlWindow* CreateChildViewer(wxWindow* parent, const wxPoint& pos, const wxSize& size, long style,
+                                         bool scrollBars) override;
+    void PutOnClipboard(const wxString& text) override;
 };
+
+void PrintTo(const Viewer::Popup& popup, std::ostream* out);
+void PrintTo(const RecordingLauncher::Launched& launch, std::ostream* out);
+
+// A mouse event at a point of the window's client area, as the toolkit
+// delivers it, with the left button held or not.
+void SendMouse(wxWindow* window, wxEventType type, const wxPoint& point, bool leftIsDown = false);
+// A press of the left button at from, moves to and release at to.
+void Drag(wxWindow* window, const wxPoint& from, const wxPoint& to);
+// A press and release of the left button at the point.
+void Click(wxWindow* window, const wxPoint& point);
+// The point of the page (page coordinates) in the window's client area.
+wxPoint ClientPoint(const vhtml::HtmlWindow* viewer, const wxPoint& pagePoint);
+// The centre of a word of the page, as a client point.
+wxPoint CentreOf(const vhtml::HtmlWindow* viewer, const wxString& word);
 
 struct Word {
     wxString text;

@@ -10,6 +10,7 @@
 #include "HtmlTestSupport.h"
 #include "app/StrahlkonStudioApp.h"
 #include "app/StrahlkonStudioDlg.h"
+#include "html/HtmlFrameset.h"
 #include "html/HtmlWinParser.h"
 
 // The program's entry file defines it with the application object; the
@@ -100,6 +101,41 @@ TEST_F(ResourceRoadTest, LongPageScrollsByUnitsOfSixteenPixelsUnlessNever)
         EXPECT_EQ(viewer->GetVirtualSize().y > viewer->GetClientSize().y, !never);
         viewer->GetParent()->Destroy();
     }
+}
+
+TEST_F(ResourceRoadTest, ADeclaredFramesetFollowsItsLinksAndSizeAndCopiesASelection)
+{
+    const wxString outer = folder.Write("outer.htm", "<frameset cols=\"150,*\"><frame name=\"Left\" src=\"left.htm\">"
+                                                     "<frame name=\"Main\" src=\"main.htm\"></frameset>");
+    folder.Write("left.htm", "<a href=\"mailto:a@b.c\">mail</a><br><a href=\"two.htm\" target=\"main\">next</a>"
+                             "<br>some words");
+    folder.Write("main.htm", "main");
+    folder.Write("two.htm", "two");
+    vhtml::HtmlWindow* viewer = LoadViewer(Frame(), "<url>" + outer + "</url>");
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(viewer->IsFramesetMode());
+    auto launcher = std::make_shared<RecordingLauncher>();
+    viewer->SetLauncher(launcher);
+    const auto& frames = viewer->GetFrameset()->GetFrames();
+    ASSERT_EQ(frames.size(), 2u);
+    vhtml::HtmlWindow* left = frames[0].window;
+    vhtml::HtmlWindow* main = frames[1].window;
+    EXPECT_EQ(main->GetRect(), wxRect(155, 0, 245, 300));
+
+    Click(left, CentreOf(left, "mail"));
+    EXPECT_EQ(launcher->launches, (std::vector<RecordingLauncher::Launched>{{"", "mailto:a@b.c"}}));
+    Click(left, CentreOf(left, "next"));
+    guitest::Yield();
+    EXPECT_EQ(main->GetCellText(), "two");
+
+    viewer->SetSize(305, 200);
+    guitest::Yield();
+    EXPECT_EQ(main->GetRect(), wxRect(155, 0, 150, 200));
+
+    const wxRect words = WordNamed(left->GetInternalRepresentation(), "words").box;
+    Drag(left, ClientPoint(left, words.GetTopLeft()), ClientPoint(left, words.GetBottomRight()));
+    EXPECT_EQ(left->GetCellText(true), "words");
+    EXPECT_EQ(viewer->GetTextToCopy(), "words");
 }
 
 // The program's application object, stopping after the resource handlers
