@@ -694,6 +694,21 @@ void CFamilyDevicePage::SelectNotebookPages(int lampMemoryPage, int optionsPage)
     }
 }
 
+void CFamilyDevicePage::ShowSelections(const Selections& selections, int lampsUsed)
+{
+    SelectNotebookPages(selections.lampMemoryPage, selections.optionsPage);
+    if (CAuxPageBase* aux = GetAuxPage())
+        aux->SelectFieldByIndex(static_cast<int16_t>(selections.auxField));
+    if (CMemoryPageBase* memory = GetMemoryPage())
+        memory->SelectMemory(selections.memory);
+    if (CLampPageBase* lamp = GetLampPage()) {
+        lamp->SetLamp1(selections.lamps[0]);
+        lamp->SetLamp2(selections.lamps[1]);
+        if (lampsUsed > 2)
+            lamp->SetLamp3(selections.lamps[2]);
+    }
+}
+
 int CFamilyDevicePage::GetLampMemorySelection() const
 {
     return m_lampMemoryBook && m_lampMemoryBook->GetSelection() > 0 ? 1 : 0;

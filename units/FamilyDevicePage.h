@@ -283,6 +283,9 @@ public:
 
     // The notebook pages the unit reports, selected where they differ.
     void SelectNotebookPages(int lampMemoryPage, int optionsPage);
+    // Record 3: notebook pages, the aux field, the memory and the roles of
+    // the first lampsUsed outlets.
+    void ShowSelections(const Selections& selections, int lampsUsed);
     // Notebook selections as command 11 reports them: the lamp/memory
     // notebook's as 0 or 1, the options notebook's index.
     int GetLampMemorySelection() const;

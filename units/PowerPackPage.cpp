@@ -131,17 +131,7 @@ void CPowerPackPage::OnSelectionsRecord(const RecordView& record)
     const std::optional<Selections> selections = SelectionCodec::Decode(record, m_pack.lampsUsed);
     if (!selections)
         return;
-    SelectNotebookPages(selections->lampMemoryPage, selections->optionsPage);
-    if (CAuxPageBase* aux = GetAuxPage())
-        aux->SelectFieldByIndex(static_cast<int16_t>(selections->auxField));
-    if (CMemoryPageBase* memory = GetMemoryPage())
-        memory->SelectMemory(selections->memory);
-    if (CLampPageBase* lamp = GetLampPage()) {
-        lamp->SetLamp1(selections->lamps[0]);
-        lamp->SetLamp2(selections->lamps[1]);
-        if (m_pack.lampsUsed > 2)
-            lamp->SetLamp3(selections->lamps[2]);
-    }
+    ShowSelections(*selections, m_pack.lampsUsed);
 }
 
 void CPowerPackPage::OnCountersRecord(const RecordView& record)

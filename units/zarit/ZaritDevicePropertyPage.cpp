@@ -210,16 +210,7 @@ void CZaritDevicePropertyPage::DecodeSelections(const RecordView& record)
     const std::optional<Selections> selections = ZaritCodec::DecodeSelections(record);
     if (!selections)
         return;
-    SelectNotebookPages(selections->lampMemoryPage, selections->optionsPage);
-    if (CAuxPageBase* aux = GetAuxPage())
-        aux->SelectFieldByIndex(static_cast<int16_t>(selections->auxField));
-    if (CMemoryPageBase* memory = GetMemoryPage())
-        memory->SelectMemory(selections->memory);
-    if (CLampPageBase* lamp = GetLampPage()) {
-        lamp->SetLamp1(selections->lamps[0]);
-        lamp->SetLamp2(selections->lamps[1]);
-        lamp->SetLamp3(selections->lamps[2]);
-    }
+    ShowSelections(*selections, 3);
 }
 
 void CZaritDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
