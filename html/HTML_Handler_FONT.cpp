@@ -33,7 +33,7 @@ bool HTML_Handler_FONT::HandleTag(const wxHtmlTag& tag)
             parser.SetFaceOverride(tag.GetParam("FACE"));
         long size = 0;
         const wxString sizeText = tag.GetParam("SIZE");
-        if (tag.HasParam("SIZE") && ReadInteger(sizeText, &size)) {
+        if (tag.HasParam("SIZE") && ReadDecimal(sizeText, &size)) {
             size = std::clamp(size, kLeastSize, kMostSize);
             const bool relative = sizeText.StartsWith("+") || sizeText.StartsWith("-");
             parser.SetFontSize(static_cast<int>(relative ? HtmlWinParser::kBaseFontSize + size : size));

@@ -42,15 +42,33 @@ bool ReadColour(const wxString& value, wxColour* colour)
     return true;
 }
 
-bool ReadInteger(const wxString& value, long* number)
+namespace {
+
+bool ReadNumber(const wchar_t* text, int base, long* number)
 {
-    const std::wstring text = value.ToStdWstring();
     wchar_t* end = nullptr;
-    const long read = std::wcstol(text.c_str(), &end, 0);
-    if (end == text.c_str())
+    const long read = std::wcstol(text, &end, base);
+    if (end == text)
         return false;
     *number = read;
     return true;
+}
+
+}  // namespace
+
+bool ReadInteger(const wxString& value, long* number)
+{
+    return ReadNumber(value.ToStdWstring().c_str(), 0, number);
+}
+
+bool ReadInteger(const wchar_t* text, long* number)
+{
+    return ReadNumber(text, 0, number);
+}
+
+bool ReadDecimal(const wxString& value, long* number)
+{
+    return ReadNumber(value.ToStdWstring().c_str(), 10, number);
 }
 
 }  // namespace vhtml

@@ -17,5 +17,12 @@ bool ReadColour(const wxString& value, wxColour* colour);
 // "0x" for hexadecimal and "0" for octal (so 010 is 8); values past the
 // range of long stop at its ends. False when no digit reads.
 bool ReadInteger(const wxString& value, long* number);
+// The same from the start of a text; reading stops at the first character
+// that cannot continue the number.
+bool ReadInteger(const wchar_t* text, long* number);
+
+// A decimal integer, as the C format "%ld" reads it: leading white space and
+// a sign; a leading "0" is a digit like any other (08 is 8, 0x3 is 0).
+bool ReadDecimal(const wxString& value, long* number);
 
 }  // namespace vhtml

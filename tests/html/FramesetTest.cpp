@@ -4,7 +4,6 @@
 // attribute values past any screen.
 #include <malloc.h>
 
-#include <wx/stopwatch.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 // The address sanitizer's count; its own allocator leaves malloc's figures
@@ -275,7 +274,7 @@ TEST_F(FramesetTest, HugeGridsAndSizesPastAnyScreen)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.start.substr(0, 60));
-        wxStopWatch watch;
+        ProcessorWatch watch;
         Viewer* viewer = MakeViewer(wxSize(400, 300));
         viewer->SetPage(FramesetPage(c.start, c.frames));
         viewer->SetClientSize(300, 200);

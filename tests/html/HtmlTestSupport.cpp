@@ -1,6 +1,7 @@
 #include "HtmlTestSupport.h"
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
@@ -30,6 +31,24 @@ void PrintTo(const wxPoint& point, std::ostream* out)
 }
 
 namespace htmltest {
+
+namespace {
+
+long ProcessorMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+}  // namespace
+
+ProcessorWatch::ProcessorWatch() : m_start(ProcessorMs()) {}
+
+long ProcessorWatch::Time() const
+{
+    return ProcessorMs() - m_start;
+}
 
 namespace fs = std::filesystem;
 

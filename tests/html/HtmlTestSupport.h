@@ -25,6 +25,17 @@ void PrintTo(const wxPoint& point, std::ostream* out);
 
 namespace htmltest {
 
+// Processor time this process has used since the watch was made, in
+// milliseconds: a bound on it holds whatever else runs on the machine.
+class ProcessorWatch {
+public:
+    ProcessorWatch();
+    long Time() const;
+
+private:
+    long m_start;
+};
+
 // Records what the viewer hands to the desktop; runs nothing.
 class RecordingLauncher : public vhtml::Launcher {
 public:

@@ -109,6 +109,8 @@ TEST_F(PageTest, FontSizesCountFromSizeThreeAndStayWithinOneToSeven)
         {"<font size=-5>x</font>", 1},
         {"<font size=+2><font size=+1>x</font></font>", 4},
         {"<font size=010>x</font>", 7},
+        {"<font size=08>x</font>", 7},
+        {"<font size=0x3>x</font>", 1},
         {"<font size=abc>x</font>", 3},
         {"<font size=99999999999999999999>x</font>", 7},
         {"<font size=-99999999999999999999>x</font>", 1},
