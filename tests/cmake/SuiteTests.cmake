@@ -1,0 +1,31 @@
+# One CTest test per GoogleTest suite of a GUI test program, each on a
+# virtual X display of its own (tests/own-display.sh). A suite shares one
+# start of the toolkit, which costs more than most of its tests; its tests do
+# not depend on each other's order or leavings, so the whole program in one
+# process passes as well.
+#   vesk_suite_tests(target [RUN_SERIAL suite...])
+function(vesk_suite_tests target)
+  cmake_parse_arguments(arg "" "" "RUN_SERIAL" ${ARGN})
+  set(ctest_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_suites.cmake")
+  list(JOIN arg_RUN_SERIAL "," serial)
+  add_custom_command(TARGET ${target} POST_BUILD
+    BYPRODUCTS "${ctest_file}"
+    COMMAND "${CMAKE_COMMAND}"
+      -D "PROGRAM=$<TARGET_FILE:${target}>"
+      -D "LAUNCHER=${PROJECT_SOURCE_DIR}/tests/own-display.sh"
+      -D "WORKING_DIRECTORY=${PROJECT_SOURCE_DIR}"
+      # GTK and fontconfig keep memory until exit; leaks of the toolkit are not ours.
+      -D "ENVIRONMENT=ASAN_OPTIONS=detect_leaks=0"
+      -D "SERIAL=${serial}"
+      -D "OUTPUT=${ctest_file}"
+      -P "${PROJECT_SOURCE_DIR}/tests/cmake/ListSuites.cmake"
+    VERBATIM)
+  set(include_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_suites_include.cmake")
+  file(WRITE "${include_file}"
+    "if(EXISTS \"${ctest_file}\")\n"
+    "  include(\"${ctest_file}\")\n"
+    "else()\n"
+    "  add_test(${target}_NOT_BUILT ${target}_NOT_BUILT)\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${include_file}")
+endfunction()
