@@ -1,5 +1,7 @@
 #include "app/StrahlkonStudioApp.h"
 
+#include <utility>
+
 #include <wx/filefn.h>
 #include <wx/fileconf.h>
 #include <wx/filename.h>
@@ -18,7 +20,7 @@ const char* const kCriticalError = "Critical Error";
 
 }  // namespace
 
-CStrahlkonStudioApp::CStrahlkonStudioApp() = default;
+CStrahlkonStudioApp::CStrahlkonStudioApp(UnitFamilies families) : m_families(std::move(families)) {}
 
 CStrahlkonStudioApp::~CStrahlkonStudioApp()
 {
@@ -101,7 +103,7 @@ void CStrahlkonStudioApp::ShowMessage(const wxString& text, const wxString& capt
 
 CStrahlkonStudioDlg* CStrahlkonStudioApp::CreateMainWindow()
 {
-    return new CStrahlkonStudioDlg(nullptr);
+    return new CStrahlkonStudioDlg(nullptr, m_families);
 }
 
 void CStrahlkonStudioApp::CloseConfig()

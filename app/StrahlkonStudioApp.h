@@ -7,12 +7,15 @@
 #include <wx/app.h>
 #include <wx/string.h>
 
+#include "app/UnitFamilies.h"
+
 class wxFileConfig;
 class CStrahlkonStudioDlg;
 
 class CStrahlkonStudioApp : public wxApp {
 public:
-    CStrahlkonStudioApp();
+    // Units of the given families get pages in the main window.
+    explicit CStrahlkonStudioApp(UnitFamilies families = {});
     ~CStrahlkonStudioApp() override;
 
     bool OnInit() override;
@@ -36,6 +39,7 @@ private:
     void CloseConfig();
 
     std::unique_ptr<wxFileConfig> m_config;
+    UnitFamilies m_families;
 };
 
 wxDECLARE_APP(CStrahlkonStudioApp);

@@ -33,7 +33,7 @@ public:
 
     // Loads the frame and builds its toolbar; units of the given families
     // get pages, any other unit none.
-    explicit CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families = BuiltFamilies());
+    CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families);
     CStrahlkonStudioDlg(const CStrahlkonStudioDlg&) = delete;
     CStrahlkonStudioDlg& operator=(const CStrahlkonStudioDlg&) = delete;
     // Closes the port, which loses every unit, then deletes what is left.

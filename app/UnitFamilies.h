@@ -1,6 +1,7 @@
 // The unit factory's table: which family's GUI unit object a unit found on
 // the bus gets, by the type code of its identity. The families themselves
-// live above the application and fill the table (units/UnitFamilies.cpp).
+// live above the application and fill the table (units/UnitFamilies.h); the
+// program's start hands it to the application.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,3 @@ CFlashDevice* CreateUnitOf(VESKCOMM_PORT port, uint16_t textOffset)
 {
     return new Unit(port, textOffset);
 }
-
-// The families whose unit objects are built: one row a family.
-UnitFamilies BuiltFamilies();

@@ -1,4 +1,24 @@
-// The toolkit's entry point creates the application object.
+// The program's start: the application is made with the table of the unit
+// families this program builds, so that the application and its main window
+// know the families only through that table.
 #include "app/StrahlkonStudioApp.h"
+#include "units/UnitFamilies.h"
 
-wxIMPLEMENT_APP(CStrahlkonStudioApp);
+namespace {
+
+wxAppConsole* CreateApplication()
+{
+    return new CStrahlkonStudioApp(BuiltFamilies());
+}
+
+// What the toolkit's start calls to make the application object.
+const wxAppInitializer g_initializer(CreateApplication);
+
+}  // namespace
+
+CStrahlkonStudioApp& wxGetApp()
+{
+    return *static_cast<CStrahlkonStudioApp*>(wxApp::GetInstance());
+}
+
+wxIMPLEMENT_WXWIN_MAIN

@@ -1,4 +1,4 @@
-#include "app/UnitFamilies.h"
+#include "units/UnitFamilies.h"
 
 #include "units/nuvek/NuvekDevice.h"
 #include "units/quirel/QuirelA1Device.h"

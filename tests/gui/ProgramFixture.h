@@ -20,6 +20,7 @@
 #include "app/FlashDevicePropertyPage.h"
 #include "app/StrahlkonStudioApp.h"
 #include "app/StrahlkonStudioDlg.h"
+#include "units/UnitFamilies.h"
 #include "tools/SimBus.h"
 
 class wxComboBox;
