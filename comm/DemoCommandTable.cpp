@@ -78,7 +78,7 @@ const Command kCommands[] = {
      }},
     {5,
      [](CDemoUnitState& u, const Data& data) -> uint16_t {
-         u.settings.valueA = data[0];
+         u.settings.sequenceValue = data[0];
          u.MarkPending(2);
          return kRecordStatus;
      }},
@@ -94,7 +94,7 @@ const Command kCommands[] = {
      }},
     {kCommandDelay,
      [](CDemoUnitState& u, const Data& data) -> uint16_t {
-         u.settings.valueB = data.Be16(0);
+         u.settings.delay = data.Be16(0);
          u.MarkPending(2);
          return kRecordStatus;
      }},
@@ -105,7 +105,7 @@ const Command kCommands[] = {
      }},
     {10,
      [](CDemoUnitState& u, const Data& data) -> uint16_t {
-         u.settings.valueC = data[0];
+         u.settings.alternateOrder = data[0];
          u.MarkPending(2);
          return kRecordStatus;
      }},
@@ -156,7 +156,7 @@ const Command kCommands[] = {
      }},
     {19,
      [](CDemoUnitState& u, const Data& data) -> uint16_t {
-         u.settings.optionByte = data[0];
+         u.settings.powerDisplayMode = data[0];
          return kRecordStatus;
      }},
     {21,

@@ -50,12 +50,12 @@ const Layout kLayouts[] = {
          const CDemoUnitState::Settings& s = d.settings;
          const bool zarit = d.typeCode == CDemoUnitState::kTypeZarit;
          Bytes data;
-         data.push_back(s.valueA < 51 ? s.valueA : 100);
+         data.push_back(s.sequenceValue < 51 ? s.sequenceValue : 100);
          data.push_back(static_cast<uint8_t>(s.stepPosition + (s.stepFlag ? 0x80 : 0)));
          AppendBe16(data, s.timedValue);
-         AppendBe16(data, s.valueB);
+         AppendBe16(data, s.delay);
          data.push_back(zarit ? std::clamp<uint8_t>(s.sequenceProgram, 2, 4) : s.sequenceProgram);
-         data.push_back(zarit ? std::min<uint8_t>(s.valueC, 4) : s.valueC);
+         data.push_back(zarit ? std::min<uint8_t>(s.alternateOrder, 4) : s.alternateOrder);
          AppendBe16(data, d.identityFlags[0] ? s.computedDuration : 0);
          if (zarit) {
              data.insert(data.end(), {4, 0, 0, 0, 0});
@@ -106,7 +106,7 @@ const Layout kLayouts[] = {
          uint8_t switches = s.lampFollow & 1;
          for (int k = 1; k <= 7; ++k)
              switches = static_cast<uint8_t>(switches | (s.switchFlags[k] & 1) << k);
-         return Bytes{switches, static_cast<uint8_t>(s.optionByte), static_cast<uint8_t>(s.fixedByte),
+         return Bytes{switches, static_cast<uint8_t>(s.powerDisplayMode), static_cast<uint8_t>(s.infraredAddress),
                       static_cast<uint8_t>(s.warningBits)};
      }},
     {6, 6,
@@ -138,8 +138,8 @@ const Layout kLayouts[] = {
      [](CDemoUnitState& d, uint16_t record) {
          const CDemoUnitState::Settings& m = d.memories[record - kFirstMemoryRecord];
          Bytes data{m.channelEnergies[1], m.channelEnergies[2], m.channelEnergies[3],
-                    static_cast<uint8_t>(m.valueA + 64 * m.valueC)};
-         AppendBe16(data, m.valueB);
+                    static_cast<uint8_t>(m.sequenceValue + 64 * m.alternateOrder)};
+         AppendBe16(data, m.delay);
          AppendBe16(data, m.timedValue);
          data.push_back(static_cast<uint8_t>(m.stepPosition + 16 * m.lampMode + (m.stepFlag ? 8 : 0)));
          data.push_back(m.sequenceProgram);

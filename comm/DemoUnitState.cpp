@@ -155,11 +155,11 @@ void CDemoUnitState::StoreMemory(Settings& memory, int preset) const
             m.channelStates[3] = 2;
             m.stepPosition = 0;
             m.stepFlag = 1;
-            m.valueB = 10;
+            m.delay = 10;
             m.timedValue = 40;
             m.derivedTime = 40;
         },
-        [](Settings& m) { m.valueA = 3; },
+        [](Settings& m) { m.sequenceValue = 3; },
     };
     memory = settings;
     kPresets[preset](memory);
@@ -173,8 +173,8 @@ void CDemoUnitState::RecallMemory(const Settings& memory)
     settings = memory;
     for (int k = 3; k <= 6; ++k)
         settings.switchFlags[k] = kept.switchFlags[k];
-    settings.optionByte = kept.optionByte;
-    settings.fixedByte = kept.fixedByte;
+    settings.powerDisplayMode = kept.powerDisplayMode;
+    settings.infraredAddress = kept.infraredAddress;
     LimitModellingLightMode();
     Recalculate();
     for (uint16_t record : {1, 2, 3, 5})
@@ -187,13 +187,13 @@ void CDemoUnitState::ResetTimingValues()
     const uint16_t kept = (1 << kWarnLampLimited) | (1 << kWarnSpread);
     s.warningBits &= kept;
     s.latchedWarningBits &= kept;
-    s.valueA = 0;
+    s.sequenceValue = 0;
     s.stepPosition = 0;
     s.stepFlag = 0;
-    s.valueB = 0;
+    s.delay = 0;
     s.timedValue = 0;
     s.derivedTime = 0;
-    s.valueC = 0;
+    s.alternateOrder = 0;
     s.sequenceProgram = 0;
     Recalculate();
     MarkPending(2);
@@ -431,8 +431,8 @@ void CDemoUnitState::AdjustTimedValue(uint16_t value, int mode)
             }
             SetWarning(kWarnTimedChanged, s.timedValue != s.savedTimedValue);
         }
-        if (s.valueA > 15 && s.timedValue >= 1 && s.timedValue <= 19)
-            s.valueA = 15;
+        if (s.sequenceValue > 15 && s.timedValue >= 1 && s.timedValue <= 19)
+            s.sequenceValue = 15;
     }
     MarkPending(2);
 }

@@ -21,21 +21,21 @@ public:
     struct Settings {
         std::array<uint8_t, 4> channelStates{3, 3, 3, 3};  // bit 0 on; outlets active with bits 0 and 1
         std::array<uint8_t, 4> channelEnergies{62, 60, 33, 60};
-        uint8_t valueA = 0;
+        uint8_t sequenceValue = 0;  // command 5; 51 and above report as 100
         uint8_t stepPosition = 0;
         uint8_t stepFlag = 0;
         uint32_t computedDuration = 0;
-        uint32_t valueB = 0;
+        uint32_t delay = 0;  // hundredths of a second, command 8
         uint32_t timedValue = 0;
         uint32_t derivedTime = 0;
-        uint8_t valueC = 0;
+        uint8_t alternateOrder = 0;  // command 10
         uint8_t sequenceProgram = 0;
         uint16_t lampMode = 4;
         uint16_t effectiveLampMode = 0;
         uint8_t lampFollow = 0;
         std::array<uint8_t, 8> switchFlags{};  // 1 to 7
-        uint16_t optionByte = 0;
-        uint16_t fixedByte = 3;
+        uint16_t powerDisplayMode = 0;  // command 19
+        uint16_t infraredAddress = 3;  // the infrared address + 1, never changed
         uint16_t warningBits = 0;
         uint16_t latchedWarningBits = 0;
         uint8_t durationIndex = 0;
