@@ -1,6 +1,7 @@
 #include "comm/Comm.h"
 
 #include <algorithm>
+#include <new>
 
 #include "comm/BigEndian.h"
 #include "comm/Clock.h"
@@ -92,8 +93,6 @@ void CComm::Transmit(uint8_t* buffer, uint8_t length, uint8_t address, uint16_t 
     std::string text = EncodeCommand(buffer, length, m_studio, address, command, rangeMark);
     if (text.empty())
         return;
-    if (command == kCommandIdentify)
-        m_rangeChanged = false;
     if (!IsOpen() || m_closing || m_closeRequested)
         return;
 
@@ -112,6 +111,10 @@ void CComm::Transmit(uint8_t* buffer, uint8_t length, uint8_t address, uint16_t 
     }
     if (!replaced)
         m_queue.push_back({address, std::move(text)});
+    // Only a queued identify frame carries the mark away; a port that sends
+    // nothing never needs it again.
+    if (command == kCommandIdentify)
+        m_rangeChanged = false;
     SendNext();
 }
 
@@ -124,15 +127,9 @@ void CComm::SendNext()
     if (m_sweepCounter > 0)
         --m_sweepCounter;
 
-    if (frame.address >= kFirstReservedAddress && frame.address <= kLastReservedAddress) {
-        if (m_demo && IsDemoAddress(frame.address)) {
-            if (CDemoDevice* demo = m_demoDevices[frame.address - kFirstDemoAddress].get())
-                demo->Receive(frame.text, m_demoAnswer);
-        }
-    } else {
-        m_port->Write(frame.text);  // a failed write ends in a time-out
-    }
-
+    // The wait is armed before the frame goes out: a frame that fails on
+    // its way ends in a time-out like one lost on the line, instead of
+    // leaving the queue stuck behind a frame that nobody waits for.
     m_waiting = true;
     m_sendTime = ClockMs();
     m_timeoutArmed = true;
@@ -146,6 +143,21 @@ void CComm::SendNext()
         m_answerTimeout = kKnownUnitTimeoutMs;
     else
         m_answerTimeout = kShortTimeoutMs;
+
+    if (frame.address >= kFirstReservedAddress && frame.address <= kLastReservedAddress) {
+        if (m_demo && IsDemoAddress(frame.address)) {
+            if (CDemoDevice* demo = m_demoDevices[frame.address - kFirstDemoAddress].get()) {
+                try {
+                    demo->Receive(frame.text, m_demoAnswer);
+                } catch (const std::bad_alloc&) {
+                    // No answer: the time-out repeats or drops the frame, and
+                    // the caller's step (an answer being delivered) goes on.
+                }
+            }
+        }
+    } else {
+        m_port->Write(frame.text);  // a failed write ends in a time-out
+    }
 }
 
 void CComm::Idle()
