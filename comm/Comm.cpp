@@ -19,6 +19,10 @@ constexpr uint8_t kLastDemoAddress = 103;
 constexpr uint8_t kFirstReservedAddress = 0x60;
 constexpr uint8_t kLastReservedAddress = 0x6F;
 constexpr int16_t kMaxRepeats = 3;
+// Answers from other addresses in a row, each sending the frame on the bus
+// again, after which that frame is given up: a unit answering for another
+// address must not hold the queue for ever.
+constexpr int16_t kMaxStrayAnswers = 3;
 constexpr int kMaxBytesPerIdle = 1002;
 // Characters of a frame text that name head, length, studio, unit and command.
 constexpr std::size_t kFrameKeyLength = 12;
@@ -211,8 +215,12 @@ void CComm::ProcessFrame(std::string_view text)
         if (!IsAccepted(address))
             return;
         m_retryCount = 0;
-        if (!m_queue.empty() && (m_queue.front().address == address || m_queue.front().IsNoAnswer()))
-            m_queue.pop_front();
+        if (!m_queue.empty()) {
+            if (m_queue.front().address == address || m_queue.front().IsNoAnswer())
+                PopFirst();
+            else if (++m_strayAnswers >= kMaxStrayAnswers)
+                GiveUpFirst();
+        }
         // Any answer ends the wait; a frame still first goes out again.
         m_waiting = false;
         m_timeoutArmed = false;
@@ -248,18 +256,30 @@ void CComm::OnTimeout()
     const bool known = FindDevice(m_queue.front().address) != nullptr;
     if (m_retryCount < kMaxRepeats && m_sweepCounter <= 0 && known) {
         if (m_queue.front().IsNoAnswer())
-            m_queue.pop_front();
+            PopFirst();
         else
             ++m_retryCount;
     } else {
-        // The frame leaves the queue before the callbacks run, so that a
-        // frame queued from inside them is not sent behind a dead one.
-        const QueuedFrame lost = std::move(m_queue.front());
-        m_queue.pop_front();
-        m_retryCount = 0;
-        RemoveDevice(lost.address, lost.IsNoAnswer());
+        GiveUpFirst();
     }
     SendNext();
+}
+
+CComm::QueuedFrame CComm::PopFirst()
+{
+    QueuedFrame first = std::move(m_queue.front());
+    m_queue.pop_front();
+    m_strayAnswers = 0;
+    return first;
+}
+
+void CComm::GiveUpFirst()
+{
+    // The frame leaves the queue before the callbacks run, so that a frame
+    // queued from inside them is not sent behind a dead one.
+    const QueuedFrame lost = PopFirst();
+    m_retryCount = 0;
+    RemoveDevice(lost.address, lost.IsNoAnswer());
 }
 
 void CComm::RemoveDevice(uint8_t address, bool forNoAnswerFrame)
