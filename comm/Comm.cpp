@@ -1,6 +1,7 @@
 #include "comm/Comm.h"
 
 #include <algorithm>
+#include <new>
 
 #include "comm/BigEndian.h"
 #include "comm/Clock.h"
@@ -18,6 +19,10 @@ constexpr uint8_t kLastDemoAddress = 103;
 constexpr uint8_t kFirstReservedAddress = 0x60;
 constexpr uint8_t kLastReservedAddress = 0x6F;
 constexpr int16_t kMaxRepeats = 3;
+// Answers from other addresses in a row, each sending the frame on the bus
+// again, after which that frame is given up: a unit answering for another
+// address must not hold the queue for ever.
+constexpr int16_t kMaxStrayAnswers = 3;
 constexpr int kMaxBytesPerIdle = 1002;
 // Characters of a frame text that name head, length, studio, unit and command.
 constexpr std::size_t kFrameKeyLength = 12;
@@ -92,8 +97,6 @@ void CComm::Transmit(uint8_t* buffer, uint8_t length, uint8_t address, uint16_t 
     std::string text = EncodeCommand(buffer, length, m_studio, address, command, rangeMark);
     if (text.empty())
         return;
-    if (command == kCommandIdentify)
-        m_rangeChanged = false;
     if (!IsOpen() || m_closing || m_closeRequested)
         return;
 
@@ -112,6 +115,10 @@ void CComm::Transmit(uint8_t* buffer, uint8_t length, uint8_t address, uint16_t 
     }
     if (!replaced)
         m_queue.push_back({address, std::move(text)});
+    // Only a queued identify frame carries the mark away; a port that sends
+    // nothing never needs it again.
+    if (command == kCommandIdentify)
+        m_rangeChanged = false;
     SendNext();
 }
 
@@ -124,15 +131,9 @@ void CComm::SendNext()
     if (m_sweepCounter > 0)
         --m_sweepCounter;
 
-    if (frame.address >= kFirstReservedAddress && frame.address <= kLastReservedAddress) {
-        if (m_demo && IsDemoAddress(frame.address)) {
-            if (CDemoDevice* demo = m_demoDevices[frame.address - kFirstDemoAddress].get())
-                demo->Receive(frame.text, m_demoAnswer);
-        }
-    } else {
-        m_port->Write(frame.text);  // a failed write ends in a time-out
-    }
-
+    // The wait is armed before the frame goes out: a frame that fails on
+    // its way ends in a time-out like one lost on the line, instead of
+    // leaving the queue stuck behind a frame that nobody waits for.
     m_waiting = true;
     m_sendTime = ClockMs();
     m_timeoutArmed = true;
@@ -146,6 +147,21 @@ void CComm::SendNext()
         m_answerTimeout = kKnownUnitTimeoutMs;
     else
         m_answerTimeout = kShortTimeoutMs;
+
+    if (frame.address >= kFirstReservedAddress && frame.address <= kLastReservedAddress) {
+        if (m_demo && IsDemoAddress(frame.address)) {
+            if (CDemoDevice* demo = m_demoDevices[frame.address - kFirstDemoAddress].get()) {
+                try {
+                    demo->Receive(frame.text, m_demoAnswer);
+                } catch (const std::bad_alloc&) {
+                    // No answer: the time-out repeats or drops the frame, and
+                    // the caller's step (an answer being delivered) goes on.
+                }
+            }
+        }
+    } else {
+        m_port->Write(frame.text);  // a failed write ends in a time-out
+    }
 }
 
 void CComm::Idle()
@@ -199,8 +215,12 @@ void CComm::ProcessFrame(std::string_view text)
         if (!IsAccepted(address))
             return;
         m_retryCount = 0;
-        if (!m_queue.empty() && (m_queue.front().address == address || m_queue.front().IsNoAnswer()))
-            m_queue.pop_front();
+        if (!m_queue.empty()) {
+            if (m_queue.front().address == address || m_queue.front().IsNoAnswer())
+                PopFirst();
+            else if (++m_strayAnswers >= kMaxStrayAnswers)
+                GiveUpFirst();
+        }
         // Any answer ends the wait; a frame still first goes out again.
         m_waiting = false;
         m_timeoutArmed = false;
@@ -236,18 +256,30 @@ void CComm::OnTimeout()
     const bool known = FindDevice(m_queue.front().address) != nullptr;
     if (m_retryCount < kMaxRepeats && m_sweepCounter <= 0 && known) {
         if (m_queue.front().IsNoAnswer())
-            m_queue.pop_front();
+            PopFirst();
         else
             ++m_retryCount;
     } else {
-        // The frame leaves the queue before the callbacks run, so that a
-        // frame queued from inside them is not sent behind a dead one.
-        const QueuedFrame lost = std::move(m_queue.front());
-        m_queue.pop_front();
-        m_retryCount = 0;
-        RemoveDevice(lost.address, lost.IsNoAnswer());
+        GiveUpFirst();
     }
     SendNext();
+}
+
+CComm::QueuedFrame CComm::PopFirst()
+{
+    QueuedFrame first = std::move(m_queue.front());
+    m_queue.pop_front();
+    m_strayAnswers = 0;
+    return first;
+}
+
+void CComm::GiveUpFirst()
+{
+    // The frame leaves the queue before the callbacks run, so that a frame
+    // queued from inside them is not sent behind a dead one.
+    const QueuedFrame lost = PopFirst();
+    m_retryCount = 0;
+    RemoveDevice(lost.address, lost.IsNoAnswer());
 }
 
 void CComm::RemoveDevice(uint8_t address, bool forNoAnswerFrame)

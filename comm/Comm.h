@@ -69,6 +69,10 @@ private:
     void OnByte(uint8_t c);
     void ProcessFrame(std::string_view text);
     void OnTimeout();
+    // Takes the first frame off the queue.
+    QueuedFrame PopFirst();
+    // Drops the first frame as unanswered for good: its unit, if known, is lost.
+    void GiveUpFirst();
     void RemoveDevice(uint8_t address, bool forNoAnswerFrame);
     void Poll();
     bool IdentifyDevice();
@@ -95,6 +99,7 @@ private:
     bool m_waiting = false;
     uint8_t m_searchPosition = 0;
     int16_t m_retryCount = 0;
+    int16_t m_strayAnswers = 0;  // answers in a row from another address to the first frame
     bool m_focusTurn = false;
     bool m_firstPoll = true;
     int16_t m_sweepCounter;  // sends left in the start-up burst

@@ -1,13 +1,17 @@
 #include "comm/DemoDevice.h"
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "comm/DemoCommandTable.h"
 #include "comm/DemoRecordLayouts.h"
 #include "comm/FrameCodec.h"
 
-CDemoDevice::CDemoDevice(uint16_t address, uint16_t energyClass) : m_unit(address, energyClass) {}
+CDemoDevice::CDemoDevice(uint16_t address, uint16_t energyClass)
+    : m_unit(std::make_unique<CDemoUnitState>(address, energyClass))
+{
+}
 
 void CDemoDevice::Receive(const std::string& frame, std::string& answer)
 {
@@ -19,14 +23,23 @@ void CDemoDevice::Receive(const std::string& frame, std::string& answer)
         return;
     // The unit listens to "S" frames of its studio: to its own address, and
     // to any address when no answer is wanted.
-    if (command.rangeMark || command.studio != m_unit.studio ||
-        (command.address != m_unit.address && command.answerWanted))
+    if (command.rangeMark || command.studio != m_unit->studio ||
+        (command.address != m_unit->address && command.answerWanted))
         return;
-    const uint16_t record = CDemoCommandTable::Run(command, m_unit);
-    if (!command.answerWanted)
-        return;
-    const std::vector<uint8_t> data = CDemoRecordLayouts::Data(record, m_unit);
-    m_unit.ClearPending(record);
-    answer = EncodeRecord(FrameHead::Answer, static_cast<uint8_t>(m_unit.studio), static_cast<uint8_t>(m_unit.address),
-                          record, data.data(), data.size());
+    // The command runs on a copy that becomes the unit only once its answer
+    // is made: a command repeated after running out of memory is carried
+    // out once, and a record read for an answer that was never made stays
+    // pending.
+    auto next = std::make_unique<CDemoUnitState>(*m_unit);
+    const uint16_t record = CDemoCommandTable::Run(command, *next);
+    std::string text;
+    if (command.answerWanted) {
+        const std::vector<uint8_t> data = CDemoRecordLayouts::Data(record, *next);
+        next->ClearPending(record);
+        text = EncodeRecord(FrameHead::Answer, static_cast<uint8_t>(next->studio), static_cast<uint8_t>(next->address),
+                            record, data.data(), data.size());
+    }
+    m_unit = std::move(next);
+    if (command.answerWanted)
+        answer = std::move(text);
 }

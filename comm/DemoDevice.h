@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "comm/DemoUnitState.h"
@@ -14,9 +15,10 @@ public:
     CDemoDevice(uint16_t address, uint16_t energyClass);
 
     // Reads and carries out one frame text (carriage return included); the
-    // answer text, if any, replaces answer.
+    // answer text, if any, replaces answer. When memory runs out the unit
+    // has done nothing and answer is untouched.
     void Receive(const std::string& frame, std::string& answer);
 
 private:
-    CDemoUnitState m_unit;
+    std::unique_ptr<CDemoUnitState> m_unit;
 };

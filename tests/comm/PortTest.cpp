@@ -263,6 +263,116 @@ TEST_F(PortTest, AnswerFromAnotherUnitSendsTheFrameOnTheBusAgainWithoutARepeat)
     EXPECT_GE(tick - lostFrom, 44);
 }
 
+// Answers from another address while a frame to a silent known unit is on
+// the bus: 'S' one such answer, 'T' a wait until the frame goes out again
+// after its time-out. Each answer sends the frame again at once and starts
+// its repeats afresh; the third in a row gives it up, time-outs between
+// them or not.
+struct StrayCase {
+    const char* events;
+    bool givenUp;
+};
+
+void PrintTo(const StrayCase& c, std::ostream* os) { *os << c.events; }
+
+class StrayAnswerTest : public PortTest, public testing::WithParamInterface<StrayCase> {};
+
+TEST_P(StrayAnswerTest, FrameIsSentAgainUntilTheThirdStrayAnswerInARow)
+{
+    SimBus::Unit& silent = bus.AddUnit(2, 1, 37);
+    FindUnit(2);
+    silent.silent = true;
+    Tick();  // takes the last answer
+    const auto pollSentNow = [&] { return !sent.empty() && sent.back().tick == tick && sent.back().text == Poll(2); };
+    ASSERT_TRUE(RunUntil(pollSentNow));
+    int lostAt = 0;
+    onLost = [&](VESKCOMM_DEVICE) { lostAt = tick; };
+
+    const std::string events = GetParam().events;
+    int strays = 0;
+    for (const char event : events) {
+        const int before = CountSent(Poll(2));
+        if (event == 'T') {
+            Tick();
+            ASSERT_TRUE(RunUntil(pollSentNow, 12)) << "a repeat after the time-out";
+            continue;
+        }
+        bus.SendRecord(1, 4, 100, {0x80, 0});
+        Tick();
+        ++strays;
+        if (strays < 3) {
+            EXPECT_EQ(CountSent(Poll(2)), before + 1) << "stray answer " << strays << " sends the frame again at once";
+            EXPECT_EQ(lostAt, 0);
+        } else {
+            EXPECT_EQ(CountSent(Poll(2)), before) << "given up, not sent again";
+            EXPECT_EQ(lostAt, tick) << "given up like its last repeat's time-out: the unit is lost";
+        }
+    }
+    if (GetParam().givenUp) {
+        EXPECT_NE(lostAt, 0);
+        return;
+    }
+    // The repeats started afresh: four more misses of a second to lose it.
+    const int lastStray = tick;
+    ASSERT_TRUE(RunUntil([&] { return lostAt != 0; }, 60));
+    EXPECT_EQ(lostAt - lastStray, 44);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StrayAnswerTest,
+                         testing::Values(StrayCase{"S", false}, StrayCase{"SS", false}, StrayCase{"TSTS", false},
+                                         StrayCase{"SSS", true}, StrayCase{"STSTS", true}));
+
+TEST_F(PortTest, UnitAnsweringForAnotherAddressDoesNotHoldTheBus)
+{
+    SimBus::Unit& healthy = bus.AddUnit(2, 1, 37);
+    // Unit 3 answers every frame to it, but with address 4.
+    const auto tick = [&] {
+        for (const std::string& text : Tick()) {
+            CommandFrame frame;
+            if (DecodeCommand(text, frame) && frame.address == 3)
+                bus.SendRecord(1, 4, 100, {0x80, 0});
+        }
+    };
+    onFound = [this](VESKCOMM_DEVICE device) { focus = device; };
+    Open(1, 1, 4);
+    for (int i = 0; i < 40 && !Device(2); ++i)
+        tick();
+    ASSERT_NE(Device(2), nullptr);
+
+    unsigned char buffer[8] = {};
+    VeskCommPortTransmit(port, buffer, 0, 2, 14);
+    const auto commandArrived = [&] {
+        return std::any_of(healthy.commands.begin(), healthy.commands.end(),
+                           [](const SimBus::Unit::Command& c) { return c.code == 14; });
+    };
+    for (int i = 0; i < 20 && !commandArrived(); ++i)
+        tick();
+    EXPECT_TRUE(commandArrived()) << "within two seconds";
+
+    // The search goes on past address 3, whose identify request goes out
+    // three times in a row each round: once, and again for two answers.
+    sent.clear();
+    for (int i = 0; i < 60; ++i)
+        tick();
+    EXPECT_GE(CountSent(Identify(4)), 3);
+    EXPECT_GE(CountSent(Identify(1)), 3);
+    const std::vector<std::string> texts = SentTexts();
+    std::vector<int> runs;  // whole runs of identify requests to 3
+    int run = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i] == Identify(3)) {
+            ++run;
+        } else {
+            if (run > 0 && i > static_cast<std::size_t>(run))
+                runs.push_back(run);
+            run = 0;
+        }
+    }
+    ASSERT_GE(runs.size(), 3u);
+    EXPECT_THAT(runs, testing::Each(3));
+    EXPECT_FALSE(Has("lost 2"));
+}
+
 TEST_F(PortTest, StudioAndRangeFilterWhatIsAccepted)
 {
     bus.AddUnit(2, 2, 37);  // another studio at a searched address

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "comm/DemoDevice.h"
 #include "comm/FrameCodec.h"
 
 #include "BusFixture.h"
@@ -165,6 +166,143 @@ TEST_F(OutOfMemoryTest, IdleFindsTheUnitOnceMemoryIsBack)
     EXPECT_GT(failures, 25);
     Open(1, 2, 2);
     EXPECT_TRUE(RunUntil(found));
+}
+
+// What the demo test's callbacks see, kept without allocating: a failure
+// inside them would be the test's, not the library's.
+struct DemoWatch {
+    VESKCOMM_DEVICE focus = nullptr;
+    long found = 0;
+    long lost = 0;
+    long records = 0;
+
+    static void* OnFound(void* context, VESKCOMM_DEVICE device)
+    {
+        DemoWatch* self = static_cast<DemoWatch*>(context);
+        ++self->found;
+        if (!self->focus)
+            self->focus = device;
+        return nullptr;
+    }
+    static void OnLost(void* context, VESKCOMM_DEVICE, void*) { ++static_cast<DemoWatch*>(context)->lost; }
+    static VESKCOMM_DEVICE OnGetFocus(void* context) { return static_cast<DemoWatch*>(context)->focus; }
+    static void OnData(void* context, VESKCOMM_DEVICE, void*, const unsigned char*, int)
+    {
+        ++static_cast<DemoWatch*>(context)->records;
+    }
+};
+
+// The watch outlives the port: the port is closed in TearDown.
+class DemoOutOfMemoryTest : public OutOfMemoryTest {
+protected:
+    DemoWatch watch;
+    CommCallbacks counting{&DemoWatch::OnLost, &DemoWatch::OnFound, &DemoWatch::OnGetFocus, &DemoWatch::OnData,
+                           &watch};
+};
+
+TEST_F(DemoOutOfMemoryTest, IdleGoesOnAfterAFailureAtEachAllocation)
+{
+    VeskCommInitialize(nullptr, &counting);
+    Open(1, 1, 1);
+    VeskCommPortSetDemo(port);
+    // Frames to address 1 reach the line; nobody answers them.
+    const auto step = [&](long before) {
+        now += 100;
+        TestClockSet(now);
+        const bool failed = FailingAllocation(before, [&] { VeskCommPortIdle(port); });
+        bus.Discard();
+        return failed;
+    };
+    for (int i = 0; i < 40 && watch.found < 2; ++i)
+        step(-1);
+    ASSERT_EQ(watch.found, 2);
+
+    // One step fails at its first allocation, later one at its second, and
+    // so on, each at varying points of the polls and search steps; after
+    // each failure the records must keep coming within a second.
+    long failures = 0;
+    for (long before = 0;; ++before) {
+        long failedHere = 0;
+        for (int attempt = 0; attempt < 12; ++attempt) {
+            if (!step(before))
+                continue;
+            ++failedHere;
+            const long records = watch.records;
+            for (int i = 0; i < 10; ++i)
+                step(-1);
+            ASSERT_GE(watch.records - records, 3)
+                << "stalled after failing allocation " << before + 1 << " of an idle step";
+        }
+        failures += failedHere;
+        if (failedHere == 0)
+            break;
+    }
+    EXPECT_GT(failures, 20);
+    EXPECT_EQ(watch.lost, 0) << "one failure costs no unit";
+    EXPECT_EQ(watch.found, 2);
+}
+
+// A demo unit's answer to a command text, carriage return included.
+std::string DemoAnswer(CDemoDevice& unit, uint16_t command, std::vector<uint8_t> data)
+{
+    data.insert(data.begin(), 6, 0);
+    data.push_back(0);
+    const std::string text =
+        EncodeCommand(data.data(), static_cast<int>(data.size() - 7), 1, kFirstDemoAddress, command, false);
+    std::string answer;
+    unit.Receive(text, answer);
+    return answer;
+}
+
+// Everything a demo unit tells: its pending records in turn, then each of
+// its records asked for.
+std::vector<std::string> Told(CDemoDevice& unit)
+{
+    std::vector<std::string> answers;
+    for (int i = 0; i < 16; ++i)
+        answers.push_back(DemoAnswer(unit, kCommandStatusPoll, {}));
+    for (uint8_t record = 1; record <= 10; ++record)
+        answers.push_back(DemoAnswer(unit, kCommandRequestRecord, {0, record}));
+    return answers;
+}
+
+TEST(DemoUnitOutOfMemoryTest, CommandIsCarriedOutWholeOrNotAtAll)
+{
+    // Full power on the main light; a setting reported in record 2.
+    struct Case {
+        uint16_t command;
+        std::vector<uint8_t> data;
+    };
+    for (const Case& c : {Case{1, {100, 0, 0x0F}}, Case{5, {30}}}) {
+        CDemoDevice done(kFirstDemoAddress, 0);
+        const std::string doneAnswer = DemoAnswer(done, c.command, c.data);
+        ASSERT_FALSE(doneAnswer.empty());
+        CDemoDevice fresh(kFirstDemoAddress, 0);
+        const std::vector<std::string> before = Told(fresh);
+        const std::vector<std::string> after = Told(done);
+        ASSERT_NE(before, after) << "command " << c.command << " changes what the unit tells";
+
+        for (long allocations = 0;; ++allocations) {
+            CDemoDevice unit(kFirstDemoAddress, 0);
+            std::string answer = "none";
+            bool threw = false;
+            const bool failed = FailingAllocation(allocations, [&] {
+                try {
+                    answer = DemoAnswer(unit, c.command, c.data);
+                } catch (const std::bad_alloc&) {
+                    threw = true;
+                }
+            });
+            if (!failed) {
+                EXPECT_EQ(answer, doneAnswer);
+                EXPECT_EQ(Told(unit), after);
+                break;
+            }
+            EXPECT_TRUE(threw);
+            EXPECT_EQ(answer, "none");
+            EXPECT_EQ(Told(unit), before) << "command " << c.command << ", failing allocation " << allocations + 1;
+        }
+    }
 }
 
 TEST_F(OutOfMemoryTest, NameCopyLeavesTheBufferAlone)
