@@ -32,7 +32,7 @@ bool CAbout::OnInitDialog()
 {
     TransferDataToWindow();
     // A layout without the picture's place shows none.
-    m_picture = wxDynamicCast(FindWindow(XRCID("IDC_ABOUTIMAGE")), wxStaticBitmap);
+    m_picture = FindCtrl<wxStaticBitmap>(this, "IDC_ABOUTIMAGE");
     if (m_picture)
         m_picture->SetBitmap(wxBitmap(about_picture_xpm));
     SetCtrlText(this, XRCID("IDC_VERSION"),

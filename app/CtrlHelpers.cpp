@@ -6,7 +6,7 @@
 
 namespace {
 
-wxWindow* FindCtrl(wxWindow* win, int id)
+wxWindow* Below(wxWindow* win, int id)
 {
     return win ? win->FindWindow(id) : nullptr;
 }
@@ -15,13 +15,13 @@ wxWindow* FindCtrl(wxWindow* win, int id)
 
 void ShowCtrl(wxWindow* win, int id, bool show)
 {
-    if (wxWindow* ctrl = FindCtrl(win, id))
+    if (wxWindow* ctrl = Below(win, id))
         ctrl->Show(show);
 }
 
 void SetCtrlText(wxWindow* win, int id, const wxString& text)
 {
-    wxWindow* ctrl = FindCtrl(win, id);
+    wxWindow* ctrl = Below(win, id);
     if (!ctrl)
         return;
     // A change made by the program must not look like the user's edit.
@@ -33,7 +33,7 @@ void SetCtrlText(wxWindow* win, int id, const wxString& text)
 
 void GetCtrlText(wxWindow* win, int id, wxString& out)
 {
-    wxWindow* ctrl = FindCtrl(win, id);
+    wxWindow* ctrl = Below(win, id);
     if (!ctrl)
         return;
     if (wxTextCtrl* textCtrl = wxDynamicCast(ctrl, wxTextCtrl))

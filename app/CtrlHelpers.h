@@ -3,8 +3,8 @@
 #pragma once
 
 #include <wx/string.h>
-
-class wxWindow;
+#include <wx/window.h>
+#include <wx/xrc/xmlres.h>
 
 // Shows or hides the window with id below win (win included).
 void ShowCtrl(wxWindow* win, int id, bool show);
@@ -24,3 +24,18 @@ void GetCtrlText(wxWindow* win, int id, wxString& out);
 // as a plain child window first. Without such a place it returns false and
 // leaves the control alone.
 bool AttachControl(const wxString& name, wxWindow* control, wxWindow* parent = nullptr);
+
+// The control with that id, or that name in the layout, below win, as a
+// Control; null where the layout lacks it or holds another kind there
+// (XRCCTRL asserts on a missing control).
+template <class Control>
+Control* FindCtrl(const wxWindow* win, int id)
+{
+    return win ? wxDynamicCast(win->FindWindow(id), Control) : nullptr;
+}
+
+template <class Control>
+Control* FindCtrl(const wxWindow* win, const wxString& name)
+{
+    return FindCtrl<Control>(win, XRCID(name));
+}

@@ -108,7 +108,7 @@ CStrahlkonStudioDlg::CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families
 {
     if (!wxXmlResource::Get()->LoadFrame(this, parent, kResourceName))
         return;
-    m_notebook = wxDynamicCast(FindWindow(XRCID("IDC_DEVICETAB")), wxNotebook);
+    m_notebook = FindCtrl<wxNotebook>(this, "IDC_DEVICETAB");
     m_loaded = m_notebook != nullptr;
     if (!m_loaded)
         return;

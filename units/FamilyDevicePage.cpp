@@ -66,23 +66,11 @@ const char* const kAlarmGroup[] = {"IDC_ST_ALARM", "IDC_ST_ALARM1", "IDC_ST_ALAR
 const char* const kFlashControls[] = {"IDC_FLASH", "IDC_FL_CELL", "IDC_FL_IR", "IDC_FL_TEST"};
 const char* const kRadioBox = "IDC_FL_RF";
 
-int Id(const char* name)
-{
-    return XRCID(name);
-}
-
-// The control of that name and kind below page; null where the layout lacks
-// it (XRCCTRL asserts on a missing control).
-template <class Control>
-Control* FindCtrl(wxWindow* page, const char* name)
-{
-    return wxDynamicCast(page->FindWindow(Id(name)), Control);
-}
 
 void SetBoth(wxWindow* page, const char* first, const char* second, const wxString& text)
 {
-    SetCtrlText(page, Id(first), text);
-    SetCtrlText(page, Id(second), text);
+    SetCtrlText(page, XRCID(first), text);
+    SetCtrlText(page, XRCID(second), text);
 }
 
 }  // namespace
@@ -159,20 +147,20 @@ CFamilyDevicePage::~CFamilyDevicePage()
 void CFamilyDevicePage::BindEvents()
 {
     for (const CommandBox& box : m_traits.boxes)
-        Bind(wxEVT_CHECKBOX, &CFamilyDevicePage::OnCommandBox, this, Id(box.name));
+        Bind(wxEVT_CHECKBOX, &CFamilyDevicePage::OnCommandBox, this, XRCID(box.name));
     for (const RadioRow& radio : m_traits.radios)
-        Bind(wxEVT_RADIOBUTTON, &CFamilyDevicePage::OnRadio, this, Id(radio.name));
+        Bind(wxEVT_RADIOBUTTON, &CFamilyDevicePage::OnRadio, this, XRCID(radio.name));
     for (const BarRow& bar : m_traits.bars) {
-        Bind(wxEVT_SPIN_UP, &CFamilyDevicePage::OnSpin, this, Id(bar.spin));
-        Bind(wxEVT_SPIN_DOWN, &CFamilyDevicePage::OnSpin, this, Id(bar.spin));
+        Bind(wxEVT_SPIN_UP, &CFamilyDevicePage::OnSpin, this, XRCID(bar.spin));
+        Bind(wxEVT_SPIN_DOWN, &CFamilyDevicePage::OnSpin, this, XRCID(bar.spin));
     }
     Bind(wxEVT_SCROLL_THUMBRELEASE, &CFamilyDevicePage::OnSpinRelease, this);
-    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnTest, this, Id("IDC_FL_TEST"));
-    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnLmLight, this, Id("IDC_LM_LIGHT"));
-    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnPower, this, Id("IDC_POWER"));
-    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnStatusSetButton, this, Id("IDC_ST_SET"));
-    Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CFamilyDevicePage::OnNotebookPageChanged, this, Id("IDC_LAMPMEMTAB"));
-    Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CFamilyDevicePage::OnNotebookPageChanged, this, Id("IDC_OPTIONSTAB"));
+    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnTest, this, XRCID("IDC_FL_TEST"));
+    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnLmLight, this, XRCID("IDC_LM_LIGHT"));
+    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnPower, this, XRCID("IDC_POWER"));
+    Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnStatusSetButton, this, XRCID("IDC_ST_SET"));
+    Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CFamilyDevicePage::OnNotebookPageChanged, this, XRCID("IDC_LAMPMEMTAB"));
+    Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CFamilyDevicePage::OnNotebookPageChanged, this, XRCID("IDC_OPTIONSTAB"));
     Bind(wxEVT_TIMER, &CFamilyDevicePage::OnBusyTimer, this, kBusyTimerId);
 }
 
@@ -273,7 +261,7 @@ std::string CFamilyDevicePage::GatherSerial()
 
 bool CFamilyDevicePage::InitControls()
 {
-    ShowCtrl(this, Id("IDC_STATUS2"), false);
+    ShowCtrl(this, XRCID("IDC_STATUS2"), false);
     m_led = FindCtrl<wxStaticBitmap>(this, "IDC_LED");
     m_powerButton = FindCtrl<wxBitmapButton>(this, "IDC_POWER");
     m_lampButton = FindCtrl<wxBitmapButton>(this, "IDC_LM_LIGHT");
@@ -289,14 +277,14 @@ bool CFamilyDevicePage::InitControls()
     BuildBars();
     SetToolTips();
     SetPageTexts();
-    ShowCtrl(this, Id(kRadioBox), m_unit->GetRFStat() != 0);
+    ShowCtrl(this, XRCID(kRadioBox), m_unit->GetRFStat() != 0);
     for (const char* name : kFlashControls) {
         if (!UnitHasControl(name))
-            ShowCtrl(this, Id(name), false);
+            ShowCtrl(this, XRCID(name), false);
     }
     for (const char* name : m_traits.fullViewControls) {
         if (!UnitHasControl(name))
-            ShowCtrl(this, Id(name), false);
+            ShowCtrl(this, XRCID(name), false);
     }
     // The page holds its setting pages now: laid out whole before its
     // notebook page gives it its place.
@@ -346,12 +334,12 @@ void CFamilyDevicePage::BuildBars()
             delete bar;
             continue;
         }
-        auto* spin = new CSpinButton(this, Id(row.spin));
+        auto* spin = new CSpinButton(this, XRCID(row.spin));
         if (!AttachControl(row.spin, spin, this))
             spin->Destroy();
         if (auto* aux = dynamic_cast<CAuxLightBar*>(bar)) {
             m_auxBars[row.outlet - 1] = aux;
-            aux->CreateCheckBox(Id(row.check), Id(row.spin));
+            aux->CreateCheckBox(XRCID(row.check), XRCID(row.spin));
         } else if (auto* main = dynamic_cast<CMainLightBar*>(bar)) {
             m_mainBar = main;
         }
@@ -364,11 +352,11 @@ void CFamilyDevicePage::SetToolTips()
         wxString tip = Text(row.tipId) + row.tipSuffix;
         if (row.tipExtraId)
             tip += Text(row.tipExtraId);
-        wxWindow* bar = FindWindow(Id(row.name));
-        wxWindow* check = row.check ? FindWindow(Id(row.check)) : nullptr;
+        wxWindow* bar = FindWindow(XRCID(row.name));
+        wxWindow* check = row.check ? FindWindow(XRCID(row.check)) : nullptr;
         if (wxWindow* target = row.check ? check : bar)
             target->SetToolTip(tip);
-        if (wxWindow* spin = FindWindow(Id(row.spin)))
+        if (wxWindow* spin = FindWindow(XRCID(row.spin)))
             spin->SetToolTip(tip);
     }
 }
@@ -376,7 +364,7 @@ void CFamilyDevicePage::SetToolTips()
 void CFamilyDevicePage::SetPageTexts()
 {
     for (const TextRow& row : m_traits.texts)
-        SetCtrlText(this, Id(row.control), Text(row.textId) + row.suffix);
+        SetCtrlText(this, XRCID(row.control), Text(row.textId) + row.suffix);
 }
 
 bool CFamilyDevicePage::SendIdleEvents(wxIdleEvent& event)
@@ -400,10 +388,10 @@ bool CFamilyDevicePage::Layout()
 
 void CFamilyDevicePage::SetFullView(bool full)
 {
-    ShowCtrl(this, Id("IDC_LAMPMEMTAB"), full);
-    ShowCtrl(this, Id("IDC_OPTIONSTAB"), full);
+    ShowCtrl(this, XRCID("IDC_LAMPMEMTAB"), full);
+    ShowCtrl(this, XRCID("IDC_OPTIONSTAB"), full);
     for (const char* name : m_traits.fullViewControls)
-        ShowCtrl(this, Id(name), full && UnitHasControl(name));
+        ShowCtrl(this, XRCID(name), full && UnitHasControl(name));
     Layout();
 }
 
@@ -530,7 +518,7 @@ void CFamilyDevicePage::SetEnergyRangeChecked(bool checked) { SetBox("IDC_ENERGI
 void CFamilyDevicePage::OnCommandBox(wxCommandEvent& event)
 {
     for (const CommandBox& box : m_traits.boxes) {
-        if (Id(box.name) == event.GetId()) {
+        if (XRCID(box.name) == event.GetId()) {
             SendCommand(box.code, IsBoxChecked(box.name) ? box.checked : box.unchecked);
             return;
         }
@@ -595,7 +583,7 @@ void CFamilyDevicePage::ShowPowerState()
 {
     ShowPowerPicture();
     SetBarsActive(m_power);
-    ShowCtrl(this, Id("IDC_LED"), m_power && !m_auxView);
+    ShowCtrl(this, XRCID("IDC_LED"), m_power && !m_auxView);
 }
 
 void CFamilyDevicePage::SetBarsActive(bool active)
@@ -631,7 +619,7 @@ void CFamilyDevicePage::OnRadio(wxCommandEvent& event)
     if (!event.IsChecked())
         return;
     for (const RadioRow& radio : m_traits.radios) {
-        if (Id(radio.name) == event.GetId()) {
+        if (XRCID(radio.name) == event.GetId()) {
             SetModellingLightMode(radio.mode);
             UpdateModellingLightRadios();
             SendCommand(kCommandModellingLight, radio.code);
@@ -656,19 +644,19 @@ void CFamilyDevicePage::SetModellingLightMode(int mode)
 void CFamilyDevicePage::UpdateModellingLightRadios()
 {
     for (const RadioRow& radio : m_traits.radios) {
-        if (wxWindow* control = FindWindow(Id(radio.name)))
+        if (wxWindow* control = FindWindow(XRCID(radio.name)))
             control->Enable(true);
     }
 }
 
 void CFamilyDevicePage::SetLmOverText(int n)
 {
-    SetCtrlText(this, Id("IDC_LM_OVER"), Text(kTextSetToProp) + ValueText::Count(n - 2));
+    SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(kTextSetToProp) + ValueText::Count(n - 2));
 }
 
 void CFamilyDevicePage::ShowLmOver(bool show)
 {
-    wxWindow* over = FindWindow(Id("IDC_LM_OVER"));
+    wxWindow* over = FindWindow(XRCID("IDC_LM_OVER"));
     if (!over || over->IsShown() == show)
         return;
     over->Show(show);
@@ -724,7 +712,7 @@ int CFamilyDevicePage::GetOptionsSelection() const
 const CFamilyDevicePage::BarRow* CFamilyDevicePage::BarOfSpin(int spinId) const
 {
     for (const BarRow& row : m_traits.bars) {
-        if (Id(row.spin) == spinId)
+        if (XRCID(row.spin) == spinId)
             return &row;
     }
     return nullptr;
@@ -740,7 +728,7 @@ void CFamilyDevicePage::OnSpin(wxSpinEvent& event)
     if (!step)
         return;
     m_lightStep = *step;
-    SendCommand(kCommandLight, Id(row->name));
+    SendCommand(kCommandLight, XRCID(row->name));
     m_lightStep = 0;
 }
 
@@ -752,7 +740,7 @@ void CFamilyDevicePage::OnSpinRelease(wxScrollEvent& event)
     if (!step)
         return;
     m_lightStep = *step;
-    SendCommand(kCommandLight, Id(row->name));
+    SendCommand(kCommandLight, XRCID(row->name));
     m_lightStep = 0;
 }
 
@@ -825,14 +813,14 @@ void CFamilyDevicePage::SetStatusDelayLabel(const wxString& text)
 {
     SetBoth(this, "IDC_ST_DELAY_LA", "IDC_ST_DELAY_LA2", text);
 }
-void CFamilyDevicePage::SetStatusFlashRedText(const wxString& text) { SetCtrlText(this, Id("IDC_ST_FLASH_RED"), text); }
+void CFamilyDevicePage::SetStatusFlashRedText(const wxString& text) { SetCtrlText(this, XRCID("IDC_ST_FLASH_RED"), text); }
 void CFamilyDevicePage::SetStatusSequenceRedText(const wxString& text)
 {
-    SetCtrlText(this, Id("IDC_ST_SEQUENCE_RED"), text);
+    SetCtrlText(this, XRCID("IDC_ST_SEQUENCE_RED"), text);
 }
 void CFamilyDevicePage::SetStatusIntervalRedText(const wxString& text)
 {
-    SetCtrlText(this, Id("IDC_ST_INTERVAL_RED"), text);
+    SetCtrlText(this, XRCID("IDC_ST_INTERVAL_RED"), text);
 }
 
 void CFamilyDevicePage::ShowStatusRows(const StatusRows& rows)
@@ -858,26 +846,26 @@ void CFamilyDevicePage::UpdateStatusPanel(const PanelRequest& request)
     SetBoth(this, "IDC_STATUS", "IDC_STATUS2", Text(plan.titleId));
     if (plan.auxView != m_auxView) {
         for (const char* name : kFlashControls)
-            ShowCtrl(this, Id(name), !plan.auxView && UnitHasControl(name));
-        ShowCtrl(this, Id(kRadioBox), !plan.auxView && m_unit->GetRFStat());
-        ShowCtrl(this, Id("IDC_LED"), m_power && !plan.auxView);
+            ShowCtrl(this, XRCID(name), !plan.auxView && UnitHasControl(name));
+        ShowCtrl(this, XRCID(kRadioBox), !plan.auxView && m_unit->GetRFStat());
+        ShowCtrl(this, XRCID("IDC_LED"), m_power && !plan.auxView);
         if (!plan.auxView) {
             for (const char* name : {"IDC_ST_SEQUENCE_RED", "IDC_ST_FLASH_RED", "IDC_ST_INTERVAL_RED", "IDC_ST_SET"})
-                ShowCtrl(this, Id(name), false);
+                ShowCtrl(this, XRCID(name), false);
         }
         m_auxView = plan.auxView;
     }
     for (const char* name : kAlarmGroup)
-        ShowCtrl(this, Id(name), plan.alarmShown);
+        ShowCtrl(this, XRCID(name), plan.alarmShown);
     for (const char* name : kGroup1)
-        ShowCtrl(this, Id(name), plan.group1Shown);
+        ShowCtrl(this, XRCID(name), plan.group1Shown);
     for (const char* name : kGroup2)
-        ShowCtrl(this, Id(name), plan.group2Shown);
+        ShowCtrl(this, XRCID(name), plan.group2Shown);
     if (plan.auxView) {
-        ShowCtrl(this, Id("IDC_ST_SEQUENCE_RED"), plan.sequenceRedShown);
-        ShowCtrl(this, Id("IDC_ST_FLASH_RED"), plan.flashRedShown);
-        ShowCtrl(this, Id("IDC_ST_INTERVAL_RED"), plan.intervalRedShown);
-        ShowCtrl(this, Id("IDC_ST_SET"), plan.setShown);
+        ShowCtrl(this, XRCID("IDC_ST_SEQUENCE_RED"), plan.sequenceRedShown);
+        ShowCtrl(this, XRCID("IDC_ST_FLASH_RED"), plan.flashRedShown);
+        ShowCtrl(this, XRCID("IDC_ST_INTERVAL_RED"), plan.intervalRedShown);
+        ShowCtrl(this, XRCID("IDC_ST_SET"), plan.setShown);
     }
     Layout();
 }
@@ -891,12 +879,12 @@ void CFamilyDevicePage::SetAlarms(int charge, int thermo)
 void CFamilyDevicePage::ShowAlarmLines(const AlarmLines& lines)
 {
     if (lines.clearTitle)
-        SetCtrlText(this, Id("IDC_ST_ALARM"), wxEmptyString);
+        SetCtrlText(this, XRCID("IDC_ST_ALARM"), wxEmptyString);
     const std::pair<const char*, const std::optional<PageText>*> texts[] = {
         {"IDC_ST_ALARM1", &lines.line1}, {"IDC_ST_ALARM2", &lines.line2}, {"IDC_ST_ALARM3", &lines.line3}};
     for (const auto& [name, text] : texts) {
         if (*text)
-            SetCtrlText(this, Id(name), Text(**text));
+            SetCtrlText(this, XRCID(name), Text(**text));
     }
 }
 

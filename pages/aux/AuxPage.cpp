@@ -176,7 +176,7 @@ void CAuxPage::ShowDrawing(int16_t key)
     }
     ShowCtrl(this, XRCID("IDC_AU_PRESET_T_SPIN"), false);
     ShowCtrl(this, XRCID("IDC_AU_PRESET_GROUP"), true);
-    if (auto* image = wxDynamicCast(FindWindow(XRCID("IDC_AU_HELPIMAGE")), wxStaticBitmap)) {
+    if (auto* image = FindCtrl<wxStaticBitmap>(this, "IDC_AU_HELPIMAGE")) {
         image->SetBitmap(wxBitmapBundle(DrawPreset(key)));
         image->Show(true);
     }

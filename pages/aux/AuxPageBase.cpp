@@ -38,10 +38,6 @@ const int kOff = 2028;
 const int kLine = 1;
 const int kPage = 10;
 
-int Id(const char* name)
-{
-    return wxXmlResource::GetXRCID(name);
-}
 
 }  // namespace
 
@@ -54,7 +50,7 @@ bool CAuxPageBase::InitControls()
 {
     UpdateHelp(m_selected);
     Highlight(m_selected, true);
-    if (auto* bar = wxDynamicCast(FindWindow(XRCID("IDC_AU_SCROLL")), wxScrollBar))
+    if (auto* bar = FindCtrl<wxScrollBar>(this, "IDC_AU_SCROLL"))
         bar->SetScrollbar(m_table.scrollRange, 1, m_table.scrollRange, kPage, true);
 
     auto* spin = new CSpinButton(this, XRCID("IDC_AU_SPIN"));
@@ -63,11 +59,11 @@ bool CAuxPageBase::InitControls()
         spin->SetRepeatPeriod(m_table.spinRepeatPeriod);
 
     for (const TextRow& tip : m_table.toolTips) {
-        if (wxWindow* control = FindWindow(Id(tip.control)))
+        if (wxWindow* control = FindWindow(XRCID(tip.control)))
             control->SetToolTip(Text(tip.text));
     }
     for (const TextRow& label : m_table.labels)
-        SetCtrlText(this, Id(label.control), Text(label.text));
+        SetCtrlText(this, XRCID(label.control), Text(label.text));
 
     // GTK hands a click on a label to the label, not to the page under it.
     for (size_t field = 0; field < m_table.fields.size(); ++field) {
@@ -124,7 +120,7 @@ void CAuxPageBase::SetT01(int mode)
         return;
     // Optimum, a set duration, or the shortest one (bit 7 alone).
     const int caption = masked == 0 ? 2018 : (masked & 0x0F) ? 2019 : 2020;
-    SetCtrlText(this, Id(m_table.fields[field].caption), Text(caption));
+    SetCtrlText(this, XRCID(m_table.fields[field].caption), Text(caption));
     const int16_t value = Value(Word::T01Value);
     SetFieldText(Word::T01Value, value == 0 ? wxString() : wxString::Format("1/%d", value));
 }
@@ -151,13 +147,13 @@ void CAuxPageBase::SetMinInterval(uint16_t value)
 
 void CAuxPageBase::SetStore(bool ticked)
 {
-    if (auto* box = wxDynamicCast(FindWindow(XRCID("IDC_AU_STORE")), wxCheckBox))
+    if (auto* box = FindCtrl<wxCheckBox>(this, "IDC_AU_STORE"))
         box->SetValue(ticked);
 }
 
 bool CAuxPageBase::IsStoreChecked() const
 {
-    auto* box = wxDynamicCast(FindWindow(XRCID("IDC_AU_STORE")), wxCheckBox);
+    auto* box = FindCtrl<wxCheckBox>(this, "IDC_AU_STORE");
     return box && box->GetValue();
 }
 
@@ -207,7 +203,7 @@ int CAuxPageBase::FieldOf(Word word) const
 
 wxWindow* CAuxPageBase::FieldWindow(int field) const
 {
-    return FindWindow(Id(m_table.fields[field].name));
+    return FindWindow(XRCID(m_table.fields[field].name));
 }
 
 bool CAuxPageBase::Echoed(Word word, int value)
@@ -275,7 +271,7 @@ void CAuxPageBase::UpdateScrollPosition()
 {
     if (!IsScrollField(m_selected))
         return;
-    if (auto* bar = wxDynamicCast(FindWindow(XRCID("IDC_AU_SCROLL")), wxScrollBar))
+    if (auto* bar = FindCtrl<wxScrollBar>(this, "IDC_AU_SCROLL"))
         bar->SetThumbPosition(m_table.scrollRange - Value(m_table.fields[m_selected].word));
 }
 
@@ -415,7 +411,7 @@ void CAuxPageBase::SetFieldText(Word word, const wxString& text)
 {
     const int field = FieldOf(word);
     if (field >= 0)
-        SetCtrlText(this, Id(m_table.fields[field].name), text);
+        SetCtrlText(this, XRCID(m_table.fields[field].name), text);
 }
 
 bool CAuxPageBase::IsScrollField(int field) const

@@ -127,7 +127,7 @@ void CAuxPageZarit::SetColourAlt(int16_t index)
 void CAuxPageZarit::SetStrobo(int state)
 {
     m_strobo = int16_t(state);
-    if (auto* toggle = wxDynamicCast(FindWindow(XRCID("IDC_AU_STROBO")), wxToggleButton))
+    if (auto* toggle = FindCtrl<wxToggleButton>(this, "IDC_AU_STROBO"))
         toggle->SetValue(m_strobo != 0);
     const int selected = GetSelectedField();
     if (m_strobo != 0 && selected != DELAY && selected != COLOR)
@@ -159,7 +159,7 @@ void CAuxPageZarit::StepField(int field, int delta)
 
 void CAuxPageZarit::InitFamilyControls()
 {
-    if (auto* arrows = wxDynamicCast(FindWindow(XRCID("IDC_AU_SPINSCROLL")), wxSpinButton))
+    if (auto* arrows = FindCtrl<wxSpinButton>(this, "IDC_AU_SPINSCROLL"))
         arrows->SetRange(-kSpinScrollEnd, kSpinScrollEnd);
     CentreSpinScroll();
 }
@@ -171,7 +171,7 @@ void CAuxPageZarit::SendAlternation()
 
 void CAuxPageZarit::CentreSpinScroll()
 {
-    if (auto* arrows = wxDynamicCast(FindWindow(XRCID("IDC_AU_SPINSCROLL")), wxSpinButton))
+    if (auto* arrows = FindCtrl<wxSpinButton>(this, "IDC_AU_SPINSCROLL"))
         arrows->SetValue(0);
 }
 
@@ -191,6 +191,6 @@ void CAuxPageZarit::OnSpinScrollMoved(wxSpinEvent&)
 // The unit's report sets the strobo state; the toggle only asks for it.
 void CAuxPageZarit::OnStrobo(wxCommandEvent&)
 {
-    auto* toggle = wxDynamicCast(FindWindow(XRCID("IDC_AU_STROBO")), wxToggleButton);
+    auto* toggle = FindCtrl<wxToggleButton>(this, "IDC_AU_STROBO");
     SendCommand(29, toggle && toggle->GetValue() ? 1 : 0);
 }

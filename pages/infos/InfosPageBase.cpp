@@ -72,7 +72,7 @@ bool CInfosPageBase::InitControls()
     for (const FieldRow& row : kFields) {
         if (row.service && !m_traits.serviceFields)
             continue;
-        auto* field = wxDynamicCast(FindWindow(XRCID(row.control)), wxTextCtrl);
+        auto* field = FindCtrl<wxTextCtrl>(this, row.control);
         if (!field)
             continue;
         field->SetMaxLength(MaxLength(row.field));
@@ -102,7 +102,7 @@ int CInfosPageBase::MaxLength(Field field) const
 // length.
 void CInfosPageBase::ShowInField(Field field, const wxString& text)
 {
-    auto* ctrl = wxDynamicCast(FindWindow(XRCID(kFields[field].control)), wxTextCtrl);
+    auto* ctrl = FindCtrl<wxTextCtrl>(this, kFields[field].control);
     if (!ctrl)
         return;
     ctrl->SetMaxLength(0);

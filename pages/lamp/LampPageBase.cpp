@@ -38,7 +38,7 @@ CLampPageBase::CLampPageBase(CFlashDevice* unit, CSettingPageHost* host, const L
 bool CLampPageBase::InitControls()
 {
     for (int outlet = 1; outlet <= m_traits.outlets; ++outlet) {
-        if (auto* choice = wxDynamicCast(FindWindow(ChoiceId(outlet)), wxComboBox)) {
+        if (auto* choice = FindCtrl<wxComboBox>(this, ChoiceId(outlet))) {
             choice->Clear();
             for (int role = 0; role <= kLastRole; ++role)
                 choice->Append(Text(kTextFirstRole + role));
@@ -50,13 +50,13 @@ bool CLampPageBase::InitControls()
 
 void CLampPageBase::SetLamp(int outlet, int role)
 {
-    if (auto* choice = wxDynamicCast(FindWindow(ChoiceId(outlet)), wxComboBox))
+    if (auto* choice = FindCtrl<wxComboBox>(this, ChoiceId(outlet)))
         choice->SetSelection(role >= 0 && role <= kLastRole ? role : wxNOT_FOUND);
 }
 
 int CLampPageBase::GetLamp(int outlet)
 {
-    auto* choice = wxDynamicCast(FindWindow(ChoiceId(outlet)), wxComboBox);
+    auto* choice = FindCtrl<wxComboBox>(this, ChoiceId(outlet));
     return choice ? choice->GetSelection() : wxNOT_FOUND;
 }
 

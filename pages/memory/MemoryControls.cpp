@@ -15,7 +15,7 @@ namespace {
 
 wxRadioButton* FindRadio(wxWindow* page, const char* name)
 {
-    return page ? wxDynamicCast(page->FindWindow(XRCID(name)), wxRadioButton) : nullptr;
+    return FindCtrl<wxRadioButton>(page, name);
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ void SelectMemoryOn(wxWindow* page, const MemoryRadioGroup& group, int index)
 
 bool IsRadioChecked(wxWindow* page, int id)
 {
-    wxRadioButton* radio = page ? wxDynamicCast(page->FindWindow(id), wxRadioButton) : nullptr;
+    wxRadioButton* radio = FindCtrl<wxRadioButton>(page, id);
     return radio && radio->GetValue();
 }
 

@@ -92,12 +92,12 @@ void COptionsPageBase::FillList(const char* name, const std::vector<Entry>& entr
 
 wxCheckBox* COptionsPageBase::Box(const char* name) const
 {
-    return wxDynamicCast(FindWindow(XRCID(name)), wxCheckBox);
+    return FindCtrl<wxCheckBox>(this, name);
 }
 
 wxComboBox* COptionsPageBase::List(const char* name) const
 {
-    return wxDynamicCast(FindWindow(XRCID(name)), wxComboBox);
+    return FindCtrl<wxComboBox>(this, name);
 }
 
 bool COptionsPageBase::IsBoxChecked(const char* name) const

@@ -5,6 +5,7 @@
 #include <wx/radiobut.h>
 #include <wx/xrc/xmlres.h>
 
+#include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "pages/SettingPageHost.h"
 
@@ -117,7 +118,7 @@ bool COptionsPageZarit::InitControls()
         if (wxWindow* box = FindWindow(XRCID(kPowerDisplay)))
             box->Enable(false);
     }
-    if (auto* brightness = wxDynamicCast(FindWindow(XRCID(kBrightness)), wxRadioBox)) {
+    if (auto* brightness = FindCtrl<wxRadioBox>(this, kBrightness)) {
         for (int item = 0; item < kBrightnessItems && static_cast<unsigned>(item) < brightness->GetCount(); ++item)
             brightness->SetString(item, Text(kBrightnessTexts + item));
     }
@@ -155,7 +156,7 @@ int COptionsPageZarit::GetBuzzerMode() const
 
 int COptionsPageZarit::GetBrightness() const
 {
-    const auto* brightness = wxDynamicCast(FindWindow(XRCID(kBrightness)), wxRadioBox);
+    const auto* brightness = FindCtrl<wxRadioBox>(this, kBrightness);
     const int item = brightness ? brightness->GetSelection() : wxNOT_FOUND;
     if (item == wxNOT_FOUND)
         return 0;
@@ -195,7 +196,7 @@ void COptionsPageZarit::SetBrightness(int value)
     int item = value - 1;
     if (item < 0)
         item = kBrightnessItems - 1;
-    auto* brightness = wxDynamicCast(FindWindow(XRCID(kBrightness)), wxRadioBox);
+    auto* brightness = FindCtrl<wxRadioBox>(this, kBrightness);
     if (brightness && item < kBrightnessItems && static_cast<unsigned>(item) < brightness->GetCount())
         brightness->SetSelection(item);
 }

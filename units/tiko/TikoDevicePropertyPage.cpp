@@ -47,14 +47,10 @@ const int kAuxSpinWidth = 16;
 // The Hexor lacks these.
 const char* const kHexorLacks[] = {"IDC_FL_IR", "IDC_ENERGIEBEREICH"};
 
-int Id(const char* name)
-{
-    return XRCID(name);
-}
 
 wxComboBox* LampFunctions(const wxWindow* page)
 {
-    return wxDynamicCast(page->FindWindow(Id(kLampFunctions)), wxComboBox);
+    return FindCtrl<wxComboBox>(page, kLampFunctions);
 }
 
 wxStaticBoxSizer* FindBoxSizer(wxSizer* sizer, const wxStaticBox* box)
@@ -74,7 +70,7 @@ wxStaticBoxSizer* FindBoxSizer(wxSizer* sizer, const wxStaticBox* box)
 // first window from the box up that has one.
 wxStaticBoxSizer* GroupOf(wxWindow* page, const char* name)
 {
-    auto* box = wxDynamicCast(page->FindWindow(Id(name)), wxStaticBox);
+    auto* box = FindCtrl<wxStaticBox>(page, name);
     for (wxWindow* window = box; window; window = window->GetParent()) {
         if (wxSizer* sizer = window->GetSizer())
             return FindBoxSizer(sizer, box);
@@ -178,11 +174,11 @@ const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
 CTikoDevicePropertyPage::CTikoDevicePropertyPage(CFlashDevice* unit)
     : CFamilyDevicePage(unit, TikoTraits()), m_modelCode(unit->GetVersion())
 {
-    Bind(wxEVT_COMBOBOX, &CTikoDevicePropertyPage::OnLamp4Selected, this, Id(kLampFunctions));
+    Bind(wxEVT_COMBOBOX, &CTikoDevicePropertyPage::OnLamp4Selected, this, XRCID(kLampFunctions));
     for (const char* radio : kMemoryRadios.memories)
-        Bind(wxEVT_RADIOBUTTON, &CTikoDevicePropertyPage::OnMemorySelected, this, Id(radio));
-    Bind(wxEVT_BUTTON, &CTikoDevicePropertyPage::OnRecallMemory, this, Id("IDC_ME_REC2"));
-    Bind(wxEVT_BUTTON, &CTikoDevicePropertyPage::OnStoreMemory, this, Id("IDC_ME_STORE2"));
+        Bind(wxEVT_RADIOBUTTON, &CTikoDevicePropertyPage::OnMemorySelected, this, XRCID(radio));
+    Bind(wxEVT_BUTTON, &CTikoDevicePropertyPage::OnRecallMemory, this, XRCID("IDC_ME_REC2"));
+    Bind(wxEVT_BUTTON, &CTikoDevicePropertyPage::OnStoreMemory, this, XRCID("IDC_ME_STORE2"));
 }
 
 // ---- Building the page ----
@@ -190,9 +186,9 @@ CTikoDevicePropertyPage::CTikoDevicePropertyPage(CFlashDevice* unit)
 bool CTikoDevicePropertyPage::InitControls()
 {
     CFamilyDevicePage::InitControls();
-    m_bar = dynamic_cast<CVeskAuxCtlTiko*>(FindWindow(Id("IDC_AUX_LIGHT1")));
+    m_bar = dynamic_cast<CVeskAuxCtlTiko*>(FindWindow(XRCID("IDC_AUX_LIGHT1")));
     if (CAuxPageTiko* aux = GetOptionsOrTikoAuxPage()) {
-        if (wxWindow* spin = aux->FindWindow(Id("IDC_AU_SPIN"))) {
+        if (wxWindow* spin = aux->FindWindow(XRCID("IDC_AU_SPIN"))) {
             spin->SetMinSize(wxSize(kAuxSpinWidth, spin->GetMinSize().y));
             spin->SetSize(wxSize(kAuxSpinWidth, spin->GetSize().y));
         }
@@ -233,7 +229,7 @@ void CTikoDevicePropertyPage::SetFullView(bool full)
 
 void CTikoDevicePropertyPage::ShowMemoryGroup(const char* box, bool show)
 {
-    ShowCtrl(this, Id(box), show);
+    ShowCtrl(this, XRCID(box), show);
     wxStaticBoxSizer* group = GroupOf(this, box);
     if (!group)
         return;
@@ -326,12 +322,12 @@ void CTikoDevicePropertyPage::UpdateModellingLightRadios()
 {
     const TikoCodec::ModellingLimit limit =
         TikoCodec::LimitModellingLight(m_modelCode, GetModellingLightMode(), ValueOfOutlet(1));
-    if (wxWindow* prop4 = FindWindow(Id("IDC_LM_PROP4")))
+    if (wxWindow* prop4 = FindWindow(XRCID("IDC_LM_PROP4")))
         prop4->Enable(limit.prop4Enabled);
-    if (wxWindow* prop5 = FindWindow(Id("IDC_LM_PROP5")))
+    if (wxWindow* prop5 = FindWindow(XRCID("IDC_LM_PROP5")))
         prop5->Enable(limit.prop5Enabled);
     if (limit.over) {
-        SetCtrlText(this, Id("IDC_LM_OVER"), Text(limit.over->text));
+        SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(limit.over->text));
         ShowLmOver(limit.over->shown);
     }
 }
@@ -500,7 +496,7 @@ void CTikoDevicePropertyPage::DecodeMemory(const RecordView& record)
 {
     const std::optional<TikoCodec::Memory> memory = TikoCodec::DecodeMemory(record);
     // Only the memory the user looks at is shown.
-    if (!memory || !IsRadioChecked(this, Id(kMemoryRadios.memories[memory->index])))
+    if (!memory || !IsRadioChecked(this, XRCID(kMemoryRadios.memories[memory->index])))
         return;
     if (memory->empty) {
         // The unit stores its present settings into it.
@@ -557,7 +553,7 @@ void CTikoDevicePropertyPage::OnMemorySelected(wxCommandEvent& event)
     if (!GetDevice()->GetPage())
         return;
     for (int index = 0; index < 4; ++index) {
-        if (Id(kMemoryRadios.memories[index]) == event.GetId()) {
+        if (XRCID(kMemoryRadios.memories[index]) == event.GetId()) {
             SelectMemory(index);
             SendCommand(kCommandSelections, 0);
             SendCommand(kCommandRecordRequest, kFirstMemoryRecord + index);
