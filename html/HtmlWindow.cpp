@@ -713,6 +713,12 @@ void HtmlWindow::OnSize(wxSizeEvent&)
 
 void HtmlWindow::OnKeyDown(wxKeyEvent& event)
 {
+    // A dialog moves the focus on with Tab before its controls see the key;
+    // here the toolkit's navigation comes after the window, so Tab goes on.
+    if (event.GetKeyCode() == WXK_TAB) {
+        event.Skip();
+        return;
+    }
     if (event.GetModifiers() == wxMOD_CONTROL && (event.GetKeyCode() == 'C' || event.GetKeyCode() == WXK_INSERT)) {
         CopyTextToClipboard();
         return;
