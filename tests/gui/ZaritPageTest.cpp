@@ -5,6 +5,7 @@
 #include "FamilyPageFixture.h"
 #include "ProgramFixture.h"
 
+#include <chrono>
 #include <functional>
 
 #include <wx/image.h>
@@ -382,6 +383,62 @@ TEST_F(ZaritPageTest, ColourStepWhileAFlashDurationStepIsBusyKeepsOneCursor)
     EXPECT_FALSE(page->IsBusy());
     EXPECT_FALSE(wxIsBusy());
     EXPECT_FALSE(page->IsSecondStepPending());
+}
+
+TEST_F(ZaritPageTest, StepWhileBusyStartsTheSecondsWaitAfresh)
+{
+    AuxRecord record;
+    record.t01Mode = 0x81;
+    record.t01Value = 250;
+    record.colour = 5;
+    Deliver(2, record.Data());
+    using Clock = std::chrono::steady_clock;
+    // A click on a field of the aux page, then a press of the spin button's
+    // upper arrow, as the button reports them.
+    const auto step = [this](const char* field) {
+        wxWindow* clicked = Aux()->FindWindow(XRCID(field));
+        wxWindow* spin = Aux()->FindWindow(XRCID("IDC_AU_SPIN"));
+        ASSERT_TRUE(clicked && spin);
+        wxMouseEvent click(wxEVT_LEFT_UP);
+        click.SetEventObject(clicked);
+        click.SetPosition(wxPoint(2, 2));
+        clicked->GetEventHandler()->ProcessEvent(click);
+        wxSpinEvent up(wxEVT_SPIN_UP, spin->GetId());
+        up.SetEventObject(spin);
+        spin->GetEventHandler()->ProcessEvent(up);
+        wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
+        release.SetEventObject(spin);
+        spin->GetEventHandler()->ProcessEvent(release);
+    };
+
+    step("IDC_AU_T01");
+    const Clock::time_point first = Clock::now();
+    ASSERT_TRUE(page->IsBusy());
+    Pump(500);
+    // Half way through the wait the colour step goes out.
+    ASSERT_TRUE(page->IsBusy());
+    ASSERT_TRUE(wxIsBusy());
+    step("IDC_AU_COLOR");
+    const Clock::time_point second = Clock::now();
+    ASSERT_LT(second - first, std::chrono::milliseconds(1000));
+    ASSERT_TRUE(WaitFor([&] { return !page->IsBusy(); }, 4000));
+    const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - second);
+    // A timer never ticks early: the cursor lasts a whole second after the
+    // second step, not merely the rest of the first one's.
+    EXPECT_GE(waited.count(), 980);
+    EXPECT_FALSE(wxIsBusy());
+    EXPECT_TRUE(page->IsStepPending());
+    EXPECT_TRUE(page->IsSecondStepPending());
+    const std::vector<Sent> sent = Commands();
+    const std::vector<uint16_t> steps = [&] {
+        std::vector<uint16_t> codes;
+        for (const Sent& each : sent) {
+            if (each.code == 6 || each.code == 20)
+                codes.push_back(each.code);
+        }
+        return codes;
+    }();
+    EXPECT_EQ(steps, (std::vector<uint16_t>{6, 20}));
 }
 
 TEST_F(ZaritPageTest, PageDestroyedWhileBusyLeavesNoCursor)
