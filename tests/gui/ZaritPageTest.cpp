@@ -237,6 +237,33 @@ TEST_F(ZaritPageTest, RadioLimitFollowsTheRadiosAndTheStrobeButNotTheStatusRecor
     Commands();
 }
 
+TEST_F(ZaritPageTest, PlaceInTheAlternationLeavesTheRadiosToTheOutlets)
+{
+    // The aux page's preset slot holds this pack's place: unlike a Quirel
+    // A1 preset sequence, it takes no level from the modelling lamp.
+    unit->SetEnergyType(2);
+    Deliver(1, Status(50, kAllOn, 30, 30, 20));
+    AuxRecord placed;
+    placed.packs = 3;
+    placed.place = 2;
+    Deliver(2, placed.Data());
+    ASSERT_EQ(Aux()->GetPreset(), 2);
+    EXPECT_EQ(EnabledRadios(), std::vector<bool>(8, true));
+    PickRadio("IDC_LM_PROP5");
+    EXPECT_EQ(EnabledRadios(), std::vector<bool>(8, true));
+
+    // Outlet 1 at 100: (150 - 100) / 10 - 2 = 3 levels, place or not.
+    Deliver(1, Status(50, kAllOn, 100, 30, 20));
+    PickRadio("IDC_LM_FULL");
+    EXPECT_EQ(EnabledRadios(), (std::vector<bool>{true, true, true, true, false, false, false, false}));
+    // At 70 the record of the aux functions works out 6 levels.
+    Deliver(1, Status(50, kAllOn, 70, 30, 20));
+    Deliver(2, placed.Data());
+    EXPECT_EQ(Aux()->GetPreset(), 2);
+    EXPECT_EQ(EnabledRadios(), (std::vector<bool>{true, true, true, true, true, true, true, false}));
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{3, {0x47}}, {3, {0x41}}}));
+}
+
 TEST_F(ZaritPageTest, StrobeLocksTheLightsAndSelectsTheColourFieldAfterTheRecord)
 {
     Deliver(3, RecordData(10, {{5, 0x01}, {7, 1}, {8, 2}, {9, 3}}));
