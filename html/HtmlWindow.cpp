@@ -39,10 +39,11 @@ constexpr int kClickSize = 2;
 const wxColour kSelectionColour(128, 255, 255);
 
 // The filters that read an opened file, tried in this order: the viewer's
-// HTML filter, then the toolkit's, which shows an image file as its image.
-const std::vector<std::unique_ptr<wxHtmlFilter>>& PageFilters()
+// HTML filter, the toolkit's, which shows an image file as its image, then
+// those that AddFilter appended.
+std::vector<std::unique_ptr<wxHtmlFilter>>& PageFilters()
 {
-    static const std::vector<std::unique_ptr<wxHtmlFilter>> filters = [] {
+    static std::vector<std::unique_ptr<wxHtmlFilter>> filters = [] {
         std::vector<std::unique_ptr<wxHtmlFilter>> list;
         list.emplace_back(new HtmlPageFilter);
         wxObject* image = wxCreateDynamicObject("wxHtmlFilterImage");
@@ -117,6 +118,12 @@ void HtmlWindow::InitViewer()
     m_Parser->SetFS(m_FS);
     // The margins go on the page's top and left only (SetPage).
     m_Borders = 0;
+}
+
+void HtmlWindow::AddFilter(wxHtmlFilter* filter)
+{
+    if (filter)
+        PageFilters().emplace_back(filter);
 }
 
 bool HtmlWindow::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
@@ -713,6 +720,12 @@ void HtmlWindow::OnSize(wxSizeEvent&)
 
 void HtmlWindow::OnKeyDown(wxKeyEvent& event)
 {
+    // A dialog moves the focus on with Tab before its controls see the key;
+    // here the toolkit's navigation comes after the window, so Tab goes on.
+    if (event.GetKeyCode() == WXK_TAB) {
+        event.Skip();
+        return;
+    }
     if (event.GetModifiers() == wxMOD_CONTROL && (event.GetKeyCode() == 'C' || event.GetKeyCode() == WXK_INSERT)) {
         CopyTextToClipboard();
         return;

@@ -37,6 +37,12 @@ public:
                 const wxSize& size = wxDefaultSize, long style = wxHW_SCROLLBAR_AUTO,
                 const wxString& name = "htmlWindow", bool scrollBars = true);
 
+    // Appends a filter that reads opened files of its kind, asked after the
+    // viewer's own (HTML pages, images) and those added before; the list
+    // keeps it for the program's life. It stands in for the toolkit's
+    // AddFilter, whose list the viewer does not read.
+    static void AddFilter(wxHtmlFilter* filter);
+
     // Shows the page whose HTML source is given, as a frameset when its
     // source holds "<FRAMESET" in any letter case; always true.
     bool SetPage(const wxString& source) override;

@@ -283,12 +283,24 @@ TYPED_TEST(PowerPackPageTest, OptionsRecordSetsFlashBoxesLampAndOptions)
 
 TYPED_TEST(PowerPackPageTest, CountersRecordShowsTotalAndOwner)
 {
-    std::vector<uint8_t> data = RecordData(24, {{7, 1}, {8, 0}, {9, 0}});
-    const std::string owner = "A B  ";
-    std::copy(owner.begin(), owner.end(), data.begin() + 5);
-    this->Deliver(6, data);
-    EXPECT_EQ(this->template Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue(), "65536");
-    EXPECT_EQ(this->Label("IDC_IN_OWNER"), "A B");
+    // Only the blanks at the end of the whole field go; a zero byte after
+    // them keeps those before it.
+    const struct {
+        std::string field;
+        const char* owner;
+    } cases[] = {
+        {"A B           ", "A B"},
+        {"A B  ", "A B  "},
+        {std::string("A \0           ", 14), "A "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.owner);
+        std::vector<uint8_t> data = RecordData(24, {{7, 1}, {8, 0}, {9, 0}});
+        std::copy(c.field.begin(), c.field.end(), data.begin() + 5);
+        this->Deliver(6, data);
+        EXPECT_EQ(this->template Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue(), "65536");
+        EXPECT_EQ(this->Label("IDC_IN_OWNER"), c.owner);
+    }
 }
 
 TYPED_TEST(PowerPackPageTest, AlarmsTakeThePanelAndNameThermoFirst)

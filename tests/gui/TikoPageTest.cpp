@@ -324,6 +324,46 @@ TEST_F(TrovalexPageTest, TrovalexRefusesItsTwoHighestLevelsNearFullEnergy)
     EXPECT_TRUE(Commands().empty());
 }
 
+TEST_F(TrovalexPageTest, EachLevelIsRefusedFromItsLimitOnNotOnlyAboveIt)
+{
+    // The unit reports its mode at the bar's value; then the user picks the
+    // first proportional level, which works the limit out again.
+    struct Case {
+        int value;
+        const char* radio;
+        int mode;
+        bool prop4;
+        bool prop5;
+        const char* over;  // nullptr: hidden
+    };
+    const Case cases[] = {
+        {84, "IDC_LM_PROP5", 6, true, true, nullptr},
+        {85, "IDC_LM_PROP5", 6, true, false, "set to prop4"},
+        {85, "IDC_LM_PROP4", 5, true, false, nullptr},
+        {94, "IDC_LM_PROP4", 5, true, false, nullptr},
+        {94, "IDC_LM_PROP5", 6, true, false, "set to prop4"},
+        {95, "IDC_LM_PROP4", 5, false, false, "set to prop3"},
+        {95, "IDC_LM_PROP5", 6, false, false, "set to prop3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.radio << " at " << c.value);
+        Deliver(1, Status(c.value, 0x01, c.mode));
+        ASSERT_EQ(Bar()->GetValue(), c.value);
+        EXPECT_TRUE(Checked(c.radio));
+        EXPECT_EQ(Enabled("IDC_LM_PROP4"), c.prop4);
+        EXPECT_EQ(Enabled("IDC_LM_PROP5"), c.prop5);
+        EXPECT_EQ(Shown("IDC_LM_OVER"), c.over != nullptr);
+        if (c.over)
+            EXPECT_EQ(Label("IDC_LM_OVER"), c.over);
+
+        PickRadio("IDC_LM_PROP1");
+        EXPECT_EQ(Commands(), (std::vector<Sent>{{3, {0x42}}}));
+        EXPECT_EQ(Enabled("IDC_LM_PROP4"), c.prop4);
+        EXPECT_EQ(Enabled("IDC_LM_PROP5"), c.prop5);
+        EXPECT_FALSE(Shown("IDC_LM_OVER"));
+    }
+}
+
 TEST_F(SorvantPageTest, OtherModelsKeepEveryLevelAndLeaveTheOverLabel)
 {
     Deliver(1, Status(97, 0x01, 6));

@@ -5,6 +5,7 @@
 #include "FamilyPageFixture.h"
 #include "ProgramFixture.h"
 
+#include <chrono>
 #include <functional>
 
 #include <wx/image.h>
@@ -236,6 +237,33 @@ TEST_F(ZaritPageTest, RadioLimitFollowsTheRadiosAndTheStrobeButNotTheStatusRecor
     Commands();
 }
 
+TEST_F(ZaritPageTest, PlaceInTheAlternationLeavesTheRadiosToTheOutlets)
+{
+    // The aux page's preset slot holds this pack's place: unlike a Quirel
+    // A1 preset sequence, it takes no level from the modelling lamp.
+    unit->SetEnergyType(2);
+    Deliver(1, Status(50, kAllOn, 30, 30, 20));
+    AuxRecord placed;
+    placed.packs = 3;
+    placed.place = 2;
+    Deliver(2, placed.Data());
+    ASSERT_EQ(Aux()->GetPreset(), 2);
+    EXPECT_EQ(EnabledRadios(), std::vector<bool>(8, true));
+    PickRadio("IDC_LM_PROP5");
+    EXPECT_EQ(EnabledRadios(), std::vector<bool>(8, true));
+
+    // Outlet 1 at 100: (150 - 100) / 10 - 2 = 3 levels, place or not.
+    Deliver(1, Status(50, kAllOn, 100, 30, 20));
+    PickRadio("IDC_LM_FULL");
+    EXPECT_EQ(EnabledRadios(), (std::vector<bool>{true, true, true, true, false, false, false, false}));
+    // At 70 the record of the aux functions works out 6 levels.
+    Deliver(1, Status(50, kAllOn, 70, 30, 20));
+    Deliver(2, placed.Data());
+    EXPECT_EQ(Aux()->GetPreset(), 2);
+    EXPECT_EQ(EnabledRadios(), (std::vector<bool>{true, true, true, true, true, true, true, false}));
+    EXPECT_EQ(Commands(), (std::vector<Sent>{{3, {0x47}}, {3, {0x41}}}));
+}
+
 TEST_F(ZaritPageTest, StrobeLocksTheLightsAndSelectsTheColourFieldAfterTheRecord)
 {
     Deliver(3, RecordData(10, {{5, 0x01}, {7, 1}, {8, 2}, {9, 3}}));
@@ -382,6 +410,62 @@ TEST_F(ZaritPageTest, ColourStepWhileAFlashDurationStepIsBusyKeepsOneCursor)
     EXPECT_FALSE(page->IsBusy());
     EXPECT_FALSE(wxIsBusy());
     EXPECT_FALSE(page->IsSecondStepPending());
+}
+
+TEST_F(ZaritPageTest, StepWhileBusyStartsTheSecondsWaitAfresh)
+{
+    AuxRecord record;
+    record.t01Mode = 0x81;
+    record.t01Value = 250;
+    record.colour = 5;
+    Deliver(2, record.Data());
+    using Clock = std::chrono::steady_clock;
+    // A click on a field of the aux page, then a press of the spin button's
+    // upper arrow, as the button reports them.
+    const auto step = [this](const char* field) {
+        wxWindow* clicked = Aux()->FindWindow(XRCID(field));
+        wxWindow* spin = Aux()->FindWindow(XRCID("IDC_AU_SPIN"));
+        ASSERT_TRUE(clicked && spin);
+        wxMouseEvent click(wxEVT_LEFT_UP);
+        click.SetEventObject(clicked);
+        click.SetPosition(wxPoint(2, 2));
+        clicked->GetEventHandler()->ProcessEvent(click);
+        wxSpinEvent up(wxEVT_SPIN_UP, spin->GetId());
+        up.SetEventObject(spin);
+        spin->GetEventHandler()->ProcessEvent(up);
+        wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
+        release.SetEventObject(spin);
+        spin->GetEventHandler()->ProcessEvent(release);
+    };
+
+    step("IDC_AU_T01");
+    const Clock::time_point first = Clock::now();
+    ASSERT_TRUE(page->IsBusy());
+    Pump(500);
+    // Half way through the wait the colour step goes out.
+    ASSERT_TRUE(page->IsBusy());
+    ASSERT_TRUE(wxIsBusy());
+    step("IDC_AU_COLOR");
+    const Clock::time_point second = Clock::now();
+    ASSERT_LT(second - first, std::chrono::milliseconds(1000));
+    ASSERT_TRUE(WaitFor([&] { return !page->IsBusy(); }, 4000));
+    const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - second);
+    // A timer never ticks early: the cursor lasts a whole second after the
+    // second step, not merely the rest of the first one's.
+    EXPECT_GE(waited.count(), 980);
+    EXPECT_FALSE(wxIsBusy());
+    EXPECT_TRUE(page->IsStepPending());
+    EXPECT_TRUE(page->IsSecondStepPending());
+    const std::vector<Sent> sent = Commands();
+    const std::vector<uint16_t> steps = [&] {
+        std::vector<uint16_t> codes;
+        for (const Sent& each : sent) {
+            if (each.code == 6 || each.code == 20)
+                codes.push_back(each.code);
+        }
+        return codes;
+    }();
+    EXPECT_EQ(steps, (std::vector<uint16_t>{6, 20}));
 }
 
 TEST_F(ZaritPageTest, PageDestroyedWhileBusyLeavesNoCursor)

@@ -115,6 +115,34 @@ TEST_F(LoadPageTest, FilesNamedHtmOrHtmlAreShownAsPagesOthersAsText)
     EXPECT_TRUE(viewer->messages.empty());
 }
 
+// Reads note files (".vsknote") as a page that names its filter; it would
+// take "filter-order.htm" as well, were the HTML filter not asked first.
+class NoteFilter : public wxHtmlFilter {
+public:
+    bool CanRead(const wxFSFile& file) const override
+    {
+        return file.GetLocation().EndsWith(".vsknote") || file.GetLocation().EndsWith("filter-order.htm");
+    }
+    wxString ReadFile(const wxFSFile& file) const override
+    {
+        wxString text;
+        wxStringOutputStream out(&text);
+        file.GetStream()->Read(out);
+        return "<b>served</b> " + text;
+    }
+};
+
+TEST_F(LoadPageTest, AddedFilterServesItsFileTypeAfterTheViewersOwn)
+{
+    vhtml::HtmlWindow::AddFilter(new NoteFilter);
+    Viewer* viewer = MakeViewer();
+    EXPECT_TRUE(viewer->LoadPage(folder.Write("plan.vsknote", "<i>three</i> lights")));
+    EXPECT_EQ(viewer->GetCellText(), "served three lights");
+    EXPECT_TRUE(viewer->LoadPage(folder.Write("filter-order.htm", "<i>page</i>")));
+    EXPECT_EQ(viewer->GetCellText(), "page");
+    EXPECT_TRUE(viewer->messages.empty());
+}
+
 TEST_F(LoadPageTest, MissingFileLeavesThePageAndAddsNoHistoryButCanBeOpenedLater)
 {
     const wxString page = folder.Write("page.htm", "shown");

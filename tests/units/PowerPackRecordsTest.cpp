@@ -29,6 +29,10 @@ TEST(PowerPackRecords, CountersGiveTheTotalAndTheOwnerWithoutTrailingBlanks)
         {"A B           ", "A B"},
         {"              ", ""},
         {std::string("AB\0CD         ", 14), "AB"},
+        // The blanks at the field's end go before the zero byte ends it.
+        {std::string("A \0           ", 14), "A "},
+        {std::string("A \0 B         ", 14), "A "},
+        {std::string("\0             ", 14), ""},
         {"Studio Nord 14", "Studio Nord 14"},
     };
     for (const Case& c : cases) {

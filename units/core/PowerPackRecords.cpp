@@ -41,7 +41,7 @@ std::optional<Counters> DecodeCounters(const RecordView& record)
 {
     if (!record.Has(23))
         return std::nullopt;
-    return Counters{ValueText::Count(record.Be24(7)), UnitInfoText::Owner(record, 10, 14)};
+    return Counters{ValueText::Count(record.Be24(7)), UnitInfoText::OwnerTrimmedFirst(record, 10, 14)};
 }
 
 std::optional<Alarms> DecodeAlarms(const RecordView& record)

@@ -41,7 +41,9 @@ AuxOutlet Outlet(const RecordView& record, int outlet, bool on, bool available);
 // Record 6 (read to byte 23).
 struct Counters {
     std::string totalCounter;  // bytes 7-9: the options page's total counter
-    std::string owner;         // bytes 10-23, without trailing blanks: the information page's owner
+    // Bytes 10-23, the field's trailing blanks dropped, then cut at a zero
+    // byte: the information page's owner.
+    std::string owner;
 };
 std::optional<Counters> DecodeCounters(const RecordView& record);
 

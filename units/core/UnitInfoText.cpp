@@ -34,6 +34,14 @@ std::string Owner(const RecordView& record, std::size_t index, std::size_t count
     return text;
 }
 
+std::string OwnerTrimmedFirst(const RecordView& record, std::size_t index, std::size_t count)
+{
+    std::size_t end = index + count;
+    while (end > index && record.Byte(end - 1) == ' ')
+        --end;
+    return record.Text(index, end - index);
+}
+
 int SupplyTextId(int supply)
 {
     return kSupplyTexts[supply & 3];

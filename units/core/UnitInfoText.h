@@ -23,6 +23,11 @@ std::string Date(int year, int month);
 // blanks at its end are dropped (blanks inside stay).
 std::string Owner(const RecordView& record, std::size_t index, std::size_t count);
 
+// The owner text of the Nuvek and Ribex counter record: the blanks at the
+// end of the whole field go first, then the text ends at a zero byte, so a
+// blank just before the zero stays ("A ", zero, blanks gives "A ").
+std::string OwnerTrimmedFirst(const RecordView& record, std::size_t index, std::size_t count);
+
 // The supply text by bits 0-1 of the supply byte: 1 "bivoltage",
 // 2 "batterie", 0 and 3 "standard".
 int SupplyTextId(int supply);
