@@ -22,7 +22,23 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/
 cmake --build build -j4 --target VeskStudio vesk-simbus vesk-pagelatency >/dev/null
 
 run=$(mktemp -d)
-trap 'kill $simbus $program 2>/dev/null; rm -rf "$run"' EXIT INT TERM
+simbus=
+program=
+# Ends what still runs and removes the folder, whichever way the script ends,
+# and keeps the status of its work.
+finish() {
+    status=$?
+    set +e
+    for pid in $program $simbus; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$run"
+    exit "$status"
+}
+trap finish EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 adapters=$(ls /sys/class/tty 2>/dev/null | grep -cE '^tty(USB|ACM)[0-9]+$' || true)
 ticks=$(getconf CLK_TCK)
 
@@ -32,27 +48,38 @@ cpu_ticks() {
 }
 
 # measure NAME UNITS...: starts the bus with the units and the program on it,
-# waits, then prints NAME, the CPU percent over the quiet period and the
-# resident kilobytes.
+# waits, then sets result to NAME, the CPU percent over the quiet period and
+# the resident kilobytes. It runs in the script's own shell, so that finish
+# sees the processes it started.
 measure() {
     name=$1
     shift
     ./build/tools/vesk-simbus --link "$run/bus" "$@" >/dev/null &
     simbus=$!
-    for _ in $(seq 50); do [ -e "$run/bus" ] && break; sleep 0.1; done
+    for _ in $(seq 50); do
+        [ -e "$run/bus" ] && break
+        kill -0 "$simbus" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ ! -e "$run/bus" ]; then
+        echo "measure-performance.sh: the simulated bus did not start" >&2
+        exit 1
+    fi
     mkdir -p "$run/home"
     printf '[VeskStudio]\nPort=%s\nStudio=1\nStart=1\nEnd=16\n' "$((adapters + 1))" > "$run/home/.VeskStudio"
     HOME="$run/home" VESKCOMM_PORTS="$run/bus" GDK_BACKEND=x11 ./build/VeskStudio &
     program=$!
     sleep "$settle"
-    before=$(cpu_ticks $program)
+    before=$(cpu_ticks "$program")
     sleep "$quiet"
-    after=$(cpu_ticks $program)
+    after=$(cpu_ticks "$program")
     rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$program/status")
-    kill $program $simbus
-    wait $program $simbus 2>/dev/null || true
+    kill "$program" "$simbus"
+    wait "$program" "$simbus" 2>/dev/null || true
+    program=
+    simbus=
     rm -f "$run/bus"
-    echo "$name $(echo "$before $after $ticks $quiet" | awk '{ printf "%.2f", 100 * ($2 - $1) / $3 / $4 }') $rss"
+    result="$name $(echo "$before $after $ticks $quiet" | awk '{ printf "%.2f", 100 * ($2 - $1) / $3 / $4 }') $rss"
 }
 
 units=""
@@ -61,9 +88,11 @@ for address in $(seq 16); do
     units="$units $address:1:$type:1"
 done
 
-empty=$(measure empty)
+measure empty
+empty=$result
 # shellcheck disable=SC2086
-loaded=$(measure loaded $units)
+measure loaded $units
+loaded=$result
 echo "$empty" | awk '{ printf "empty window:       CPU %s %% of a core, resident %s kB\n", $2, $3 }'
 echo "$loaded" | awk '{ printf "16 units and pages: CPU %s %% of a core, resident %s kB\n", $2, $3 }'
 echo "$empty $loaded" | awk '{ printf "memory beside the empty window: %+.1f %%\n", 100 * ($6 - $3) / $3 }'

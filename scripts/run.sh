@@ -9,10 +9,33 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/
 cmake --build build -j "$(nproc)"
 
 run=$(mktemp -d)
+simbus=
+# Stops the bus if it still runs and removes the folder, whichever way the
+# script ends, and keeps the program's exit status.
+finish() {
+    status=$?
+    set +e
+    if [ -n "$simbus" ]; then
+        kill "$simbus" 2>/dev/null
+        wait "$simbus" 2>/dev/null
+    fi
+    rm -rf "$run"
+    exit "$status"
+}
+trap finish EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 ./build/tools/vesk-simbus --link "$run/bus" 1:1:37:model 2:1:137:model 3:1:20:1 4:1:32:1 5:1:16:65 6:1:18:8 >/dev/null &
 simbus=$!
-trap 'kill $simbus 2>/dev/null; rm -rf "$run"' EXIT INT TERM
-for _ in $(seq 50); do [ -e "$run/bus" ] && break; sleep 0.1; done
+for _ in $(seq 50); do
+    [ -e "$run/bus" ] && break
+    kill -0 "$simbus" 2>/dev/null || break
+    sleep 0.1
+done
+if [ ! -e "$run/bus" ]; then
+    echo "run.sh: the simulated bus did not start" >&2
+    exit 1
+fi
 
 # The simulated bus is listed after the USB adapters; a configuration of
 # its own selects it.

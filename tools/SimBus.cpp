@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
@@ -21,7 +22,7 @@ bool IsZaritType(uint16_t typeCode) { return typeCode == 37 || typeCode == 137; 
 
 }  // namespace
 
-SimBus::SimBus()
+SimBus::SimBus(Reader reader) : m_reader(reader)
 {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) {
@@ -46,6 +47,20 @@ SimBus::~SimBus()
         ::close(m_slave);
     if (m_master >= 0)
         ::close(m_master);
+}
+
+std::vector<uint16_t> SimBus::KnownTypes()
+{
+    std::vector<uint16_t> types = SimUnitFamily::TypeCodes();
+    types.push_back(37);
+    types.push_back(137);
+    std::sort(types.begin(), types.end());
+    return types;
+}
+
+bool SimBus::IsKnownType(uint16_t typeCode)
+{
+    return IsZaritType(typeCode) || SimUnitFamily::Find(typeCode) != nullptr;
 }
 
 SimBus::Unit& SimBus::AddUnit(uint8_t address, uint8_t studio, uint16_t typeCode, uint8_t variant)
@@ -118,8 +133,10 @@ std::vector<std::string> SimBus::Pump(int waitMs)
             ++it;
         }
     }
-    for (const Scheduled& answer : due)
+    for (const Scheduled& answer : due) {
+        Write(answer.noise);
         Write(answer.text);
+    }
     return frames;
 }
 
@@ -133,17 +150,23 @@ void SimBus::Discard()
 void SimBus::OnFrame(const std::string& text)
 {
     CommandFrame frame;
-    if (!DecodeCommand(text, frame))
+    if (!DecodeCommand(text, frame)) {
+        m_log.Unreadable(text);
         return;
+    }
     Unit* unit = FindUnit(frame.address, frame.studio);
-    if (!unit)
+    if (!unit) {
+        m_log.Command(frame, false, {});
         return;
+    }
     unit->commands.push_back({frame.command, frame.data});
-    if (unit->family && !unit->model) {
-        for (uint16_t changed : unit->family->Apply(unit->records, frame.command, frame.data)) {
-            if (std::find(unit->pending.begin(), unit->pending.end(), changed) == unit->pending.end())
-                unit->pending.push_back(changed);
-        }
+    std::vector<uint16_t> changed;
+    if (unit->family && !unit->model)
+        changed = unit->family->Apply(unit->records, frame.command, frame.data);
+    m_log.Command(frame, true, changed);
+    for (uint16_t number : changed) {
+        if (std::find(unit->pending.begin(), unit->pending.end(), number) == unit->pending.end())
+            unit->pending.push_back(number);
     }
     if (unit->model && !unit->silent)
         AnswerFromModel(*unit, frame);
@@ -194,10 +217,12 @@ void SimBus::Answer(Unit& unit, uint16_t command, const std::vector<uint8_t>& da
 
 void SimBus::Send(const Unit& unit, const std::string& text)
 {
-    if (unit.answerDelay > 0)
-        m_scheduled.push_back({m_pumps + unit.answerDelay, unit.noise + text});
-    else
-        Write(unit.noise + text);
+    if (unit.answerDelay > 0) {
+        m_scheduled.push_back({m_pumps + unit.answerDelay, unit.noise, text});
+    } else {
+        Write(unit.noise);
+        Write(text);
+    }
 }
 
 std::vector<uint8_t> SimBus::IdentityData(const Unit& unit) const
@@ -232,21 +257,31 @@ void SimBus::SendRaw(const std::string& text)
 
 void SimBus::Write(const std::string& text)
 {
-    if (m_master < 0)
+    if (m_master < 0 || text.empty())
         return;
+    m_log.Sent(text);
     int before = 0;
-    ::ioctl(m_slave, FIONREAD, &before);
-    const std::size_t target = static_cast<std::size_t>(before) + text.size();
+    const bool await = m_reader == Reader::SameThread && ::ioctl(m_slave, FIONREAD, &before) == 0;
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t put = ::write(m_master, text.data() + done, text.size() - done);
         if (put > 0)
             done += static_cast<std::size_t>(put);
+        else if (put < 0 && errno == EINTR)
+            continue;
         else
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            break;
     }
-    // The terminal hands bytes over asynchronously: wait until the slave
-    // side can read all of them, so the next read on it sees the answer.
+    // A full terminal means the program does not read: the rest is lost, as
+    // on a line whose receiver is not listening.
+    if (done < text.size())
+        m_log.Lost(text.size() - done);
+    if (!await)
+        return;
+    // The terminal hands bytes over asynchronously. Nothing reads the slave
+    // side while this thread is here, so its unread count grows by exactly
+    // what was written once the handover is complete.
+    const std::size_t target = static_cast<std::size_t>(before) + done;
     int waiting = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     while (::ioctl(m_slave, FIONREAD, &waiting) == 0 && static_cast<std::size_t>(waiting) < target &&

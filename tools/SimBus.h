@@ -7,6 +7,11 @@
 // A unit of a family the bus knows (SimUnitFamily) starts with that family's
 // records, and its commands change them as the unit would; the changed
 // records go out on the next status polls.
+//
+// Writing never waits for the reader: a program that reads the line from
+// another process takes the answers whenever it reads. A reader in the bus's
+// own thread (the tests) cannot read while the bus writes, so for it the bus
+// waits until the terminal has handed over what it wrote.
 #pragma once
 
 #include <cstdint>
@@ -14,11 +19,13 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "comm/FrameAssembler.h"
 #include "comm/FrameCodec.h"
+#include "tools/SimBusLog.h"
 
 class CDemoDevice;
 class SimUnitFamily;
@@ -55,7 +62,11 @@ public:
         const SimUnitFamily* family = nullptr;
     };
 
-    SimBus();
+    // Who reads the slave side: this thread between the bus's calls, or
+    // another process.
+    enum class Reader { SameThread, OtherProcess };
+
+    explicit SimBus(Reader reader = Reader::SameThread);
     SimBus(const SimBus&) = delete;
     SimBus& operator=(const SimBus&) = delete;
     ~SimBus();
@@ -64,6 +75,14 @@ public:
     const std::string& DevicePath() const { return m_path; }
     // The name under which the library lists the bus (VESKCOMM_PORTS entry).
     std::string PortName() const { return " " + m_path; }
+
+    // Type codes of the units the bus simulates: the families it knows the
+    // records of, and the Zarit packs (plain or through the demo model).
+    static std::vector<uint16_t> KnownTypes();
+    static bool IsKnownType(uint16_t typeCode);
+
+    // Every frame in both directions goes to out (SimBusLog); null for none.
+    void SetLog(std::ostream* out) { m_log.SetStream(out); }
 
     Unit& AddUnit(uint8_t address, uint8_t studio, uint16_t typeCode, uint8_t variant = 0);
     // A Zarit (37) or ZaritE (137) pack computed by the demo generator model,
@@ -96,6 +115,7 @@ public:
 private:
     struct Scheduled {
         int due;  // in Pump calls
+        std::string noise;
         std::string text;
     };
 
@@ -106,6 +126,7 @@ private:
     std::vector<uint8_t> IdentityData(const Unit& unit) const;
     void Write(const std::string& text);
 
+    Reader m_reader;
     int m_master = -1;
     int m_slave = -1;  // held open so the terminal outlives the program's open and close
     std::string m_path;
@@ -113,4 +134,5 @@ private:
     std::vector<Scheduled> m_scheduled;
     FrameAssembler m_received;
     int m_pumps = 0;
+    SimBusLog m_log;
 };

@@ -705,6 +705,14 @@ const SimUnitFamily* SimUnitFamily::Find(uint16_t typeCode)
     return nullptr;
 }
 
+std::vector<uint16_t> SimUnitFamily::TypeCodes()
+{
+    std::vector<uint16_t> codes;
+    for (const SimUnitFamily& family : kFamilies)
+        codes.push_back(family.TypeCode());
+    return codes;
+}
+
 SimUnitFamily::SimUnitFamily(uint16_t typeCode, Records defaults, std::vector<CommandEffect> effects)
     : m_typeCode(typeCode), m_defaults(std::move(defaults)), m_effects(std::move(effects))
 {

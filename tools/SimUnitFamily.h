@@ -23,6 +23,8 @@ public:
 
     // The family of a type code; null for one the bus knows no records of.
     static const SimUnitFamily* Find(uint16_t typeCode);
+    // The type codes of every family, in table order.
+    static std::vector<uint16_t> TypeCodes();
 
     SimUnitFamily(uint16_t typeCode, Records defaults, std::vector<CommandEffect> effects);
 
