@@ -46,13 +46,7 @@ TEST(QuirelA1Commands, LayTheirDataExactly)
         {"interval", 7, 300, [](CommandState&) {}, Bytes({0x01, 0x2C})},
         {"delay", 8, 5000, [](CommandState&) {}, Bytes({0x13, 0x88})},
         {"selections: memory page, infos, delay field", 11, 0,
-         [](CommandState& s) {
-             s.lampTabOther = true;
-             s.optionsTab = 2;
-             s.auxField = 4;
-             s.memory = 2;
-             s.lamp = {5, 7, 20};
-         },
+         [](CommandState& s) { s.selections = {1, 2, 4, 2, {5, 7, 20}}; },
          Bytes({37, 0x02, 0x05, 0x07, 0x14})},
         {"store", 12, 3, [](CommandState&) {}, Bytes({0x03})},
         {"options: buzzer and reduced", 17, 0, [](CommandState& s) { s.buzzer = s.reduced = true; }, Bytes({0x05})},
@@ -205,11 +199,11 @@ TEST(QuirelA1Records, SelectionsBringOutOfRangeValuesIn)
     const std::optional<Selections> selections =
         DecodeSelections(TestRecord(3, 10, {{5, 0x2F}, {6, 0x07}, {7, 20}, {8, 21}, {9, 255}}));
     ASSERT_TRUE(selections.has_value());
-    EXPECT_EQ(selections->lampTab, 1);
-    EXPECT_EQ(selections->optionsTab, 2);
+    EXPECT_EQ(selections->lampMemoryPage, 1);
+    EXPECT_EQ(selections->optionsPage, 2);
     EXPECT_EQ(selections->auxField, 5);
     EXPECT_EQ(selections->memory, 3);
-    EXPECT_EQ(selections->lamp, (std::array<int, 3>{20, 0, 0}));
+    EXPECT_EQ(selections->lamps, (std::array<int, 3>{20, 0, 0}));
 }
 
 TEST(QuirelA1Records, UnitInformationByItsTables)

@@ -1,8 +1,7 @@
 #include "units/core/RibexCodec.h"
 
-#include <algorithm>
-
 #include "units/core/CommandLayouts.h"
+#include "units/core/CommandTable.h"
 #include "units/core/LightCommand.h"
 #include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
@@ -27,34 +26,27 @@ bool Bit(int byte, int bit)
     return (byte >> bit) & 1;
 }
 
-void LayLight(CommandBytes& data, int32_t, const CommandState& state)
+std::optional<CommandBytes> LayLight(int32_t, const CommandState& state)
 {
-    data = LightCommand::Lay(state.lightValue, state.spinStep, state.lightOutlet, {state.auxOn[0], state.auxOn[1]});
+    return LightCommand::Lay(state.lightValue, state.spinStep, state.lightOutlet, {state.auxOn[0], state.auxOn[1]});
 }
 
-void LaySelections(CommandBytes& data, int32_t, const CommandState& state)
+std::optional<CommandBytes> LaySelections(int32_t, const CommandState& state)
 {
-    data = SelectionCodec::Lay(state.selections, kLampsUsed);
+    return SelectionCodec::Lay(state.selections, kLampsUsed);
 }
 
-void LayOptions(CommandBytes& data, int32_t, const CommandState& state)
+std::optional<CommandBytes> LayOptions(int32_t, const CommandState& state)
 {
-    data.Byte(state.buzzer | state.fast << 1 | state.reduced << 2 | state.ready << 4 | state.cell << 5);
+    return CommandBytes().Byte(state.buzzer | state.fast << 1 | state.reduced << 2 | state.ready << 4 | state.cell << 5);
 }
 
-void LayOwner(CommandBytes& data, int32_t, const CommandState& state)
+std::optional<CommandBytes> LayOwner(int32_t, const CommandState& state)
 {
-    data.Text(state.owner, 14);
+    return CommandBytes().Text(state.owner, 14);
 }
 
-using Builder = void (*)(CommandBytes&, int32_t, const CommandState&);
-
-struct CommandRow {
-    int16_t code;
-    Builder build;
-};
-
-const CommandRow kCommands[] = {
+const CommandTable::Row<CommandState> kCommands[] = {
     {1, LayLight},
     {2, CommandLayouts::ZeroAndByte<CommandState>},
     {3, CommandLayouts::Byte<CommandState>},
@@ -171,12 +163,7 @@ StatusRows BuildStatusRows(const AuxValues& aux)
 
 std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
 {
-    CommandBytes data;
-    const auto row = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                  [code](const CommandRow& candidate) { return candidate.code == code; });
-    if (row != std::end(kCommands))
-        row->build(data, value, state);
-    return data;
+    return CommandTable::Lay(kCommands, code, value, state);
 }
 
 }  // namespace RibexCodec

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "units/core/CommandLayouts.h"
+#include "units/core/CommandTable.h"
 #include "units/core/SpinStepper.h"
 #include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
@@ -12,39 +14,23 @@ namespace {
 
 // ---- Commands ----
 
-using Builder = CommandBytes (*)(int32_t value, const CommandState& state);
+using Layout = std::optional<CommandBytes> (*)(int32_t, const CommandState&);
+const Layout NoData = CommandLayouts::None<CommandState>;
+const Layout OneByte = CommandLayouts::Byte<CommandState>;
+const Layout TwoBytes = CommandLayouts::Be16<CommandState>;
+const Layout RecordRequest = CommandLayouts::ZeroAndByte<CommandState>;
 
-CommandBytes NoData(int32_t, const CommandState&)
-{
-    return CommandBytes();
-}
-
-CommandBytes OneByte(int32_t value, const CommandState&)
-{
-    return CommandBytes().Byte(value);
-}
-
-CommandBytes TwoBytes(int32_t value, const CommandState&)
-{
-    return CommandBytes().Be16(value);
-}
-
-CommandBytes RecordRequest(int32_t value, const CommandState&)
-{
-    return CommandBytes().Byte(0).Byte(value);
-}
-
-CommandBytes Energy(int32_t, const CommandState& state)
+std::optional<CommandBytes> Energy(int32_t, const CommandState& state)
 {
     return CommandBytes().Byte(SteppedEnergy(state.barValue, state.spinStep));
 }
 
-CommandBytes SelectionBytes(int32_t, const CommandState& state)
+std::optional<CommandBytes> SelectionBytes(int32_t, const CommandState& state)
 {
     return CommandBytes().Byte(state.optionsTab + 4 * state.auxField).Byte(state.memory).Byte(state.lamp);
 }
 
-CommandBytes OptionBits(int32_t, const CommandState& state)
+std::optional<CommandBytes> OptionBits(int32_t, const CommandState& state)
 {
     return CommandBytes().Byte((state.buzzer ? 1 : 0) | (state.slow ? 2 : 0) | (state.reduced ? 4 : 0) |
                                (state.cell ? 8 : 0));
@@ -52,7 +38,7 @@ CommandBytes OptionBits(int32_t, const CommandState& state)
 
 // The Trovalex takes its serial number in binary; the older models keep only
 // its last four decimal digits, as two base-100 digits.
-CommandBytes Serial(int32_t value, const CommandState& state)
+std::optional<CommandBytes> Serial(int32_t value, const CommandState& state)
 {
     const uint32_t serial = static_cast<uint32_t>(value);
     if (state.modelCode == kTrovalex)
@@ -60,18 +46,13 @@ CommandBytes Serial(int32_t value, const CommandState& state)
     return CommandBytes().Byte(0).Byte(0).Byte(serial % 10000 / 100).Byte(serial % 100);
 }
 
-struct CommandEntry {
-    int16_t code;
-    Builder build;
-};
-
 // 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
 // 7 interval, 8 delay, 10 alternate, 11 selections, 12 store, 13 recall,
 // 14 initial request, 15 aux reset, 16 store flag, 17 options, 18 reset,
 // 19 power display, 20 IR address, 21 delivery date, 22 owner, 23 service
 // date, 24 reset total, 25 serial, 26 factory date, 27 power off, 28 power
 // on, 29 energy range, 102 test flash.
-const CommandEntry kCommands[] = {
+const CommandTable::Row<CommandState> kCommands[] = {
     {1, Energy},     {2, RecordRequest}, {3, OneByte},   {4, OneByte},   {5, OneByte},  {7, TwoBytes},
     {8, TwoBytes},   {10, OneByte},      {11, SelectionBytes}, {12, OneByte}, {13, OneByte}, {14, NoData},
     {15, NoData},    {16, OneByte},      {17, OptionBits}, {18, NoData},  {19, OneByte}, {20, OneByte},
@@ -123,10 +104,7 @@ const int kProp5Limit = 85;
 
 std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
 {
-    for (const CommandEntry& entry : kCommands)
-        if (entry.code == code)
-            return entry.build(value, state);
-    return CommandBytes();
+    return CommandTable::Lay(kCommands, code, value, state);
 }
 
 std::optional<Status> DecodeStatus(const RecordView& record)
