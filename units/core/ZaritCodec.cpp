@@ -21,49 +21,65 @@ bool Bit(int byte, int bit)
 
 // ---- Commands ----
 
-const int kLampsUsed = 3;
 const std::size_t kOwnerWidth = 20;
 const std::size_t kSerialWidth = 8;
 
-// Command 1 for no light has nothing to lay.
-std::optional<CommandBytes> LayLight(int32_t value, const CommandState& state)
+// What the family's layouts read: its row and the gathered page state.
+struct Laying {
+    const Family& family;
+    const CommandState& state;
+};
+
+// Command 1 for no light of the family has nothing to lay.
+std::optional<CommandBytes> LayLight(int32_t value, const Laying& laying)
 {
-    if (value < kMainLight || value > kAuxLight3)
+    const CommandState& state = laying.state;
+    if (value < kMainLight || value > laying.family.auxOutlets)
         return std::nullopt;
     const int barValue = value == kMainLight ? state.mainValue : state.auxValue[value - 1];
-    return LightCommand::Lay(barValue, state.spinStep, value, {state.auxOn[0], state.auxOn[1], state.auxOn[2]});
+    std::array<bool, 3> on{};
+    for (int n = 0; n < laying.family.auxOutlets; ++n)
+        on[n] = state.auxOn[n];
+    return LightCommand::Lay(barValue, state.spinStep, value, {on[0], on[1], on[2]});
 }
 
-std::optional<CommandBytes> LaySelections(int32_t, const CommandState& state)
+std::optional<CommandBytes> LaySelections(int32_t, const Laying& laying)
 {
-    return SelectionCodec::Lay(state.selections, kLampsUsed);
+    Selections selections = laying.state.selections;
+    if (!laying.family.memories) {
+        selections.lampMemoryPage = 0;
+        selections.memory = 0;
+    }
+    return SelectionCodec::Lay(selections, laying.family.auxOutlets);
 }
 
-std::optional<CommandBytes> LayOptions(int32_t, const CommandState& state)
+std::optional<CommandBytes> LayOptions(int32_t, const Laying& laying)
 {
-    return CommandBytes().Byte((state.powerDisplayMode != 0) | state.slow << 1 | state.reduced << 2 | state.speedDisplay << 3 |
-              state.readiness << 4 | state.sensitivity << 5);
+    const CommandState& state = laying.state;
+    return CommandBytes().Byte((state.powerDisplayMode != 0) | state.slow << 1 | state.reduced << 2 |
+                               state.speedDisplay << 3 | state.readiness << 4 | state.sensitivity << 5);
 }
 
-std::optional<CommandBytes> LayBuzzerAndDisplay(int32_t, const CommandState& state)
+std::optional<CommandBytes> LayBuzzerAndDisplay(int32_t, const Laying& laying)
 {
+    const CommandState& state = laying.state;
     return CommandBytes().Byte((state.buzzerVolume & 7) + (state.buzzerMode & 3) * 8 + (state.brightness & 7) * 32);
 }
 
-std::optional<CommandBytes> LayOwner(int32_t, const CommandState& state)
+std::optional<CommandBytes> LayOwner(int32_t, const Laying& laying)
 {
-    return CommandBytes().Text(state.owner, kOwnerWidth);
+    return CommandBytes().Text(laying.state.owner, kOwnerWidth);
 }
 
-std::optional<CommandBytes> LaySerial(int32_t, const CommandState& state)
+std::optional<CommandBytes> LaySerial(int32_t, const Laying& laying)
 {
-    return CommandBytes().Text(state.serial, kSerialWidth);
+    return CommandBytes().Text(laying.state.serial, kSerialWidth);
 }
 
-using Layout = std::optional<CommandBytes> (*)(int32_t, const CommandState&);
-const Layout NoData = CommandLayouts::None<CommandState>;
-const Layout Byte = CommandLayouts::Byte<CommandState>;
-const Layout Be16 = CommandLayouts::Be16<CommandState>;
+using Layout = std::optional<CommandBytes> (*)(int32_t, const Laying&);
+const Layout NoData = CommandLayouts::None<Laying>;
+const Layout Byte = CommandLayouts::Byte<Laying>;
+const Layout Be16 = CommandLayouts::Be16<Laying>;
 
 // 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
 // 6 T0.1 step, 7 interval, 8 delay, 9 speed, 10 alternation, 11 selections,
@@ -71,9 +87,9 @@ const Layout Be16 = CommandLayouts::Be16<CommandState>;
 // 17 options, 18 reset, 19 buzzer and display, 20 colour step, 21 delivery
 // date, 22 owner, 23 service date, 24 reset total, 25 serial, 26 factory
 // date, 27 power off, 28 power on, 29 strobe, 30 user, 102 test flash.
-const CommandTable::Row<CommandState> kCommands[] = {
+const CommandTable::Row<Laying> kCommands[] = {
     {1, LayLight},
-    {2, CommandLayouts::ZeroAndByte<CommandState>},
+    {2, CommandLayouts::ZeroAndByte<Laying>},
     {3, Byte},
     {4, Byte},
     {5, Byte},
@@ -212,9 +228,12 @@ const int kLongestInSeconds = 60;
 
 }  // namespace
 
-std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
+const Family kZarit = {3, true};
+const Family kZaritE = {2, false};
+
+std::optional<CommandBytes> BuildCommand(const Family& family, int16_t code, int32_t value, const CommandState& state)
 {
-    return CommandTable::Lay(kCommands, code, value, state);
+    return CommandTable::Lay(kCommands, code, value, Laying{family, state});
 }
 
 std::optional<Status> DecodeStatus(const RecordView& record)
@@ -255,9 +274,9 @@ std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)
     return aux;
 }
 
-std::optional<Selections> DecodeSelections(const RecordView& record)
+std::optional<Selections> DecodeSelections(const RecordView& record, const Family& family)
 {
-    return SelectionCodec::Decode(record, kLampsUsed);
+    return SelectionCodec::Decode(record, family.auxOutlets);
 }
 
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)
