@@ -6,8 +6,7 @@
 #include <string>
 
 #include "TestRecord.h"
-#include "units/core/NuvekCodec.h"
-#include "units/core/RibexCodec.h"
+#include "units/core/PowerPackCodec.h"
 
 namespace {
 
@@ -24,33 +23,36 @@ void PrintTo(const ShortCase& c, std::ostream* out)
 }
 
 #define DECODES(call) [](const RecordView& record) { return call(record).has_value(); }
+#define DECODES_OF(call, family) \
+    [](const RecordView& record) { return PowerPackCodec::call(record, PowerPackCodec::family).has_value(); }
 
 const ShortCase kCases[] = {
-    {"NuvekStatus", 1, 24, DECODES(NuvekCodec::DecodeStatus)},
-    {"NuvekAuxFunctions", 2, 6, DECODES(NuvekCodec::DecodeAuxFunctions)},
-    {"NuvekSelections", 3, 8, DECODES(NuvekCodec::DecodeSelections)},
-    {"NuvekUnitInfo", 4, 12, DECODES(NuvekCodec::DecodeUnitInfo)},
-    {"NuvekOptions", 5, 5, DECODES(NuvekCodec::DecodeOptions)},
-    {"NuvekCounters", 6, 23, DECODES(NuvekCodec::DecodeCounters)},
-    {"NuvekAlarms", 7, 6, DECODES(NuvekCodec::DecodeAlarms)},
-    {"NuvekDates", 8, 7, DECODES(NuvekCodec::DecodeDeliveryDate)},
-    {"NuvekServiceStatus", 100, 6, DECODES(NuvekCodec::DecodeServiceStatus)},
-    {"NuvekMemory1", 101, 15, DECODES(NuvekCodec::DecodeMemory)},
-    {"NuvekMemory4", 104, 15, DECODES(NuvekCodec::DecodeMemory)},
-    {"RibexStatus", 1, 24, DECODES(RibexCodec::DecodeStatus)},
-    {"RibexAuxFunctions", 2, 5, DECODES(RibexCodec::DecodeAuxFunctions)},
-    {"RibexSelections", 3, 9, DECODES(RibexCodec::DecodeSelections)},
-    {"RibexUnitInfo", 4, 12, DECODES(RibexCodec::DecodeUnitInfo)},
-    {"RibexOptions", 5, 9, DECODES(RibexCodec::DecodeOptions)},
-    {"RibexCounters", 6, 23, DECODES(RibexCodec::DecodeCounters)},
-    {"RibexAlarms", 7, 6, DECODES(RibexCodec::DecodeAlarms)},
-    {"RibexDates", 8, 7, DECODES(RibexCodec::DecodeDeliveryDate)},
-    {"RibexServiceStatus", 100, 6, DECODES(RibexCodec::DecodeServiceStatus)},
-    {"RibexMemory2", 102, 15, DECODES(RibexCodec::DecodeMemory)},
-    {"RibexMemory3", 103, 15, DECODES(RibexCodec::DecodeMemory)},
+    {"NuvekStatus", 1, 24, DECODES_OF(DecodeStatus, kNuvek)},
+    {"NuvekAuxFunctions", 2, 6, DECODES_OF(DecodeAuxFunctions, kNuvek)},
+    {"NuvekSelections", 3, 8, DECODES_OF(DecodeSelections, kNuvek)},
+    {"NuvekUnitInfo", 4, 12, DECODES_OF(DecodeUnitInfo, kNuvek)},
+    {"NuvekOptions", 5, 5, DECODES_OF(DecodeOptions, kNuvek)},
+    {"NuvekCounters", 6, 23, DECODES(PowerPackRecords::DecodeCounters)},
+    {"NuvekAlarms", 7, 6, DECODES(PowerPackRecords::DecodeAlarms)},
+    {"NuvekDates", 8, 7, DECODES(PowerPackRecords::DecodeDeliveryDate)},
+    {"NuvekServiceStatus", 100, 6, DECODES(PowerPackRecords::DecodeServiceStatus)},
+    {"NuvekMemory1", 101, 15, DECODES_OF(DecodeMemory, kNuvek)},
+    {"NuvekMemory4", 104, 15, DECODES_OF(DecodeMemory, kNuvek)},
+    {"RibexStatus", 1, 24, DECODES_OF(DecodeStatus, kRibex)},
+    {"RibexAuxFunctions", 2, 5, DECODES_OF(DecodeAuxFunctions, kRibex)},
+    {"RibexSelections", 3, 9, DECODES_OF(DecodeSelections, kRibex)},
+    {"RibexUnitInfo", 4, 12, DECODES_OF(DecodeUnitInfo, kRibex)},
+    {"RibexOptions", 5, 9, DECODES_OF(DecodeOptions, kRibex)},
+    {"RibexCounters", 6, 23, DECODES(PowerPackRecords::DecodeCounters)},
+    {"RibexAlarms", 7, 6, DECODES(PowerPackRecords::DecodeAlarms)},
+    {"RibexDates", 8, 7, DECODES(PowerPackRecords::DecodeDeliveryDate)},
+    {"RibexServiceStatus", 100, 6, DECODES(PowerPackRecords::DecodeServiceStatus)},
+    {"RibexMemory2", 102, 15, DECODES_OF(DecodeMemory, kRibex)},
+    {"RibexMemory3", 103, 15, DECODES_OF(DecodeMemory, kRibex)},
 };
 
 #undef DECODES
+#undef DECODES_OF
 
 class PowerPackShortRecord : public testing::TestWithParam<ShortCase> {};
 
@@ -78,9 +80,9 @@ TEST_P(PowerPackShortRecord, ALengthByteClaimingMoreDoesNotLengthenIt)
 TEST(PowerPackShortRecord, ServiceStatusInServiceModeNeedsTheVoltages)
 {
     const TestRecord record(100, 11, {{6, 1}});
-    EXPECT_TRUE(NuvekCodec::DecodeServiceStatus(record.View(11)).has_value());
-    EXPECT_FALSE(NuvekCodec::DecodeServiceStatus(record.View(10)).has_value());
-    EXPECT_FALSE(RibexCodec::DecodeServiceStatus(record.View(10)).has_value());
+    EXPECT_TRUE(PowerPackRecords::DecodeServiceStatus(record.View(11)).has_value());
+    EXPECT_FALSE(PowerPackRecords::DecodeServiceStatus(record.View(10)).has_value());
+    EXPECT_FALSE(PowerPackRecords::DecodeServiceStatus(record.View(10)).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, PowerPackShortRecord, testing::ValuesIn(kCases),
