@@ -203,6 +203,7 @@ TEST(TikoRecords, UnitInformationByModelAndVoltageTables)
         {26, 0x01, "Hexor 1600", 600, "100V-117V", true},
         {26, 0x02, "", std::nullopt, "100V-117V", true},
         {30, 0x07, "", std::nullopt, "100V-117V", true},
+        {30, 0x08, "Hexor 800", 300, "100V-117V", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.model << " variant " << c.variant);
@@ -222,6 +223,30 @@ TEST(TikoRecords, UnitInformationByModelAndVoltageTables)
     const std::optional<UnitInfo> high = DecodeUnitInfo(TestRecord(4, 13, {{5, 18}, {9, 0xFF}, {10, 0xFF}, {11, 0xFF}, {12, 0xFF}}));
     ASSERT_TRUE(high.has_value());
     EXPECT_EQ(high->serial, "4294967295");
+}
+
+TEST(TikoModels, EachLineByItsCodeAndAnyOtherAsTheHexor)
+{
+    struct Case {
+        int code;
+        bool binarySerial, binaryCounter, infrared, energyRange, limitsTopLevels;
+    };
+    const Case cases[] = {
+        {18, true, true, true, true, true},
+        {25, false, false, true, true, false},
+        {26, false, false, false, false, false},
+        {0, false, false, false, false, false},
+        {30, false, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const ModelRow& model = ModelOf(c.code);
+        EXPECT_EQ(model.binarySerial, c.binarySerial);
+        EXPECT_EQ(model.binaryCounter, c.binaryCounter);
+        EXPECT_EQ(model.infrared, c.infrared);
+        EXPECT_EQ(model.energyRange, c.energyRange);
+        EXPECT_EQ(model.limitsTopLevels, c.limitsTopLevels);
+    }
 }
 
 TEST(TikoRecords, OptionsFromTheirBits)

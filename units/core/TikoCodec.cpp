@@ -36,12 +36,10 @@ std::optional<CommandBytes> OptionBits(int32_t, const CommandState& state)
                                (state.cell ? 8 : 0));
 }
 
-// The Trovalex takes its serial number in binary; the older models keep only
-// its last four decimal digits, as two base-100 digits.
 std::optional<CommandBytes> Serial(int32_t value, const CommandState& state)
 {
     const uint32_t serial = static_cast<uint32_t>(value);
-    if (state.modelCode == kTrovalex)
+    if (ModelOf(state.modelCode).binarySerial)
         return CommandBytes().Be32(serial);
     return CommandBytes().Byte(0).Byte(0).Byte(serial % 10000 / 100).Byte(serial % 100);
 }
@@ -62,15 +60,47 @@ const CommandTable::Row<CommandState> kCommands[] = {
 
 // ---- Records ----
 
-struct ModelEntry {
-    const char* name;
-    int rating;
+const ModelName kT160 = {"Trovalex T160", 1200};
+const ModelName kS160 = {"Sorvant 160", 1200};
+const ModelName kNone = {nullptr, 0};
+const char* const kLow = "100V-117V";
+const char* const kHigh = "230V";
+const char* const kWide = "117V-230V";
+
+const ModelRow kTrovalexRow = {
+    kTrovalex,
+    {{kT160, kT160, kT160, kT160, kT160, kT160, kT160, kT160}},
+    {{"100V", kWide, kWide, kWide, kWide, kWide, kWide, kWide}},
+    true,  // binary serial
+    true,  // binary counter
+    true,  // infrared
+    true,  // energy range
+    true,  // limits its top levels
 };
 
-// By bits 0-2 of byte 7: 0, 1, and 2 to 7.
-const ModelEntry kSorvantModels[3] = {{"Sorvant 40", 300}, {"Sorvant 80", 600}, {"Sorvant 160", 1200}};
-const ModelEntry kHexorModels[2] = {{"Hexor 800", 300}, {"Hexor 1600", 600}};
-const ModelEntry kTrovalexModel = {"Trovalex T160", 1200};
+const ModelRow kSorvantRow = {
+    kSorvant,
+    {{{"Sorvant 40", 300}, {"Sorvant 80", 600}, kS160, kS160, kS160, kS160, kS160, kS160}},
+    {{kLow, kLow, kHigh, kHigh, kHigh, kHigh, kHigh, kHigh}},
+    false,  // binary serial
+    false,  // binary counter
+    true,  // infrared
+    true,  // energy range
+    false,  // limits its top levels
+};
+
+const ModelRow kHexorRow = {
+    kHexor,
+    {{{"Hexor 800", 300}, {"Hexor 1600", 600}, kNone, kNone, kNone, kNone, kNone, kNone}},
+    {{kLow, kLow, kHigh, kHigh, kHigh, kHigh, kHigh, kHigh}},
+    false,  // binary serial
+    false,  // binary counter
+    false,  // infrared
+    false,  // energy range
+    false,  // limits its top levels
+};
+
+const ModelRow* const kModels[] = {&kTrovalexRow, &kSorvantRow, &kHexorRow};
 
 const ServiceFactors kServiceFactors = {11740, 22920, 23015};
 
@@ -101,6 +131,14 @@ const int kProp4Limit = 95;
 const int kProp5Limit = 85;
 
 }  // namespace
+
+const ModelRow& ModelOf(int modelCode)
+{
+    for (const ModelRow* model : kModels)
+        if (model->code == modelCode)
+            return *model;
+    return kHexorRow;
+}
 
 std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
 {
@@ -156,27 +194,15 @@ std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)
     info.version = UnitInfoText::Version(info.modelCode, record.Byte(6));
     info.versionMinor = record.Byte(6);
 
-    const int variant = record.Byte(7) & 0x07;
-    const ModelEntry* model = nullptr;
-    if (info.modelCode == kTrovalex)
-        model = &kTrovalexModel;
-    else if (info.modelCode == kSorvant)
-        model = &kSorvantModels[std::min(variant, 2)];
-    else if (variant < 2)
-        model = &kHexorModels[variant];
-    if (model) {
-        info.model = model->name;
-        info.rating = model->rating;
+    const ModelRow& model = ModelOf(info.modelCode);
+    const ModelName& name = model.names[record.Byte(7) & 0x07];
+    if (name.name) {
+        info.model = name.name;
+        info.rating = name.rating;
     }
-
     const int voltage = record.Byte(7) & 0x38;
-    if (info.modelCode == kTrovalex) {
-        info.voltage = voltage == 0 ? "100V" : "117V-230V";
-        info.lowVoltage = voltage == 0;
-    } else {
-        info.voltage = voltage == 0 || voltage == 0x08 ? "100V-117V" : "230V";
-        info.lowVoltage = voltage == 0;
-    }
+    info.voltage = model.voltages[voltage >> 3];
+    info.lowVoltage = voltage == 0;
     info.supplyTextId = UnitInfoText::SupplyTextId(record.Byte(8));
     info.serial = ValueText::Unsigned(record.Be32(9));
     return info;
@@ -206,7 +232,7 @@ std::optional<Counters> DecodeCounters(const RecordView& record, int modelCode)
 {
     if (!record.Has(21))
         return std::nullopt;
-    const long total = modelCode == kTrovalex
+    const long total = ModelOf(modelCode).binaryCounter
                            ? static_cast<long>(record.Be24(5))
                            : record.Byte(5) * 10000L + record.Byte(6) * 100L + record.Byte(7);
     return Counters{ValueText::Count(total), UnitInfoText::Owner(record, 8, 14)};
@@ -267,7 +293,7 @@ StatusRows BuildStatusRows(int sequence, int delay, int flags)
 ModellingLimit LimitModellingLight(int modelCode, int mode, int barValue)
 {
     ModellingLimit limit;
-    if (modelCode != kTrovalex)
+    if (!ModelOf(modelCode).limitsTopLevels)
         return limit;
     limit.prop4Enabled = barValue < kProp4Limit;
     limit.prop5Enabled = barValue < kProp5Limit;
