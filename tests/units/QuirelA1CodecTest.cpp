@@ -95,36 +95,6 @@ TEST(QuirelA1Commands, LightCommandOnlyForItsFourLights)
     EXPECT_FALSE(BuildCommand(1, -1, Gathered()).has_value());
 }
 
-TEST(QuirelA1Records, ShortRecordsAreIgnoredWhole)
-{
-    struct Case {
-        const char* what;
-        int number;
-        std::size_t highest;
-        std::function<bool(const RecordView&)> decodes;
-    };
-    const std::vector<Case> cases = {
-        {"status", 1, 24, [](const RecordView& r) { return DecodeStatus(r).has_value(); }},
-        {"aux functions", 2, 22, [](const RecordView& r) { return DecodeAuxFunctions(r).has_value(); }},
-        {"selections", 3, 9, [](const RecordView& r) { return DecodeSelections(r).has_value(); }},
-        {"unit information", 4, 12, [](const RecordView& r) { return DecodeUnitInfo(r).has_value(); }},
-        {"options", 5, 7, [](const RecordView& r) { return DecodeOptions(r).has_value(); }},
-        {"counters", 6, 23, [](const RecordView& r) { return DecodeCounters(r).has_value(); }},
-        {"alarms", 7, 7, [](const RecordView& r) { return DecodeAlarms(r).has_value(); }},
-        {"dates", 8, 11, [](const RecordView& r) { return DecodeDates(r).has_value(); }},
-        {"service status at level 0", 100, 6, [](const RecordView& r) { return DecodeServiceStatus(r).has_value(); }},
-        {"memory 1", 101, 15, [](const RecordView& r) { return DecodeMemory(r).has_value(); }},
-        {"memory 4", 104, 15, [](const RecordView& r) { return DecodeMemory(r).has_value(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const TestRecord record(c.number, c.highest + 1);
-        EXPECT_TRUE(c.decodes(record.View(c.highest + 1)));
-        EXPECT_FALSE(c.decodes(record.View(c.highest)));
-        EXPECT_FALSE(c.decodes(record.View(5)));
-    }
-}
-
 TEST(QuirelA1Records, ServiceStatusNeedsTheVoltagesItShows)
 {
     // Length byte 11: the voltages to byte 10; above 11: the nominal voltage too.

@@ -94,43 +94,6 @@ TEST(TikoCommands, CodesWithoutDataInTheTableGoOutWithNone)
     }
 }
 
-TEST(TikoRecords, ShortRecordsAreIgnoredWhole)
-{
-    struct Case {
-        const char* what;
-        int number;
-        std::size_t highest;
-        std::function<bool(const RecordView&)> decodes;
-    };
-    const std::vector<Case> cases = {
-        {"status", 1, 9, [](const RecordView& r) { return DecodeStatus(r).has_value(); }},
-        {"aux functions", 2, 13, [](const RecordView& r) { return DecodeAuxFunctions(r).has_value(); }},
-        {"selections", 3, 7, [](const RecordView& r) { return DecodeSelections(r).has_value(); }},
-        {"unit information", 4, 12, [](const RecordView& r) { return DecodeUnitInfo(r).has_value(); }},
-        {"options", 5, 8, [](const RecordView& r) { return DecodeOptions(r).has_value(); }},
-        {"counters", 6, 21, [](const RecordView& r) { return DecodeCounters(r, kTrovalex).has_value(); }},
-        {"alarms", 7, 6, [](const RecordView& r) { return DecodeAlarms(r).has_value(); }},
-        {"dates", 8, 11, [](const RecordView& r) { return DecodeDates(r).has_value(); }},
-        {"service status at level 0", 100, 6, [](const RecordView& r) { return DecodeServiceStatus(r).has_value(); }},
-        {"memory 5", 101, 8, [](const RecordView& r) { return DecodeMemory(r).has_value(); }},
-        {"memory 8", 104, 8, [](const RecordView& r) { return DecodeMemory(r).has_value(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const TestRecord record(c.number, c.highest + 1);
-        EXPECT_TRUE(c.decodes(record.View(c.highest + 1)));
-        EXPECT_FALSE(c.decodes(record.View(c.highest)));
-        EXPECT_FALSE(c.decodes(record.View(5)));
-    }
-    // The voltages of a service level need byte 10, the nominal one byte 11.
-    const TestRecord service(100, 12, {{6, 1}});
-    EXPECT_TRUE(DecodeServiceStatus(service.View(12)).has_value());
-    EXPECT_FALSE(DecodeServiceStatus(service.View(11)).has_value());
-    TestRecord eleven(100, 11, {{6, 1}});
-    EXPECT_TRUE(DecodeServiceStatus(eleven.View(11)).has_value());
-    EXPECT_FALSE(DecodeServiceStatus(eleven.View(10)).has_value());
-}
-
 TEST(TikoRecords, StatusSetsTheEnergyRangeWithTheValue)
 {
     const std::optional<Status> status = DecodeStatus(TestRecord(1, 10, {{5, 55}, {6, 0x03}, {7, 0x0E}, {9, 0x01}}));

@@ -10,38 +10,6 @@
 using namespace ZaritCodec;
 
 
-TEST(ZaritRecords, ShortRecordsAreIgnoredWhole)
-{
-    struct Case {
-        const char* what;
-        int number;
-        std::size_t highest;
-        std::function<bool(const RecordView&)> decodes;
-    };
-    const std::vector<Case> cases = {
-        {"status", 1, 24, [](const RecordView& r) { return DecodeStatus(r).has_value(); }},
-        {"aux functions", 2, 22, [](const RecordView& r) { return DecodeAuxFunctions(r).has_value(); }},
-        {"selections", 3, 9, [](const RecordView& r) { return DecodeSelections(r, kZarit).has_value(); }},
-        {"unit information", 4, 17, [](const RecordView& r) { return DecodeUnitInfo(r).has_value(); }},
-        {"options", 5, 7, [](const RecordView& r) { return DecodeOptions(r).has_value(); }},
-        {"counters", 6, 11, [](const RecordView& r) { return DecodeCounters(r).has_value(); }},
-        {"alarms", 7, 8, [](const RecordView& r) { return DecodeAlarms(r).has_value(); }},
-        {"dates", 8, 11, [](const RecordView& r) { return DecodeDates(r).has_value(); }},
-        {"owner: the header alone", 10, 4, [](const RecordView& r) { return DecodeOwner(r).has_value(); }},
-        {"service status at level 0", 100, 6, [](const RecordView& r) { return DecodeServiceStatus(r).has_value(); }},
-        {"memory 1", 101, 15, [](const RecordView& r) { return DecodeMemory(r, 0).has_value(); }},
-        {"memory 4", 104, 15, [](const RecordView& r) { return DecodeMemory(r, 0).has_value(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const TestRecord record(c.number, c.highest + 1);
-        EXPECT_TRUE(c.decodes(record.View(c.highest + 1)));
-        EXPECT_FALSE(c.decodes(record.View(c.highest)));
-        EXPECT_FALSE(c.decodes(record.View(3)));
-    }
-    EXPECT_FALSE(DecodeMemory(TestRecord(105, 16), 0).has_value());
-}
-
 TEST(ZaritRecords, StatusSpreadsOverBarsAndModellingLight)
 {
     const TestRecord record(1, 25,

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "DemoUnit.h"
 #include "TestRecord.h"
 #include "units/core/ModellingLight.h"
@@ -11,39 +9,6 @@ using namespace ZaritECodec;
 using ZaritCodec::BuildCommand;
 using ZaritCodec::DecodeSelections;
 using ZaritCodec::kZaritE;
-
-TEST(ZaritERecords, ShortRecordsAreIgnoredWhole)
-{
-    struct Case {
-        const char* what;
-        int number;
-        std::size_t highest;
-        std::function<bool(const RecordView&)> decodes;
-    };
-    const std::vector<Case> cases = {
-        {"status", 1, 24, [](const RecordView& r) { return DecodeStatus(r).has_value(); }},
-        {"aux functions", 2, 20, [](const RecordView& r) { return DecodeAuxFunctions(r).has_value(); }},
-        {"selections", 3, 8, [](const RecordView& r) { return DecodeSelections(r, kZaritE).has_value(); }},
-        {"unit information", 4, 17, [](const RecordView& r) { return DecodeUnitInfo(r).has_value(); }},
-        {"options", 5, 6, [](const RecordView& r) { return DecodeOptions(r).has_value(); }},
-        {"counters", 6, 11, [](const RecordView& r) { return DecodeCounters(r).has_value(); }},
-        {"alarms", 7, 8, [](const RecordView& r) { return DecodeAlarms(r).has_value(); }},
-        {"dates", 8, 11, [](const RecordView& r) { return DecodeDates(r).has_value(); }},
-        {"owner: the header alone", 10, 4, [](const RecordView& r) { return DecodeOwner(r).has_value(); }},
-        {"service status at level 0", 100, 6, [](const RecordView& r) { return DecodeServiceStatus(r).has_value(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const TestRecord record(c.number, c.highest + 1);
-        EXPECT_TRUE(c.decodes(record.View(c.highest + 1)));
-        EXPECT_FALSE(c.decodes(record.View(c.highest)));
-        EXPECT_FALSE(c.decodes(record.View(3)));
-    }
-    // At a service level from 2 on the voltages need byte 10.
-    const TestRecord service(100, 11, {{6, 2}});
-    EXPECT_TRUE(DecodeServiceStatus(service.View(11)).has_value());
-    EXPECT_FALSE(DecodeServiceStatus(service.View(10)).has_value());
-}
 
 TEST(ZaritERecords, StatusOfTwoOutlets)
 {
