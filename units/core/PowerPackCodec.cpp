@@ -208,7 +208,8 @@ StatusRows RibexStatusRows(const AuxValues& aux)
 {
     StatusRows rows;
     if (aux.preset != 0) {
-        rows.Append(PageText::Id(kTextPresetSequence), PageText::Id(kTextNumber).Add(" " + ValueText::Count(aux.preset)));
+        rows.Append(PageText::Id(kTextPresetSequence),
+                    PageText::Id(kTextNumber).Add(" " + ValueText::Count(aux.preset)));
         if (aux.delay != 0)
             rows.Append(PageText::Id(kTextDelay), ValueText::Hundredths(aux.delay));
         if (aux.t01MaxPreset != 0)

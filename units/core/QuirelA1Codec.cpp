@@ -6,7 +6,6 @@
 #include "units/core/CommandTable.h"
 #include "units/core/LightCommand.h"
 #include "units/core/ModellingLight.h"
-#include "units/core/SpinStepper.h"
 #include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
 

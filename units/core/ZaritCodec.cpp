@@ -1,6 +1,5 @@
 #include "units/core/ZaritCodec.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "units/core/CommandLayouts.h"
