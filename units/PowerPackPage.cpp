@@ -22,8 +22,8 @@ const int kLmOverLevel = 7;
 
 }  // namespace
 
-CPowerPackPage::CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PackTraits& pack)
-    : CFamilyDevicePage(unit, traits), m_pack(pack)
+CPowerPackPage::CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family)
+    : CFamilyDevicePage(unit, traits), m_family(family)
 {
 }
 
@@ -128,10 +128,10 @@ void CPowerPackPage::ShowOptions(bool modellingLightOn, bool ir, bool cell, bool
 
 void CPowerPackPage::OnSelectionsRecord(const RecordView& record)
 {
-    const std::optional<Selections> selections = SelectionCodec::Decode(record, m_pack.lampsUsed);
+    const std::optional<Selections> selections = PowerPackCodec::DecodeSelections(record, m_family);
     if (!selections)
         return;
-    ShowSelections(*selections, m_pack.lampsUsed);
+    ShowSelections(*selections, m_family.lampsUsed);
 }
 
 void CPowerPackPage::OnCountersRecord(const RecordView& record)
@@ -181,8 +181,7 @@ void CPowerPackPage::OnServiceRecord(const RecordView& record)
 
 void CPowerPackPage::OnMemoryRecord(const RecordView& record)
 {
-    const std::optional<PowerPackRecords::Memory> memory =
-        PowerPackRecords::DecodeMemory(record, m_pack.memoryDistribution);
+    const std::optional<PowerPackRecords::Memory> memory = PowerPackCodec::DecodeMemory(record, m_family);
     CMemoryPageBase* page = GetMemoryPage();
     if (!memory || !page)
         return;

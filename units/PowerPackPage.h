@@ -1,32 +1,25 @@
 // The device page of the Nuvek and Ribex power packs: a main light and two
 // aux bars, the five setting pages, and the records both families send in
 // the same layout (selections, counters, alarms, delivery date, test flash
-// done, service status, memories). A family adds its row of data and the
-// four records whose fields differ (status, aux functions, unit
-// information, options), its status rows and its command builder.
+// done, service status, memories). A family adds its row of data, its row
+// of the codec (PowerPackCodec), the four records whose fields the page shows
+// its own way (status, aux functions, unit information, options), its status
+// rows and its command builder.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "units/FamilyDevicePage.h"
-#include "units/core/PowerPackRecords.h"
+#include "units/core/PowerPackCodec.h"
 
 class CPowerPackPage : public CFamilyDevicePage {
 public:
-    // What sets the two families apart in the shared records.
-    struct PackTraits {
-        // Lamp roles that the selections carry (2 or 3 outlets).
-        int lampsUsed;
-        // A memory's table starts with its distribution.
-        bool memoryDistribution;
-    };
-
     // The decoders of records 1 to 8, 98, 100 and 101 to 104.
     static std::vector<RecordRoute> Records();
 
 protected:
-    CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PackTraits& pack);
+    CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family);
 
     // The records whose fields differ between the families.
     virtual void DecodeStatus(const RecordView& record) = 0;
@@ -79,7 +72,8 @@ private:
     void OnServiceRecord(const RecordView& record);
     void OnMemoryRecord(const RecordView& record);
 
-    const PackTraits& m_pack;
+    // What sets the family apart in the records both send.
+    const PowerPackCodec::Family& m_family;
     // The values of aux bars 1 and 2 that the last status record gave, 0
     // before the first; a finished test flash puts them back.
     std::array<int, 2> m_keptAux{};

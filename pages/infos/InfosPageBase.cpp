@@ -32,11 +32,6 @@ int32_t SerialNumber(const wxString& text)
     return static_cast<int32_t>(static_cast<uint32_t>(number));
 }
 
-bool IsTypeWithOwnServiceRows(uint16_t typeCode)
-{
-    return typeCode == 25 || typeCode == 26;
-}
-
 }  // namespace
 
 // In the order the fields get their focus helpers.
@@ -206,9 +201,9 @@ void CInfosPageBase::SetNegFlashVoltage(const wxString& text)
 
 void CInfosPageBase::SetServiceLevel(int level)
 {
-    const bool ownRows = GetDevice() && IsTypeWithOwnServiceRows(GetDevice()->GetVersion());
+    const bool modelRows = m_traits.modelRows && GetDevice() && m_traits.modelRows(GetDevice()->GetVersion());
     for (const ServiceRow& row : m_traits.serviceLevels) {
-        const bool shown = (ownRows ? row.shownForTypes25And26 : row.shown).Holds(level);
+        const bool shown = (modelRows ? row.shownForModel : row.shown).Holds(level);
         for (const char* control : row.controls)
             ShowCtrl(this, XRCID(control), shown);
     }

@@ -43,7 +43,7 @@ ShownWhen Below(int level)
     return {ShownWhen::Below, level};
 }
 
-// A row alike for every type code.
+// A row alike for every model.
 ServiceRow Row(std::vector<const char*> controls, ShownWhen shown)
 {
     return {std::move(controls), shown, shown};

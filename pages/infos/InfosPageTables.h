@@ -13,12 +13,13 @@ struct ShownWhen {
     bool Holds(int serviceLevel) const;
 };
 
-// Controls that show under one condition; for units of type code 25 or 26 a
-// row may have a condition of its own.
+// Controls that show under one condition; for the models that the page's
+// traits name (InfosPageTraits::modelRows) a row may have a condition of its
+// own.
 struct ServiceRow {
     std::vector<const char*> controls;
     ShownWhen shown;
-    ShownWhen shownForTypes25And26;
+    ShownWhen shownForModel;
 };
 
 using ServiceTable = std::vector<ServiceRow>;
@@ -33,7 +34,7 @@ struct InfoCaption {
 
 // QuirelA1: 0 user, 1 service, 2 and above factory.
 extern const ServiceTable kServiceLevelsQuirelA1;
-// Tiko: some rows by type code.
+// Tiko: some rows by model (the Sorvant and Hexor lines).
 extern const ServiceTable kServiceLevelsTiko;
 // Zarit and ZaritE: 0 and 1 user, 2 service, 3 and above factory.
 extern const ServiceTable kServiceLevelsZarit;

@@ -2,6 +2,13 @@
 
 namespace {
 
+// The Sorvant (25) and Hexor (26) lines: their serial is editable from
+// service level 1 on, and they show no positive flash voltage.
+bool IsSorvantOrHexor(uint16_t typeCode)
+{
+    return typeCode == 25 || typeCode == 26;
+}
+
 const InfosPageTraits kTraits = {
     "DLG_INFOS_PAGE",
     true,  // service fields
@@ -11,6 +18,7 @@ const InfosPageTraits kTraits = {
     kInfoCaptionsTiko,
     kServiceLevelsTiko,
     true,  // serial as number
+    IsSorvantOrHexor,
 };
 
 }  // namespace

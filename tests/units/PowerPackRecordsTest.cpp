@@ -1,12 +1,10 @@
-// The records that the Nuvek and Ribex units send alike, through both
-// families' codecs.
+// The records that the Nuvek and Ribex units send alike.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "TestRecord.h"
-#include "units/core/NuvekCodec.h"
-#include "units/core/RibexCodec.h"
+#include "units/core/PowerPackRecords.h"
 
 namespace {
 
@@ -37,38 +35,38 @@ TEST(PowerPackRecords, CountersGiveTheTotalAndTheOwnerWithoutTrailingBlanks)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.owner);
-        const auto nuvek = NuvekCodec::DecodeCounters(CounterRecord(c.field).Set(7, 1));
+        const auto nuvek = PowerPackRecords::DecodeCounters(CounterRecord(c.field).Set(7, 1));
         ASSERT_TRUE(nuvek.has_value());
         EXPECT_EQ(nuvek->totalCounter, "65536");
         EXPECT_EQ(nuvek->owner, c.owner);
-        EXPECT_EQ(RibexCodec::DecodeCounters(CounterRecord(c.field))->owner, c.owner);
+        EXPECT_EQ(PowerPackRecords::DecodeCounters(CounterRecord(c.field))->owner, c.owner);
     }
-    EXPECT_EQ(RibexCodec::DecodeCounters(CounterRecord("").Set(7, 0xFF).Set(8, 0xFF).Set(9, 0xFF))->totalCounter,
+    EXPECT_EQ(PowerPackRecords::DecodeCounters(CounterRecord("").Set(7, 0xFF).Set(8, 0xFF).Set(9, 0xFF))->totalCounter,
               "16777215");
 }
 
 TEST(PowerPackRecords, AlarmsReadBitZeroOfBothBytes)
 {
-    const auto alarms = NuvekCodec::DecodeAlarms(TestRecord(7, 7, {{5, 0xFE}, {6, 0x03}}));
+    const auto alarms = PowerPackRecords::DecodeAlarms(TestRecord(7, 7, {{5, 0xFE}, {6, 0x03}}));
     ASSERT_TRUE(alarms.has_value());
     EXPECT_EQ(alarms->charge, 0);
     EXPECT_EQ(alarms->thermo, 1);
-    EXPECT_EQ(RibexCodec::DecodeAlarms(TestRecord(7, 7, {{5, 0x01}}))->charge, 1);
+    EXPECT_EQ(PowerPackRecords::DecodeAlarms(TestRecord(7, 7, {{5, 0x01}}))->charge, 1);
 }
 
 TEST(PowerPackRecords, ThermoAlarmTitlesThePanelFirst)
 {
-    const PanelPlan both = PlanStatusPanel(PanelRequest(), {1, 1, 0}, NuvekCodec::kAlarmTitleOrder);
+    const PanelPlan both = PlanStatusPanel(PanelRequest(), {1, 1, 0}, PowerPackRecords::kAlarmTitleOrder);
     EXPECT_EQ(both.titleId, 2122);
     EXPECT_TRUE(both.alarmShown);
     EXPECT_FALSE(both.group1Shown || both.group2Shown);
 
-    const PanelPlan service = PlanStatusPanel(PanelRequest(), {1, 0, 3}, RibexCodec::kAlarmTitleOrder);
+    const PanelPlan service = PlanStatusPanel(PanelRequest(), {1, 0, 3}, PowerPackRecords::kAlarmTitleOrder);
     EXPECT_EQ(service.titleId, 2119);
     EXPECT_FALSE(service.alarmShown);
     EXPECT_TRUE(service.group1Shown);
 
-    EXPECT_EQ(PlanStatusPanel(PanelRequest(), {0, 0, 0}, NuvekCodec::kAlarmTitleOrder).titleId, 2124);
+    EXPECT_EQ(PlanStatusPanel(PanelRequest(), {0, 0, 0}, PowerPackRecords::kAlarmTitleOrder).titleId, 2124);
 }
 
 TEST(PowerPackRecords, DeliveryDateReadsYearThenMonth)
@@ -79,20 +77,20 @@ TEST(PowerPackRecords, DeliveryDateReadsYearThenMonth)
     };
     const Case cases[] = {{12, 3, "3.2012"}, {50, 1, "1.2050"}, {51, 5, "5.1951"}, {9, 10, "10.2009"}};
     for (const Case& c : cases) {
-        EXPECT_EQ(NuvekCodec::DecodeDeliveryDate(TestRecord(8, 8, {{6, c.year}, {7, c.month}})), c.date);
-        EXPECT_EQ(RibexCodec::DecodeDeliveryDate(TestRecord(8, 8, {{6, c.year}, {7, c.month}})), c.date);
+        EXPECT_EQ(PowerPackRecords::DecodeDeliveryDate(TestRecord(8, 8, {{6, c.year}, {7, c.month}})), c.date);
+        EXPECT_EQ(PowerPackRecords::DecodeDeliveryDate(TestRecord(8, 8, {{6, c.year}, {7, c.month}})), c.date);
     }
 }
 
 TEST(PowerPackRecords, ServiceStatusShowsVoltagesOnlyInServiceMode)
 {
-    const auto normal = NuvekCodec::DecodeServiceStatus(TestRecord(100, 12, {{5, 0x80}, {7, 100}}));
+    const auto normal = PowerPackRecords::DecodeServiceStatus(TestRecord(100, 12, {{5, 0x80}, {7, 100}}));
     ASSERT_TRUE(normal.has_value());
     EXPECT_TRUE(normal->ready);
     EXPECT_EQ(normal->level, 0);
     EXPECT_FALSE(normal->voltages.has_value());
 
-    const auto service = RibexCodec::DecodeServiceStatus(
+    const auto service = PowerPackRecords::DecodeServiceStatus(
         TestRecord(100, 12, {{5, 0x7F}, {6, 2}, {7, 100}, {8, 255}, {9, 220}, {10, 50}, {11, 200}}));
     ASSERT_TRUE(service.has_value());
     EXPECT_FALSE(service->ready);
@@ -107,14 +105,14 @@ TEST(PowerPackRecords, ServiceStatusShowsVoltagesOnlyInServiceMode)
 
 TEST(PowerPackRecords, NominalVoltageOnlyWhenTheLengthByteCountsPastEleven)
 {
-    const auto eleven = NuvekCodec::DecodeServiceStatus(TestRecord(100, 11, {{6, 1}, {7, 100}}));
+    const auto eleven = PowerPackRecords::DecodeServiceStatus(TestRecord(100, 11, {{6, 1}, {7, 100}}));
     ASSERT_TRUE(eleven.has_value() && eleven->voltages.has_value());
     EXPECT_EQ(eleven->voltages->positive, "142");
     EXPECT_FALSE(eleven->voltages->nominal.has_value());
 
     // A length byte that promises byte 11 while the record ends before it.
     TestRecord cut(100, 12, {{6, 1}, {11, 100}});
-    EXPECT_FALSE(RibexCodec::DecodeServiceStatus(cut.View(11)).has_value());
+    EXPECT_FALSE(PowerPackRecords::DecodeServiceStatus(cut.View(11)).has_value());
 }
 
 }  // namespace

@@ -46,13 +46,7 @@ TEST(QuirelA1Commands, LayTheirDataExactly)
         {"interval", 7, 300, [](CommandState&) {}, Bytes({0x01, 0x2C})},
         {"delay", 8, 5000, [](CommandState&) {}, Bytes({0x13, 0x88})},
         {"selections: memory page, infos, delay field", 11, 0,
-         [](CommandState& s) {
-             s.lampTabOther = true;
-             s.optionsTab = 2;
-             s.auxField = 4;
-             s.memory = 2;
-             s.lamp = {5, 7, 20};
-         },
+         [](CommandState& s) { s.selections = {1, 2, 4, 2, {5, 7, 20}}; },
          Bytes({37, 0x02, 0x05, 0x07, 0x14})},
         {"store", 12, 3, [](CommandState&) {}, Bytes({0x03})},
         {"options: buzzer and reduced", 17, 0, [](CommandState& s) { s.buzzer = s.reduced = true; }, Bytes({0x05})},
@@ -99,36 +93,6 @@ TEST(QuirelA1Commands, LightCommandOnlyForItsFourLights)
 {
     EXPECT_FALSE(BuildCommand(1, 4, Gathered()).has_value());
     EXPECT_FALSE(BuildCommand(1, -1, Gathered()).has_value());
-}
-
-TEST(QuirelA1Records, ShortRecordsAreIgnoredWhole)
-{
-    struct Case {
-        const char* what;
-        int number;
-        std::size_t highest;
-        std::function<bool(const RecordView&)> decodes;
-    };
-    const std::vector<Case> cases = {
-        {"status", 1, 24, [](const RecordView& r) { return DecodeStatus(r).has_value(); }},
-        {"aux functions", 2, 22, [](const RecordView& r) { return DecodeAuxFunctions(r).has_value(); }},
-        {"selections", 3, 9, [](const RecordView& r) { return DecodeSelections(r).has_value(); }},
-        {"unit information", 4, 12, [](const RecordView& r) { return DecodeUnitInfo(r).has_value(); }},
-        {"options", 5, 7, [](const RecordView& r) { return DecodeOptions(r).has_value(); }},
-        {"counters", 6, 23, [](const RecordView& r) { return DecodeCounters(r).has_value(); }},
-        {"alarms", 7, 7, [](const RecordView& r) { return DecodeAlarms(r).has_value(); }},
-        {"dates", 8, 11, [](const RecordView& r) { return DecodeDates(r).has_value(); }},
-        {"service status at level 0", 100, 6, [](const RecordView& r) { return DecodeServiceStatus(r).has_value(); }},
-        {"memory 1", 101, 15, [](const RecordView& r) { return DecodeMemory(r).has_value(); }},
-        {"memory 4", 104, 15, [](const RecordView& r) { return DecodeMemory(r).has_value(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const TestRecord record(c.number, c.highest + 1);
-        EXPECT_TRUE(c.decodes(record.View(c.highest + 1)));
-        EXPECT_FALSE(c.decodes(record.View(c.highest)));
-        EXPECT_FALSE(c.decodes(record.View(5)));
-    }
 }
 
 TEST(QuirelA1Records, ServiceStatusNeedsTheVoltagesItShows)
@@ -205,11 +169,11 @@ TEST(QuirelA1Records, SelectionsBringOutOfRangeValuesIn)
     const std::optional<Selections> selections =
         DecodeSelections(TestRecord(3, 10, {{5, 0x2F}, {6, 0x07}, {7, 20}, {8, 21}, {9, 255}}));
     ASSERT_TRUE(selections.has_value());
-    EXPECT_EQ(selections->lampTab, 1);
-    EXPECT_EQ(selections->optionsTab, 2);
+    EXPECT_EQ(selections->lampMemoryPage, 1);
+    EXPECT_EQ(selections->optionsPage, 2);
     EXPECT_EQ(selections->auxField, 5);
     EXPECT_EQ(selections->memory, 3);
-    EXPECT_EQ(selections->lamp, (std::array<int, 3>{20, 0, 0}));
+    EXPECT_EQ(selections->lamps, (std::array<int, 3>{20, 0, 0}));
 }
 
 TEST(QuirelA1Records, UnitInformationByItsTables)

@@ -1,21 +1,27 @@
-// A Nuvek or Ribex record shorter than the highest byte its decoder reads is
-// ignored whole; one that reaches that byte is decoded.
+// A record shorter than the highest byte its decoder reads is ignored whole;
+// one that reaches that byte is decoded. One table over every family's
+// decoders.
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
 #include "TestRecord.h"
-#include "units/core/NuvekCodec.h"
-#include "units/core/RibexCodec.h"
+#include "units/core/PowerPackCodec.h"
+#include "units/core/QuirelA1Codec.h"
+#include "units/core/TikoCodec.h"
+#include "units/core/ZaritCodec.h"
+#include "units/core/ZaritECodec.h"
 
 namespace {
+
+using Decodes = bool (*)(const RecordView&);
 
 struct ShortCase {
     std::string name;
     int number;
     std::size_t highestByte;
-    bool (*decodes)(const RecordView&);
+    Decodes decodes;
 };
 
 void PrintTo(const ShortCase& c, std::ostream* out)
@@ -24,48 +30,97 @@ void PrintTo(const ShortCase& c, std::ostream* out)
 }
 
 #define DECODES(call) [](const RecordView& record) { return call(record).has_value(); }
+#define DECODES_WITH(call, ...) [](const RecordView& record) { return call(record, __VA_ARGS__).has_value(); }
 
 const ShortCase kCases[] = {
-    {"NuvekStatus", 1, 24, DECODES(NuvekCodec::DecodeStatus)},
-    {"NuvekAuxFunctions", 2, 6, DECODES(NuvekCodec::DecodeAuxFunctions)},
-    {"NuvekSelections", 3, 8, DECODES(NuvekCodec::DecodeSelections)},
-    {"NuvekUnitInfo", 4, 12, DECODES(NuvekCodec::DecodeUnitInfo)},
-    {"NuvekOptions", 5, 5, DECODES(NuvekCodec::DecodeOptions)},
-    {"NuvekCounters", 6, 23, DECODES(NuvekCodec::DecodeCounters)},
-    {"NuvekAlarms", 7, 6, DECODES(NuvekCodec::DecodeAlarms)},
-    {"NuvekDates", 8, 7, DECODES(NuvekCodec::DecodeDeliveryDate)},
-    {"NuvekServiceStatus", 100, 6, DECODES(NuvekCodec::DecodeServiceStatus)},
-    {"NuvekMemory1", 101, 15, DECODES(NuvekCodec::DecodeMemory)},
-    {"NuvekMemory4", 104, 15, DECODES(NuvekCodec::DecodeMemory)},
-    {"RibexStatus", 1, 24, DECODES(RibexCodec::DecodeStatus)},
-    {"RibexAuxFunctions", 2, 5, DECODES(RibexCodec::DecodeAuxFunctions)},
-    {"RibexSelections", 3, 9, DECODES(RibexCodec::DecodeSelections)},
-    {"RibexUnitInfo", 4, 12, DECODES(RibexCodec::DecodeUnitInfo)},
-    {"RibexOptions", 5, 9, DECODES(RibexCodec::DecodeOptions)},
-    {"RibexCounters", 6, 23, DECODES(RibexCodec::DecodeCounters)},
-    {"RibexAlarms", 7, 6, DECODES(RibexCodec::DecodeAlarms)},
-    {"RibexDates", 8, 7, DECODES(RibexCodec::DecodeDeliveryDate)},
-    {"RibexServiceStatus", 100, 6, DECODES(RibexCodec::DecodeServiceStatus)},
-    {"RibexMemory2", 102, 15, DECODES(RibexCodec::DecodeMemory)},
-    {"RibexMemory3", 103, 15, DECODES(RibexCodec::DecodeMemory)},
+    {"NuvekStatus", 1, 24, DECODES_WITH(PowerPackCodec::DecodeStatus, PowerPackCodec::kNuvek)},
+    {"NuvekAuxFunctions", 2, 6, DECODES_WITH(PowerPackCodec::DecodeAuxFunctions, PowerPackCodec::kNuvek)},
+    {"NuvekSelections", 3, 8, DECODES_WITH(PowerPackCodec::DecodeSelections, PowerPackCodec::kNuvek)},
+    {"NuvekUnitInfo", 4, 12, DECODES_WITH(PowerPackCodec::DecodeUnitInfo, PowerPackCodec::kNuvek)},
+    {"NuvekOptions", 5, 5, DECODES_WITH(PowerPackCodec::DecodeOptions, PowerPackCodec::kNuvek)},
+    {"NuvekCounters", 6, 23, DECODES(PowerPackRecords::DecodeCounters)},
+    {"NuvekAlarms", 7, 6, DECODES(PowerPackRecords::DecodeAlarms)},
+    {"NuvekDates", 8, 7, DECODES(PowerPackRecords::DecodeDeliveryDate)},
+    {"NuvekServiceStatus", 100, 6, DECODES(PowerPackRecords::DecodeServiceStatus)},
+    {"NuvekMemory1", 101, 15, DECODES_WITH(PowerPackCodec::DecodeMemory, PowerPackCodec::kNuvek)},
+    {"NuvekMemory4", 104, 15, DECODES_WITH(PowerPackCodec::DecodeMemory, PowerPackCodec::kNuvek)},
+    {"RibexStatus", 1, 24, DECODES_WITH(PowerPackCodec::DecodeStatus, PowerPackCodec::kRibex)},
+    {"RibexAuxFunctions", 2, 5, DECODES_WITH(PowerPackCodec::DecodeAuxFunctions, PowerPackCodec::kRibex)},
+    {"RibexSelections", 3, 9, DECODES_WITH(PowerPackCodec::DecodeSelections, PowerPackCodec::kRibex)},
+    {"RibexUnitInfo", 4, 12, DECODES_WITH(PowerPackCodec::DecodeUnitInfo, PowerPackCodec::kRibex)},
+    {"RibexOptions", 5, 9, DECODES_WITH(PowerPackCodec::DecodeOptions, PowerPackCodec::kRibex)},
+    {"RibexCounters", 6, 23, DECODES(PowerPackRecords::DecodeCounters)},
+    {"RibexAlarms", 7, 6, DECODES(PowerPackRecords::DecodeAlarms)},
+    {"RibexDates", 8, 7, DECODES(PowerPackRecords::DecodeDeliveryDate)},
+    {"RibexServiceStatus", 100, 6, DECODES(PowerPackRecords::DecodeServiceStatus)},
+    {"RibexMemory2", 102, 15, DECODES_WITH(PowerPackCodec::DecodeMemory, PowerPackCodec::kRibex)},
+    {"RibexMemory3", 103, 15, DECODES_WITH(PowerPackCodec::DecodeMemory, PowerPackCodec::kRibex)},
+    {"QuirelA1Status", 1, 24, DECODES(QuirelA1Codec::DecodeStatus)},
+    {"QuirelA1AuxFunctions", 2, 22, DECODES(QuirelA1Codec::DecodeAuxFunctions)},
+    {"QuirelA1Selections", 3, 9, DECODES(QuirelA1Codec::DecodeSelections)},
+    {"QuirelA1UnitInfo", 4, 12, DECODES(QuirelA1Codec::DecodeUnitInfo)},
+    {"QuirelA1Options", 5, 7, DECODES(QuirelA1Codec::DecodeOptions)},
+    {"QuirelA1Counters", 6, 23, DECODES(QuirelA1Codec::DecodeCounters)},
+    {"QuirelA1Alarms", 7, 7, DECODES(QuirelA1Codec::DecodeAlarms)},
+    {"QuirelA1Dates", 8, 11, DECODES(QuirelA1Codec::DecodeDates)},
+    {"QuirelA1ServiceStatus", 100, 6, DECODES(QuirelA1Codec::DecodeServiceStatus)},
+    {"QuirelA1Memory1", 101, 15, DECODES(QuirelA1Codec::DecodeMemory)},
+    {"QuirelA1Memory4", 104, 15, DECODES(QuirelA1Codec::DecodeMemory)},
+    {"TikoStatus", 1, 9, DECODES(TikoCodec::DecodeStatus)},
+    {"TikoAuxFunctions", 2, 13, DECODES(TikoCodec::DecodeAuxFunctions)},
+    {"TikoSelections", 3, 7, DECODES(TikoCodec::DecodeSelections)},
+    {"TikoUnitInfo", 4, 12, DECODES(TikoCodec::DecodeUnitInfo)},
+    {"TikoOptions", 5, 8, DECODES(TikoCodec::DecodeOptions)},
+    {"TikoCounters", 6, 21, DECODES_WITH(TikoCodec::DecodeCounters, TikoCodec::kTrovalex)},
+    {"TikoAlarms", 7, 6, DECODES(TikoCodec::DecodeAlarms)},
+    {"TikoDates", 8, 11, DECODES(TikoCodec::DecodeDates)},
+    {"TikoServiceStatus", 100, 6, DECODES(TikoCodec::DecodeServiceStatus)},
+    {"TikoMemory5", 101, 8, DECODES(TikoCodec::DecodeMemory)},
+    {"TikoMemory8", 104, 8, DECODES(TikoCodec::DecodeMemory)},
+    {"ZaritStatus", 1, 24, DECODES(ZaritCodec::DecodeStatus)},
+    {"ZaritAuxFunctions", 2, 22, DECODES(ZaritCodec::DecodeAuxFunctions)},
+    {"ZaritSelections", 3, 9, DECODES_WITH(ZaritCodec::DecodeSelections, ZaritCodec::kZarit)},
+    {"ZaritUnitInfo", 4, 17, DECODES(ZaritCodec::DecodeUnitInfo)},
+    {"ZaritOptions", 5, 7, DECODES(ZaritCodec::DecodeOptions)},
+    {"ZaritCounters", 6, 11, DECODES(ZaritCodec::DecodeCounters)},
+    {"ZaritAlarms", 7, 8, DECODES(ZaritCodec::DecodeAlarms)},
+    {"ZaritDates", 8, 11, DECODES(ZaritCodec::DecodeDates)},
+    // The owner needs the header alone.
+    {"ZaritOwner", 10, 4, DECODES(ZaritCodec::DecodeOwner)},
+    {"ZaritServiceStatus", 100, 6, DECODES(ZaritCodec::DecodeServiceStatus)},
+    {"ZaritMemory1", 101, 15, DECODES_WITH(ZaritCodec::DecodeMemory, 0)},
+    {"ZaritMemory4", 104, 15, DECODES_WITH(ZaritCodec::DecodeMemory, 0)},
+    {"ZaritEStatus", 1, 24, DECODES(ZaritECodec::DecodeStatus)},
+    {"ZaritEAuxFunctions", 2, 20, DECODES(ZaritECodec::DecodeAuxFunctions)},
+    {"ZaritESelections", 3, 8, DECODES_WITH(ZaritCodec::DecodeSelections, ZaritCodec::kZaritE)},
+    {"ZaritEUnitInfo", 4, 17, DECODES(ZaritECodec::DecodeUnitInfo)},
+    {"ZaritEOptions", 5, 6, DECODES(ZaritECodec::DecodeOptions)},
+    {"ZaritECounters", 6, 11, DECODES(ZaritECodec::DecodeCounters)},
+    {"ZaritEAlarms", 7, 8, DECODES(ZaritECodec::DecodeAlarms)},
+    {"ZaritEDates", 8, 11, DECODES(ZaritECodec::DecodeDates)},
+    {"ZaritEOwner", 10, 4, DECODES(ZaritECodec::DecodeOwner)},
+    {"ZaritEServiceStatus", 100, 6, DECODES(ZaritECodec::DecodeServiceStatus)},
 };
 
-#undef DECODES
+class ShortRecord : public testing::TestWithParam<ShortCase> {};
 
-class PowerPackShortRecord : public testing::TestWithParam<ShortCase> {};
-
-TEST_P(PowerPackShortRecord, IgnoredUntilItReachesItsHighestByte)
+TEST_P(ShortRecord, IgnoredUntilItReachesItsHighestByte)
 {
     const ShortCase& c = GetParam();
     const TestRecord record(c.number, c.highestByte + 1);
     EXPECT_TRUE(c.decodes(record.View()));
     EXPECT_FALSE(c.decodes(record.View(c.highestByte)));
-    EXPECT_FALSE(c.decodes(record.View(5)));
+    // Cut inside the header, and after it.
+    for (std::size_t count : {std::size_t(3), std::size_t(5)}) {
+        if (count <= c.highestByte) {
+            EXPECT_FALSE(c.decodes(record.View(count))) << count;
+        }
+    }
     EXPECT_FALSE(c.decodes(RecordView(nullptr, 0)));
 }
 
 // The length byte may claim more than arrived: what counts is what is there.
-TEST_P(PowerPackShortRecord, ALengthByteClaimingMoreDoesNotLengthenIt)
+TEST_P(ShortRecord, ALengthByteClaimingMoreDoesNotLengthenIt)
 {
     const ShortCase& c = GetParam();
     TestRecord record(c.number, c.highestByte + 1);
@@ -73,17 +128,44 @@ TEST_P(PowerPackShortRecord, ALengthByteClaimingMoreDoesNotLengthenIt)
     EXPECT_FALSE(c.decodes(record.View(c.highestByte)));
 }
 
-// In service mode the voltages are read too: a record that ends before them
-// is ignored whole.
-TEST(PowerPackShortRecord, ServiceStatusInServiceModeNeedsTheVoltages)
+INSTANTIATE_TEST_SUITE_P(Families, ShortRecord, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<ShortCase>& info) { return info.param.name; });
+
+// In service mode the voltages are read too, and where the family has it and
+// the length byte counts past 11, the nominal voltage: a record that ends
+// before them is ignored whole.
+TEST(ShortServiceRecord, InServiceModeNeedsTheVoltagesItShows)
 {
-    const TestRecord record(100, 11, {{6, 1}});
-    EXPECT_TRUE(NuvekCodec::DecodeServiceStatus(record.View(11)).has_value());
-    EXPECT_FALSE(NuvekCodec::DecodeServiceStatus(record.View(10)).has_value());
-    EXPECT_FALSE(RibexCodec::DecodeServiceStatus(record.View(10)).has_value());
+    struct Case {
+        std::string name;
+        Decodes decodes;
+        std::size_t size;
+        int level;
+    };
+    const Case cases[] = {
+        {"Nuvek", DECODES(PowerPackRecords::DecodeServiceStatus), 11, 1},
+        {"Ribex", DECODES(PowerPackRecords::DecodeServiceStatus), 11, 1},
+        {"Tiko, with the nominal voltage", DECODES(TikoCodec::DecodeServiceStatus), 12, 1},
+        {"Tiko", DECODES(TikoCodec::DecodeServiceStatus), 11, 1},
+        {"ZaritE, from level 2 on", DECODES(ZaritECodec::DecodeServiceStatus), 11, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TestRecord record(100, c.size, {{6, c.level}});
+        EXPECT_TRUE(c.decodes(record.View(c.size)));
+        EXPECT_FALSE(c.decodes(record.View(c.size - 1)));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, PowerPackShortRecord, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<ShortCase>& info) { return info.param.name; });
+// A memory decoder that reads the memory's number from the record ignores a
+// record past the four memories.
+TEST(ShortMemoryRecord, PastTheFourMemoriesIsIgnored)
+{
+    EXPECT_FALSE(ZaritCodec::DecodeMemory(TestRecord(105, 16), 0).has_value());
+    EXPECT_FALSE(QuirelA1Codec::DecodeMemory(TestRecord(105, 16)).has_value());
+}
+
+#undef DECODES
+#undef DECODES_WITH
 
 }  // namespace

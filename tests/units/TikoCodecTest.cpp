@@ -94,43 +94,6 @@ TEST(TikoCommands, CodesWithoutDataInTheTableGoOutWithNone)
     }
 }
 
-TEST(TikoRecords, ShortRecordsAreIgnoredWhole)
-{
-    struct Case {
-        const char* what;
-        int number;
-        std::size_t highest;
-        std::function<bool(const RecordView&)> decodes;
-    };
-    const std::vector<Case> cases = {
-        {"status", 1, 9, [](const RecordView& r) { return DecodeStatus(r).has_value(); }},
-        {"aux functions", 2, 13, [](const RecordView& r) { return DecodeAuxFunctions(r).has_value(); }},
-        {"selections", 3, 7, [](const RecordView& r) { return DecodeSelections(r).has_value(); }},
-        {"unit information", 4, 12, [](const RecordView& r) { return DecodeUnitInfo(r).has_value(); }},
-        {"options", 5, 8, [](const RecordView& r) { return DecodeOptions(r).has_value(); }},
-        {"counters", 6, 21, [](const RecordView& r) { return DecodeCounters(r, kTrovalex).has_value(); }},
-        {"alarms", 7, 6, [](const RecordView& r) { return DecodeAlarms(r).has_value(); }},
-        {"dates", 8, 11, [](const RecordView& r) { return DecodeDates(r).has_value(); }},
-        {"service status at level 0", 100, 6, [](const RecordView& r) { return DecodeServiceStatus(r).has_value(); }},
-        {"memory 5", 101, 8, [](const RecordView& r) { return DecodeMemory(r).has_value(); }},
-        {"memory 8", 104, 8, [](const RecordView& r) { return DecodeMemory(r).has_value(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const TestRecord record(c.number, c.highest + 1);
-        EXPECT_TRUE(c.decodes(record.View(c.highest + 1)));
-        EXPECT_FALSE(c.decodes(record.View(c.highest)));
-        EXPECT_FALSE(c.decodes(record.View(5)));
-    }
-    // The voltages of a service level need byte 10, the nominal one byte 11.
-    const TestRecord service(100, 12, {{6, 1}});
-    EXPECT_TRUE(DecodeServiceStatus(service.View(12)).has_value());
-    EXPECT_FALSE(DecodeServiceStatus(service.View(11)).has_value());
-    TestRecord eleven(100, 11, {{6, 1}});
-    EXPECT_TRUE(DecodeServiceStatus(eleven.View(11)).has_value());
-    EXPECT_FALSE(DecodeServiceStatus(eleven.View(10)).has_value());
-}
-
 TEST(TikoRecords, StatusSetsTheEnergyRangeWithTheValue)
 {
     const std::optional<Status> status = DecodeStatus(TestRecord(1, 10, {{5, 55}, {6, 0x03}, {7, 0x0E}, {9, 0x01}}));
@@ -203,6 +166,7 @@ TEST(TikoRecords, UnitInformationByModelAndVoltageTables)
         {26, 0x01, "Hexor 1600", 600, "100V-117V", true},
         {26, 0x02, "", std::nullopt, "100V-117V", true},
         {30, 0x07, "", std::nullopt, "100V-117V", true},
+        {30, 0x08, "Hexor 800", 300, "100V-117V", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.model << " variant " << c.variant);
@@ -222,6 +186,30 @@ TEST(TikoRecords, UnitInformationByModelAndVoltageTables)
     const std::optional<UnitInfo> high = DecodeUnitInfo(TestRecord(4, 13, {{5, 18}, {9, 0xFF}, {10, 0xFF}, {11, 0xFF}, {12, 0xFF}}));
     ASSERT_TRUE(high.has_value());
     EXPECT_EQ(high->serial, "4294967295");
+}
+
+TEST(TikoModels, EachLineByItsCodeAndAnyOtherAsTheHexor)
+{
+    struct Case {
+        int code;
+        bool binarySerial, binaryCounter, infrared, energyRange, limitsTopLevels;
+    };
+    const Case cases[] = {
+        {18, true, true, true, true, true},
+        {25, false, false, true, true, false},
+        {26, false, false, false, false, false},
+        {0, false, false, false, false, false},
+        {30, false, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const ModelRow& model = ModelOf(c.code);
+        EXPECT_EQ(model.binarySerial, c.binarySerial);
+        EXPECT_EQ(model.binaryCounter, c.binaryCounter);
+        EXPECT_EQ(model.infrared, c.infrared);
+        EXPECT_EQ(model.energyRange, c.energyRange);
+        EXPECT_EQ(model.limitsTopLevels, c.limitsTopLevels);
+    }
 }
 
 TEST(TikoRecords, OptionsFromTheirBits)

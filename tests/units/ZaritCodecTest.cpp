@@ -9,135 +9,6 @@
 
 using namespace ZaritCodec;
 
-namespace {
-
-CommandState Gathered()
-{
-    CommandState state;
-    state.mainValue = 70;
-    state.auxValue = {40, 60, 5};
-    return state;
-}
-
-}  // namespace
-
-TEST(ZaritCommands, LayTheirDataExactly)
-{
-    struct Case {
-        const char* what;
-        int16_t code;
-        int32_t value;
-        std::function<void(CommandState&)> gather;
-        std::vector<uint8_t> data;
-    };
-    const std::vector<Case> cases = {
-        {"aux 3 held down at 5 goes to 0, not 251", 1, kAuxLight3,
-         [](CommandState& s) { s.spinStep = -10; s.auxOn = {false, false, true}; }, Bytes({0x00, 0x03, 0x09})},
-        {"aux 2 stepped up, bars 1 and 3 on", 1, kAuxLight2,
-         [](CommandState& s) { s.spinStep = 10; s.auxOn = {true, false, true}; }, Bytes({70, 0x02, 0x0B})},
-        {"main light with every bar on", 1, kMainLight, [](CommandState& s) { s.auxOn = {true, true, true}; },
-         Bytes({70, 0x00, 0x0F})},
-        {"a single click up from 100 goes out, the unit limits it", 1, kMainLight,
-         [](CommandState& s) { s.mainValue = 100; s.spinStep = 1; }, Bytes({101, 0x00, 0x01})},
-        {"record request", 2, 105, [](CommandState&) {}, Bytes({0x00, 0x69})},
-        {"modelling light", 3, 0x47, [](CommandState&) {}, Bytes({0x47})},
-        {"flash control", 4, 0x81, [](CommandState&) {}, Bytes({0x81})},
-        {"sequence", 5, 12, [](CommandState&) {}, Bytes({12})},
-        {"T0.1 step", 6, 1, [](CommandState&) {}, Bytes({0x01})},
-        {"interval", 7, 300, [](CommandState&) {}, Bytes({0x01, 0x2C})},
-        {"delay", 8, 5000, [](CommandState&) {}, Bytes({0x13, 0x88})},
-        {"speed", 9, 1, [](CommandState&) {}, Bytes({0x01})},
-        {"alternation of 3 packs, place 2", 10, 770, [](CommandState&) {}, Bytes({0x03, 0x02})},
-        {"selections: memory page, infos, number of packs", 11, 0,
-         [](CommandState& s) { s.selections = {1, 2, 6, 3, {5, 7, 20}}; }, Bytes({0x35, 0x03, 0x05, 0x07, 0x14})},
-        {"selections: lamp page, aux page, sequence", 11, 0, [](CommandState& s) { s.selections.lamps = {1, 2, 0}; },
-         Bytes({0x00, 0x00, 0x01, 0x02, 0x00})},
-        {"store", 12, 3, [](CommandState&) {}, Bytes({0x03})},
-        {"recall", 13, 2, [](CommandState&) {}, Bytes({0x02})},
-        {"store flag", 16, 1, [](CommandState&) {}, Bytes({0x01})},
-        {"options: power display, slow, sensitivity", 17, 0,
-         [](CommandState& s) { s.powerDisplayMode = 1; s.slow = s.sensitivity = true; }, Bytes({0x23})},
-        {"options: reduced, speed display, readiness", 17, 0,
-         [](CommandState& s) { s.reduced = s.speedDisplay = s.readiness = true; }, Bytes({0x1C})},
-        {"options: none", 17, 0, [](CommandState&) {}, Bytes({0x00})},
-        {"buzzer volume 3, mode 1, brightness 2", 19, 0,
-         [](CommandState& s) { s.buzzerVolume = 3; s.buzzerMode = 1; s.brightness = 2; }, Bytes({75})},
-        {"brightness 3 alone", 19, 0, [](CommandState& s) { s.brightness = 3; }, Bytes({96})},
-        {"colour takes the suggestion", 20, 2, [](CommandState&) {}, Bytes({0x02})},
-        {"delivery date", 21, 12 * 256 + 3, [](CommandState&) {}, Bytes({0x0C, 0x03})},
-        {"owner of five characters", 22, 0, [](CommandState& s) { s.owner = "Nordl"; },
-         Bytes({'N', 'o', 'r', 'd', 'l', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
-        {"owner cut after 20 characters", 22, 0, [](CommandState& s) { s.owner = "Studio Nord Hamburg West"; },
-         Bytes({'S', 't', 'u', 'd', 'i', 'o', ' ', 'N', 'o', 'r', 'd', ' ', 'H', 'a', 'm', 'b', 'u', 'r', 'g', ' '})},
-        {"service date", 23, 0x3205, [](CommandState&) {}, Bytes({0x32, 0x05})},
-        {"serial of five digits", 25, 0, [](CommandState& s) { s.serial = "12345"; },
-         Bytes({'1', '2', '3', '4', '5', 0, 0, 0})},
-        {"serial of ten characters sends its first eight", 25, 0, [](CommandState& s) { s.serial = "AB12345678"; },
-         Bytes({'A', 'B', '1', '2', '3', '4', '5', '6'})},
-        {"factory date", 26, 0x0B0C, [](CommandState&) {}, Bytes({0x0B, 0x0C})},
-        {"strobe", 29, 1, [](CommandState&) {}, Bytes({0x01})},
-        {"user", 30, 0, [](CommandState&) {}, Bytes({0x00})},
-        {"initial request", 14, 0, [](CommandState&) {}, {}},
-        {"aux reset", 15, 0, [](CommandState&) {}, {}},
-        {"reset", 18, 0, [](CommandState&) {}, {}},
-        {"reset total", 24, 0, [](CommandState&) {}, {}},
-        {"power off", 27, 0, [](CommandState&) {}, {}},
-        {"power on", 28, 0, [](CommandState&) {}, {}},
-        {"test flash", 102, 0, [](CommandState&) {}, {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        CommandState state = Gathered();
-        c.gather(state);
-        const std::optional<CommandBytes> data = BuildCommand(c.code, c.value, state);
-        ASSERT_TRUE(data.has_value());
-        EXPECT_EQ(data->Bytes(), c.data);
-    }
-}
-
-TEST(ZaritCommands, OtherCodesGoOutWithoutDataButCommandOneNeedsALight)
-{
-    for (int16_t code : {0, 31, 100, 101, 103}) {
-        SCOPED_TRACE(code);
-        const std::optional<CommandBytes> data = BuildCommand(code, 7, Gathered());
-        ASSERT_TRUE(data.has_value());
-        EXPECT_EQ(data->Size(), 0u);
-    }
-    EXPECT_FALSE(BuildCommand(1, 4, Gathered()).has_value());
-    EXPECT_FALSE(BuildCommand(1, -1, Gathered()).has_value());
-}
-
-TEST(ZaritRecords, ShortRecordsAreIgnoredWhole)
-{
-    struct Case {
-        const char* what;
-        int number;
-        std::size_t highest;
-        std::function<bool(const RecordView&)> decodes;
-    };
-    const std::vector<Case> cases = {
-        {"status", 1, 24, [](const RecordView& r) { return DecodeStatus(r).has_value(); }},
-        {"aux functions", 2, 22, [](const RecordView& r) { return DecodeAuxFunctions(r).has_value(); }},
-        {"selections", 3, 9, [](const RecordView& r) { return DecodeSelections(r).has_value(); }},
-        {"unit information", 4, 17, [](const RecordView& r) { return DecodeUnitInfo(r).has_value(); }},
-        {"options", 5, 7, [](const RecordView& r) { return DecodeOptions(r).has_value(); }},
-        {"counters", 6, 11, [](const RecordView& r) { return DecodeCounters(r).has_value(); }},
-        {"alarms", 7, 8, [](const RecordView& r) { return DecodeAlarms(r).has_value(); }},
-        {"dates", 8, 11, [](const RecordView& r) { return DecodeDates(r).has_value(); }},
-        {"owner: the header alone", 10, 4, [](const RecordView& r) { return DecodeOwner(r).has_value(); }},
-        {"service status at level 0", 100, 6, [](const RecordView& r) { return DecodeServiceStatus(r).has_value(); }},
-        {"memory 1", 101, 15, [](const RecordView& r) { return DecodeMemory(r, 0).has_value(); }},
-        {"memory 4", 104, 15, [](const RecordView& r) { return DecodeMemory(r, 0).has_value(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const TestRecord record(c.number, c.highest + 1);
-        EXPECT_TRUE(c.decodes(record.View(c.highest + 1)));
-        EXPECT_FALSE(c.decodes(record.View(c.highest)));
-        EXPECT_FALSE(c.decodes(record.View(3)));
-    }
-    EXPECT_FALSE(DecodeMemory(TestRecord(105, 16), 0).has_value());
-}
 
 TEST(ZaritRecords, StatusSpreadsOverBarsAndModellingLight)
 {
@@ -206,18 +77,6 @@ TEST(ZaritRecords, AuxFunctionsRouteSuggestionsToTheirSlots)
     EXPECT_FALSE(plain->t01Suggested);
     EXPECT_FALSE(plain->colourSuggested);
     EXPECT_FALSE(plain->strobe);
-}
-
-TEST(ZaritRecords, SelectionsBringOutOfRangeValuesIn)
-{
-    const std::optional<Selections> selections =
-        DecodeSelections(TestRecord(3, 10, {{5, 0x37}, {6, 0x07}, {7, 20}, {8, 21}, {9, 255}}));
-    ASSERT_TRUE(selections.has_value());
-    EXPECT_EQ(selections->lampMemoryPage, 1);
-    EXPECT_EQ(selections->optionsPage, 2);
-    EXPECT_EQ(selections->auxField, 6);
-    EXPECT_EQ(selections->memory, 3);
-    EXPECT_EQ(selections->lamps, (std::array<int, 3>{20, 0, 0}));
 }
 
 TEST(ZaritRecords, UnitInformationByItsTables)
@@ -663,13 +522,13 @@ TEST(ZaritDemoUnit, EveryRecordItSendsDecodes)
     DemoUnit unit(100, 0);
     CommandState state;
     const auto ask = [&](int number) {
-        const std::optional<std::vector<uint8_t>> record = unit.Send(2, *BuildCommand(2, number, state));
+        const std::optional<std::vector<uint8_t>> record = unit.Send(2, *BuildCommand(kZarit, 2, number, state));
         EXPECT_TRUE(record.has_value()) << number;
         return record.value_or(std::vector<uint8_t>());
     };
     EXPECT_TRUE(DecodeStatus(ViewOf(ask(1))).has_value());
     EXPECT_TRUE(DecodeAuxFunctions(ViewOf(ask(2))).has_value());
-    EXPECT_TRUE(DecodeSelections(ViewOf(ask(3))).has_value());
+    EXPECT_TRUE(DecodeSelections(ViewOf(ask(3)), kZarit).has_value());
     const std::optional<UnitInfo> info = DecodeUnitInfo(ViewOf(ask(4)));
     ASSERT_TRUE(info.has_value());
     EXPECT_EQ(info->model, "Zarit Z2S");
@@ -696,14 +555,14 @@ TEST(ZaritDemoUnit, TakesTheBuildersCommands)
     CommandState state;
     state.auxValue = {50, 0, 0};
     state.auxOn = {true, false, false};
-    const std::optional<std::vector<uint8_t>> answer = unit.Send(1, *BuildCommand(1, kAuxLight1, state));
+    const std::optional<std::vector<uint8_t>> answer = unit.Send(1, *BuildCommand(kZarit, 1, kAuxLight1, state));
     ASSERT_TRUE(answer.has_value());
     const std::optional<Status> status = DecodeStatus(ViewOf(*answer));
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(status->outlets[0].value, 50);
 
-    unit.Send(21, *BuildCommand(21, 12 * 256 + 3, state));
-    const std::optional<Dates> dates = DecodeDates(ViewOf(*unit.Send(2, *BuildCommand(2, 8, state))));
+    unit.Send(21, *BuildCommand(kZarit, 21, 12 * 256 + 3, state));
+    const std::optional<Dates> dates = DecodeDates(ViewOf(*unit.Send(2, *BuildCommand(kZarit, 2, 8, state))));
     ASSERT_TRUE(dates.has_value());
     EXPECT_EQ(dates->delivery, "3.2012");
 }

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "units/core/CommandLayouts.h"
+#include "units/core/CommandTable.h"
+#include "units/core/LightCommand.h"
 #include "units/core/ModellingLight.h"
-#include "units/core/SpinStepper.h"
 #include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
 
@@ -13,49 +15,27 @@ namespace {
 
 // ---- Commands ----
 
-using Builder = std::optional<CommandBytes> (*)(int32_t value, const CommandState& state);
+const std::size_t kOwnerWidth = 14;
 
-std::optional<CommandBytes> NoData(int32_t, const CommandState&)
-{
-    return CommandBytes();
-}
+using Layout = std::optional<CommandBytes> (*)(int32_t, const CommandState&);
+const Layout NoData = CommandLayouts::None<CommandState>;
+const Layout OneByte = CommandLayouts::Byte<CommandState>;
+const Layout TwoBytes = CommandLayouts::Be16<CommandState>;
+const Layout RecordRequest = CommandLayouts::ZeroAndByte<CommandState>;
+const Layout Serial = CommandLayouts::Be32<CommandState>;
 
-std::optional<CommandBytes> OneByte(int32_t value, const CommandState&)
-{
-    return CommandBytes().Byte(value);
-}
-
-std::optional<CommandBytes> TwoBytes(int32_t value, const CommandState&)
-{
-    return CommandBytes().Be16(value);
-}
-
-std::optional<CommandBytes> RecordRequest(int32_t value, const CommandState&)
-{
-    return CommandBytes().Byte(0).Byte(value);
-}
-
-std::optional<CommandBytes> Serial(int32_t value, const CommandState&)
-{
-    return CommandBytes().Be32(static_cast<uint32_t>(value));
-}
-
+// Command 1 for no light has nothing to lay.
 std::optional<CommandBytes> LightEnergy(int32_t value, const CommandState& state)
 {
     if (value < kMainLight || value > kAuxLight3)
         return std::nullopt;
     const int barValue = value == kMainLight ? state.mainValue : state.auxValue[value - 1];
-    int outlets = 1;
-    for (int i = 0; i < 3; ++i)
-        if (state.auxOn[i])
-            outlets += 2 << i;
-    return CommandBytes().Byte(SteppedEnergy(barValue, state.spinStep)).Byte(value).Byte(outlets);
+    return LightCommand::Lay(barValue, state.spinStep, value, {state.auxOn[0], state.auxOn[1], state.auxOn[2]});
 }
 
 std::optional<CommandBytes> SelectionBytes(int32_t, const CommandState& state)
 {
-    const int tabs = (state.lampTabOther ? 1 : 0) + 2 * state.optionsTab + 8 * state.auxField;
-    return CommandBytes().Byte(tabs).Byte(state.memory).Byte(state.lamp[0]).Byte(state.lamp[1]).Byte(state.lamp[2]);
+    return SelectionCodec::Lay(state.selections, kLampsUsed);
 }
 
 std::optional<CommandBytes> OptionBits(int32_t, const CommandState& state)
@@ -63,17 +43,10 @@ std::optional<CommandBytes> OptionBits(int32_t, const CommandState& state)
     return CommandBytes().Byte((state.buzzer ? 1 : 0) | (state.slow ? 2 : 0) | (state.reduced ? 4 : 0));
 }
 
-const std::size_t kOwnerWidth = 14;
-
 std::optional<CommandBytes> OwnerText(int32_t, const CommandState& state)
 {
     return CommandBytes().Text(state.owner, kOwnerWidth);
 }
-
-struct CommandEntry {
-    int16_t code;
-    Builder build;
-};
 
 // 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
 // 6 T0.1 step, 7 interval, 8 delay, 9 preset, 10 alternate, 11 selections,
@@ -81,7 +54,7 @@ struct CommandEntry {
 // 17 options, 18 reset, 19 power display, 20 IR address, 21 delivery date,
 // 22 owner, 23 service date, 24 reset total, 25 serial, 26 factory date,
 // 27 power off, 28 power on, 102 test flash.
-const CommandEntry kCommands[] = {
+const CommandTable::Row<CommandState> kCommands[] = {
     {1, LightEnergy}, {2, RecordRequest}, {3, OneByte},     {4, OneByte},   {5, OneByte},
     {6, OneByte},     {7, TwoBytes},      {8, TwoBytes},    {9, OneByte},   {10, OneByte},
     {11, SelectionBytes}, {12, OneByte},      {13, OneByte},    {14, NoData},   {15, NoData},
@@ -118,10 +91,7 @@ const int kTopValue = 100;
 
 std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
 {
-    for (const CommandEntry& entry : kCommands)
-        if (entry.code == code)
-            return entry.build(value, state);
-    return CommandBytes();
+    return CommandTable::Lay(kCommands, code, value, state);
 }
 
 std::optional<Status> DecodeStatus(const RecordView& record)
@@ -132,16 +102,9 @@ std::optional<Status> DecodeStatus(const RecordView& record)
     const int switches = record.Byte(21);
     status.mainValue = record.Byte(5);
     status.powerOn = switches & 0x01;
-    for (int i = 0; i < 3; ++i) {
-        const int first = 9 + 4 * i;
-        Outlet& outlet = status.outlets[i];
-        outlet.on = switches & (0x04 << (2 * i));
-        outlet.available = switches & (0x08 << (2 * i));
-        outlet.value = record.Byte(first);
-        outlet.warning = record.Byte(24) & (1 << i);
-        outlet.percent = record.Byte(first + 1);
-        outlet.joules = record.Be16(first + 2);
-    }
+    for (int n = 1; n <= 3; ++n)
+        status.outlets[n - 1] =
+            PowerPackRecords::Outlet(record, n, switches & (0x04 << (2 * (n - 1))), switches & (0x08 << (2 * (n - 1))));
     status.modellingLightMode = record.Byte(22) & 0x07;
     status.lmOverShown = record.Byte(23) & 0x01;
     status.lmOverText = ModellingLight::OverText((record.Byte(22) >> 4) & 0x07);
@@ -171,19 +134,7 @@ std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)
 
 std::optional<Selections> DecodeSelections(const RecordView& record)
 {
-    if (!record.Has(9))
-        return std::nullopt;
-    Selections selections;
-    const int tabs = record.Byte(5);
-    selections.lampTab = tabs & 0x01;
-    selections.optionsTab = std::min((tabs >> 1) & 0x03, 2);
-    selections.auxField = (tabs >> 3) & 0x07;
-    selections.memory = record.Byte(6) & 0x03;
-    for (int i = 0; i < 3; ++i) {
-        const int lamp = record.Byte(7 + i);
-        selections.lamp[i] = lamp > 20 ? 0 : lamp;
-    }
-    return selections;
+    return SelectionCodec::Decode(record, kLampsUsed);
 }
 
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)

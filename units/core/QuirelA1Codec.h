@@ -15,6 +15,7 @@
 #include "units/core/PageText.h"
 #include "units/core/PowerPackRecords.h"
 #include "units/core/RecordView.h"
+#include "units/core/Selections.h"
 #include "units/core/ServiceStatus.h"
 #include "units/core/StatusPlan.h"
 
@@ -31,11 +32,10 @@ struct CommandState {
     std::array<int, 3> auxValue{};      // aux bars 1 to 3
     std::array<bool, 3> auxOn{};        // aux bars switched on (IsOn)
     int spinStep = 0;                   // step of the spin button being sent, 0 otherwise
-    bool lampTabOther = false;          // the lamp notebook shows another page than its first
-    int optionsTab = 0;                 // options notebook page: 0 aux, 1 options, 2 infos
-    int auxField = 0;                   // aux page field: 0 sequence, 1 T0.1, 2 interval, 3 alternate, 4 delay, 5 preset
-    int memory = 0;                     // selected memory 0 to 3
-    std::array<int, 3> lamp{};          // lamp functions of outlets 1 to 3
+    // Command 11: both notebooks' pages, the aux page's field (0 sequence,
+    // 1 T0.1, 2 interval, 3 alternate, 4 delay, 5 preset), the memory page's
+    // memory and the lamp page's three roles.
+    Selections selections;
     bool buzzer = false;                // options page check boxes
     bool slow = false;
     bool reduced = false;
@@ -85,15 +85,10 @@ struct AuxFunctions {
 };
 std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record);
 
-// Record 3, selections (read to byte 9): the state command 11 sends. The
-// notebooks change only when they show another page.
-struct Selections {
-    int lampTab = 0;      // 0 lamp, 1 memory
-    int optionsTab = 0;   // 0 aux, 1 options, 2 infos
-    int auxField = 0;     // to SelectFieldByIndex
-    int memory = 0;       // 0 to 3
-    std::array<int, 3> lamp{};  // lamp functions 0 to 20
-};
+// Record 3, selections (read to byte 9): the state command 11 sends, with
+// the lamp roles of all three outlets. The notebooks change only when they
+// show another page.
+const int kLampsUsed = 3;
 std::optional<Selections> DecodeSelections(const RecordView& record);
 
 // Record 4, unit information (read to byte 12), for the info page; the

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "units/core/CommandLayouts.h"
+#include "units/core/CommandTable.h"
 #include "units/core/SpinStepper.h"
 #include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
@@ -12,58 +14,35 @@ namespace {
 
 // ---- Commands ----
 
-using Builder = CommandBytes (*)(int32_t value, const CommandState& state);
+using Layout = std::optional<CommandBytes> (*)(int32_t, const CommandState&);
+const Layout NoData = CommandLayouts::None<CommandState>;
+const Layout OneByte = CommandLayouts::Byte<CommandState>;
+const Layout TwoBytes = CommandLayouts::Be16<CommandState>;
+const Layout RecordRequest = CommandLayouts::ZeroAndByte<CommandState>;
 
-CommandBytes NoData(int32_t, const CommandState&)
-{
-    return CommandBytes();
-}
-
-CommandBytes OneByte(int32_t value, const CommandState&)
-{
-    return CommandBytes().Byte(value);
-}
-
-CommandBytes TwoBytes(int32_t value, const CommandState&)
-{
-    return CommandBytes().Be16(value);
-}
-
-CommandBytes RecordRequest(int32_t value, const CommandState&)
-{
-    return CommandBytes().Byte(0).Byte(value);
-}
-
-CommandBytes Energy(int32_t, const CommandState& state)
+std::optional<CommandBytes> Energy(int32_t, const CommandState& state)
 {
     return CommandBytes().Byte(SteppedEnergy(state.barValue, state.spinStep));
 }
 
-CommandBytes SelectionBytes(int32_t, const CommandState& state)
+std::optional<CommandBytes> SelectionBytes(int32_t, const CommandState& state)
 {
     return CommandBytes().Byte(state.optionsTab + 4 * state.auxField).Byte(state.memory).Byte(state.lamp);
 }
 
-CommandBytes OptionBits(int32_t, const CommandState& state)
+std::optional<CommandBytes> OptionBits(int32_t, const CommandState& state)
 {
     return CommandBytes().Byte((state.buzzer ? 1 : 0) | (state.slow ? 2 : 0) | (state.reduced ? 4 : 0) |
                                (state.cell ? 8 : 0));
 }
 
-// The Trovalex takes its serial number in binary; the older models keep only
-// its last four decimal digits, as two base-100 digits.
-CommandBytes Serial(int32_t value, const CommandState& state)
+std::optional<CommandBytes> Serial(int32_t value, const CommandState& state)
 {
     const uint32_t serial = static_cast<uint32_t>(value);
-    if (state.modelCode == kTrovalex)
+    if (ModelOf(state.modelCode).binarySerial)
         return CommandBytes().Be32(serial);
     return CommandBytes().Byte(0).Byte(0).Byte(serial % 10000 / 100).Byte(serial % 100);
 }
-
-struct CommandEntry {
-    int16_t code;
-    Builder build;
-};
 
 // 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
 // 7 interval, 8 delay, 10 alternate, 11 selections, 12 store, 13 recall,
@@ -71,7 +50,7 @@ struct CommandEntry {
 // 19 power display, 20 IR address, 21 delivery date, 22 owner, 23 service
 // date, 24 reset total, 25 serial, 26 factory date, 27 power off, 28 power
 // on, 29 energy range, 102 test flash.
-const CommandEntry kCommands[] = {
+const CommandTable::Row<CommandState> kCommands[] = {
     {1, Energy},     {2, RecordRequest}, {3, OneByte},   {4, OneByte},   {5, OneByte},  {7, TwoBytes},
     {8, TwoBytes},   {10, OneByte},      {11, SelectionBytes}, {12, OneByte}, {13, OneByte}, {14, NoData},
     {15, NoData},    {16, OneByte},      {17, OptionBits}, {18, NoData},  {19, OneByte}, {20, OneByte},
@@ -81,15 +60,47 @@ const CommandEntry kCommands[] = {
 
 // ---- Records ----
 
-struct ModelEntry {
-    const char* name;
-    int rating;
+const ModelName kT160 = {"Trovalex T160", 1200};
+const ModelName kS160 = {"Sorvant 160", 1200};
+const ModelName kNone = {nullptr, 0};
+const char* const kLow = "100V-117V";
+const char* const kHigh = "230V";
+const char* const kWide = "117V-230V";
+
+const ModelRow kTrovalexRow = {
+    kTrovalex,
+    {{kT160, kT160, kT160, kT160, kT160, kT160, kT160, kT160}},
+    {{"100V", kWide, kWide, kWide, kWide, kWide, kWide, kWide}},
+    true,  // binary serial
+    true,  // binary counter
+    true,  // infrared
+    true,  // energy range
+    true,  // limits its top levels
 };
 
-// By bits 0-2 of byte 7: 0, 1, and 2 to 7.
-const ModelEntry kSorvantModels[3] = {{"Sorvant 40", 300}, {"Sorvant 80", 600}, {"Sorvant 160", 1200}};
-const ModelEntry kHexorModels[2] = {{"Hexor 800", 300}, {"Hexor 1600", 600}};
-const ModelEntry kTrovalexModel = {"Trovalex T160", 1200};
+const ModelRow kSorvantRow = {
+    kSorvant,
+    {{{"Sorvant 40", 300}, {"Sorvant 80", 600}, kS160, kS160, kS160, kS160, kS160, kS160}},
+    {{kLow, kLow, kHigh, kHigh, kHigh, kHigh, kHigh, kHigh}},
+    false,  // binary serial
+    false,  // binary counter
+    true,  // infrared
+    true,  // energy range
+    false,  // limits its top levels
+};
+
+const ModelRow kHexorRow = {
+    kHexor,
+    {{{"Hexor 800", 300}, {"Hexor 1600", 600}, kNone, kNone, kNone, kNone, kNone, kNone}},
+    {{kLow, kLow, kHigh, kHigh, kHigh, kHigh, kHigh, kHigh}},
+    false,  // binary serial
+    false,  // binary counter
+    false,  // infrared
+    false,  // energy range
+    false,  // limits its top levels
+};
+
+const ModelRow* const kModels[] = {&kTrovalexRow, &kSorvantRow, &kHexorRow};
 
 const ServiceFactors kServiceFactors = {11740, 22920, 23015};
 
@@ -121,12 +132,17 @@ const int kProp5Limit = 85;
 
 }  // namespace
 
+const ModelRow& ModelOf(int modelCode)
+{
+    for (const ModelRow* model : kModels)
+        if (model->code == modelCode)
+            return *model;
+    return kHexorRow;
+}
+
 std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
 {
-    for (const CommandEntry& entry : kCommands)
-        if (entry.code == code)
-            return entry.build(value, state);
-    return CommandBytes();
+    return CommandTable::Lay(kCommands, code, value, state);
 }
 
 std::optional<Status> DecodeStatus(const RecordView& record)
@@ -178,27 +194,15 @@ std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)
     info.version = UnitInfoText::Version(info.modelCode, record.Byte(6));
     info.versionMinor = record.Byte(6);
 
-    const int variant = record.Byte(7) & 0x07;
-    const ModelEntry* model = nullptr;
-    if (info.modelCode == kTrovalex)
-        model = &kTrovalexModel;
-    else if (info.modelCode == kSorvant)
-        model = &kSorvantModels[std::min(variant, 2)];
-    else if (variant < 2)
-        model = &kHexorModels[variant];
-    if (model) {
-        info.model = model->name;
-        info.rating = model->rating;
+    const ModelRow& model = ModelOf(info.modelCode);
+    const ModelName& name = model.names[record.Byte(7) & 0x07];
+    if (name.name) {
+        info.model = name.name;
+        info.rating = name.rating;
     }
-
     const int voltage = record.Byte(7) & 0x38;
-    if (info.modelCode == kTrovalex) {
-        info.voltage = voltage == 0 ? "100V" : "117V-230V";
-        info.lowVoltage = voltage == 0;
-    } else {
-        info.voltage = voltage == 0 || voltage == 0x08 ? "100V-117V" : "230V";
-        info.lowVoltage = voltage == 0;
-    }
+    info.voltage = model.voltages[voltage >> 3];
+    info.lowVoltage = voltage == 0;
     info.supplyTextId = UnitInfoText::SupplyTextId(record.Byte(8));
     info.serial = ValueText::Unsigned(record.Be32(9));
     return info;
@@ -228,7 +232,7 @@ std::optional<Counters> DecodeCounters(const RecordView& record, int modelCode)
 {
     if (!record.Has(21))
         return std::nullopt;
-    const long total = modelCode == kTrovalex
+    const long total = ModelOf(modelCode).binaryCounter
                            ? static_cast<long>(record.Be24(5))
                            : record.Byte(5) * 10000L + record.Byte(6) * 100L + record.Byte(7);
     return Counters{ValueText::Count(total), UnitInfoText::Owner(record, 8, 14)};
@@ -289,7 +293,7 @@ StatusRows BuildStatusRows(int sequence, int delay, int flags)
 ModellingLimit LimitModellingLight(int modelCode, int mode, int barValue)
 {
     ModellingLimit limit;
-    if (modelCode != kTrovalex)
+    if (!ModelOf(modelCode).limitsTopLevels)
         return limit;
     limit.prop4Enabled = barValue < kProp4Limit;
     limit.prop5Enabled = barValue < kProp5Limit;

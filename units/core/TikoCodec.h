@@ -21,7 +21,39 @@ namespace TikoCodec {
 
 // The model codes that record 4 reports; the page starts with the unit's
 // type code until then.
-enum Model { kTrovalex = 18, kSorvant = 25, kHexor = 26 };
+enum ModelCode { kTrovalex = 18, kSorvant = 25, kHexor = 26 };
+
+// ---- The model rows ----
+
+// A model's name and energy rating in joules.
+struct ModelName {
+    const char* name;  // none: the page keeps its rating
+    int rating;
+};
+
+// What sets the three lines apart.
+struct ModelRow {
+    int code;
+    // By bits 0-2 of record 4 byte 7.
+    std::array<ModelName, 8> names;
+    // The voltage text by bits 3-5 of record 4 byte 7.
+    std::array<const char*, 8> voltages;
+    // Command 25 carries the serial number in 32 bits; else only its last
+    // four decimal digits, as two base-100 digits.
+    bool binarySerial;
+    // Record 6 counts in 24 bits; else in three base-100 digits.
+    bool binaryCounter;
+    // The unit has infrared release ("IDC_FL_IR") and the energy range
+    // ("IDC_ENERGIEBEREICH", command 29).
+    bool infrared;
+    bool energyRange;
+    // PROP4 and PROP5 are refused at high bar values (LimitModellingLight).
+    bool limitsTopLevels;
+};
+
+// The row of a model code: 18 the Trovalex, 25 the Sorvant, any other the
+// Hexor's.
+const ModelRow& ModelOf(int modelCode);
 
 // ---- Commands ----
 
@@ -29,7 +61,7 @@ enum Model { kTrovalex = 18, kSorvant = 25, kHexor = 26 };
 struct CommandState {
     int barValue = 0;        // the energy bar's value
     int spinStep = 0;        // step of the spin button being sent, 0 otherwise
-    int modelCode = 0;       // the page's model code
+    int modelCode = 0;       // the page's model code: the serial's layout
     int optionsTab = 0;      // IDC_OPTIONSTAB page: 0 aux, 1 options, 2 infos
     int auxField = 0;        // aux page field: 0 sequence, 1 interval, 2 alternate, 3 delay
     int memory = 0;          // selected memory radio 0 to 3 (memories 5 to 8)
@@ -114,8 +146,8 @@ struct Options {
 };
 std::optional<Options> DecodeOptions(const RecordView& record);
 
-// Record 6, counters and owner (read to byte 21); the Trovalex counts in
-// binary, the others in base-100 digits.
+// Record 6, counters and owner (read to byte 21); the counter in the form
+// of the model's row.
 struct Counters {
     std::string totalCounter;
     std::string owner;
@@ -163,9 +195,10 @@ StatusRows BuildStatusRows(int sequence, int delay, int flags);
 // Over-temperature names the title first.
 const AlarmTitleOrder kAlarmTitleOrder = AlarmTitleOrder::ThermoFirst;
 
-// The Trovalex's limit of its two highest modelling-light levels by the
-// bar's value: PROP4 is refused from 95 on, PROP5 from 85 on; a selected
-// level above the limit runs at the level below, which IDC_LM_OVER reports.
+// The limit of the two highest modelling-light levels by the bar's value,
+// where the model's row has it (the Trovalex): PROP4 is refused from 95 on,
+// PROP5 from 85 on; a selected level above the limit runs at the level
+// below, which IDC_LM_OVER reports.
 struct ModellingLimit {
     bool prop4Enabled = true;
     bool prop5Enabled = true;

@@ -1,9 +1,9 @@
 #include "units/core/ZaritCodec.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "units/core/CommandLayouts.h"
+#include "units/core/CommandTable.h"
 #include "units/core/LightCommand.h"
 #include "units/core/ModellingLight.h"
 #include "units/core/UnitInfoText.h"
@@ -20,54 +20,65 @@ bool Bit(int byte, int bit)
 
 // ---- Commands ----
 
-const int16_t kLightCommand = 1;
-const int kLampsUsed = 3;
 const std::size_t kOwnerWidth = 20;
 const std::size_t kSerialWidth = 8;
 
-void LayLight(CommandBytes& data, int32_t value, const CommandState& state)
-{
-    const int barValue = value == kMainLight ? state.mainValue : state.auxValue[value - 1];
-    data = LightCommand::Lay(barValue, state.spinStep, value, {state.auxOn[0], state.auxOn[1], state.auxOn[2]});
-}
-
-void LaySelections(CommandBytes& data, int32_t, const CommandState& state)
-{
-    data = SelectionCodec::Lay(state.selections, kLampsUsed);
-}
-
-void LayOptions(CommandBytes& data, int32_t, const CommandState& state)
-{
-    data.Byte((state.powerDisplayMode != 0) | state.slow << 1 | state.reduced << 2 | state.speedDisplay << 3 |
-              state.readiness << 4 | state.sensitivity << 5);
-}
-
-void LayBuzzerAndDisplay(CommandBytes& data, int32_t, const CommandState& state)
-{
-    data.Byte((state.buzzerVolume & 7) + (state.buzzerMode & 3) * 8 + (state.brightness & 7) * 32);
-}
-
-void LayOwner(CommandBytes& data, int32_t, const CommandState& state)
-{
-    data.Text(state.owner, kOwnerWidth);
-}
-
-void LaySerial(CommandBytes& data, int32_t, const CommandState& state)
-{
-    data.Text(state.serial, kSerialWidth);
-}
-
-void NoData(CommandBytes&, int32_t, const CommandState&) {}
-
-using Builder = void (*)(CommandBytes&, int32_t, const CommandState&);
-
-struct CommandRow {
-    int16_t code;
-    Builder build;
+// What the family's layouts read: its row and the gathered page state.
+struct Laying {
+    const Family& family;
+    const CommandState& state;
 };
 
-const Builder Byte = CommandLayouts::Byte<CommandState>;
-const Builder Be16 = CommandLayouts::Be16<CommandState>;
+// Command 1 for no light of the family has nothing to lay.
+std::optional<CommandBytes> LayLight(int32_t value, const Laying& laying)
+{
+    const CommandState& state = laying.state;
+    if (value < kMainLight || value > laying.family.auxOutlets)
+        return std::nullopt;
+    const int barValue = value == kMainLight ? state.mainValue : state.auxValue[value - 1];
+    std::array<bool, 3> on{};
+    for (int n = 0; n < laying.family.auxOutlets; ++n)
+        on[n] = state.auxOn[n];
+    return LightCommand::Lay(barValue, state.spinStep, value, {on[0], on[1], on[2]});
+}
+
+std::optional<CommandBytes> LaySelections(int32_t, const Laying& laying)
+{
+    Selections selections = laying.state.selections;
+    if (!laying.family.memories) {
+        selections.lampMemoryPage = 0;
+        selections.memory = 0;
+    }
+    return SelectionCodec::Lay(selections, laying.family.auxOutlets);
+}
+
+std::optional<CommandBytes> LayOptions(int32_t, const Laying& laying)
+{
+    const CommandState& state = laying.state;
+    return CommandBytes().Byte((state.powerDisplayMode != 0) | state.slow << 1 | state.reduced << 2 |
+                               state.speedDisplay << 3 | state.readiness << 4 | state.sensitivity << 5);
+}
+
+std::optional<CommandBytes> LayBuzzerAndDisplay(int32_t, const Laying& laying)
+{
+    const CommandState& state = laying.state;
+    return CommandBytes().Byte((state.buzzerVolume & 7) + (state.buzzerMode & 3) * 8 + (state.brightness & 7) * 32);
+}
+
+std::optional<CommandBytes> LayOwner(int32_t, const Laying& laying)
+{
+    return CommandBytes().Text(laying.state.owner, kOwnerWidth);
+}
+
+std::optional<CommandBytes> LaySerial(int32_t, const Laying& laying)
+{
+    return CommandBytes().Text(laying.state.serial, kSerialWidth);
+}
+
+using Layout = std::optional<CommandBytes> (*)(int32_t, const Laying&);
+const Layout NoData = CommandLayouts::None<Laying>;
+const Layout Byte = CommandLayouts::Byte<Laying>;
+const Layout Be16 = CommandLayouts::Be16<Laying>;
 
 // 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
 // 6 T0.1 step, 7 interval, 8 delay, 9 speed, 10 alternation, 11 selections,
@@ -75,9 +86,9 @@ const Builder Be16 = CommandLayouts::Be16<CommandState>;
 // 17 options, 18 reset, 19 buzzer and display, 20 colour step, 21 delivery
 // date, 22 owner, 23 service date, 24 reset total, 25 serial, 26 factory
 // date, 27 power off, 28 power on, 29 strobe, 30 user, 102 test flash.
-const CommandRow kCommands[] = {
+const CommandTable::Row<Laying> kCommands[] = {
     {1, LayLight},
-    {2, CommandLayouts::ZeroAndByte<CommandState>},
+    {2, CommandLayouts::ZeroAndByte<Laying>},
     {3, Byte},
     {4, Byte},
     {5, Byte},
@@ -216,18 +227,12 @@ const int kLongestInSeconds = 60;
 
 }  // namespace
 
-std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
+const Family kZarit = {3, true};
+const Family kZaritE = {2, false};
+
+std::optional<CommandBytes> BuildCommand(const Family& family, int16_t code, int32_t value, const CommandState& state)
 {
-    // Command 1 for no light has nothing to lay; any code without a row goes
-    // out without data.
-    if (code == kLightCommand && (value < kMainLight || value > kAuxLight3))
-        return std::nullopt;
-    CommandBytes data;
-    const auto row = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                  [code](const CommandRow& candidate) { return candidate.code == code; });
-    if (row != std::end(kCommands))
-        row->build(data, value, state);
-    return data;
+    return CommandTable::Lay(kCommands, code, value, Laying{family, state});
 }
 
 std::optional<Status> DecodeStatus(const RecordView& record)
@@ -268,9 +273,9 @@ std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)
     return aux;
 }
 
-std::optional<Selections> DecodeSelections(const RecordView& record)
+std::optional<Selections> DecodeSelections(const RecordView& record, const Family& family)
 {
-    return SelectionCodec::Decode(record, kLampsUsed);
+    return SelectionCodec::Decode(record, family.auxOutlets);
 }
 
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)

@@ -30,6 +30,21 @@
 
 namespace ZaritCodec {
 
+// ---- The family rows ----
+
+// What sets the Zarit (type code 37) and the cut-down ZaritE (137) apart in
+// the commands and selections they share.
+struct Family {
+    // Aux outlets 1 to auxOutlets: the lights of command 1 after the main
+    // light, and the lamp roles that record 3 and command 11 carry.
+    int auxOutlets;
+    // The lamp notebook also holds a memory page; without it command 11
+    // reports the lamp page and no memory whatever the page holds.
+    bool memories;
+};
+extern const Family kZarit;
+extern const Family kZaritE;
+
 // ---- Commands ----
 
 // The lights of command 1: its value names the light.
@@ -41,9 +56,10 @@ struct CommandState {
     std::array<int, 3> auxValue{};  // aux bars 1 to 3
     std::array<bool, 3> auxOn{};    // aux bars switched on (IsOn)
     int spinStep = 0;               // step of the spin button being sent, 0 otherwise
-    // Command 11: both notebooks' pages, the aux page's field (0 sequence,
-    // 1 T0.1, 2 interval, 3 alternate, 4 delay, 5 colour, 6 number of packs),
-    // the memory page's memory and the lamp page's three roles.
+    // Command 11: both notebooks' pages, the aux page's field (Zarit: 0
+    // sequence, 1 T0.1, 2 interval, 3 alternate, 4 delay, 5 colour, 6 number
+    // of packs; ZaritE: 0 sequence, 1 T0.1), the memory page's memory and the
+    // lamp page's roles.
     Selections selections;
     // Command 17: the page's power-display mode and the options page's boxes.
     int powerDisplayMode = 0;
@@ -52,7 +68,8 @@ struct CommandState {
     bool speedDisplay = false;  // ID_OP_SPEEDDISPLAY
     bool readiness = false;     // ID_OP_READINESS
     bool sensitivity = false;   // ID_OP_SENSITIVITY
-    // Command 19: GetBuzzerVolume (0 to 3), GetBuzzerMode (0, 1), GetBrightness (0 to 3).
+    // Command 19: GetBuzzerVolume (0 to 3; the ZaritE's box stands for 2),
+    // GetBuzzerMode (0, 1), GetBrightness (0 to 3).
     int buzzerVolume = 0;
     int buzzerMode = 0;
     int brightness = 0;
@@ -60,13 +77,15 @@ struct CommandState {
     std::string serial;  // command 25: IDC_IN_SER
 };
 
-// The data bytes of command code with value, exactly as many as the unit
-// expects; a code without data of its own goes out with none. Command 1's
-// value is a Light (anything else sends nothing at all); command 10's value is the number of
-// packs x 256 + this unit's place. Side effects are the page's part: 1 with a
-// spin step turns the LED red, 6 and 20 start the busy handshake (step
-// pending, second step pending).
-std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state);
+// The data bytes of command code with value for a unit of the family,
+// exactly as many as the unit expects; a code without data of its own goes
+// out with none. Command 1's value is a Light of the family (anything else
+// sends nothing at all); command 10's value is the number of packs x 256 +
+// this unit's place. The ZaritE lays the codes that none of its controls
+// send (7 to 10, 12, 13, 16, 20, 29, 30) as the Zarit does. Side effects are
+// the page's part: 1 with a spin step turns the LED red, 6 and 20 start the
+// busy handshake (step pending, second step pending).
+std::optional<CommandBytes> BuildCommand(const Family& family, int16_t code, int32_t value, const CommandState& state);
 
 // ---- Records ----
 
@@ -108,10 +127,13 @@ struct AuxFunctions {
 };
 std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record);
 
-// Record 3, selections (read to byte 9): the state command 11 sends. The
-// notebooks change only when they show another page; the aux page takes
-// field indexes above 6 as 6.
-std::optional<Selections> DecodeSelections(const RecordView& record);
+// Record 3, selections (read to byte 6 + the family's aux outlets: 9 on the
+// Zarit, 8 on the ZaritE): the state command 11 sends, with a lamp role for
+// each aux outlet. The notebooks change only when they show another page;
+// the Zarit's aux page takes field indexes above 6 as 6. The ZaritE page
+// uses the options notebook's page, the aux page's field (0 the sequence,
+// any other the T0.1 field) and the two lamp roles.
+std::optional<Selections> DecodeSelections(const RecordView& record, const Family& family);
 
 // Record 4, unit information (read to byte 17), for the info page; the
 // caption is UnitInfoText::Caption(address, model, serial).

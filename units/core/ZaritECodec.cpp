@@ -1,6 +1,5 @@
 #include "units/core/ZaritECodec.h"
 
-#include "units/core/LightCommand.h"
 #include "units/core/ValueText.h"
 
 namespace ZaritECodec {
@@ -11,52 +10,6 @@ bool Bit(int byte, int bit)
 {
     return (byte >> bit) & 1;
 }
-
-// ---- Commands ----
-
-const int16_t kLightCommand = 1;
-const int kLampsUsed = 2;
-
-void LayLight(CommandBytes& data, int32_t value, const CommandState& state)
-{
-    const int barValue = value == kMainLight ? state.mainValue : state.auxValue[value - 1];
-    data = LightCommand::Lay(barValue, state.spinStep, value, {state.auxOn[0], state.auxOn[1]});
-}
-
-// The lamp notebook holds the lamp page alone and there is no memory.
-void LaySelections(CommandBytes& data, int32_t, const CommandState& state)
-{
-    Selections selections = state.selections;
-    selections.lampMemoryPage = 0;
-    selections.memory = 0;
-    data = SelectionCodec::Lay(selections, kLampsUsed);
-}
-
-void LayOptions(CommandBytes& data, int32_t, const CommandState& state)
-{
-    data.Byte(state.slow ? 0x02 : 0x00);
-}
-
-void LayBuzzerVolume(CommandBytes& data, int32_t, const CommandState& state)
-{
-    data.Byte(state.buzzerVolume ? 2 : 0);
-}
-
-using Builder = void (*)(CommandBytes&, int32_t, const CommandState&);
-
-struct CommandRow {
-    int16_t code;
-    Builder build;
-};
-
-// The commands that differ from the Zarit's: 1 energy, 11 selections,
-// 17 options, 19 buzzer volume.
-const CommandRow kOwnCommands[] = {
-    {1, LayLight},
-    {11, LaySelections},
-    {17, LayOptions},
-    {19, LayBuzzerVolume},
-};
 
 // ---- Records ----
 
@@ -71,23 +24,6 @@ const int kTextSequence = 2017;
 const int kTextFlashDurationRow = 2113;
 
 }  // namespace
-
-std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
-{
-    if (code == kLightCommand && (value < kMainLight || value > kAuxLight2))
-        return std::nullopt;
-    for (const CommandRow& row : kOwnCommands) {
-        if (row.code == code) {
-            CommandBytes data;
-            row.build(data, value, state);
-            return data;
-        }
-    }
-    ZaritCodec::CommandState zarit;
-    zarit.owner = state.owner;
-    zarit.serial = state.serial;
-    return ZaritCodec::BuildCommand(code, value, zarit);
-}
 
 std::optional<Status> DecodeStatus(const RecordView& record)
 {
@@ -116,11 +52,6 @@ std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)
     aux.t01Mode = record.Byte(6);
     aux.lightsInhibited = Bit(record.Byte(16), 0);
     return aux;
-}
-
-std::optional<Selections> DecodeSelections(const RecordView& record)
-{
-    return SelectionCodec::Decode(record, kLampsUsed);
 }
 
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record)

@@ -1,6 +1,6 @@
 // The ZaritE power pack (type code 137), the cut-down Zarit: two aux
 // outlets, no memories, no infrared, toggles or power display. Its commands
-// are the Zarit's but for the lights, selections, options and buzzer; its
+// and selections are the Zarit's with the family row ZaritCodec::kZaritE; its
 // counters, alarms, dates, owner and service status are the Zarit's records
 // (ZaritCodec), its other records its own. The page gathers its controls'
 // state, calls these and moves the results into its controls; text ids are
@@ -33,29 +33,12 @@ namespace ZaritECodec {
 // The lights of command 1: its value names the light.
 enum Light { kMainLight = 0, kAuxLight1 = 1, kAuxLight2 = 2 };
 
-// What the builder gathers from the page and its setting pages.
-struct CommandState {
-    int mainValue = 0;              // main bar value
-    std::array<int, 2> auxValue{};  // aux bars 1 and 2
-    std::array<bool, 2> auxOn{};    // aux bars switched on (IsOn)
-    int spinStep = 0;               // step of the spin button being sent, 0 otherwise
-    // Command 11: the options notebook's page, the aux page's field (0
-    // sequence, 1 T0.1) and the lamp page's two roles; the lamp notebook's
-    // page and the memory go out as 0 whatever they hold.
-    Selections selections;
-    bool slow = false;          // command 17: IDC_OP_SLOW
-    bool buzzerVolume = false;  // command 19: ID_OP_BUZZER_VOL checked
-    std::string owner;          // command 22: IDC_IN_OWNER_SERVICE, in the local code page
-    std::string serial;         // command 25: IDC_IN_SER
-};
-
-// The data bytes of command code with value, exactly as many as the unit
-// expects; a code without data of its own goes out with none. Command 1's
-// value is a Light (anything else sends nothing at all). The codes that no control of this
-// page sends (7 to 10, 12, 13, 16, 20, 29, 30) are laid as on the Zarit.
-// Side effects are the page's part: 1 with a spin step turns the LED red, 6
-// and 20 start the busy handshake.
-std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state);
+// Its commands and their state are the Zarit's (ZaritCodec::BuildCommand
+// with ZaritCodec::kZaritE): the page gathers aux bars 1 and 2, the options
+// notebook's page, the aux page's field (0 sequence, 1 T0.1), the lamp page's
+// two roles, IDC_OP_SLOW, the buzzer box (volume 2 when checked), the owner
+// and the serial.
+using ZaritCodec::CommandState;
 
 // ---- Records ----
 
@@ -88,11 +71,8 @@ struct AuxFunctions {
 };
 std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record);
 
-// Record 3, selections (read to byte 8): the options notebook's page (changed
-// only when it shows another), the aux page's field (0 the sequence, any
-// other the T0.1 field) and the two lamp roles; the lamp notebook's page and
-// the memory are not used.
-std::optional<Selections> DecodeSelections(const RecordView& record);
+// Record 3, selections: ZaritCodec::DecodeSelections with
+// ZaritCodec::kZaritE.
 
 // Record 4, unit information (read to byte 17): the Zarit's, with the model
 // "Zarit Z4" or "Zarit Z2" for a voltage variant, else "Zarit 3200E" or

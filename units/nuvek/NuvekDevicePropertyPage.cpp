@@ -7,7 +7,7 @@
 #include "pages/lamp/LampPageNuvek.h"
 #include "pages/memory/MemoryPageNuvek.h"
 #include "pages/options/OptionsPageNuvek.h"
-#include "units/core/NuvekCodec.h"
+#include "units/core/PowerPackCodec.h"
 
 namespace {
 
@@ -65,26 +65,26 @@ const Page::Traits kTraits = {
     },
     {"IDC_ENERGIEBEREICH"},
     {{6, 0}},
-    NuvekCodec::kAlarmTitleOrder,
+    PowerPackRecords::kAlarmTitleOrder,
     true,
 };
 
-const CPowerPackPage::PackTraits kPack = {2, true};
+const PowerPackCodec::Family& kFamily = PowerPackCodec::kNuvek;
 
 }  // namespace
 
-CNuvekDevicePropertyPage::CNuvekDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kPack) {}
+CNuvekDevicePropertyPage::CNuvekDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kFamily) {}
 
 void CNuvekDevicePropertyPage::DecodeStatus(const RecordView& record)
 {
-    const std::optional<NuvekCodec::Status> status = NuvekCodec::DecodeStatus(record);
+    const std::optional<PowerPackCodec::Status> status = PowerPackCodec::DecodeStatus(record, kFamily);
     if (!status)
         return;
     if (auto* main = MainBarAs<CVeskMainCtlNuvek>())
         main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
     SetPowerState(status->power);
     for (int outlet = 1; outlet <= 2; ++outlet) {
-        const NuvekCodec::AuxOutlet& aux = status->aux[outlet - 1];
+        const PowerPackCodec::AuxOutlet& aux = status->aux[outlet - 1];
         if (auto* bar = AuxBarAs<CVeskAuxCtlNuvek>(outlet))
             bar->SetState(aux.on, aux.available);
         ShowOutlet(outlet, aux);
@@ -94,7 +94,7 @@ void CNuvekDevicePropertyPage::DecodeStatus(const RecordView& record)
 
 void CNuvekDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 {
-    const std::optional<NuvekCodec::AuxFunctions> functions = NuvekCodec::DecodeAuxFunctions(record);
+    const std::optional<PowerPackCodec::AuxFunctions> functions = PowerPackCodec::DecodeAuxFunctions(record, kFamily);
     if (!functions)
         return;
     ApplySequence(functions->sequence);
@@ -104,7 +104,7 @@ void CNuvekDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 
 void CNuvekDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
 {
-    const std::optional<NuvekCodec::UnitInfo> info = NuvekCodec::DecodeUnitInfo(record);
+    const std::optional<PowerPackCodec::UnitInfo> info = PowerPackCodec::DecodeUnitInfo(record, kFamily);
     if (!info)
         return;
     m_symmetry = info->symmetry;
@@ -113,23 +113,23 @@ void CNuvekDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
 
 void CNuvekDevicePropertyPage::DecodeOptions(const RecordView& record)
 {
-    const std::optional<NuvekCodec::Options> options = NuvekCodec::DecodeOptions(record);
+    const std::optional<PowerPackCodec::Options> options = PowerPackCodec::DecodeOptions(record, kFamily);
     if (!options)
         return;
     ShowOptions(options->modellingLightOn, options->ir, options->cell, options->rf, options->buzzer,
                 options->reduced);
     if (COptionsPageBase* page = GetOptionsPage())
-        page->SetSlow(options->slow);
+        page->SetSlow(options->recycling);
 }
 
 StatusRows CNuvekDevicePropertyPage::BuildStatusRows()
 {
-    return NuvekCodec::BuildStatusRows(m_symmetry, AuxPageSequence());
+    return PowerPackCodec::NuvekStatusRows(m_symmetry, AuxPageSequence());
 }
 
 std::optional<CommandBytes> CNuvekDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
 {
-    NuvekCodec::CommandState state;
+    PowerPackCodec::CommandState state;
     if (code == 1) {
         const std::optional<LightState> light = GatherLight(value);
         if (!light)
@@ -142,10 +142,10 @@ std::optional<CommandBytes> CNuvekDevicePropertyPage::BuildCommand(int16_t code,
     state.selections = GatherSelections();
     if (const COptionsPageBase* options = GetOptionsPage()) {
         state.buzzer = options->IsBuzzerChecked();
-        state.slow = options->IsSlowChecked();
+        state.recycling = options->IsSlowChecked();
         state.reduced = options->IsReducedChecked();
     }
     state.energyRange = IsEnergyRangeChecked();
     state.owner = GatherOwner();
-    return NuvekCodec::BuildCommand(code, value, state);
+    return PowerPackCodec::BuildCommand(kFamily, code, value, state);
 }

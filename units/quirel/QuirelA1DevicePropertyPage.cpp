@@ -134,19 +134,8 @@ void CQuirelA1DevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 
 void CQuirelA1DevicePropertyPage::DecodeSelections(const RecordView& record)
 {
-    const std::optional<QuirelA1Codec::Selections> selections = QuirelA1Codec::DecodeSelections(record);
-    if (!selections)
-        return;
-    SelectNotebookPages(selections->lampTab, selections->optionsTab);
-    if (CAuxPageBase* aux = GetAuxPage())
-        aux->SelectFieldByIndex(static_cast<int16_t>(selections->auxField));
-    if (CMemoryPageBase* memory = GetMemoryPage())
-        memory->SelectMemory(selections->memory);
-    if (CLampPageBase* lamp = GetLampPage()) {
-        lamp->SetLamp1(selections->lamp[0]);
-        lamp->SetLamp2(selections->lamp[1]);
-        lamp->SetLamp3(selections->lamp[2]);
-    }
+    if (const std::optional<Selections> selections = QuirelA1Codec::DecodeSelections(record))
+        ShowSelections(*selections, QuirelA1Codec::kLampsUsed);
 }
 
 void CQuirelA1DevicePropertyPage::DecodeUnitInfo(const RecordView& record)
@@ -307,12 +296,7 @@ std::optional<CommandBytes> CQuirelA1DevicePropertyPage::BuildCommand(int16_t co
         state.auxOn = lights->auxOn;
         state.spinStep = lights->step;
     }
-    const Selections selections = GatherSelections();
-    state.lampTabOther = selections.lampMemoryPage != 0;
-    state.optionsTab = selections.optionsPage;
-    state.auxField = selections.auxField;
-    state.memory = selections.memory;
-    state.lamp = selections.lamps;
+    state.selections = GatherSelections();
     if (const COptionsPageBase* options = GetOptionsPage()) {
         state.buzzer = options->IsBuzzerChecked();
         state.slow = options->IsSlowChecked();

@@ -7,7 +7,7 @@
 #include "pages/lamp/LampPageRibex.h"
 #include "pages/memory/MemoryPageRibex.h"
 #include "pages/options/OptionsPageRibex.h"
-#include "units/core/RibexCodec.h"
+#include "units/core/PowerPackCodec.h"
 
 namespace {
 
@@ -59,26 +59,26 @@ const Page::Traits kTraits = {
     },
     {},
     {{6, 0}},
-    RibexCodec::kAlarmTitleOrder,
+    PowerPackRecords::kAlarmTitleOrder,
     true,
 };
 
-const CPowerPackPage::PackTraits kPack = {3, false};
+const PowerPackCodec::Family& kFamily = PowerPackCodec::kRibex;
 
 }  // namespace
 
-CRibexDevicePropertyPage::CRibexDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kPack) {}
+CRibexDevicePropertyPage::CRibexDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kFamily) {}
 
 void CRibexDevicePropertyPage::DecodeStatus(const RecordView& record)
 {
-    const std::optional<RibexCodec::Status> status = RibexCodec::DecodeStatus(record);
+    const std::optional<PowerPackCodec::Status> status = PowerPackCodec::DecodeStatus(record, kFamily);
     if (!status)
         return;
     if (auto* main = MainBarAs<CVeskMainCtlRibex>())
         main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
     SetPowerState(status->power);
     for (int outlet = 1; outlet <= 2; ++outlet) {
-        const RibexCodec::AuxOutlet& aux = status->aux[outlet - 1];
+        const PowerPackCodec::AuxOutlet& aux = status->aux[outlet - 1];
         if (auto* bar = AuxBarAs<CVeskAuxCtlRibex>(outlet))
             bar->SetState1(aux.on, aux.available);
         ShowOutlet(outlet, aux);
@@ -93,7 +93,7 @@ void CRibexDevicePropertyPage::DecodeStatus(const RecordView& record)
 
 void CRibexDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 {
-    const std::optional<RibexCodec::AuxFunctions> functions = RibexCodec::DecodeAuxFunctions(record);
+    const std::optional<PowerPackCodec::AuxFunctions> functions = PowerPackCodec::DecodeAuxFunctions(record, kFamily);
     if (!functions)
         return;
     ApplySequence(functions->sequence);
@@ -102,7 +102,7 @@ void CRibexDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 
 void CRibexDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
 {
-    const std::optional<RibexCodec::UnitInfo> info = RibexCodec::DecodeUnitInfo(record);
+    const std::optional<PowerPackCodec::UnitInfo> info = PowerPackCodec::DecodeUnitInfo(record, kFamily);
     if (!info)
         return;
     SetPowerLocked(info->powerLocked);
@@ -111,13 +111,13 @@ void CRibexDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
 
 void CRibexDevicePropertyPage::DecodeOptions(const RecordView& record)
 {
-    const std::optional<RibexCodec::Options> options = RibexCodec::DecodeOptions(record);
+    const std::optional<PowerPackCodec::Options> options = PowerPackCodec::DecodeOptions(record, kFamily);
     if (!options)
         return;
     ShowOptions(options->modellingLightOn, options->ir, options->cell, options->rf, options->buzzer,
                 options->reduced);
     if (COptionsPageBase* page = GetOptionsPage()) {
-        page->SetFast(options->fast);
+        page->SetFast(options->recycling);
         page->SetReady(options->ready);
         page->SetCell(options->cellOption);
     }
@@ -125,7 +125,7 @@ void CRibexDevicePropertyPage::DecodeOptions(const RecordView& record)
 
 StatusRows CRibexDevicePropertyPage::BuildStatusRows()
 {
-    RibexCodec::AuxValues values;
+    PowerPackCodec::AuxValues values;
     if (const CAuxPageBase* aux = GetAuxPage()) {
         values.preset = aux->GetPreset();
         values.delay = aux->GetDelay();
@@ -134,12 +134,12 @@ StatusRows CRibexDevicePropertyPage::BuildStatusRows()
         values.interval = aux->GetInterval();
         values.alternate = aux->GetAlternate();
     }
-    return RibexCodec::BuildStatusRows(values);
+    return PowerPackCodec::RibexStatusRows(values);
 }
 
 std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
 {
-    RibexCodec::CommandState state;
+    PowerPackCodec::CommandState state;
     if (code == 1) {
         const std::optional<LightState> light = GatherLight(value);
         if (!light)
@@ -152,11 +152,11 @@ std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(int16_t code,
     state.selections = GatherSelections();
     if (const COptionsPageBase* options = GetOptionsPage()) {
         state.buzzer = options->IsBuzzerChecked();
-        state.fast = options->IsFastChecked();
+        state.recycling = options->IsFastChecked();
         state.reduced = options->IsReducedChecked();
         state.ready = options->IsReadyChecked();
         state.cell = options->IsCellChecked();
     }
     state.owner = GatherOwner();
-    return RibexCodec::BuildCommand(code, value, state);
+    return PowerPackCodec::BuildCommand(kFamily, code, value, state);
 }

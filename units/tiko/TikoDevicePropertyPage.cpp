@@ -44,8 +44,15 @@ const int kLedRed = 1;
 // A bar of the spin button that the aux page may narrow.
 const int kAuxSpinWidth = 16;
 
-// The Hexor lacks these.
-const char* const kHexorLacks[] = {"IDC_FL_IR", "IDC_ENERGIEBEREICH"};
+// The controls of what a model may lack, by the column of its row.
+struct ModelControl {
+    const char* name;
+    bool TikoCodec::ModelRow::*has;
+};
+const ModelControl kModelControls[] = {
+    {"IDC_FL_IR", &TikoCodec::ModelRow::infrared},
+    {"IDC_ENERGIEBEREICH", &TikoCodec::ModelRow::energyRange},
+};
 
 
 wxComboBox* LampFunctions(const wxWindow* page)
@@ -241,10 +248,10 @@ void CTikoDevicePropertyPage::ShowMemoryGroup(const char* box, bool show)
 
 bool CTikoDevicePropertyPage::UnitHasControl(const char* name) const
 {
-    if (GetDevice()->GetVersion() != TikoCodec::kHexor)
-        return true;
-    return std::none_of(std::begin(kHexorLacks), std::end(kHexorLacks),
-                        [name](const char* lacked) { return std::strcmp(name, lacked) == 0; });
+    const TikoCodec::ModelRow& model = TikoCodec::ModelOf(GetDevice()->GetVersion());
+    return std::none_of(std::begin(kModelControls), std::end(kModelControls), [&](const ModelControl& control) {
+        return !(model.*control.has) && std::strcmp(name, control.name) == 0;
+    });
 }
 
 // ---- Host and bar ----

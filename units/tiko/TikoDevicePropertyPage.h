@@ -61,7 +61,8 @@ protected:
     // Takes over the suggested interval.
     void OnStatusSet() override;
     void SetBarsActive(bool active) override;
-    // A Hexor has neither infrared nor the energy range.
+    // The unit's model row says whether it has infrared and the energy
+    // range (the Hexor has neither).
     bool UnitHasControl(const char* name) const override;
     int ValueOfOutlet(int outlet) const override;
 

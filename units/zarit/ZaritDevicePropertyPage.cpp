@@ -207,10 +207,10 @@ void CZaritDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 
 void CZaritDevicePropertyPage::DecodeSelections(const RecordView& record)
 {
-    const std::optional<Selections> selections = ZaritCodec::DecodeSelections(record);
+    const std::optional<Selections> selections = ZaritCodec::DecodeSelections(record, ZaritCodec::kZarit);
     if (!selections)
         return;
-    ShowSelections(*selections, 3);
+    ShowSelections(*selections, ZaritCodec::kZarit.auxOutlets);
 }
 
 void CZaritDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
@@ -393,5 +393,5 @@ std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(int16_t code,
     }
     state.owner = GatherOwner();
     state.serial = GatherSerial();
-    return ZaritCodec::BuildCommand(code, value, state);
+    return ZaritCodec::BuildCommand(ZaritCodec::kZarit, code, value, state);
 }

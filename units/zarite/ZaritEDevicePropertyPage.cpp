@@ -128,7 +128,7 @@ void CZaritEDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 
 void CZaritEDevicePropertyPage::DecodeSelections(const RecordView& record)
 {
-    const std::optional<Selections> selections = ZaritECodec::DecodeSelections(record);
+    const std::optional<Selections> selections = ZaritCodec::DecodeSelections(record, ZaritCodec::kZaritE);
     if (!selections)
         return;
     SelectNotebookPages(kLampNotebookUntouched, selections->optionsPage);
@@ -245,16 +245,16 @@ std::optional<CommandBytes> CZaritEDevicePropertyPage::BuildCommand(int16_t code
             return std::nullopt;
         value = lights->light;
         state.mainValue = lights->mainValue;
-        state.auxValue = {lights->auxValue[0], lights->auxValue[1]};
-        state.auxOn = {lights->auxOn[0], lights->auxOn[1]};
+        state.auxValue = lights->auxValue;
+        state.auxOn = lights->auxOn;
         state.spinStep = lights->step;
     }
     state.selections = GatherSelections();
     if (const auto* options = static_cast<const COptionsPageZaritE*>(GetOptionsPage())) {
         state.slow = options->IsSlowChecked();
-        state.buzzerVolume = options->IsBuzzerVolumeChecked() != 0;
+        state.buzzerVolume = options->IsBuzzerVolumeChecked();
     }
     state.owner = GatherOwner();
     state.serial = GatherSerial();
-    return ZaritECodec::BuildCommand(code, value, state);
+    return ZaritCodec::BuildCommand(ZaritCodec::kZaritE, code, value, state);
 }
