@@ -353,8 +353,9 @@ TEST_F(TrovalexPageTest, EachLevelIsRefusedFromItsLimitOnNotOnlyAboveIt)
         EXPECT_EQ(Enabled("IDC_LM_PROP4"), c.prop4);
         EXPECT_EQ(Enabled("IDC_LM_PROP5"), c.prop5);
         EXPECT_EQ(Shown("IDC_LM_OVER"), c.over != nullptr);
-        if (c.over)
+        if (c.over) {
             EXPECT_EQ(Label("IDC_LM_OVER"), c.over);
+        }
 
         PickRadio("IDC_LM_PROP1");
         EXPECT_EQ(Commands(), (std::vector<Sent>{{3, {0x42}}}));
