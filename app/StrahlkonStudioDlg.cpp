@@ -462,8 +462,9 @@ void CStrahlkonStudioDlg::AddDevicePage(CFlashDevice* unit)
     page->Show();
     m_notebook->InsertPage(n, page, label, n == 0);
     RelayOut();
+    // Repainted on the toolkit's next frame, not at once: GTK gives the new
+    // tab its size only then, and a tab painted before has none.
     m_notebook->Refresh(true);
-    Update();
 }
 
 void CStrahlkonStudioDlg::RemoveDevicePage(CFlashDevice* unit)
