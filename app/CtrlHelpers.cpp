@@ -62,6 +62,28 @@ void GetCtrlText(wxWindow* win, int id, wxString& out)
         out = ctrl->GetLabel();
 }
 
+int TextWidthForAnyDigits(wxWindow* win, const wxString& text)
+{
+    wxChar widest = '0';
+    for (wxChar digit = '1'; digit <= '9'; ++digit) {
+        if (win->GetTextExtent(wxString(digit)).x > win->GetTextExtent(wxString(widest)).x)
+            widest = digit;
+    }
+    wxString sample = text;
+    for (auto it = sample.begin(); it != sample.end(); ++it) {
+        if (wxIsdigit(*it))
+            *it = widest;
+    }
+    return win->GetTextExtent(sample).x;
+}
+
+void SetMinWidth(wxWindow* win, int width)
+{
+    const wxSize min = win->GetMinSize();
+    if (min.x < width)
+        win->SetMinSize(wxSize(width, min.y));
+}
+
 bool AttachControl(const wxString& name, wxWindow* control, wxWindow* parent)
 {
     if (!control)
