@@ -1,5 +1,9 @@
 #include "app/CtrlHelpers.h"
 
+#include <algorithm>
+
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/window.h>
 #include <wx/xrc/xmlres.h>
@@ -9,6 +13,20 @@ namespace {
 wxWindow* Below(wxWindow* win, int id)
 {
     return win ? win->FindWindow(id) : nullptr;
+}
+
+// A check or radio button keeps the width its layout gave it for the label
+// it had; GTK refuses to fit a longer label of another language into less
+// than that label needs. The button grows in its place; the next layout of
+// its page places it anew.
+void WidenToLabel(wxWindow* ctrl)
+{
+    if (!wxDynamicCast(ctrl, wxCheckBox) && !wxDynamicCast(ctrl, wxRadioButton))
+        return;
+    const wxSize size = ctrl->GetSize();
+    const wxSize best = ctrl->GetBestSize();
+    if (size.x < best.x || size.y < best.y)
+        ctrl->SetSize(wxSize(std::max(size.x, best.x), std::max(size.y, best.y)));
 }
 
 }  // namespace
@@ -27,8 +45,10 @@ void SetCtrlText(wxWindow* win, int id, const wxString& text)
     // A change made by the program must not look like the user's edit.
     if (wxTextCtrl* textCtrl = wxDynamicCast(ctrl, wxTextCtrl))
         textCtrl->ChangeValue(text);
-    else if (ctrl->GetLabel() != text)
+    else if (ctrl->GetLabel() != text) {
         ctrl->SetLabel(text);
+        WidenToLabel(ctrl);
+    }
 }
 
 void GetCtrlText(wxWindow* win, int id, wxString& out)
@@ -40,6 +60,28 @@ void GetCtrlText(wxWindow* win, int id, wxString& out)
         out = textCtrl->GetValue();
     else
         out = ctrl->GetLabel();
+}
+
+int TextWidthForAnyDigits(wxWindow* win, const wxString& text)
+{
+    wxChar widest = '0';
+    for (wxChar digit = '1'; digit <= '9'; ++digit) {
+        if (win->GetTextExtent(wxString(digit)).x > win->GetTextExtent(wxString(widest)).x)
+            widest = digit;
+    }
+    wxString sample = text;
+    for (auto it = sample.begin(); it != sample.end(); ++it) {
+        if (wxIsdigit(*it))
+            *it = widest;
+    }
+    return win->GetTextExtent(sample).x;
+}
+
+void SetMinWidth(wxWindow* win, int width)
+{
+    const wxSize min = win->GetMinSize();
+    if (min.x < width)
+        win->SetMinSize(wxSize(width, min.y));
 }
 
 bool AttachControl(const wxString& name, wxWindow* control, wxWindow* parent)

@@ -17,6 +17,13 @@ void SetCtrlText(wxWindow* win, int id, const wxString& text);
 // held when there is no such control.
 void GetCtrlText(wxWindow* win, int id, wxString& out);
 
+// The width that text takes in win's font with any digits in the places of
+// its digits: for a field that shows numbers of that form.
+int TextWidthForAnyDigits(wxWindow* win, const wxString& text);
+
+// Makes win at least width wide wherever a layout places it.
+void SetMinWidth(wxWindow* win, int width);
+
 // Puts control in the place that the layout keeps for it, the window named
 // name + "_container" below parent (the control's parent when null). The
 // control takes the place's size as its smallest size, fills it, and is

@@ -35,6 +35,8 @@ const int kTimerId = 1;
 // Nominal widths of the two lists, in dialog units.
 const int kPortListWidth = 70;
 const int kLanguageListWidth = 50;
+const int kAddressLabelWidth = 32;
+const int kToLabelWidth = 20;
 // The studio numbers that the studio control offers.
 const int kFirstStudio = 1;
 const int kLastStudio = 20;
@@ -180,12 +182,12 @@ void CStrahlkonStudioDlg::CreateToolBarControls()
     m_languageList = new wxComboBox(bar, XRCID("IDC_LANGUAGE"), wxString(), wxDefaultPosition,
                                     width(kLanguageListWidth), 0, nullptr, wxCB_READONLY);
     bar->AddControl(m_languageList);
-    bar->AddControl(new wxStaticText(bar, XRCID("IDC_ADDRESS"), "From", wxDefaultPosition, width(32),
+    bar->AddControl(new wxStaticText(bar, XRCID("IDC_ADDRESS"), "From", wxDefaultPosition, width(kAddressLabelWidth),
                                      wxALIGN_RIGHT | wxST_NO_AUTORESIZE));
     m_addressFrom = new wxTextCtrl(bar, XRCID("IDC_ADDRESSFROM"), wxString(), wxDefaultPosition, width(20),
                                    wxTE_PROCESS_ENTER);
     bar->AddControl(m_addressFrom);
-    bar->AddControl(new wxStaticText(bar, XRCID("IDC_TO"), "To", wxDefaultPosition, width(20),
+    bar->AddControl(new wxStaticText(bar, XRCID("IDC_TO"), "To", wxDefaultPosition, width(kToLabelWidth),
                                      wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE));
     m_addressTo = new wxTextCtrl(bar, XRCID("IDC_ADDRESSTO"), wxString(), wxDefaultPosition, width(20),
                                  wxTE_PROCESS_ENTER);
@@ -338,10 +340,31 @@ void CStrahlkonStudioDlg::SetLanguage(uint16_t language)
         m_languageList->Append(GetString(kLanguageNameText + GetLanguageTextOffset(n)));
     for (int i = 0; i < VeskCommGetNumberOfPorts(); ++i)
         m_portList->Append(wxString::FromUTF8(VeskCommGetPortName(i)));
-    FitToolBarToLists();
     for (const NamedText& text : kFrameTexts)
         SetCtrlText(this, XRCID(text.name), GetString(text.textId + offset));
+    FitAddressLabels();
+    FitToolBarToLists();
     SetToolTips(offset);
+}
+
+void CStrahlkonStudioDlg::FitAddressLabels()
+{
+    // The address labels keep their nominal widths unless a language's
+    // word needs more; then they leave the blank that " studio" leaves
+    // before its word: the "from" label on its left, the centred "to"
+    // label on both sides. Else the word would touch the field beside it.
+    const struct {
+        const char* name;
+        int dialogUnits;
+        int blanks;
+    } labels[] = {{"IDC_ADDRESS", kAddressLabelWidth, 1}, {"IDC_TO", kToLabelWidth, 2}};
+    for (const auto& row : labels) {
+        if (wxWindow* label = FindWindow(XRCID(row.name))) {
+            const int blank = label->GetTextExtent(" ").x;
+            const int need = label->GetTextExtent(label->GetLabel()).x + row.blanks * blank;
+            label->SetSize(std::max(DialogWidth(row.dialogUnits), need), wxDefaultCoord);
+        }
+    }
 }
 
 int CStrahlkonStudioDlg::DialogWidth(int dialogUnits) const
@@ -462,8 +485,9 @@ void CStrahlkonStudioDlg::AddDevicePage(CFlashDevice* unit)
     page->Show();
     m_notebook->InsertPage(n, page, label, n == 0);
     RelayOut();
+    // Repainted on the toolkit's next frame, not at once: GTK gives the new
+    // tab its size only then, and a tab painted before has none.
     m_notebook->Refresh(true);
-    Update();
 }
 
 void CStrahlkonStudioDlg::RemoveDevicePage(CFlashDevice* unit)

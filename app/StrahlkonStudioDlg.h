@@ -67,6 +67,7 @@ private:
     // Each list at its nominal width, or wider where its longest entry
     // needs, and the frame wide enough for the toolbar that results.
     void FitToolBarToLists();
+    void FitAddressLabels();
     void FitListWidths();
     void ShowNotFound(bool show);
     void DeleteAllUnits();

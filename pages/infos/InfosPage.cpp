@@ -11,6 +11,7 @@ const InfosPageTraits kTraits = {
     kInfoCaptions,
     kServiceLevelsQuirelA1,
     true,  // serial as number
+    "255.255",  // widest version
 };
 
 }  // namespace

@@ -74,6 +74,8 @@ bool CInfosPageBase::InitControls()
         // Focus loss stays with the field unless handed to the page.
         field->PushEventHandler(new CFocusHelper);
     }
+    if (wxWindow* version = FindWindow(XRCID("IDC_IN_VERSION")))
+        SetMinWidth(version, TextWidthForAnyDigits(version, m_traits.widestVersion));
     Layout();
     SetPageTexts();
     return true;

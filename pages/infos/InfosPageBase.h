@@ -32,6 +32,9 @@ struct InfosPageTraits {
     // Command 25 carries the serial read as a number; otherwise 0, and the
     // command builder takes the field's text.
     bool serialAsNumber;
+    // The widest program version the unit can report, whatever its digits:
+    // the version display is sized for it.
+    const char* widestVersion;
     // Where the family's models differ in their service rows: whether a unit
     // of this type code shows each row's second condition (shownForModel).
     // None: every unit shows the first.

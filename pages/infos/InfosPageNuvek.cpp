@@ -11,6 +11,7 @@ const InfosPageTraits kTraits = {
     kInfoCaptionsNuvek,
     kServiceLevelsNuvek,
     true,  // serial as number
+    "255.255",  // widest version
 };
 
 }  // namespace

@@ -132,6 +132,7 @@ const std::vector<InfoCaption> kInfoCaptionsTiko = {
 };
 
 const std::vector<InfoCaption> kInfoCaptionsNuvek = {
+    {"IDC_IN_OWNER_LA", 2053, nullptr},
     {"IDC_IN_GROUP", 2054, nullptr},
     {"IDC_INF_LB_TYPE_1", 2055, nullptr},
     {"IDC_INF_LB_VERSION_1", 2056, nullptr},

@@ -18,6 +18,7 @@ const InfosPageTraits kTraits = {
     kInfoCaptionsTiko,
     kServiceLevelsTiko,
     true,  // serial as number
+    "255.255",  // widest version
     IsSorvantOrHexor,
 };
 

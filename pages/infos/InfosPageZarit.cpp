@@ -11,6 +11,7 @@ const InfosPageTraits kTraits = {
     kInfoCaptions,
     kServiceLevelsZarit,
     false,  // serial as number
+    "37.255 / 38.255",  // widest version
 };
 
 }  // namespace

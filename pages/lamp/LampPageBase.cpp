@@ -1,16 +1,20 @@
 #include "pages/lamp/LampPageBase.h"
 
+#include <algorithm>
+
 #include <wx/combobox.h>
 #include <wx/event.h>
 #include <wx/xrc/xmlres.h>
 
 #include "app/CtrlHelpers.h"
+#include "text/TextTable.h"
 
 namespace {
 
 const int kTextLamp = 2015;
 // The role list's texts: "no role" first, then the roles.
 const int kTextFirstRole = 2126;
+const int kLanguageOffsets[] = {0, 500, 1000, 1500};
 
 int ChoiceId(int outlet)
 {
@@ -28,6 +32,7 @@ wxBEGIN_EVENT_TABLE(CLampPageBase, CSettingPage)
     EVT_COMBOBOX(XRCID("IDC_LA_LAMP1"), CLampPageBase::OnLampChoice)
     EVT_COMBOBOX(XRCID("IDC_LA_LAMP2"), CLampPageBase::OnLampChoice)
     EVT_COMBOBOX(XRCID("IDC_LA_LAMP3"), CLampPageBase::OnLampChoice)
+    EVT_PAINT(CLampPageBase::OnPaint)
 wxEND_EVENT_TABLE()
 
 CLampPageBase::CLampPageBase(CFlashDevice* unit, CSettingPageHost* host, const LampPageTraits& traits)
@@ -40,12 +45,40 @@ bool CLampPageBase::InitControls()
     for (int outlet = 1; outlet <= m_traits.outlets; ++outlet) {
         if (auto* choice = FindCtrl<wxComboBox>(this, ChoiceId(outlet))) {
             choice->Clear();
-            for (int role = 0; role <= kLastRole; ++role)
+            for (int role = 0; role <= kLastRole; ++role) {
                 choice->Append(Text(kTextFirstRole + role));
+                // The page keeps its width when the language changes.
+                for (int offset : kLanguageOffsets) {
+                    const wxString text = GetString(kTextFirstRole + role + offset);
+                    m_widestRole = std::max(m_widestRole, choice->GetTextExtent(text).x);
+                }
+            }
         }
         SetCtrlText(this, LabelId(outlet), Text(kTextLamp) + wxString::Format(" %d", outlet));
     }
+    FitRoleLists();
     return true;
+}
+
+void CLampPageBase::FitRoleLists()
+{
+    for (int outlet = 1; outlet <= m_traits.outlets; ++outlet) {
+        if (auto* choice = wxDynamicCast(FindWindow(ChoiceId(outlet)), wxComboBox))
+            SetMinWidth(choice, choice->GetSizeFromTextSize(m_widestRole).x);
+    }
+}
+
+void CLampPageBase::OnPaint(wxPaintEvent& event)
+{
+    event.Skip();
+    if (m_fittedOnScreen)
+        return;
+    m_fittedOnScreen = true;
+    // After the toolkit has drawn, not inside its drawing.
+    CallAfter([this] {
+        FitRoleLists();
+        Layout();
+    });
 }
 
 void CLampPageBase::SetLamp(int outlet, int role)

@@ -8,6 +8,7 @@
 #include "pages/SettingPage.h"
 
 class wxCommandEvent;
+class wxPaintEvent;
 
 struct LampPageTraits {
     const char* panel;
@@ -46,8 +47,16 @@ private:
     void SetLamp(int outlet, int role);
     int GetLamp(int outlet);
     void OnLampChoice(wxCommandEvent& event);
+    void OnPaint(wxPaintEvent& event);
+    // Makes each role list wide enough for the widest role of any language.
+    void FitRoleLists();
 
     const LampPageTraits& m_traits;
+    // The widest role's text in any language, in the lists' font.
+    int m_widestRole = 0;
+    // The toolkit measures a list's frame and button smaller before the list
+    // has been drawn: the lists are fitted again once the page has been.
+    bool m_fittedOnScreen = false;
 
     wxDECLARE_EVENT_TABLE();
 };

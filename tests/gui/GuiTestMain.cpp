@@ -1,9 +1,14 @@
 // The GUI test harness: the toolkit in-process on the test run's X display,
-// with every toolkit assertion and logged error routed to the running test
-// (a modal assertion or log dialog would hang a headless run).
+// with every toolkit assertion and logged error, and every warning or
+// critical message of GTK and GLib, routed to the running test (a modal
+// assertion or log dialog would hang a headless run; a GTK message would
+// only scroll past on stderr).
 #include "GuiTestHarness.h"
 
+#include <glib.h>
+
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -17,6 +22,7 @@
 #include <wx/log.h>
 #include <wx/sstream.h>
 #include <wx/stopwatch.h>
+#include <wx/thread.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 #include <wx/xml/xml.h>
@@ -93,6 +99,41 @@ protected:
         Report(what, false, info.filename, info.line);
     }
 };
+
+// The message domains of the native toolkit beneath wxWidgets: their
+// warnings and critical messages are faults of the program (a control given
+// less than its minimum size, a widget drawn before it has one).
+bool IsToolkitDomain(const char* domain)
+{
+    static const char* const domains[] = {"Gtk", "Gdk", "GLib-GObject", "GLib"};
+    for (const char* name : domains) {
+        if (domain && std::strcmp(domain, name) == 0)
+            return true;
+    }
+    return false;
+}
+
+GLogWriterOutput NativeLogWriter(GLogLevelFlags level, const GLogField* fields, gsize count, gpointer data)
+{
+    const char* domain = nullptr;
+    const char* message = nullptr;
+    for (gsize i = 0; i < count; ++i) {
+        if (std::strcmp(fields[i].key, "GLIB_DOMAIN") == 0)
+            domain = static_cast<const char*>(fields[i].value);
+        else if (std::strcmp(fields[i].key, "MESSAGE") == 0)
+            message = static_cast<const char*>(fields[i].value);
+    }
+    const bool critical = level & G_LOG_LEVEL_CRITICAL;
+    const bool warning = level & G_LOG_LEVEL_WARNING;
+    // Only the GUI thread runs the tests; another thread's message is printed.
+    if ((critical || warning) && IsToolkitDomain(domain) && wxIsMainThread()) {
+        const wxString what = wxString::Format("%s-%s: %s", domain, critical ? "CRITICAL" : "WARNING",
+                                               wxString::FromUTF8(message ? message : ""));
+        Report(what, false, nullptr, 0);
+        return G_LOG_WRITER_HANDLED;
+    }
+    return g_log_writer_default(level, fields, count, data);
+}
 
 // HOME, and the folders that follow it, point into a fresh folder: the
 // program's configuration file and the toolkit's caches stay out of the
@@ -258,6 +299,8 @@ int main(int argc, char** argv)
         return RUN_ALL_TESTS();
 
     guitest::TemporaryHome home;
+    // Before the toolkit starts: GTK's own start-up is checked too.
+    g_log_set_writer_func(guitest::NativeLogWriter, nullptr, nullptr);
     guitest::g_harnessApp = new guitest::GuiTestApp;
     wxApp::SetInstance(guitest::g_harnessApp);
     wxSetAssertHandler(guitest::AssertHandler);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest-spi.h>
 
+#include <glib-object.h>
+
 #include <cstdlib>
 
 #include <wx/dir.h>
@@ -37,6 +39,32 @@ TEST(Harness, ExpectedToolkitProblemsAreCollected)
     EXPECT_TRUE(expected.Saw("expected assertion"));
     EXPECT_TRUE(expected.Saw("expected error 7"));
     EXPECT_FALSE(expected.Saw("plain message"));
+}
+
+// GTK and GLib report a misused widget or object through GLib's log, not
+// through the toolkit's assertions: those messages fail the test as well.
+TEST(Harness, NativeToolkitWarningsAndCriticalsFailTheTest)
+{
+    EXPECT_NONFATAL_FAILURE({ g_object_unref(nullptr); }, "GLib-GObject-CRITICAL: g_object_unref");
+    EXPECT_NONFATAL_FAILURE({ g_log("Gtk", G_LOG_LEVEL_WARNING, "a gadget with negative dimensions"); },
+                            "Gtk-WARNING: a gadget with negative dimensions");
+    EXPECT_NONFATAL_FAILURE({ g_log("Gdk", G_LOG_LEVEL_CRITICAL, "a critical of %s", "gdk"); },
+                            "Gdk-CRITICAL: a critical of gdk");
+    EXPECT_NONFATAL_FAILURE({ g_log("GLib", G_LOG_LEVEL_WARNING, "a glib warning"); }, "GLib-WARNING");
+}
+
+TEST(Harness, ExpectedNativeMessagesAreCollectedAndOthersPassThrough)
+{
+    ExpectToolkitErrors expected;
+    g_log("Gtk", G_LOG_LEVEL_CRITICAL, "gtk_box_gadget_distribute: assertion 'size >= 0' failed");
+    // Informative levels and other libraries' domains are no fault of ours.
+    g_log("Gtk", G_LOG_LEVEL_MESSAGE, "a plain message");
+    g_log("Gtk", G_LOG_LEVEL_DEBUG, "a debug message");
+    g_log("Pango", G_LOG_LEVEL_WARNING, "another library's warning");
+
+    ASSERT_EQ(expected.Errors().size(), 1u);
+    EXPECT_TRUE(expected.Saw("Gtk-CRITICAL: gtk_box_gadget_distribute"));
+    EXPECT_TRUE(expected.Asserts().empty());
 }
 
 TEST(Harness, HomeIsAPrivateFolderThatTakesTheConfiguration)

@@ -495,6 +495,21 @@ TEST_F(InfosPageTest, TheUnitsReportsShow)
     EXPECT_TRUE(host->commands.empty());
 }
 
+// Every family's owner label reads "owner" in the page's language, the
+// Nuvek and Ribex pages' too.
+TEST_F(InfosPageTest, OwnerLabelInEachLanguageOnEveryFamilysPage)
+{
+    const char* const owner[] = {"owner", "Besitzer", "propriétaire", "propietario"};
+    for (int language = 0; language < 4; ++language) {
+        host->languageOffset = static_cast<uint16_t>(500 * language);
+        for (Family family :
+             {Family::QuirelA1, Family::Tiko, Family::Zarit, Family::ZaritE, Family::Nuvek, Family::Ribex}) {
+            SCOPED_TRACE(std::string(Row(family).name) + " " + owner[language]);
+            EXPECT_EQ(TextOf(Make(family), "IDC_IN_OWNER_LA"), wxString::FromUTF8(owner[language]));
+        }
+    }
+}
+
 TEST_F(InfosPageTest, CaptionsInThePagesLanguage)
 {
     const std::vector<std::pair<const char*, std::pair<const char*, const char*>>> captions = {
@@ -509,14 +524,14 @@ TEST_F(InfosPageTest, CaptionsInThePagesLanguage)
     };
     for (uint16_t offset : {0, 500}) {
         host->languageOffset = offset;
-        for (Family family : {Family::QuirelA1, Family::Tiko, Family::Zarit, Family::ZaritE, Family::Nuvek}) {
+        for (Family family :
+             {Family::QuirelA1, Family::Tiko, Family::Zarit, Family::ZaritE, Family::Nuvek, Family::Ribex}) {
             SCOPED_TRACE(std::string(Row(family).name) + " " + std::to_string(offset));
             CInfosPageBase* page = Make(family);
             for (const auto& [control, texts] : captions) {
-                // The Nuvek panel has no actual voltage, and its owner label
-                // is the panel's own.
-                if (family == Family::Nuvek && (control == std::string("IDC_INF_LB_ACTUAL_1") ||
-                                                control == std::string("IDC_IN_OWNER_LA")))
+                // The Nuvek and Ribex panels have no actual voltage.
+                if ((family == Family::Nuvek || family == Family::Ribex) &&
+                    control == std::string("IDC_INF_LB_ACTUAL_1"))
                     continue;
                 EXPECT_EQ(TextOf(page, control), wxString::FromUTF8(offset ? texts.second : texts.first))
                     << control;

@@ -5,8 +5,10 @@
 #include "TestLayouts.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/frame.h>
 #include <wx/notebook.h>
+#include <wx/radiobut.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
@@ -183,6 +185,49 @@ TEST_F(PanelTest, SetCtrlTextOnAnEditRaisesNoTextEvent)
     Find<wxTextCtrl>(page, "IDC_T_EDIT")->SetValue("from the user");
     Yield();
     EXPECT_EQ(textEvents, 1);
+}
+
+// Check and radio buttons laid out for a short label, then given the longer
+// label of another language: each grows in its place to what its label
+// needs (GTK reports a button allocated less), and never shrinks.
+TEST_F(PanelTest, SetCtrlTextWidensACheckOrRadioButtonInItsPlaceToItsNewLabel)
+{
+    ASSERT_TRUE(LoadLayoutText("test-buttons", R"(<?xml version="1.0" encoding="UTF-8"?>
+<resource xmlns="http://www.wxwidgets.org/wxxrc" version="2.5.3.0">
+  <object class="wxPanel" name="DLG_TEST_BUTTONS">
+    <object class="wxBoxSizer">
+      <orient>wxHORIZONTAL</orient>
+      <object class="sizeritem"><object class="wxCheckBox" name="IDC_T_CHECK"><label>cell</label></object></object>
+      <object class="sizeritem"><object class="wxRadioButton" name="IDC_T_RADIO"><label>low</label></object></object>
+      <object class="sizeritem"><object class="wxStaticText" name="IDC_T_AFTER"><label>after</label></object></object>
+    </object>
+  </object>
+</resource>)"));
+    TestPage* page = MakePage("DLG_TEST_BUTTONS");
+    page->Show();
+    Yield();
+    for (const char* name : {"IDC_T_CHECK", "IDC_T_RADIO"}) {
+        SCOPED_TRACE(name);
+        wxWindow* button = page->FindWindow(XRCID(name));
+        ASSERT_NE(button, nullptr);
+        const wxRect before = button->GetRect();
+        SetCtrlText(page, XRCID(name), "Fotozelle mit reduzierter Empfindlichkeit");
+        EXPECT_GE(button->GetSize().x, button->GetBestSize().x);
+        EXPECT_GT(button->GetSize().x, before.width);
+        EXPECT_EQ(button->GetPosition(), before.GetPosition());
+        Yield();
+        const int wide = button->GetSize().x;
+        SetCtrlText(page, XRCID(name), "aus");
+        EXPECT_EQ(button->GetSize().x, wide);
+        Yield();
+    }
+    // A label that is no check or radio button keeps its layout's width.
+    wxWindow* after = page->FindWindow(XRCID("IDC_T_AFTER"));
+    ASSERT_NE(after, nullptr);
+    after->SetWindowStyle(after->GetWindowStyle() | wxST_NO_AUTORESIZE);
+    const wxSize fixed = after->GetSize();
+    SetCtrlText(page, XRCID("IDC_T_AFTER"), "a much longer text than the layout gave room for");
+    EXPECT_EQ(after->GetSize(), fixed);
 }
 
 TEST_F(PanelTest, ShowCtrlShowsAndHidesTheControl)

@@ -240,8 +240,9 @@ TEST(TextTable, TextsAsCallersUseThem)
 
 // Wordings a native speaker expects: the brightness levels agree with the
 // masculine "brillo", the hair light takes its preposition, the light
-// shapes have the trade's own names, and a number is abbreviated the
-// Spanish way.
+// shapes have the trade's own names, a number is abbreviated the Spanish
+// and the French way, the energy's distribution is no sales department, and
+// the power display is an indication, not a warning.
 TEST(TextTable, TranslationsReadAsTheTradeWritesThem)
 {
     struct Case {
@@ -255,6 +256,11 @@ TEST(TextTable, TranslationsReadAsTheTradeWritesThem)
         {3724, "alto"},
         {3560, "n.º de serie"},
         {3600, "n.º"},
+        {3060, "n° de série"},
+        {3100, "n°"},
+        {2703, "Verteilung"},
+        {3551, "indicación de potencia"},
+        {3712, "indicación de potencia velocidad max. 10"},
         {3729, "n.º de generadores alternos"},
         {3129, "lumière des cheveux"},
         {3143, "boîte à lumière"},
@@ -278,6 +284,23 @@ TEST(TextTable, SpanishAbbreviatesNumberAsSpanish)
             EXPECT_FALSE(wordStart) << text;
         }
     }
+}
+
+// "n°", except in the one row whose wording is fixed word for word.
+TEST(TextTable, FrenchAbbreviatesNumberAsFrench)
+{
+    for (int english : EnglishIds()) {
+        const int id = english + 1000;
+        if (id == 3084)
+            continue;
+        const std::string text = Text(id);
+        SCOPED_TRACE(id);
+        for (std::size_t at = text.find("no."); at != std::string::npos; at = text.find("no.", at + 1)) {
+            const bool wordStart = at == 0 || !std::isalpha(static_cast<unsigned char>(text[at - 1]));
+            EXPECT_FALSE(wordStart) << text;
+        }
+    }
+    EXPECT_EQ(Text(3084), "no. de série");
 }
 
 TEST(TextTable, WaitTextTakesOneNumberInEveryLanguage)
