@@ -104,8 +104,6 @@ protected:
     };
     std::optional<Lights> GatherLights(int32_t barId) const;
 
-    const GeneratorTraits& GetGeneratorTraits() const { return m_generator; }
-
 private:
     void OnTestDoneRecord(const RecordView& record);
 

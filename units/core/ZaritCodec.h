@@ -97,7 +97,7 @@ struct Status {
     bool powerOn = false;
     std::array<PowerPackRecords::AuxOutlet, 3> outlets;
     int modellingLightMode = 0;  // radio index: 0 PROPMAX, 1 FULL, 2 LOW, 3 to 7 PROP1 to PROP5
-    bool lmOverShown = false;    // IDC_LM_OVER shown (ShowLmOverIfChanged)
+    bool lmOverShown = false;  // IDC_LM_OVER shown: it is shown or hidden only on a change
     PageText lmOverText;         // IDC_LM_OVER: "set to prop" and the level
 };
 std::optional<Status> DecodeStatus(const RecordView& record);
