@@ -14,6 +14,7 @@
 #include "comm/BigEndian.h"
 #include "comm/DemoDevice.h"
 #include "comm/FrameCodec.h"
+#include "tools/SimFamilyTable.h"
 #include "tools/SimUnitFamily.h"
 
 namespace {
@@ -51,7 +52,7 @@ SimBus::~SimBus()
 
 std::vector<uint16_t> SimBus::KnownTypes()
 {
-    std::vector<uint16_t> types = SimUnitFamily::TypeCodes();
+    std::vector<uint16_t> types = SimFamilyTable::TypeCodes();
     types.push_back(37);
     types.push_back(137);
     std::sort(types.begin(), types.end());
@@ -60,7 +61,7 @@ std::vector<uint16_t> SimBus::KnownTypes()
 
 bool SimBus::IsKnownType(uint16_t typeCode)
 {
-    return IsZaritType(typeCode) || SimUnitFamily::Find(typeCode) != nullptr;
+    return IsZaritType(typeCode) || SimFamilyTable::Find(typeCode) != nullptr;
 }
 
 SimBus::Unit& SimBus::AddUnit(uint8_t address, uint8_t studio, uint16_t typeCode, uint8_t variant)
@@ -70,7 +71,7 @@ SimBus::Unit& SimBus::AddUnit(uint8_t address, uint8_t studio, uint16_t typeCode
     unit.studio = studio;
     unit.typeCode = typeCode;
     unit.variant = variant;
-    unit.family = SimUnitFamily::Find(typeCode);
+    unit.family = SimFamilyTable::Find(typeCode);
     if (unit.family)
         unit.records = unit.family->Defaults();
     m_units.push_back(unit);

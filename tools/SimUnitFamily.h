@@ -2,6 +2,8 @@
 // holds from the start, and how each command changes them. The bus answers
 // record requests from these records and delivers the changed ones on the
 // next status polls, so a device page sees its unit follow its commands.
+// Each family is a class of its own (SimPowerPack, SimQuirelA1, SimTiko);
+// SimFamilyTable finds them by type code.
 #pragma once
 
 #include <cstdint>
@@ -21,18 +23,14 @@ public:
         Effect effect;
     };
 
-    // The family of a type code; null for one the bus knows no records of.
-    static const SimUnitFamily* Find(uint16_t typeCode);
-    // The type codes of every family, in table order.
-    static std::vector<uint16_t> TypeCodes();
-
-    SimUnitFamily(uint16_t typeCode, Records defaults, std::vector<CommandEffect> effects);
-
     uint16_t TypeCode() const { return m_typeCode; }
     const Records& Defaults() const { return m_defaults; }
     // The records command code with data changes; none for a code without
     // an effect.
     std::vector<uint16_t> Apply(Records& records, uint16_t code, const std::vector<uint8_t>& data) const;
+
+protected:
+    SimUnitFamily(uint16_t typeCode, Records defaults, std::vector<CommandEffect> effects);
 
 private:
     uint16_t m_typeCode;
