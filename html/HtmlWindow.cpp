@@ -14,15 +14,11 @@
 #include <wx/utils.h>
 
 #include "html/CellText.h"
-#include "html/DesktopLauncher.h"
 #include "html/HtmlFrameset.h"
 #include "html/HtmlFramesetParser.h"
-#include "html/HtmlLinkHooks.h"
 #include "html/HtmlPageFilter.h"
 #include "html/HtmlWinParser.h"
-#include "html/LinkText.h"
 #include "html/PageKey.h"
-#include "html/PopUpWindow.h"
 #include "html/SourceGuard.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(vhtml::HtmlWindow, wxHtmlWindow);
@@ -62,12 +58,6 @@ public:
     wxColour GetSelectedTextColour(const wxColour& colour) override { return colour; }
     wxColour GetSelectedTextBgColour(const wxColour&) override { return kSelectionColour; }
 };
-
-Launcher& DefaultLauncher()
-{
-    static DesktopLauncher launcher;
-    return launcher;
-}
 
 }  // namespace
 
@@ -448,69 +438,22 @@ void HtmlWindow::OnLinkClicked(const wxHtmlLinkInfo& link)
 
 void HtmlWindow::DispatchLink(const wxString& href, const wxString& target)
 {
-    SetFocus();
-    if (HtmlLinkHooks::Handle(href, target, this))
-        return;
-    if (target.Upper() == "POP") {
-        OpenPopup(href, 10, 10, 400, 300);
-        return;
-    }
-    if (IsScriptPopup(href)) {
-        if (const auto popup = ReadScriptPopup(href))
-            OpenPopup(popup->url, popup->x, popup->y, popup->width, popup->height);
-        return;
-    }
-    if (IsDesktopAddress(href)) {
-        GetLauncher().Launch(wxString(), href);
-        return;
-    }
-    if (IsShellLink(href)) {
-        LaunchShellLink(href);
-        return;
-    }
-    if (target.empty() || target.Upper() == "_SELF") {
-        LoadPage(href);
-        return;
-    }
-    const wxString location = href.StartsWith("/") ? href : m_FS->GetPath() + href;
-    HtmlWindow* outermost = GetOutermostViewer();
-    HtmlWindow* frame = outermost->m_frameset ? outermost->m_frameset->FindFrameWindow(target) : nullptr;
-    HtmlWindow* loader = frame ? frame : outermost;
-    // Loading may replace the frameset that holds this window, whose event
-    // is still being handled: the page opens after it.
-    loader->CallAfter([loader, location] { loader->LoadPage(location); });
-}
-
-// A file to open or print, named by a "shell:" link: a relative name is
-// taken from the page's folder, so the desktop gets an absolute path.
-void HtmlWindow::LaunchShellLink(const wxString& href)
-{
-    const ShellLink link = ReadShellLink(href);
-    wxString file = link.file;
-    if (!IsAbsoluteLocation(file)) {
-        // Nothing from inside an archive or from another protocol.
-        const auto folder = LocalFolderOf(m_FS->GetPath());
-        if (!folder)
-            return;
-        file = *folder + file;
-    }
-    GetLauncher().Launch(link.verb, file);
+    m_links.Dispatch(href, target);
 }
 
 void HtmlWindow::OpenPopup(const wxString& href, int x, int y, int width, int height)
 {
-    const wxString location = IsAbsoluteLocation(href) ? href : m_FS->GetPath() + href;
-    (new PopUpWindow(this, location, x, y, width, height))->Show();
+    m_links.OpenPopup(href, x, y, width, height);
+}
+
+void HtmlWindow::SetLauncher(std::shared_ptr<Launcher> launcher)
+{
+    m_links.SetLauncher(std::move(launcher));
 }
 
 Launcher& HtmlWindow::GetLauncher() const
 {
-    if (m_launcher)
-        return *m_launcher;
-    // A frame made before its viewer got a launcher uses the viewer's.
-    if (const auto* viewer = dynamic_cast<const HtmlWindow*>(GetParent()))
-        return viewer->GetLauncher();
-    return DefaultLauncher();
+    return m_links.GetLauncher();
 }
 
 HtmlWindow* HtmlWindow::GetOutermostViewer()
@@ -530,7 +473,7 @@ HtmlWindow* HtmlWindow::NewChildViewer(wxWindow* parent, const wxPoint& pos, con
                                        bool scrollBars)
 {
     HtmlWindow* viewer = CreateChildViewer(parent, pos, size, style, scrollBars);
-    viewer->m_launcher = m_launcher;
+    viewer->SetLauncher(m_links.GetOwnLauncher());
     return viewer;
 }
 

@@ -15,6 +15,7 @@
 
 #include "html/CellSelection.h"
 #include "html/HtmlHistoryItem.h"
+#include "html/LinkDispatcher.h"
 
 namespace vhtml {
 
@@ -92,7 +93,7 @@ public:
     virtual void OpenPopup(const wxString& href, int x, int y, int width, int height);
     // Where addresses and files go; unless set, a frame's viewer's, else the
     // desktop's programs. Frames and pop-up windows take their maker's.
-    void SetLauncher(std::shared_ptr<Launcher> launcher) { m_launcher = std::move(launcher); }
+    void SetLauncher(std::shared_ptr<Launcher> launcher);
     Launcher& GetLauncher() const;
 
     // The page's text: its words, each block on a line of its own; with
@@ -154,7 +155,6 @@ private:
     // Whether a frame may show the page at location: no enclosing viewer
     // shows it or is opening it, and the frame is not too deep.
     bool MayShowInFrame(const wxString& location) const;
-    void LaunchShellLink(const wxString& href);
     void DrawSelection(wxDC& dc, int top, int bottom, wxHtmlRenderingInfo& info);
     void DrawBand(wxDC& dc);
     wxRect BandRect(const wxPoint& end) const;
@@ -195,7 +195,7 @@ private:
     wxPoint m_bandStart;
     wxPoint m_bandEnd;
     bool m_bandActive = false;
-    std::shared_ptr<Launcher> m_launcher;
+    LinkDispatcher m_links{*this, *m_FS};
 
     wxDECLARE_DYNAMIC_CLASS(HtmlWindow);
     wxDECLARE_EVENT_TABLE();
