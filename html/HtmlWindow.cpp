@@ -3,17 +3,14 @@
 #include <algorithm>
 #include <memory>
 
-#include <wx/clipbrd.h>
 #include <wx/config.h>
 #include <wx/dcclient.h>
 #include <wx/frame.h>
-#include <wx/graphics.h>
 #include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
-#include "html/CellText.h"
 #include "html/HtmlFrameset.h"
 #include "html/HtmlFramesetParser.h"
 #include "html/HtmlPageFilter.h"
@@ -30,9 +27,6 @@ constexpr int kScrollUnit = 16;
 const char* const kEmptyPage = "<html><body></body></html>";
 // Frames inside frames, at most: deeper ones stay empty.
 constexpr int kMaxFrameLevels = 4;
-// A rectangle no larger than this is a click.
-constexpr int kClickSize = 2;
-const wxColour kSelectionColour(128, 255, 255);
 
 // The filters that read an opened file, tried in this order: the viewer's
 // HTML filter, the toolkit's, which shows an image file as its image, then
@@ -51,13 +45,6 @@ std::vector<std::unique_ptr<wxHtmlFilter>>& PageFilters()
     }();
     return filters;
 }
-
-// Selected words keep their colour, on the selection colour.
-class SelectionStyle : public wxHtmlRenderingStyle {
-public:
-    wxColour GetSelectedTextColour(const wxColour& colour) override { return colour; }
-    wxColour GetSelectedTextBgColour(const wxColour&) override { return kSelectionColour; }
-};
 
 }  // namespace
 
@@ -133,7 +120,7 @@ bool HtmlWindow::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, con
 bool HtmlWindow::SetPage(const wxString& source)
 {
     // The selection names cells of the page that goes.
-    m_selectedCells.clear();
+    m_band.Forget();
     if (source.Upper().Contains("<FRAMESET")) {
         ShowFrameset(source);
         return true;
@@ -490,7 +477,7 @@ wxCursor HtmlWindow::GetHTMLCursor(HTMLCursor type) const
 
 wxString HtmlWindow::GetCellText(bool selectedOnly) const
 {
-    return m_Cell ? vhtml::ToText(*m_Cell, selectedOnly ? &m_selectedCells : nullptr) : wxString();
+    return m_band.TextOf(m_Cell, selectedOnly);
 }
 
 wxString HtmlWindow::GetTextToCopy() const
@@ -502,14 +489,7 @@ wxString HtmlWindow::GetTextToCopy() const
         for (const HtmlWindow* frame : m_frameset->WindowsByColumn())
             windows.push_back(frame);
     }
-    wxString text;
-    for (const HtmlWindow* window : windows)
-        text += window->GetCellText(true);
-    if (text.empty()) {
-        for (const HtmlWindow* window : windows)
-            text += window->GetCellText(false);
-    }
-    return text;
+    return SelectionBand::TextToCopy(windows);
 }
 
 void HtmlWindow::CopyTextToClipboard()
@@ -524,31 +504,17 @@ void HtmlWindow::CutSelection()
 
 void HtmlWindow::PutOnClipboard(const wxString& text)
 {
-    wxClipboard* clipboard = wxTheClipboard;
-    const bool wasOpen = clipboard->IsOpened();
-    if (!wasOpen) {
-        if (!clipboard->Open())
-            return;
-        clipboard->Clear();
-    }
-    clipboard->SetData(new wxTextDataObject(text));
-    if (!wasOpen)
-        clipboard->Close();
+    SelectionBand::PutOnClipboard(text);
 }
 
 bool HtmlWindow::HasSelectedText() const
 {
-    // The selection holds words only, so its text is not empty exactly when
-    // one of them is not.
-    return std::any_of(m_selectedCells.begin(), m_selectedCells.end(), [](const wxHtmlCell* cell) {
-        return !static_cast<const wxHtmlWordCell*>(cell)->ConvertToText(nullptr).empty();
-    });
+    return m_band.HasSelectedText();
 }
 
 void HtmlWindow::ClearSelection()
 {
-    m_selectedCells.clear();
-    Refresh();
+    m_band.Clear();
 }
 
 void HtmlWindow::ShowMessage(const wxString& text, const wxString& caption, long style)
@@ -564,67 +530,9 @@ void HtmlWindow::DrawPage(wxDC& dc, int top, int bottom)
         wxHtmlRenderingInfo info;
         wxDefaultHtmlRenderingStyle style(this);
         info.SetStyle(&style);
-        DrawSelection(dc, top, bottom, info);
+        m_Cell->Draw(dc, 0, 0, top, bottom, info);
     }
-    DrawBand(dc);
-}
-
-// The cells, then the selected words once more, each on the selection
-// colour: their text is drawn on it, so that nothing the page draws under
-// them (the background of a table cell, of a FONT) covers it.
-void HtmlWindow::DrawSelection(wxDC& dc, int top, int bottom, wxHtmlRenderingInfo& info)
-{
-    m_Cell->Draw(dc, 0, 0, top, bottom, info);
-    const std::vector<wxRect> words = SelectedWordsInBand(*m_Cell, m_selectedCells, top, bottom);
-    if (words.empty())
-        return;
-    wxGraphicsContext* context = dc.GetGraphicsContext();
-    if (!context)
-        return;
-    wxRegion region;
-    for (const wxRect& word : words)
-        region.Union(word);
-    SelectionStyle style;
-    wxHtmlRenderingInfo selected;
-    selected.SetStyle(&style);
-    // Without a selection range, the state stays "selected" for every cell.
-    selected.GetState().SetSelectionState(wxHTML_SEL_IN);
-    context->PushState();
-    context->Clip(region);
-    m_Cell->Draw(dc, 0, 0, top, bottom, selected);
-    context->PopState();
-    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-}
-
-void HtmlWindow::DrawBand(wxDC& dc)
-{
-    if (!m_bandActive || m_bandEnd == m_bandStart)
-        return;
-    dc.SetPen(wxPen(*wxBLACK, 1, wxPENSTYLE_DOT));
-    dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    dc.DrawRectangle(BandRect(m_bandEnd));
-}
-
-// The rectangle from the band's start to end, both corners inside.
-wxRect HtmlWindow::BandRect(const wxPoint& end) const
-{
-    return wxRect(std::min(m_bandStart.x, end.x), std::min(m_bandStart.y, end.y),
-                  std::abs(end.x - m_bandStart.x) + 1, std::abs(end.y - m_bandStart.y) + 1);
-}
-
-void HtmlWindow::RefreshBand()
-{
-    wxRect band = BandRect(m_bandEnd);
-    band.SetPosition(CalcScrolledPosition(band.GetPosition()));
-    RefreshRect(band.Inflate(2));
-}
-
-void HtmlWindow::EndBand()
-{
-    RefreshBand();
-    m_bandActive = false;
-    if (HasCapture())
-        ReleaseMouse();
+    m_band.Draw(dc, m_Cell, top, bottom);
 }
 
 bool HtmlWindow::ParentIsViewer() const
@@ -711,41 +619,13 @@ void HtmlWindow::OnMouseEvent(wxMouseEvent& event)
         return;
     }
     const wxPoint point = CalcUnscrolledPosition(event.GetPosition());
-    if (event.LeftDown()) {
-        if (FindFocus() != this)
-            SetFocus();
-        ClearSelection();
-        m_bandStart = m_bandEnd = point;
-        m_bandActive = true;
-        if (!HasCapture())
-            CaptureMouse();
-        return;
-    }
-    if (!m_bandActive)
-        return;
-    if (event.GetEventType() == wxEVT_MOTION) {
-        RefreshBand();
-        m_bandEnd = point;
-        RefreshBand();
-    } else if (event.LeftUp()) {
-        EndBand();
-        const wxRect band = BandRect(point);
-        if (!m_Cell)
-            return;
-        if (band.width <= kClickSize && band.height <= kClickSize) {
-            HandleMouseClick(m_Cell, point, event);
-        } else {
-            SelectCellsInRect(*m_Cell, band, m_selectedCells);
-            Refresh();
-        }
-    }
+    if (m_band.OnMouse(event, point, m_Cell))
+        HandleMouseClick(m_Cell, point, event);
 }
 
 void HtmlWindow::OnCaptureLost(wxMouseCaptureLostEvent&)
 {
-    // The drag ends where it is, selecting nothing.
-    RefreshBand();
-    m_bandActive = false;
+    m_band.OnCaptureLost();
 }
 
 void HtmlWindow::OnKillFocus(wxFocusEvent& event)

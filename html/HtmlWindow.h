@@ -13,9 +13,9 @@
 
 #include <wx/html/htmlwin.h>
 
-#include "html/CellSelection.h"
 #include "html/HtmlHistoryItem.h"
 #include "html/LinkDispatcher.h"
+#include "html/SelectionBand.h"
 
 namespace vhtml {
 
@@ -111,9 +111,9 @@ public:
     virtual bool CanCut() const { return HasSelectedText(); }
     virtual bool CanPaste() const { return false; }
     virtual void ClearSelection();
-    const CellSet& GetSelectedCells() const { return m_selectedCells; }
+    const CellSet& GetSelectedCells() const { return m_band.GetSelectedCells(); }
     // Whether a rectangle is being dragged.
-    bool IsBandActive() const { return m_bandActive; }
+    bool IsBandActive() const { return m_band.IsActive(); }
 
     bool IsFramesetMode() const { return m_framesetMode; }
     // The frameset shown, if any.
@@ -155,11 +155,6 @@ private:
     // Whether a frame may show the page at location: no enclosing viewer
     // shows it or is opening it, and the frame is not too deep.
     bool MayShowInFrame(const wxString& location) const;
-    void DrawSelection(wxDC& dc, int top, int bottom, wxHtmlRenderingInfo& info);
-    void DrawBand(wxDC& dc);
-    wxRect BandRect(const wxPoint& end) const;
-    void RefreshBand();
-    void EndBand();
 
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
@@ -190,11 +185,7 @@ private:
     wxString m_pageInProgress;
     bool m_framesetMode = false;
     std::unique_ptr<HtmlFrameset> m_frameset;
-    CellSet m_selectedCells;
-    // The dragged rectangle's corners, page coordinates.
-    wxPoint m_bandStart;
-    wxPoint m_bandEnd;
-    bool m_bandActive = false;
+    SelectionBand m_band{*this};
     LinkDispatcher m_links{*this, *m_FS};
 
     wxDECLARE_DYNAMIC_CLASS(HtmlWindow);
