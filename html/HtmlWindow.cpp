@@ -3,26 +3,19 @@
 #include <algorithm>
 #include <memory>
 
-#include <wx/clipbrd.h>
 #include <wx/config.h>
 #include <wx/dcclient.h>
 #include <wx/frame.h>
-#include <wx/graphics.h>
 #include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
-#include "html/CellText.h"
-#include "html/DesktopLauncher.h"
 #include "html/HtmlFrameset.h"
 #include "html/HtmlFramesetParser.h"
-#include "html/HtmlLinkHooks.h"
 #include "html/HtmlPageFilter.h"
 #include "html/HtmlWinParser.h"
-#include "html/LinkText.h"
 #include "html/PageKey.h"
-#include "html/PopUpWindow.h"
 #include "html/SourceGuard.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(vhtml::HtmlWindow, wxHtmlWindow);
@@ -34,9 +27,6 @@ constexpr int kScrollUnit = 16;
 const char* const kEmptyPage = "<html><body></body></html>";
 // Frames inside frames, at most: deeper ones stay empty.
 constexpr int kMaxFrameLevels = 4;
-// A rectangle no larger than this is a click.
-constexpr int kClickSize = 2;
-const wxColour kSelectionColour(128, 255, 255);
 
 // The filters that read an opened file, tried in this order: the viewer's
 // HTML filter, the toolkit's, which shows an image file as its image, then
@@ -54,19 +44,6 @@ std::vector<std::unique_ptr<wxHtmlFilter>>& PageFilters()
         return list;
     }();
     return filters;
-}
-
-// Selected words keep their colour, on the selection colour.
-class SelectionStyle : public wxHtmlRenderingStyle {
-public:
-    wxColour GetSelectedTextColour(const wxColour& colour) override { return colour; }
-    wxColour GetSelectedTextBgColour(const wxColour&) override { return kSelectionColour; }
-};
-
-Launcher& DefaultLauncher()
-{
-    static DesktopLauncher launcher;
-    return launcher;
 }
 
 }  // namespace
@@ -143,7 +120,7 @@ bool HtmlWindow::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, con
 bool HtmlWindow::SetPage(const wxString& source)
 {
     // The selection names cells of the page that goes.
-    m_selectedCells.clear();
+    m_band.Forget();
     if (source.Upper().Contains("<FRAMESET")) {
         ShowFrameset(source);
         return true;
@@ -448,69 +425,22 @@ void HtmlWindow::OnLinkClicked(const wxHtmlLinkInfo& link)
 
 void HtmlWindow::DispatchLink(const wxString& href, const wxString& target)
 {
-    SetFocus();
-    if (HtmlLinkHooks::Handle(href, target, this))
-        return;
-    if (target.Upper() == "POP") {
-        OpenPopup(href, 10, 10, 400, 300);
-        return;
-    }
-    if (IsScriptPopup(href)) {
-        if (const auto popup = ReadScriptPopup(href))
-            OpenPopup(popup->url, popup->x, popup->y, popup->width, popup->height);
-        return;
-    }
-    if (IsDesktopAddress(href)) {
-        GetLauncher().Launch(wxString(), href);
-        return;
-    }
-    if (IsShellLink(href)) {
-        LaunchShellLink(href);
-        return;
-    }
-    if (target.empty() || target.Upper() == "_SELF") {
-        LoadPage(href);
-        return;
-    }
-    const wxString location = href.StartsWith("/") ? href : m_FS->GetPath() + href;
-    HtmlWindow* outermost = GetOutermostViewer();
-    HtmlWindow* frame = outermost->m_frameset ? outermost->m_frameset->FindFrameWindow(target) : nullptr;
-    HtmlWindow* loader = frame ? frame : outermost;
-    // Loading may replace the frameset that holds this window, whose event
-    // is still being handled: the page opens after it.
-    loader->CallAfter([loader, location] { loader->LoadPage(location); });
-}
-
-// A file to open or print, named by a "shell:" link: a relative name is
-// taken from the page's folder, so the desktop gets an absolute path.
-void HtmlWindow::LaunchShellLink(const wxString& href)
-{
-    const ShellLink link = ReadShellLink(href);
-    wxString file = link.file;
-    if (!IsAbsoluteLocation(file)) {
-        // Nothing from inside an archive or from another protocol.
-        const auto folder = LocalFolderOf(m_FS->GetPath());
-        if (!folder)
-            return;
-        file = *folder + file;
-    }
-    GetLauncher().Launch(link.verb, file);
+    m_links.Dispatch(href, target);
 }
 
 void HtmlWindow::OpenPopup(const wxString& href, int x, int y, int width, int height)
 {
-    const wxString location = IsAbsoluteLocation(href) ? href : m_FS->GetPath() + href;
-    (new PopUpWindow(this, location, x, y, width, height))->Show();
+    m_links.OpenPopup(href, x, y, width, height);
+}
+
+void HtmlWindow::SetLauncher(std::shared_ptr<Launcher> launcher)
+{
+    m_links.SetLauncher(std::move(launcher));
 }
 
 Launcher& HtmlWindow::GetLauncher() const
 {
-    if (m_launcher)
-        return *m_launcher;
-    // A frame made before its viewer got a launcher uses the viewer's.
-    if (const auto* viewer = dynamic_cast<const HtmlWindow*>(GetParent()))
-        return viewer->GetLauncher();
-    return DefaultLauncher();
+    return m_links.GetLauncher();
 }
 
 HtmlWindow* HtmlWindow::GetOutermostViewer()
@@ -530,7 +460,7 @@ HtmlWindow* HtmlWindow::NewChildViewer(wxWindow* parent, const wxPoint& pos, con
                                        bool scrollBars)
 {
     HtmlWindow* viewer = CreateChildViewer(parent, pos, size, style, scrollBars);
-    viewer->m_launcher = m_launcher;
+    viewer->SetLauncher(m_links.GetOwnLauncher());
     return viewer;
 }
 
@@ -547,7 +477,7 @@ wxCursor HtmlWindow::GetHTMLCursor(HTMLCursor type) const
 
 wxString HtmlWindow::GetCellText(bool selectedOnly) const
 {
-    return m_Cell ? vhtml::ToText(*m_Cell, selectedOnly ? &m_selectedCells : nullptr) : wxString();
+    return m_band.TextOf(m_Cell, selectedOnly);
 }
 
 wxString HtmlWindow::GetTextToCopy() const
@@ -559,14 +489,7 @@ wxString HtmlWindow::GetTextToCopy() const
         for (const HtmlWindow* frame : m_frameset->WindowsByColumn())
             windows.push_back(frame);
     }
-    wxString text;
-    for (const HtmlWindow* window : windows)
-        text += window->GetCellText(true);
-    if (text.empty()) {
-        for (const HtmlWindow* window : windows)
-            text += window->GetCellText(false);
-    }
-    return text;
+    return SelectionBand::TextToCopy(windows);
 }
 
 void HtmlWindow::CopyTextToClipboard()
@@ -581,31 +504,17 @@ void HtmlWindow::CutSelection()
 
 void HtmlWindow::PutOnClipboard(const wxString& text)
 {
-    wxClipboard* clipboard = wxTheClipboard;
-    const bool wasOpen = clipboard->IsOpened();
-    if (!wasOpen) {
-        if (!clipboard->Open())
-            return;
-        clipboard->Clear();
-    }
-    clipboard->SetData(new wxTextDataObject(text));
-    if (!wasOpen)
-        clipboard->Close();
+    SelectionBand::PutOnClipboard(text);
 }
 
 bool HtmlWindow::HasSelectedText() const
 {
-    // The selection holds words only, so its text is not empty exactly when
-    // one of them is not.
-    return std::any_of(m_selectedCells.begin(), m_selectedCells.end(), [](const wxHtmlCell* cell) {
-        return !static_cast<const wxHtmlWordCell*>(cell)->ConvertToText(nullptr).empty();
-    });
+    return m_band.HasSelectedText();
 }
 
 void HtmlWindow::ClearSelection()
 {
-    m_selectedCells.clear();
-    Refresh();
+    m_band.Clear();
 }
 
 void HtmlWindow::ShowMessage(const wxString& text, const wxString& caption, long style)
@@ -621,67 +530,9 @@ void HtmlWindow::DrawPage(wxDC& dc, int top, int bottom)
         wxHtmlRenderingInfo info;
         wxDefaultHtmlRenderingStyle style(this);
         info.SetStyle(&style);
-        DrawSelection(dc, top, bottom, info);
+        m_Cell->Draw(dc, 0, 0, top, bottom, info);
     }
-    DrawBand(dc);
-}
-
-// The cells, then the selected words once more, each on the selection
-// colour: their text is drawn on it, so that nothing the page draws under
-// them (the background of a table cell, of a FONT) covers it.
-void HtmlWindow::DrawSelection(wxDC& dc, int top, int bottom, wxHtmlRenderingInfo& info)
-{
-    m_Cell->Draw(dc, 0, 0, top, bottom, info);
-    const std::vector<wxRect> words = SelectedWordsInBand(*m_Cell, m_selectedCells, top, bottom);
-    if (words.empty())
-        return;
-    wxGraphicsContext* context = dc.GetGraphicsContext();
-    if (!context)
-        return;
-    wxRegion region;
-    for (const wxRect& word : words)
-        region.Union(word);
-    SelectionStyle style;
-    wxHtmlRenderingInfo selected;
-    selected.SetStyle(&style);
-    // Without a selection range, the state stays "selected" for every cell.
-    selected.GetState().SetSelectionState(wxHTML_SEL_IN);
-    context->PushState();
-    context->Clip(region);
-    m_Cell->Draw(dc, 0, 0, top, bottom, selected);
-    context->PopState();
-    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-}
-
-void HtmlWindow::DrawBand(wxDC& dc)
-{
-    if (!m_bandActive || m_bandEnd == m_bandStart)
-        return;
-    dc.SetPen(wxPen(*wxBLACK, 1, wxPENSTYLE_DOT));
-    dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    dc.DrawRectangle(BandRect(m_bandEnd));
-}
-
-// The rectangle from the band's start to end, both corners inside.
-wxRect HtmlWindow::BandRect(const wxPoint& end) const
-{
-    return wxRect(std::min(m_bandStart.x, end.x), std::min(m_bandStart.y, end.y),
-                  std::abs(end.x - m_bandStart.x) + 1, std::abs(end.y - m_bandStart.y) + 1);
-}
-
-void HtmlWindow::RefreshBand()
-{
-    wxRect band = BandRect(m_bandEnd);
-    band.SetPosition(CalcScrolledPosition(band.GetPosition()));
-    RefreshRect(band.Inflate(2));
-}
-
-void HtmlWindow::EndBand()
-{
-    RefreshBand();
-    m_bandActive = false;
-    if (HasCapture())
-        ReleaseMouse();
+    m_band.Draw(dc, m_Cell, top, bottom);
 }
 
 bool HtmlWindow::ParentIsViewer() const
@@ -768,41 +619,13 @@ void HtmlWindow::OnMouseEvent(wxMouseEvent& event)
         return;
     }
     const wxPoint point = CalcUnscrolledPosition(event.GetPosition());
-    if (event.LeftDown()) {
-        if (FindFocus() != this)
-            SetFocus();
-        ClearSelection();
-        m_bandStart = m_bandEnd = point;
-        m_bandActive = true;
-        if (!HasCapture())
-            CaptureMouse();
-        return;
-    }
-    if (!m_bandActive)
-        return;
-    if (event.GetEventType() == wxEVT_MOTION) {
-        RefreshBand();
-        m_bandEnd = point;
-        RefreshBand();
-    } else if (event.LeftUp()) {
-        EndBand();
-        const wxRect band = BandRect(point);
-        if (!m_Cell)
-            return;
-        if (band.width <= kClickSize && band.height <= kClickSize) {
-            HandleMouseClick(m_Cell, point, event);
-        } else {
-            SelectCellsInRect(*m_Cell, band, m_selectedCells);
-            Refresh();
-        }
-    }
+    if (m_band.OnMouse(event, point, m_Cell))
+        HandleMouseClick(m_Cell, point, event);
 }
 
 void HtmlWindow::OnCaptureLost(wxMouseCaptureLostEvent&)
 {
-    // The drag ends where it is, selecting nothing.
-    RefreshBand();
-    m_bandActive = false;
+    m_band.OnCaptureLost();
 }
 
 void HtmlWindow::OnKillFocus(wxFocusEvent& event)

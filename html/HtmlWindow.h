@@ -13,8 +13,9 @@
 
 #include <wx/html/htmlwin.h>
 
-#include "html/CellSelection.h"
 #include "html/HtmlHistoryItem.h"
+#include "html/LinkDispatcher.h"
+#include "html/SelectionBand.h"
 
 namespace vhtml {
 
@@ -92,7 +93,7 @@ public:
     virtual void OpenPopup(const wxString& href, int x, int y, int width, int height);
     // Where addresses and files go; unless set, a frame's viewer's, else the
     // desktop's programs. Frames and pop-up windows take their maker's.
-    void SetLauncher(std::shared_ptr<Launcher> launcher) { m_launcher = std::move(launcher); }
+    void SetLauncher(std::shared_ptr<Launcher> launcher);
     Launcher& GetLauncher() const;
 
     // The page's text: its words, each block on a line of its own; with
@@ -110,9 +111,9 @@ public:
     virtual bool CanCut() const { return HasSelectedText(); }
     virtual bool CanPaste() const { return false; }
     virtual void ClearSelection();
-    const CellSet& GetSelectedCells() const { return m_selectedCells; }
+    const CellSet& GetSelectedCells() const { return m_band.GetSelectedCells(); }
     // Whether a rectangle is being dragged.
-    bool IsBandActive() const { return m_bandActive; }
+    bool IsBandActive() const { return m_band.IsActive(); }
 
     bool IsFramesetMode() const { return m_framesetMode; }
     // The frameset shown, if any.
@@ -154,12 +155,6 @@ private:
     // Whether a frame may show the page at location: no enclosing viewer
     // shows it or is opening it, and the frame is not too deep.
     bool MayShowInFrame(const wxString& location) const;
-    void LaunchShellLink(const wxString& href);
-    void DrawSelection(wxDC& dc, int top, int bottom, wxHtmlRenderingInfo& info);
-    void DrawBand(wxDC& dc);
-    wxRect BandRect(const wxPoint& end) const;
-    void RefreshBand();
-    void EndBand();
 
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
@@ -190,12 +185,8 @@ private:
     wxString m_pageInProgress;
     bool m_framesetMode = false;
     std::unique_ptr<HtmlFrameset> m_frameset;
-    CellSet m_selectedCells;
-    // The dragged rectangle's corners, page coordinates.
-    wxPoint m_bandStart;
-    wxPoint m_bandEnd;
-    bool m_bandActive = false;
-    std::shared_ptr<Launcher> m_launcher;
+    SelectionBand m_band{*this};
+    LinkDispatcher m_links{*this, *m_FS};
 
     wxDECLARE_DYNAMIC_CLASS(HtmlWindow);
     wxDECLARE_EVENT_TABLE();
