@@ -44,7 +44,7 @@ struct HostileCase {
     const char* name;
     std::function<std::string(const TemporaryFolder&)> page;
     const char* shown;  // text the page shows, "" for no check
-    long boundMs = 30000;  // processor time the page may take
+    long boundMs = 60000;  // processor time the page may take
 };
 
 std::ostream& operator<<(std::ostream& out, const HostileCase& c)
@@ -68,7 +68,8 @@ TEST_P(HostilePageTest, IsShownInBoundedTime)
     guitest::Yield();
     // Generous for the instrumented build; the toolkit alone takes the same
     // pages in a fraction of this, and they used to take hours or crash.
-    // Processor time, so that tests running beside this one do not decide.
+    // Processor time, so that tests running beside this one decide less; on
+    // a loaded virtual machine it still grows threefold, hence the room.
     EXPECT_LT(watch.Time(), c.boundMs);
     if (viewer->IsFramesetMode())
         return;
@@ -128,7 +129,7 @@ const HostileCase kHostileCases[] = {
     // each item takes minutes; one pass takes a fraction of this bound.
     {"MegabyteFrameColumns",
      [](const TemporaryFolder&) { return "<frameset cols=\"" + Repeat("9,", 1 << 19) + "*\"><frame></frameset>"; }, "",
-     2000},
+     10000},
     {"HugeSpans",
      [](const TemporaryFolder&) {
          return std::string("<table><tr><td colspan=99999999 rowspan=99999999>span</td></tr></table>");
