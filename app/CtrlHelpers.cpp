@@ -1,5 +1,7 @@
 #include "app/CtrlHelpers.h"
 
+#include <algorithm>
+
 #include <wx/textctrl.h>
 #include <wx/window.h>
 #include <wx/xrc/xmlres.h>
@@ -40,6 +42,36 @@ void GetCtrlText(wxWindow* win, int id, wxString& out)
         out = textCtrl->GetValue();
     else
         out = ctrl->GetLabel();
+}
+
+void InvalidateBestSizes(wxWindow* root)
+{
+    if (!root)
+        return;
+    root->InvalidateBestSize();
+    for (wxWindow* child : root->GetChildren()) {
+        if (!child->IsTopLevel())
+            InvalidateBestSizes(child);
+    }
+}
+
+void ReserveTextWidth(wxWindow* win, int id, const std::vector<wxString>& texts)
+{
+    wxWindow* ctrl = FindCtrl(win, id);
+    if (!ctrl || texts.empty())
+        return;
+    // Measured as the control itself shows each text: its own frame and
+    // padding count.
+    const wxString shown = ctrl->GetLabel();
+    int widest = ctrl->GetMinSize().x;
+    for (const wxString& text : texts) {
+        ctrl->SetLabel(text);
+        ctrl->InvalidateBestSize();
+        widest = std::max(widest, ctrl->GetBestSize().x);
+    }
+    ctrl->SetLabel(shown);
+    ctrl->InvalidateBestSize();
+    ctrl->SetMinSize(wxSize(widest, ctrl->GetMinSize().y));
 }
 
 bool AttachControl(const wxString& name, wxWindow* control, wxWindow* parent)

@@ -2,6 +2,8 @@
 // window, tolerating a control that the layout lacks.
 #pragma once
 
+#include <vector>
+
 #include <wx/string.h>
 
 class wxWindow;
@@ -24,3 +26,12 @@ void GetCtrlText(wxWindow* win, int id, wxString& out);
 // as a plain child window first. Without such a place it returns false and
 // leaves the control alone.
 bool AttachControl(const wxString& name, wxWindow* control, wxWindow* parent = nullptr);
+
+// Forgets the best sizes kept for root and every window below it, so that
+// the next measure sees what they show now (a shown or hidden child does not
+// reset its parent's).
+void InvalidateBestSizes(wxWindow* root);
+
+// The control with id below win keeps, from now on, at least the width that
+// the widest of texts needs: a text set later moves nothing beside it.
+void ReserveTextWidth(wxWindow* win, int id, const std::vector<wxString>& texts);

@@ -65,9 +65,18 @@ private:
     void SetToolTips(uint16_t offset);
     int DialogWidth(int dialogUnits) const;
     // Each list at its nominal width, or wider where its longest entry
-    // needs, and the frame wide enough for the toolbar that results.
-    void FitToolBarToLists();
+    // needs it.
     void FitListWidths();
+    // The frame's room inside its decorations, toolbar included: the view's
+    // nominal size, or more where the toolbar or the widest device page
+    // needs it, but never more than the display's work area holds. Exact
+    // sets that room; otherwise the frame only grows to it. Its place on the
+    // screen stays.
+    void FitToContent(bool exact);
+    wxSize NeededRoom();
+    wxSize Room() const;
+    int ToolBarHeight() const;
+    void OnPageNeedsRoom(wxCommandEvent& event);
     void ShowNotFound(bool show);
     void DeleteAllUnits();
     void RelayOut();
@@ -79,8 +88,9 @@ private:
     void OnStudioSpin(wxSpinEvent& event);
     void OnAddressFocusLost(wxFocusEvent& event);
     void OnZoom(wxCommandEvent& event);
-    // Outer size of the full or compact view.
-    wxSize ViewSize(bool full) const;
+    // The room inside the frame's decorations (toolbar included) of the
+    // full or compact view.
+    static wxSize ViewSize(bool full);
     void OnAbout(wxCommandEvent& event);
     void OnExit(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
@@ -126,6 +136,8 @@ private:
     // The library keeps a pointer to it while a port exists.
     CommCallbacks m_callbacks{};
     bool m_loaded = false;
+    // A page asked for room; the frame fits once the asking is over.
+    bool m_fitPending = false;
 
     wxDECLARE_EVENT_TABLE();
 };

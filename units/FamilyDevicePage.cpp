@@ -392,9 +392,10 @@ bool CFamilyDevicePage::Layout()
     wxSizer* sizer = GetSizer();
     if (!sizer)
         return CFlashDevicePropertyPage::Layout();
-    const wxSize size = GetClientSize();
-    const wxSize needed = sizer->GetMinSize();
-    sizer->SetDimension(wxPoint(0, 0), wxSize(std::max(size.x, needed.x), std::max(size.y, needed.y)));
+    // Inside the place the page is given, never past its edge; a page that
+    // needs more asks the windows above for it.
+    sizer->SetDimension(wxPoint(0, 0), GetClientSize());
+    AskForRoom(sizer->GetMinSize());
     return true;
 }
 

@@ -180,10 +180,8 @@ public:
     // The toolkit's idle work runs through every window of a page; a page
     // that its notebook does not show skips it until it is shown again.
     bool SendIdleEvents(wxIdleEvent& event) override;
-    // Never laid out below what its layout needs: a page smaller than that
-    // (while the main window sets up its notebook page, or in the compact
-    // view) shows its top left part, rather than notebooks smaller than
-    // their own tabs.
+    // Laid out in the place it is given; when its content needs more, it
+    // asks the main window for room.
     bool Layout() override;
     void SetFullView(bool full) override;
     void SetLanguageOffset(uint16_t offset) override;
