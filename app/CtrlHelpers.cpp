@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <wx/statbox.h>
 #include <wx/textctrl.h>
 #include <wx/window.h>
 #include <wx/xrc/xmlres.h>
@@ -44,14 +45,39 @@ void GetCtrlText(wxWindow* win, int id, wxString& out)
         out = ctrl->GetLabel();
 }
 
+namespace {
+
+void ForgetBestSizes(wxWindow* root)
+{
+    root->InvalidateBestSize();
+    for (wxWindow* child : root->GetChildren()) {
+        if (!child->IsTopLevel())
+            ForgetBestSizes(child);
+    }
+}
+
+}  // namespace
+
 void InvalidateBestSizes(wxWindow* root)
 {
     if (!root)
         return;
-    root->InvalidateBestSize();
+    ForgetBestSizes(root);
+    MeasureBoxesByLabel(root);
+}
+
+void MeasureBoxesByLabel(wxWindow* root)
+{
+    if (!root)
+        return;
+    if (auto* box = wxDynamicCast(root, wxStaticBox)) {
+        // The label with the frame's corners beside it.
+        const wxSize label = box->GetTextExtent(wxStaticBox::GetLabelText(box->GetLabel()));
+        box->CacheBestSize(wxSize(label.x + 2 * box->GetCharWidth(), label.y));
+    }
     for (wxWindow* child : root->GetChildren()) {
         if (!child->IsTopLevel())
-            InvalidateBestSizes(child);
+            MeasureBoxesByLabel(child);
     }
 }
 

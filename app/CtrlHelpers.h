@@ -29,8 +29,15 @@ bool AttachControl(const wxString& name, wxWindow* control, wxWindow* parent = n
 
 // Forgets the best sizes kept for root and every window below it, so that
 // the next measure sees what they show now (a shown or hidden child does not
-// reset its parent's).
+// reset its parent's). Static boxes are measured by their labels
+// (MeasureBoxesByLabel).
 void InvalidateBestSizes(wxWindow* root);
+
+// Every static box below root keeps the size its label needs as its best
+// size. This toolkit measures a box by its children as they are laid out
+// now, so a box that fills its place would ask for a little more each time
+// it is measured.
+void MeasureBoxesByLabel(wxWindow* root);
 
 // The control with id below win keeps, from now on, at least the width that
 // the widest of texts needs: a text set later moves nothing beside it.

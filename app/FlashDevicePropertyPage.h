@@ -4,16 +4,10 @@
 
 #include <cstdint>
 
-#include <wx/event.h>
-
 #include "app/Panel.h"
 #include "comm/VeskComm.h"
 
 class CFlashDevice;
-
-// Sent up from a device page whose layout has come to need more room than it
-// asked for before; the main window makes room for it.
-wxDECLARE_EVENT(VESK_EVT_PAGE_NEEDS_ROOM, wxCommandEvent);
 
 class CFlashDevicePropertyPage : public CPanel {
 public:
@@ -30,12 +24,6 @@ public:
     virtual void SetBusy(uint8_t busy);
     virtual bool IsBusy() const;
 
-protected:
-    // Tells the windows above that the page's layout needs size; only a
-    // size larger than any asked for before is told.
-    void AskForRoom(const wxSize& size);
-
 private:
     VESKCOMM_PORT m_port;
-    wxSize m_askedRoom;
 };

@@ -1,8 +1,12 @@
 #include "app/Panel.h"
 
+#include <wx/sizer.h>
 #include <wx/xrc/xmlres.h>
 
+#include "app/CtrlHelpers.h"
 #include "controls/FocusHelper.h"
+
+wxDEFINE_EVENT(VESK_EVT_PAGE_NEEDS_ROOM, wxCommandEvent);
 
 wxIMPLEMENT_DYNAMIC_CLASS(CPanel, wxPanel);
 
@@ -44,6 +48,43 @@ bool CPanel::Create(const wxString& name, wxWindow* parent)
 bool CPanel::InitControls()
 {
     return true;
+}
+
+bool CPanel::Layout()
+{
+    wxSizer* sizer = GetSizer();
+    if (!sizer)
+        return wxPanel::Layout();
+    MeasureBoxesByLabel(this);
+    sizer->SetDimension(wxPoint(0, 0), GetClientSize());
+    m_laidOutMin = sizer->GetMinSize();
+    AskForRoom(m_laidOutMin);
+    return true;
+}
+
+bool CPanel::LayoutIfResized()
+{
+    // A window that changes its size forgets the best size kept for it and
+    // for the windows above it; a control shown or hidden changes the
+    // layout's need.
+    wxSizer* sizer = GetSizer();
+    if (!sizer || (m_bestSizeCache.IsFullySpecified() && sizer->GetMinSize() == m_laidOutMin))
+        return false;
+    Layout();
+    // Kept again, so that the next change shows.
+    GetBestSize();
+    return true;
+}
+
+void CPanel::AskForRoom(const wxSize& size)
+{
+    if (size.x <= m_askedRoom.x && size.y <= m_askedRoom.y)
+        return;
+    m_askedRoom.IncTo(size);
+    wxCommandEvent event(VESK_EVT_PAGE_NEEDS_ROOM, GetId());
+    event.SetEventObject(this);
+    // Command events rise to the parents; the main window takes it.
+    ProcessWindowEvent(event);
 }
 
 void CPanel::OnInitDialog(wxInitDialogEvent&)

@@ -1,7 +1,12 @@
 // The base of every page whose layout is a named panel of the resource file.
 #pragma once
 
+#include <wx/event.h>
 #include <wx/panel.h>
+
+// Sent up from a page whose layout has come to need more room than it asked
+// for before; the main window makes room for it.
+wxDECLARE_EVENT(VESK_EVT_PAGE_NEEDS_ROOM, wxCommandEvent);
 
 class CPanel : public wxPanel {
 public:
@@ -21,13 +26,26 @@ public:
     // once per page, whatever asks for it again.
     virtual bool InitControls();
 
+    // Laid out in the place it is given, never past its edge; when its
+    // content needs more than it asked for before, it asks the windows above
+    // for room.
+    bool Layout() override;
+    // Lays the panel out again when something below it changed its size (a
+    // text it was given, a control shown or hidden) since the last layout;
+    // returns whether it did.
+    bool LayoutIfResized();
+
 protected:
     void OnInitDialog(wxInitDialogEvent& event);
 
 private:
     bool RunInitControls();
 
+    void AskForRoom(const wxSize& size);
+
     bool m_controlsInitialized = false;
+    wxSize m_askedRoom;
+    wxSize m_laidOutMin;
     bool m_initResult = false;
 
     wxDECLARE_DYNAMIC_CLASS(CPanel);

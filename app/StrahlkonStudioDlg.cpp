@@ -603,12 +603,15 @@ void CStrahlkonStudioDlg::FitToContent(bool exact)
     wxSize room = NeededRoom();
     if (!exact)
         room.IncTo(Room());
-    if (room == Room())
-        return;
-    // The client size, not the outer one: a window manager's decorations
-    // come on top, whenever it tells their size.
-    SetClientSize(room - wxSize(0, ToolBarHeight()));
-    RelayOut();
+    if (room != Room()) {
+        // The client size, not the outer one: a window manager's
+        // decorations come on top, whenever it tells their size.
+        SetClientSize(room - wxSize(0, ToolBarHeight()));
+        RelayOut();
+    }
+    // A page whose content grew within the room it has shares it out anew.
+    for (size_t i = 0; m_notebook && i < m_notebook->GetPageCount(); ++i)
+        m_notebook->GetPage(i)->Layout();
 }
 
 void CStrahlkonStudioDlg::OnPageNeedsRoom(wxCommandEvent&)
