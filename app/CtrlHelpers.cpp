@@ -1,7 +1,5 @@
 #include "app/CtrlHelpers.h"
 
-#include <algorithm>
-
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 #include <wx/window.h>
@@ -79,25 +77,6 @@ void MeasureBoxesByLabel(wxWindow* root)
         if (!child->IsTopLevel())
             MeasureBoxesByLabel(child);
     }
-}
-
-void ReserveTextWidth(wxWindow* win, int id, const std::vector<wxString>& texts)
-{
-    wxWindow* ctrl = FindCtrl(win, id);
-    if (!ctrl || texts.empty())
-        return;
-    // Measured as the control itself shows each text: its own frame and
-    // padding count.
-    const wxString shown = ctrl->GetLabel();
-    int widest = ctrl->GetMinSize().x;
-    for (const wxString& text : texts) {
-        ctrl->SetLabel(text);
-        ctrl->InvalidateBestSize();
-        widest = std::max(widest, ctrl->GetBestSize().x);
-    }
-    ctrl->SetLabel(shown);
-    ctrl->InvalidateBestSize();
-    ctrl->SetMinSize(wxSize(widest, ctrl->GetMinSize().y));
 }
 
 bool AttachControl(const wxString& name, wxWindow* control, wxWindow* parent)

@@ -2,8 +2,6 @@
 // window, tolerating a control that the layout lacks.
 #pragma once
 
-#include <vector>
-
 #include <wx/string.h>
 
 class wxWindow;
@@ -39,6 +37,3 @@ void InvalidateBestSizes(wxWindow* root);
 // it is measured.
 void MeasureBoxesByLabel(wxWindow* root);
 
-// The control with id below win keeps, from now on, at least the width that
-// the widest of texts needs: a text set later moves nothing beside it.
-void ReserveTextWidth(wxWindow* win, int id, const std::vector<wxString>& texts);

@@ -1,5 +1,7 @@
 #include "app/Panel.h"
 
+#include <algorithm>
+
 #include <wx/sizer.h>
 #include <wx/xrc/xmlres.h>
 
@@ -56,8 +58,16 @@ bool CPanel::Layout()
     if (!sizer)
         return wxPanel::Layout();
     MeasureBoxesByLabel(this);
-    sizer->SetDimension(wxPoint(0, 0), GetClientSize());
+    ApplyReservedWidths();
     m_laidOutMin = sizer->GetMinSize();
+    // A panel not on the screen (not yet given its place, or a notebook page
+    // not shown) is laid out whole: this toolkit complains of controls
+    // squeezed below their own size. It is laid out in its place when it
+    // shows.
+    wxSize size = GetClientSize();
+    if (!IsShownOnScreen())
+        size.IncTo(m_laidOutMin);
+    sizer->SetDimension(wxPoint(0, 0), size);
     AskForRoom(m_laidOutMin);
     return true;
 }
@@ -74,6 +84,37 @@ bool CPanel::LayoutIfResized()
     // Kept again, so that the next change shows.
     GetBestSize();
     return true;
+}
+
+void CPanel::ReserveTextWidth(int id, const std::vector<wxString>& texts)
+{
+    wxWindow* ctrl = FindWindow(id);
+    if (!ctrl || texts.empty())
+        return;
+    // Measured as the control itself shows each text: its own frame and
+    // padding count.
+    const wxString shown = ctrl->GetLabel();
+    int widest = ctrl->GetMinSize().x;
+    for (const wxString& text : texts) {
+        ctrl->SetLabel(text);
+        ctrl->InvalidateBestSize();
+        widest = std::max(widest, ctrl->GetBestSize().x);
+    }
+    ctrl->SetLabel(shown);
+    ctrl->InvalidateBestSize();
+    m_reservedWidths.push_back({ctrl, widest});
+    ApplyReservedWidths();
+}
+
+void CPanel::ApplyReservedWidths()
+{
+    // The smallest size set on a control outweighs what its text needs: it
+    // is set again from both each time.
+    for (const ReservedWidth& reserved : m_reservedWidths) {
+        reserved.control->SetMinSize(wxDefaultSize);
+        const int needed = reserved.control->GetBestSize().x;
+        reserved.control->SetMinSize(wxSize(std::max(reserved.width, needed), wxDefaultCoord));
+    }
 }
 
 void CPanel::AskForRoom(const wxSize& size)

@@ -1,6 +1,8 @@
 // The base of every page whose layout is a named panel of the resource file.
 #pragma once
 
+#include <vector>
+
 #include <wx/event.h>
 #include <wx/panel.h>
 
@@ -38,14 +40,25 @@ public:
 protected:
     void OnInitDialog(wxInitDialogEvent& event);
 
+    // The control with id below the panel keeps, from now on, at least the
+    // width that the widest of texts needs, or more when the text it shows
+    // needs more: a text set later moves nothing beside it.
+    void ReserveTextWidth(int id, const std::vector<wxString>& texts);
+
 private:
     bool RunInitControls();
 
     void AskForRoom(const wxSize& size);
+    void ApplyReservedWidths();
 
     bool m_controlsInitialized = false;
     wxSize m_askedRoom;
     wxSize m_laidOutMin;
+    struct ReservedWidth {
+        wxWindow* control;
+        int width;
+    };
+    std::vector<ReservedWidth> m_reservedWidths;
     bool m_initResult = false;
 
     wxDECLARE_DYNAMIC_CLASS(CPanel);

@@ -672,6 +672,9 @@ void CStrahlkonStudioDlg::OnDemo(wxCommandEvent&)
 void CStrahlkonStudioDlg::OnDevicePageChanged(wxBookCtrlEvent& event)
 {
     event.Skip();
+    // A page that shows now takes its place, which it may have had before.
+    if (wxWindow* shown = m_notebook ? m_notebook->GetCurrentPage() : nullptr)
+        shown->Layout();
     if (m_port) {
         CFlashDevice* unit = GetSelectedDevice();
         VeskCommPortSetFocusedDevice(m_port, unit ? unit->GetUnitHandle() : nullptr);

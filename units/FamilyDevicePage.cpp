@@ -369,7 +369,7 @@ void CFamilyDevicePage::ReserveStatusRoom()
         for (int unit : row.timeUnits)
             texts.push_back(Text(kTextApprox) + " 99 " + Text(unit));
         for (const char* control : row.controls)
-            ReserveTextWidth(this, Id(control), texts);
+            ReserveTextWidth(Id(control), texts);
     }
     // The panel as wide as its widest state: its own status, the unit's
     // suggestions with the set button, or the alarms.
@@ -763,6 +763,11 @@ void CFamilyDevicePage::ShowLmOver(bool show)
 void CFamilyDevicePage::OnNotebookPageChanged(wxBookCtrlEvent& event)
 {
     event.Skip();
+    // A page that shows now takes its place, which it may have had before.
+    if (auto* book = wxDynamicCast(event.GetEventObject(), wxNotebook)) {
+        if (wxWindow* shown = book->GetCurrentPage())
+            shown->Layout();
+    }
     // Pages added while the page is being built are no choice of the user.
     if (m_unit->GetPage())
         SendCommand(kCommandSelections, 0);

@@ -71,14 +71,14 @@ void CMemoryPageBase::ReserveTableWidths()
         values.push_back(Text(id));
     values.push_back(Text(kTextNumber) + " 99");
     for (int line = 1; line <= 5; ++line) {
-        ReserveTextWidth(this, XRCID(MemoryCellName(line, MemoryCell::RightLabel)), labels);
-        ReserveTextWidth(this, XRCID(MemoryCellName(line, MemoryCell::LeftValue)), values);
-        ReserveTextWidth(this, XRCID(MemoryCellName(line, MemoryCell::RightValue)), values);
+        ReserveTextWidth(XRCID(MemoryCellName(line, MemoryCell::RightLabel)), labels);
+        ReserveTextWidth(XRCID(MemoryCellName(line, MemoryCell::LeftValue)), values);
+        ReserveTextWidth(XRCID(MemoryCellName(line, MemoryCell::RightValue)), values);
     }
     // The left labels the records write; the others keep what the page
     // wrote.
     for (int line : {3, 5})
-        ReserveTextWidth(this, XRCID(MemoryCellName(line, MemoryCell::LeftLabel)), labels);
+        ReserveTextWidth(XRCID(MemoryCellName(line, MemoryCell::LeftLabel)), labels);
 }
 
 void CMemoryPageBase::SetPageTexts()
