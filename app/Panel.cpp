@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <wx/sizer.h>
+#include <wx/stattext.h>
 #include <wx/xrc/xmlres.h>
 
 #include "app/CtrlHelpers.h"
@@ -106,6 +107,27 @@ void CPanel::ReserveTextWidth(int id, const std::vector<wxString>& texts)
     ApplyReservedWidths();
 }
 
+void CPanel::KeepLayoutWidths(wxWindow* parent)
+{
+    // A text with a width of its own in the layout keeps that width, and
+    // takes more when what it shows needs more. A text that cuts itself
+    // short, or keeps its size on purpose, is left alone, and so is what a
+    // nested page keeps.
+    for (wxWindow* child : parent->GetChildren()) {
+        if (wxDynamicCast(child, CPanel) || child->IsTopLevel())
+            continue;
+        auto* text = wxDynamicCast(child, wxStaticText);
+        const bool fixed = text && text->GetMinSize().x != wxDefaultCoord &&
+                           !text->HasFlag(wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_START | wxST_ELLIPSIZE_MIDDLE |
+                                          wxST_ELLIPSIZE_END);
+        const bool kept = std::any_of(m_reservedWidths.begin(), m_reservedWidths.end(),
+                                      [child](const ReservedWidth& reserved) { return reserved.control == child; });
+        if (fixed && !kept)
+            m_reservedWidths.push_back({child, text->GetMinSize().x});
+        KeepLayoutWidths(child);
+    }
+}
+
 void CPanel::ApplyReservedWidths()
 {
     // The smallest size set on a control outweighs what its text needs: it
@@ -139,6 +161,7 @@ bool CPanel::RunInitControls()
     if (!m_controlsInitialized) {
         m_controlsInitialized = true;
         m_initResult = InitControls();
+        KeepLayoutWidths(this);
     }
     return m_initResult;
 }

@@ -49,6 +49,7 @@ private:
     bool RunInitControls();
 
     void AskForRoom(const wxSize& size);
+    void KeepLayoutWidths(wxWindow* parent);
     void ApplyReservedWidths();
 
     bool m_controlsInitialized = false;

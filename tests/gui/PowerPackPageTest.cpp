@@ -306,6 +306,31 @@ TYPED_TEST(PowerPackPageTest, CountersRecordShowsTotalAndOwner)
     EXPECT_EQ(this->Label("IDC_IN_OWNER"), "A B");
 }
 
+// A text the record brings takes its room with the record: shown whole and
+// apart from its neighbours, and the page, which now needs more room, asks
+// for it at once.
+TYPED_TEST(PowerPackPageTest, TextARecordWidensTakesItsRoomAtOnce)
+{
+    int asked = 0;
+    const auto count = [&asked](wxCommandEvent&) { ++asked; };
+    this->Frame()->Bind(VESK_EVT_PAGE_NEEDS_ROOM, count);
+    std::vector<uint8_t> data = RecordData(24, {{7, 1}, {8, 0}, {9, 0}});
+    const std::string owner(14, 'W');
+    std::copy(owner.begin(), owner.end(), data.begin() + 5);
+    this->Deliver(6, data);
+    this->Frame()->Unbind(VESK_EVT_PAGE_NEEDS_ROOM, count);
+
+    wxWindow* shown = this->template Find<wxWindow>("IDC_IN_OWNER");
+    ASSERT_EQ(shown->GetLabel(), owner);
+    EXPECT_GE(asked, 1);
+    EXPECT_GE(shown->GetSize().x, shown->GetBestSize().x);
+    for (wxWindow* other : shown->GetParent()->GetChildren()) {
+        if (other != shown && other->IsShown()) {
+            EXPECT_FALSE(other->GetRect().Intersects(shown->GetRect())) << other->GetName() << " covers the owner";
+        }
+    }
+}
+
 TYPED_TEST(PowerPackPageTest, AlarmsTakeThePanelAndNameThermoFirst)
 {
     this->Deliver(7, RecordData(7, {{5, 1}, {6, 1}}));
