@@ -4,6 +4,7 @@
 
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
+#include <wx/statbox.h>
 #include <wx/textctrl.h>
 #include <wx/window.h>
 #include <wx/xrc/xmlres.h>
@@ -82,6 +83,42 @@ void SetMinWidth(wxWindow* win, int width)
     const wxSize min = win->GetMinSize();
     if (min.x < width)
         win->SetMinSize(wxSize(width, min.y));
+}
+
+namespace {
+
+void ForgetBestSizes(wxWindow* root)
+{
+    root->InvalidateBestSize();
+    for (wxWindow* child : root->GetChildren()) {
+        if (!child->IsTopLevel())
+            ForgetBestSizes(child);
+    }
+}
+
+}  // namespace
+
+void InvalidateBestSizes(wxWindow* root)
+{
+    if (!root)
+        return;
+    ForgetBestSizes(root);
+    MeasureBoxesByLabel(root);
+}
+
+void MeasureBoxesByLabel(wxWindow* root)
+{
+    if (!root)
+        return;
+    if (auto* box = wxDynamicCast(root, wxStaticBox)) {
+        // The label with the frame's corners beside it.
+        const wxSize label = box->GetTextExtent(wxStaticBox::GetLabelText(box->GetLabel()));
+        box->CacheBestSize(wxSize(label.x + 2 * box->GetCharWidth(), label.y));
+    }
+    for (wxWindow* child : root->GetChildren()) {
+        if (!child->IsTopLevel())
+            MeasureBoxesByLabel(child);
+    }
 }
 
 bool AttachControl(const wxString& name, wxWindow* control, wxWindow* parent)

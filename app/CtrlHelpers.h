@@ -46,3 +46,16 @@ Control* FindCtrl(const wxWindow* win, const wxString& name)
 {
     return FindCtrl<Control>(win, XRCID(name));
 }
+
+// Forgets the best sizes kept for root and every window below it, so that
+// the next measure sees what they show now (a shown or hidden child does not
+// reset its parent's). Static boxes are measured by their labels
+// (MeasureBoxesByLabel).
+void InvalidateBestSizes(wxWindow* root);
+
+// Every static box below root keeps the size its label needs as its best
+// size. This toolkit measures a box by its children as they are laid out
+// now, so a box that fills its place would ask for a little more each time
+// it is measured.
+void MeasureBoxesByLabel(wxWindow* root);
+

@@ -18,3 +18,4 @@ bool CFlashDevicePropertyPage::IsBusy() const
 {
     return false;
 }
+

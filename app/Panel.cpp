@@ -1,8 +1,15 @@
 #include "app/Panel.h"
 
+#include <algorithm>
+
+#include <wx/sizer.h>
+#include <wx/stattext.h>
 #include <wx/xrc/xmlres.h>
 
+#include "app/CtrlHelpers.h"
 #include "controls/FocusHelper.h"
+
+wxDEFINE_EVENT(VESK_EVT_PAGE_NEEDS_ROOM, wxCommandEvent);
 
 wxIMPLEMENT_DYNAMIC_CLASS(CPanel, wxPanel);
 
@@ -46,6 +53,103 @@ bool CPanel::InitControls()
     return true;
 }
 
+bool CPanel::Layout()
+{
+    wxSizer* sizer = GetSizer();
+    if (!sizer)
+        return wxPanel::Layout();
+    MeasureBoxesByLabel(this);
+    ApplyReservedWidths();
+    m_laidOutMin = sizer->GetMinSize();
+    // A panel not on the screen (not yet given its place, or a notebook page
+    // not shown) is laid out whole: this toolkit complains of controls
+    // squeezed below their own size. It is laid out in its place when it
+    // shows.
+    wxSize size = GetClientSize();
+    if (!IsShownOnScreen())
+        size.IncTo(m_laidOutMin);
+    sizer->SetDimension(wxPoint(0, 0), size);
+    AskForRoom(m_laidOutMin);
+    return true;
+}
+
+bool CPanel::LayoutIfResized()
+{
+    // A window that changes its size forgets the best size kept for it and
+    // for the windows above it; a control shown or hidden changes the
+    // layout's need.
+    wxSizer* sizer = GetSizer();
+    if (!sizer || (m_bestSizeCache.IsFullySpecified() && sizer->GetMinSize() == m_laidOutMin))
+        return false;
+    Layout();
+    // Kept again, so that the next change shows.
+    GetBestSize();
+    return true;
+}
+
+void CPanel::ReserveTextWidth(int id, const std::vector<wxString>& texts)
+{
+    wxWindow* ctrl = FindWindow(id);
+    if (!ctrl || texts.empty())
+        return;
+    // Measured as the control itself shows each text: its own frame and
+    // padding count.
+    const wxString shown = ctrl->GetLabel();
+    int widest = ctrl->GetMinSize().x;
+    for (const wxString& text : texts) {
+        ctrl->SetLabel(text);
+        ctrl->InvalidateBestSize();
+        widest = std::max(widest, ctrl->GetBestSize().x);
+    }
+    ctrl->SetLabel(shown);
+    ctrl->InvalidateBestSize();
+    m_reservedWidths.push_back({ctrl, widest});
+    ApplyReservedWidths();
+}
+
+void CPanel::KeepLayoutWidths(wxWindow* parent)
+{
+    // A text with a width of its own in the layout keeps that width, and
+    // takes more when what it shows needs more. A text that cuts itself
+    // short, or keeps its size on purpose, is left alone, and so is what a
+    // nested page keeps.
+    for (wxWindow* child : parent->GetChildren()) {
+        if (wxDynamicCast(child, CPanel) || child->IsTopLevel())
+            continue;
+        auto* text = wxDynamicCast(child, wxStaticText);
+        const bool fixed = text && text->GetMinSize().x != wxDefaultCoord &&
+                           !text->HasFlag(wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_START | wxST_ELLIPSIZE_MIDDLE |
+                                          wxST_ELLIPSIZE_END);
+        const bool kept = std::any_of(m_reservedWidths.begin(), m_reservedWidths.end(),
+                                      [child](const ReservedWidth& reserved) { return reserved.control == child; });
+        if (fixed && !kept)
+            m_reservedWidths.push_back({child, text->GetMinSize().x});
+        KeepLayoutWidths(child);
+    }
+}
+
+void CPanel::ApplyReservedWidths()
+{
+    // The smallest size set on a control outweighs what its text needs: it
+    // is set again from both each time.
+    for (const ReservedWidth& reserved : m_reservedWidths) {
+        reserved.control->SetMinSize(wxDefaultSize);
+        const int needed = reserved.control->GetBestSize().x;
+        reserved.control->SetMinSize(wxSize(std::max(reserved.width, needed), wxDefaultCoord));
+    }
+}
+
+void CPanel::AskForRoom(const wxSize& size)
+{
+    if (size.x <= m_askedRoom.x && size.y <= m_askedRoom.y)
+        return;
+    m_askedRoom.IncTo(size);
+    wxCommandEvent event(VESK_EVT_PAGE_NEEDS_ROOM, GetId());
+    event.SetEventObject(this);
+    // Command events rise to the parents; the main window takes it.
+    ProcessWindowEvent(event);
+}
+
 void CPanel::OnInitDialog(wxInitDialogEvent&)
 {
     RunInitControls();
@@ -57,6 +161,7 @@ bool CPanel::RunInitControls()
     if (!m_controlsInitialized) {
         m_controlsInitialized = true;
         m_initResult = InitControls();
+        KeepLayoutWidths(this);
     }
     return m_initResult;
 }

@@ -1,7 +1,14 @@
 // The base of every page whose layout is a named panel of the resource file.
 #pragma once
 
+#include <vector>
+
+#include <wx/event.h>
 #include <wx/panel.h>
+
+// Sent up from a page whose layout has come to need more room than it asked
+// for before; the main window makes room for it.
+wxDECLARE_EVENT(VESK_EVT_PAGE_NEEDS_ROOM, wxCommandEvent);
 
 class CPanel : public wxPanel {
 public:
@@ -21,13 +28,38 @@ public:
     // once per page, whatever asks for it again.
     virtual bool InitControls();
 
+    // Laid out in the place it is given, never past its edge; when its
+    // content needs more than it asked for before, it asks the windows above
+    // for room.
+    bool Layout() override;
+    // Lays the panel out again when something below it changed its size (a
+    // text it was given, a control shown or hidden) since the last layout;
+    // returns whether it did.
+    bool LayoutIfResized();
+
 protected:
     void OnInitDialog(wxInitDialogEvent& event);
+
+    // The control with id below the panel keeps, from now on, at least the
+    // width that the widest of texts needs, or more when the text it shows
+    // needs more: a text set later moves nothing beside it.
+    void ReserveTextWidth(int id, const std::vector<wxString>& texts);
 
 private:
     bool RunInitControls();
 
+    void AskForRoom(const wxSize& size);
+    void KeepLayoutWidths(wxWindow* parent);
+    void ApplyReservedWidths();
+
     bool m_controlsInitialized = false;
+    wxSize m_askedRoom;
+    wxSize m_laidOutMin;
+    struct ReservedWidth {
+        wxWindow* control;
+        int width;
+    };
+    std::vector<ReservedWidth> m_reservedWidths;
     bool m_initResult = false;
 
     wxDECLARE_DYNAMIC_CLASS(CPanel);

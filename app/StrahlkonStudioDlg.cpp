@@ -19,6 +19,7 @@
 #include "app/About.h"
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "app/FlashDevicePropertyPage.h"
 #include "app/StrahlkonStudioApp.h"
 #include "text/TextTable.h"
 
@@ -103,6 +104,7 @@ wxBEGIN_EVENT_TABLE(CStrahlkonStudioDlg, wxFrame)
     EVT_BUTTON(XRCID("IDC_DEMO"), CStrahlkonStudioDlg::OnDemo)
     EVT_MENU(wxID_EXIT, CStrahlkonStudioDlg::OnExit)
     EVT_MENU(wxID_ABOUT, CStrahlkonStudioDlg::OnAbout)
+    EVT_COMMAND(wxID_ANY, VESK_EVT_PAGE_NEEDS_ROOM, CStrahlkonStudioDlg::OnPageNeedsRoom)
 wxEND_EVENT_TABLE()
 
 CStrahlkonStudioDlg::CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families)
@@ -156,8 +158,10 @@ bool CStrahlkonStudioDlg::Show(bool show)
 {
     const bool changed = wxFrame::Show(show);
     // Measured again now that the port list is on the screen.
-    if (changed && show && m_loaded)
-        FitToolBarToLists();
+    if (changed && show && m_loaded) {
+        FitListWidths();
+        FitToContent(false);
+    }
     return changed;
 }
 
@@ -233,7 +237,7 @@ bool CStrahlkonStudioDlg::InitFrame()
     m_addressFrom->SetMaxLength(2);
     m_addressTo->SetMaxLength(2);
     if (App().ReadConfigInt(kGroup, "FULL", 1) != 0) {
-        SetSize(ViewSize(true));
+        FitToContent(true);
     } else {
         wxCommandEvent zoom(wxEVT_TOOL, XRCID("IDC_ZOOM"));
         OnZoom(zoom);
@@ -340,11 +344,12 @@ void CStrahlkonStudioDlg::SetLanguage(uint16_t language)
         m_languageList->Append(GetString(kLanguageNameText + GetLanguageTextOffset(n)));
     for (int i = 0; i < VeskCommGetNumberOfPorts(); ++i)
         m_portList->Append(wxString::FromUTF8(VeskCommGetPortName(i)));
+    FitListWidths();
     for (const NamedText& text : kFrameTexts)
         SetCtrlText(this, XRCID(text.name), GetString(text.textId + offset));
     FitAddressLabels();
-    FitToolBarToLists();
     SetToolTips(offset);
+    FitToContent(true);
 }
 
 void CStrahlkonStudioDlg::FitAddressLabels()
@@ -370,15 +375,6 @@ void CStrahlkonStudioDlg::FitAddressLabels()
 int CStrahlkonStudioDlg::DialogWidth(int dialogUnits) const
 {
     return ConvertDialogToPixels(wxSize(dialogUnits, 0)).x;
-}
-
-void CStrahlkonStudioDlg::FitToolBarToLists()
-{
-    FitListWidths();
-    // Wider lists must not push the toolbar's last controls out of the view.
-    const int need = ViewSize(IsFullView()).x;
-    if (GetSize().x < need)
-        SetSize(need, GetSize().y);
 }
 
 void CStrahlkonStudioDlg::FitListWidths()
@@ -484,6 +480,7 @@ void CStrahlkonStudioDlg::AddDevicePage(CFlashDevice* unit)
     // The notebook shows no page that is hidden, and pages are made hidden.
     page->Show();
     m_notebook->InsertPage(n, page, label, n == 0);
+    FitToContent(false);
     RelayOut();
     // Repainted on the toolkit's next frame, not at once: GTK gives the new
     // tab its size only then, and a tab painted before has none.
@@ -566,25 +563,91 @@ void CStrahlkonStudioDlg::OnZoom(wxCommandEvent&)
             page->SetFullView(full);
     }
     FitListWidths();
-    SetSize(ViewSize(full));
+    FitToContent(true);
     // A notebook hidden while no unit is present may be larger than the
     // compact frame; its sizer places it once it shows.
     const wxSize size = GetClientSize() - margin;
     m_notebook->SetSize(std::max(size.x, 0), std::max(size.y, 0));
 }
 
-wxSize CStrahlkonStudioDlg::ViewSize(bool full) const
+wxSize CStrahlkonStudioDlg::ViewSize(bool full)
 {
-    // This toolkit's controls are wider than the views were laid out for:
-    // the view widens rather than cut toolbar controls off. What the toolbar
-    // needs is asked afresh each time: it changes with the controls shown,
-    // and the answer the toolkit keeps may be that of the other view.
-    wxSize size = full ? kFullSize : kCompactSize;
-    const int frameBorder = GetSize().x - GetClientSize().x;
+    return full ? kFullSize : kCompactSize;
+}
+
+int CStrahlkonStudioDlg::ToolBarHeight() const
+{
+    const wxToolBar* bar = GetToolBar();
+    if (!bar || !bar->IsShown())
+        return 0;
+    return std::max(bar->GetSize().y, bar->GetBestSize().y);
+}
+
+wxSize CStrahlkonStudioDlg::Room() const
+{
+    // The frame's client area leaves the toolbar out.
+    return GetClientSize() + wxSize(0, ToolBarHeight());
+}
+
+wxSize CStrahlkonStudioDlg::NeededRoom()
+{
+    // This toolkit's controls and texts are wider than the views were laid
+    // out for: the view widens rather than cut controls off. What the
+    // toolbar and the pages need is measured afresh each time: it changes
+    // with the controls shown, and what the toolkit keeps may be old.
+    wxSize need = ViewSize(IsFullView());
     wxToolBar* bar = GetToolBar();
     bar->InvalidateBestSize();
-    size.x = std::max(size.x, bar->GetBestSize().x + frameBorder);
-    return size;
+    need.x = std::max(need.x, bar->GetBestSize().x);
+    const int toolbar = ToolBarHeight();
+    if (m_notebook && m_notebook->IsShown() && m_notebook->GetPageCount() > 0) {
+        wxSize widest;
+        for (size_t i = 0; i < m_notebook->GetPageCount(); ++i) {
+            wxWindow* page = m_notebook->GetPage(i);
+            InvalidateBestSizes(page);
+            widest.IncTo(page->GetBestSize());
+        }
+        need.IncTo(m_notebook->CalcSizeFromPage(widest) + wxSize(0, toolbar));
+    } else if (m_notebook) {
+        wxWindow* panel = m_notebook->GetParent();
+        InvalidateBestSizes(panel);
+        need.IncTo(panel->GetBestSize() + wxSize(0, toolbar));
+    }
+    // The whole window, decorations included, stays on the work area.
+    const int display = wxDisplay::GetFromWindow(this);
+    const wxRect work = wxDisplay(display == wxNOT_FOUND ? 0 : static_cast<unsigned>(display)).GetClientArea();
+    const wxSize decorations = GetSize() - GetClientSize() - wxSize(0, toolbar);
+    need.DecTo(work.GetSize() - decorations);
+    return need;
+}
+
+void CStrahlkonStudioDlg::FitToContent(bool exact)
+{
+    m_fitPending = false;
+    wxSize room = NeededRoom();
+    if (!exact)
+        room.IncTo(Room());
+    if (room != Room()) {
+        // The client size, not the outer one: a window manager's
+        // decorations come on top, whenever it tells their size.
+        SetClientSize(room - wxSize(0, ToolBarHeight()));
+        RelayOut();
+    }
+    // A page whose content grew within the room it has shares it out anew.
+    for (size_t i = 0; m_notebook && i < m_notebook->GetPageCount(); ++i)
+        m_notebook->GetPage(i)->Layout();
+}
+
+void CStrahlkonStudioDlg::OnPageNeedsRoom(wxCommandEvent&)
+{
+    // Asked from inside a page's layout: the frame fits once that is over.
+    if (m_fitPending)
+        return;
+    m_fitPending = true;
+    CallAfter([this] {
+        if (m_fitPending)
+            FitToContent(false);
+    });
 }
 
 void CStrahlkonStudioDlg::OnAbout(wxCommandEvent&)
@@ -633,6 +696,9 @@ void CStrahlkonStudioDlg::OnDemo(wxCommandEvent&)
 void CStrahlkonStudioDlg::OnDevicePageChanged(wxBookCtrlEvent& event)
 {
     event.Skip();
+    // A page that shows now takes its place, which it may have had before.
+    if (wxWindow* shown = m_notebook ? m_notebook->GetCurrentPage() : nullptr)
+        shown->Layout();
     if (m_port) {
         CFlashDevice* unit = GetSelectedDevice();
         VeskCommPortSetFocusedDevice(m_port, unit ? unit->GetUnitHandle() : nullptr);

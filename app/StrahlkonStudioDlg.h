@@ -64,11 +64,21 @@ private:
     void CreateToolBarControls();
     void SetToolTips(uint16_t offset);
     int DialogWidth(int dialogUnits) const;
-    // Each list at its nominal width, or wider where its longest entry
-    // needs, and the frame wide enough for the toolbar that results.
-    void FitToolBarToLists();
+    // The address labels wide enough for their words with a blank beside.
     void FitAddressLabels();
+    // Each list at its nominal width, or wider where its longest entry
+    // needs it.
     void FitListWidths();
+    // The frame's room inside its decorations, toolbar included: the view's
+    // nominal size, or more where the toolbar or the widest device page
+    // needs it, but never more than the display's work area holds. Exact
+    // sets that room; otherwise the frame only grows to it. Its place on the
+    // screen stays.
+    void FitToContent(bool exact);
+    wxSize NeededRoom();
+    wxSize Room() const;
+    int ToolBarHeight() const;
+    void OnPageNeedsRoom(wxCommandEvent& event);
     void ShowNotFound(bool show);
     void DeleteAllUnits();
     void RelayOut();
@@ -80,8 +90,9 @@ private:
     void OnStudioSpin(wxSpinEvent& event);
     void OnAddressFocusLost(wxFocusEvent& event);
     void OnZoom(wxCommandEvent& event);
-    // Outer size of the full or compact view.
-    wxSize ViewSize(bool full) const;
+    // The room inside the frame's decorations (toolbar included) of the
+    // full or compact view.
+    static wxSize ViewSize(bool full);
     void OnAbout(wxCommandEvent& event);
     void OnExit(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
@@ -127,6 +138,8 @@ private:
     // The library keeps a pointer to it while a port exists.
     CommCallbacks m_callbacks{};
     bool m_loaded = false;
+    // A page asked for room; the frame fits once the asking is over.
+    bool m_fitPending = false;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -66,6 +66,40 @@ const char* const kAlarmGroup[] = {"IDC_ST_ALARM", "IDC_ST_ALARM1", "IDC_ST_ALAR
 const char* const kFlashControls[] = {"IDC_FLASH", "IDC_FL_CELL", "IDC_FL_IR", "IDC_FL_TEST"};
 const char* const kRadioBox = "IDC_FL_RF";
 
+// What the status panel may show, for the room it keeps from the start: a
+// record or a switch to the unit's suggestions moves nothing. Texts by id, or
+// by id followed by a number, and literal values.
+struct StatusTexts {
+    std::vector<const char*> controls;
+    std::vector<int> ids;
+    std::vector<int> numbered;
+    std::vector<const char*> words;
+    // "approx." 99 and each of these units (an alarm's cooling time).
+    std::vector<int> timeUnits;
+};
+const StatusTexts kStatusTexts[] = {
+    {{"IDC_STATUS", "IDC_STATUS2"}, {2119, 2120, 2121, 2122, 2123, 2124}, {}, {}, {}},
+    {{"IDC_ST_FLASH_LA", "IDC_ST_SEQUENCE_LA", "IDC_ST_INTERVAL_LA", "IDC_ST_DELAY_LA", "IDC_ST_FLASH_LA2",
+      "IDC_ST_SEQUENCE_LA2", "IDC_ST_INTERVAL_LA2", "IDC_ST_DELAY_LA2"},
+     {2017, 2018, 2019, 2020, 2022, 2023, 2024, 2025, 2113, 2114, 2125, 2203, 2207},
+     {},
+     {},
+     {}},
+    {{"IDC_ST_FLASH", "IDC_ST_SEQUENCE", "IDC_ST_INTERVAL", "IDC_ST_DELAY", "IDC_ST_FLASH2", "IDC_ST_SEQUENCE2",
+      "IDC_ST_INTERVAL2", "IDC_ST_DELAY2"},
+     {2028, 2116, 2208, 2226},
+     {2100, 2227},
+     {"1/20000", "99.99s", "+1200", "-1200", "asym"},
+     {}},
+    {{"IDC_ST_FLASH_RED", "IDC_ST_SEQUENCE_RED", "IDC_ST_INTERVAL_RED"},
+     {2028, 2115, 2117, 2208},
+     {},
+     {"1/20000", "99.99s", "+1200"},
+     {}},
+    {{"IDC_ST_ALARM1", "IDC_ST_ALARM2", "IDC_ST_ALARM3"}, {2108, 2109, 2111, 2112, 2235}, {}, {}, {2118, 2236}},
+};
+const int kTextApprox = 2110;
+
 
 void SetBoth(wxWindow* page, const char* first, const char* second, const wxString& text)
 {
@@ -180,6 +214,19 @@ void CFamilyDevicePage::OnRecord(const uint8_t* bytes, uint8_t count)
         }
     }
     m_idle = true;
+    // Texts the record wrote take their room: each setting page whose texts
+    // changed, then the page, which asks for more room when it needs it.
+    bool grown = false;
+    for (wxNotebook* book : {m_lampMemoryBook, m_optionsBook}) {
+        for (size_t i = 0; book && i < book->GetPageCount(); ++i) {
+            if (auto* page = dynamic_cast<CPanel*>(book->GetPage(i)))
+                grown = page->LayoutIfResized() || grown;
+        }
+    }
+    // The notebooks measure their pages again.
+    if (grown)
+        InvalidateBestSize();
+    LayoutIfResized();
     // The unit hears the selections as the record left them, once for each
     // change the record made.
     std::vector<int32_t> deferred;
@@ -286,11 +333,58 @@ bool CFamilyDevicePage::InitControls()
         if (!UnitHasControl(name))
             ShowCtrl(this, XRCID(name), false);
     }
+    ReserveStatusRoom();
     // The page holds its setting pages now: laid out whole before its
     // notebook page gives it its place.
     SetSize(GetBestSize());
     UpdateStatusPanel(PanelRequest());
     return true;
+}
+
+void CFamilyDevicePage::ReserveStatusRoom()
+{
+    for (const StatusTexts& row : kStatusTexts) {
+        std::vector<wxString> texts(row.words.begin(), row.words.end());
+        for (int id : row.ids)
+            texts.push_back(Text(id));
+        for (int id : row.numbered) {
+            wxString text = Text(id);
+            // The number stands where the language puts it, else behind.
+            if (!text.Replace("%i", "99"))
+                text += " 99";
+            texts.push_back(text);
+        }
+        for (int unit : row.timeUnits)
+            texts.push_back(Text(kTextApprox) + " 99 " + Text(unit));
+        for (const char* control : row.controls)
+            ReserveTextWidth(XRCID(control), texts);
+    }
+    // The panel as wide as its widest state: its own status, the unit's
+    // suggestions with the set button, or the alarms.
+    wxWindow* title = FindWindow(XRCID("IDC_STATUS"));
+    wxSizer* panel = title ? title->GetContainingSizer() : nullptr;
+    if (!panel)
+        return;
+    std::vector<std::pair<wxWindow*, bool>> shown;
+    for (wxSizerItem* item : panel->GetChildren()) {
+        std::vector<wxWindow*> windows;
+        if (item->GetWindow())
+            windows.push_back(item->GetWindow());
+        if (item->GetSizer()) {
+            for (wxSizerItem* cell : item->GetSizer()->GetChildren()) {
+                if (cell->GetWindow())
+                    windows.push_back(cell->GetWindow());
+            }
+        }
+        for (wxWindow* window : windows) {
+            shown.emplace_back(window, window->IsShown());
+            window->Show();
+        }
+    }
+    const int width = panel->CalcMin().x;
+    for (const auto& [window, wasShown] : shown)
+        window->Show(wasShown);
+    panel->SetMinSize(wxSize(width, 0));
 }
 
 void CFamilyDevicePage::BuildSettingPages()
@@ -373,17 +467,6 @@ bool CFamilyDevicePage::SendIdleEvents(wxIdleEvent& event)
     if (book && book->GetCurrentPage() != this)
         return false;
     return CFlashDevicePropertyPage::SendIdleEvents(event);
-}
-
-bool CFamilyDevicePage::Layout()
-{
-    wxSizer* sizer = GetSizer();
-    if (!sizer)
-        return CFlashDevicePropertyPage::Layout();
-    const wxSize size = GetClientSize();
-    const wxSize needed = sizer->GetMinSize();
-    sizer->SetDimension(wxPoint(0, 0), wxSize(std::max(size.x, needed.x), std::max(size.y, needed.y)));
-    return true;
 }
 
 void CFamilyDevicePage::SetFullView(bool full)
@@ -668,6 +751,11 @@ void CFamilyDevicePage::ShowLmOver(bool show)
 void CFamilyDevicePage::OnNotebookPageChanged(wxBookCtrlEvent& event)
 {
     event.Skip();
+    // A page that shows now takes its place, which it may have had before.
+    if (auto* book = wxDynamicCast(event.GetEventObject(), wxNotebook)) {
+        if (wxWindow* shown = book->GetCurrentPage())
+            shown->Layout();
+    }
     // Pages added while the page is being built are no choice of the user.
     if (m_unit->GetPage())
         SendCommand(kCommandSelections, 0);

@@ -180,11 +180,6 @@ public:
     // The toolkit's idle work runs through every window of a page; a page
     // that its notebook does not show skips it until it is shown again.
     bool SendIdleEvents(wxIdleEvent& event) override;
-    // Never laid out below what its layout needs: a page smaller than that
-    // (while the main window sets up its notebook page, or in the compact
-    // view) shows its top left part, rather than notebooks smaller than
-    // their own tabs.
-    bool Layout() override;
     void SetFullView(bool full) override;
     void SetLanguageOffset(uint16_t offset) override;
     // Starts or ends the busy state (cursor and timer 471) like a step
@@ -361,6 +356,8 @@ private:
     void BuildBars();
     void SetToolTips();
     void SetPageTexts();
+    // Keeps room for the widest texts the status panel may show.
+    void ReserveStatusRoom();
     void ShowPowerPicture();
     void ShowPowerState();
     void BeginBusy();

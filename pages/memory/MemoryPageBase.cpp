@@ -1,5 +1,8 @@
 #include "pages/memory/MemoryPageBase.h"
 
+#include <iterator>
+#include <vector>
+
 #include <wx/event.h>
 #include <wx/xrc/xmlres.h>
 
@@ -17,6 +20,15 @@ const int kTextMemory = 2016;
 const int kTextInfoMemory = 2092;
 const int kTextRecall = 2093;
 const int kTextStore = 2094;
+
+// What the unit's memory records may write into the table: the labels of its
+// lines and the widest of their values. The table keeps room for the widest
+// from the start, so that a record moves nothing.
+const int kLineLabelTexts[] = {2017, 2019, 2022, 2023, 2024, 2025, 2095, 2096, 2099, 2203, 2239};
+const char* const kLineLabelWords[] = {"strobo", "Strobo"};
+const int kLineValueTexts[] = {2027, 2028, 2097, 2098};
+const int kTextNumber = 2100;
+const char* const kLineValueWords[] = {"10.0", "-10", "1/20000", "99.99", "99.99s", "asym", "sym", "ein"};
 
 }  // namespace
 
@@ -45,7 +57,28 @@ bool CMemoryPageBase::InitControls()
         else if (label.shown == MemoryLampLabel::Lamp)
             SetCtrlText(this, id, Text(kTextLamp) + label.suffix);
     }
+    ReserveTableWidths();
     return true;
+}
+
+void CMemoryPageBase::ReserveTableWidths()
+{
+    std::vector<wxString> labels(std::begin(kLineLabelWords), std::end(kLineLabelWords));
+    for (int id : kLineLabelTexts)
+        labels.push_back(Text(id));
+    std::vector<wxString> values(std::begin(kLineValueWords), std::end(kLineValueWords));
+    for (int id : kLineValueTexts)
+        values.push_back(Text(id));
+    values.push_back(Text(kTextNumber) + " 99");
+    for (int line = 1; line <= 5; ++line) {
+        ReserveTextWidth(XRCID(MemoryCellName(line, MemoryCell::RightLabel)), labels);
+        ReserveTextWidth(XRCID(MemoryCellName(line, MemoryCell::LeftValue)), values);
+        ReserveTextWidth(XRCID(MemoryCellName(line, MemoryCell::RightValue)), values);
+    }
+    // The left labels the records write; the others keep what the page
+    // wrote.
+    for (int line : {3, 5})
+        ReserveTextWidth(XRCID(MemoryCellName(line, MemoryCell::LeftLabel)), labels);
 }
 
 void CMemoryPageBase::SetPageTexts()

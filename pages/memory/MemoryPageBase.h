@@ -63,6 +63,7 @@ public:
 
 private:
     void SetPageTexts();
+    void ReserveTableWidths();
     void OnMemory1(wxCommandEvent& event);
     void OnMemory2(wxCommandEvent& event);
     void OnMemory3(wxCommandEvent& event);

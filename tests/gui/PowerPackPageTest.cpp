@@ -7,6 +7,7 @@
 #include <functional>
 
 #include <wx/image.h>
+#include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
@@ -166,19 +167,33 @@ TYPED_TEST(PowerPackPageTest, CompactViewHidesTheNotebooks)
     EXPECT_TRUE(this->Shown("IDC_OPTIONSTAB"));
 }
 
-TYPED_TEST(PowerPackPageTest, PageTooSmallForItsLayoutKeepsItsNotebooksWhole)
+TYPED_TEST(PowerPackPageTest, PageAsksForRoomWhenItsContentGrowsAndLaysOutInItsPlace)
 {
-    // Squeezed, as while the main window sets the page up.
-    this->page->SetSize(200, 120);
+    int asked = 0;
+    const auto count = [&asked](wxCommandEvent&) { ++asked; };
+    this->Frame()->Bind(VESK_EVT_PAGE_NEEDS_ROOM, count);
+    // The same content asks for nothing more.
+    this->page->Layout();
+    EXPECT_EQ(asked, 0);
+    // A status label wider than anything the page has shown asks once.
+    this->page->SetStatusFlashLabel(wxString('w', 200));
+    this->page->UpdateStatusPanel(PanelRequest());
+    EXPECT_EQ(asked, 1);
+    this->page->Layout();
+    EXPECT_EQ(asked, 1);
+    this->Frame()->Unbind(VESK_EVT_PAGE_NEEDS_ROOM, count);
+
+    // Given a place, the page lays its notebooks out in it, never past its
+    // edge.
+    const wxSize place = this->page->GetSizer()->GetMinSize() + wxSize(40, 30);
+    this->page->SetSize(place);
     this->page->Layout();
     for (const char* name : {"IDC_LAMPMEMTAB", "IDC_OPTIONSTAB"}) {
-        auto* book = this->template Find<wxNotebook>(name);
-        EXPECT_GE(book->GetSize().x, book->GetBestSize().x) << name;
-        EXPECT_GE(book->GetSize().y, book->GetBestSize().y) << name;
+        const wxRect rect = this->template Find<wxWindow>(name)->GetRect();
+        EXPECT_LE(rect.GetRight(), place.x) << name;
+        EXPECT_LE(rect.GetBottom(), place.y) << name;
     }
-    // What is not squeezed still lies apart.
-    EXPECT_GE(this->template Find<wxWindow>("IDC_LAMPMEMTAB")->GetPosition().y,
-              this->template Find<wxWindow>("IDC_FL_TEST")->GetRect().GetBottom());
+    EXPECT_EQ(this->template Find<wxWindow>("IDC_OPTIONSTAB")->GetRect().GetRight(), place.x - 1);
 }
 
 // ---- Records in ----
@@ -300,6 +315,31 @@ TYPED_TEST(PowerPackPageTest, CountersRecordShowsTotalAndOwner)
         this->Deliver(6, data);
         EXPECT_EQ(this->template Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue(), "65536");
         EXPECT_EQ(this->Label("IDC_IN_OWNER"), c.owner);
+    }
+}
+
+// A text the record brings takes its room with the record: shown whole and
+// apart from its neighbours, and the page, which now needs more room, asks
+// for it at once.
+TYPED_TEST(PowerPackPageTest, TextARecordWidensTakesItsRoomAtOnce)
+{
+    int asked = 0;
+    const auto count = [&asked](wxCommandEvent&) { ++asked; };
+    this->Frame()->Bind(VESK_EVT_PAGE_NEEDS_ROOM, count);
+    std::vector<uint8_t> data = RecordData(24, {{7, 1}, {8, 0}, {9, 0}});
+    const std::string owner(14, 'W');
+    std::copy(owner.begin(), owner.end(), data.begin() + 5);
+    this->Deliver(6, data);
+    this->Frame()->Unbind(VESK_EVT_PAGE_NEEDS_ROOM, count);
+
+    wxWindow* shown = this->template Find<wxWindow>("IDC_IN_OWNER");
+    ASSERT_EQ(shown->GetLabel(), owner);
+    EXPECT_GE(asked, 1);
+    EXPECT_GE(shown->GetSize().x, shown->GetBestSize().x);
+    for (wxWindow* other : shown->GetParent()->GetChildren()) {
+        if (other != shown && other->IsShown()) {
+            EXPECT_FALSE(other->GetRect().Intersects(shown->GetRect())) << other->GetName() << " covers the owner";
+        }
     }
 }
 

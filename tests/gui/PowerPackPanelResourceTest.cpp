@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <wx/bmpbuttn.h>
+#include <wx/sizer.h>
 #include <wx/button.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
@@ -110,8 +111,8 @@ class PowerPackPanelTest : public FamilyPageTest<Unit> {
 protected:
     static constexpr bool kRibex = std::is_same<Unit, CRibexDevice>::value;
 
-    // The page as the main window holds it: in the full view as wide as
-    // the toolbar makes it.
+    // The page as the main window holds it: in the full view at least as
+    // wide as the toolbar makes it, and as large as the page asks for.
     void OpenInMainWindow(uint16_t languageOffset)
     {
         const int toolbar = 42;
@@ -124,6 +125,16 @@ protected:
         this->page = static_cast<CFamilyDevicePage*>(this->unit->CreatePage(book));
         this->page->Show();
         book->AddPage(this->page, "unit", true);
+        GiveRoom();
+    }
+
+    // As the main window does when a page asks for room.
+    void GiveRoom()
+    {
+        wxSize room(705, 632 - 42);
+        room.IncTo(book->CalcSizeFromPage(this->page->GetSizer()->GetMinSize()));
+        this->Frame()->SetClientSize(room);
+        book->SetSize(room);
         Yield();
     }
 
@@ -151,7 +162,7 @@ protected:
             this->page->UpdateStatusPanel({true, 2123, true, true, true, true});
         this->page->ShowLmOver(true);
         this->page->Layout();
-        Yield();
+        GiveRoom();
     }
 
     wxNotebook* book = nullptr;
