@@ -61,15 +61,14 @@ bool CPanel::Layout()
     MeasureBoxesByLabel(this);
     ApplyReservedWidths();
     m_laidOutMin = sizer->GetMinSize();
-    // A panel not on the screen (not yet given its place, or a notebook page
-    // not shown) is laid out whole: this toolkit complains of controls
-    // squeezed below their own size. It is laid out in its place when it
-    // shows.
-    wxSize size = GetClientSize();
-    if (!IsShownOnScreen())
-        size.IncTo(m_laidOutMin);
-    sizer->SetDimension(wxPoint(0, 0), size);
+    // The window above is asked for room first, so that the place given
+    // already holds the layout. Where it cannot (a window at the edge of the
+    // work area), the layout is still never squeezed below its minimum: this
+    // toolkit complains of controls squeezed below their own size.
     AskForRoom(m_laidOutMin);
+    wxSize size = GetClientSize();
+    size.IncTo(m_laidOutMin);
+    sizer->SetDimension(wxPoint(0, 0), size);
     return true;
 }
 
