@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 # Run after a test program is built: writes one CTest test per GoogleTest
 # suite of PROGRAM into OUTPUT, each run through LAUNCHER. Suites named in
-# SERIAL (comma-separated) run alone.
+# SERIAL (comma-separated) run alone; those in LONG start first.
 execute_process(COMMAND "${PROGRAM}" --gtest_list_tests
   OUTPUT_VARIABLE listing RESULT_VARIABLE result TIMEOUT 60)
 if(NOT result EQUAL 0)
@@ -11,6 +11,7 @@ endif()
 # may add a comment (type or value parameter) after it.
 string(REGEX MATCHALL "\n[A-Za-z0-9_/]+\\." suites "\n${listing}")
 string(REPLACE "," ";" serial "${SERIAL}")
+string(REPLACE "," ";" long "${LONG}")
 set(script "")
 foreach(line IN LISTS suites)
   string(REGEX REPLACE "^\n(.*)\\.$" "\\1" suite "${line}")
@@ -20,6 +21,9 @@ foreach(line IN LISTS suites)
     " ENVIRONMENT \"${ENVIRONMENT}\" TIMEOUT 600")
   if(suite IN_LIST serial)
     string(APPEND script " RUN_SERIAL TRUE")
+  endif()
+  if(suite IN_LIST long)
+    string(APPEND script " COST 1000")
   endif()
   string(APPEND script ")\n")
 endforeach()

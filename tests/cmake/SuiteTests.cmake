@@ -3,11 +3,13 @@
 # start of the toolkit, which costs more than most of its tests; its tests do
 # not depend on each other's order or leavings, so the whole program in one
 # process passes as well.
-#   vesk_suite_tests(target [RUN_SERIAL suite...])
+#   vesk_suite_tests(target [RUN_SERIAL suite...] [LONG suite...])
+# LONG suites start first, so that the longest do not end the run alone.
 function(vesk_suite_tests target)
-  cmake_parse_arguments(arg "" "" "RUN_SERIAL" ${ARGN})
+  cmake_parse_arguments(arg "" "" "RUN_SERIAL;LONG" ${ARGN})
   set(ctest_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_suites.cmake")
   list(JOIN arg_RUN_SERIAL "," serial)
+  list(JOIN arg_LONG "," long)
   add_custom_command(TARGET ${target} POST_BUILD
     BYPRODUCTS "${ctest_file}"
     COMMAND "${CMAKE_COMMAND}"
@@ -17,6 +19,7 @@ function(vesk_suite_tests target)
       # GTK and fontconfig keep memory until exit; leaks of the toolkit are not ours.
       -D "ENVIRONMENT=ASAN_OPTIONS=detect_leaks=0"
       -D "SERIAL=${serial}"
+      -D "LONG=${long}"
       -D "OUTPUT=${ctest_file}"
       -P "${PROJECT_SOURCE_DIR}/tests/cmake/ListSuites.cmake"
     VERBATIM)
