@@ -58,4 +58,3 @@ void InvalidateBestSizes(wxWindow* root);
 // now, so a box that fills its place would ask for a little more each time
 // it is measured.
 void MeasureBoxesByLabel(wxWindow* root);
-

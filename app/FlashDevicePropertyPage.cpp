@@ -18,4 +18,3 @@ bool CFlashDevicePropertyPage::IsBusy() const
 {
     return false;
 }
-

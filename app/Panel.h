@@ -53,6 +53,8 @@ private:
     void ApplyReservedWidths();
 
     bool m_controlsInitialized = false;
+    bool m_initResult = false;
+    // The largest room asked for, and the need of the last layout.
     wxSize m_askedRoom;
     wxSize m_laidOutMin;
     struct ReservedWidth {
@@ -60,7 +62,6 @@ private:
         int width;
     };
     std::vector<ReservedWidth> m_reservedWidths;
-    bool m_initResult = false;
 
     wxDECLARE_DYNAMIC_CLASS(CPanel);
     wxDECLARE_EVENT_TABLE();

@@ -19,7 +19,6 @@
 #include "app/About.h"
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
-#include "app/FlashDevicePropertyPage.h"
 #include "app/StrahlkonStudioApp.h"
 #include "text/TextTable.h"
 
