@@ -15,6 +15,7 @@
 #include <wx/xrc/xmlres.h>
 
 #include "comm/AdapterList.h"
+#include "comm/PortNames.h"
 #include "comm/TestClock.h"
 
 // The program's entry file defines it with the application object; the
@@ -116,6 +117,10 @@ void ProgramTest::SetUp()
 {
     ASSERT_TRUE(bus.IsOpen());
     setenv("VESKCOMM_PORTS", bus.DevicePath().c_str(), 1);
+    // The program starts with the adapters of a fresh process: every start
+    // of the library in the tests before lists its adapters once more, and
+    // the stored port number has only 8 bits.
+    g_PortNames.clear();
     TestClockSet(now);
     StandInDevice::Journal().clear();
     RemoveConfig();
