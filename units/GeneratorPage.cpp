@@ -5,7 +5,6 @@
 #include "app/FlashDevice.h"
 #include "controls/AuxLightBar.h"
 #include "pages/aux/AuxPageBase.h"
-#include "pages/lamp/LampPageBase.h"
 #include "units/core/ModellingLight.h"
 #include "units/core/StatusPlan.h"
 
@@ -13,12 +12,11 @@ namespace {
 
 const int16_t kCommandStepT01 = 6;
 const int16_t kCommandInterval = 7;
-const int kLedRed = 1;
 
 }  // namespace
 
 CGeneratorPage::CGeneratorPage(CFlashDevice* unit, const Traits& traits, const GeneratorTraits& generator)
-    : CFamilyDevicePage(unit, traits), m_generator(generator)
+    : CFamilyDevicePage(unit, traits), m_generator(generator), m_auxOutlets(*this, traits.bars, generator.setAuxState)
 {
 }
 
@@ -27,40 +25,9 @@ CFamilyDevicePage::RecordRoute CGeneratorPage::TestDoneRoute()
     return {98, 98, DecoderOf(&CGeneratorPage::OnTestDoneRecord)};
 }
 
-int CGeneratorPage::GetKeptAuxValue(int outlet) const
-{
-    return outlet >= 1 && outlet <= m_generator.auxBars ? m_keptAux[outlet - 1] : 0;
-}
-
-// ---- Aux bars ----
-
-void CGeneratorPage::ShowAuxOutlet(int outlet, const PowerPackRecords::AuxOutlet& state)
-{
-    if (outlet < 1 || outlet > m_generator.auxBars)
-        return;
-    m_keptAux[outlet - 1] = state.value;
-    if (CAuxLightBar* bar = GetAuxCtl(outlet)) {
-        m_generator.setAuxState(bar, state.on, state.available);
-        bar->SetValue(static_cast<int16_t>(state.value), state.warning);
-        bar->SetPercent(static_cast<int16_t>(state.percent));
-        bar->SetJoules(static_cast<int16_t>(state.joules));
-    }
-    if (CLampPageBase* lamp = GetLampPage())
-        lamp->SetLampChoice(outlet, state.available);
-}
-
-void CGeneratorPage::RestoreAuxValues()
-{
-    for (int outlet = 1; outlet <= m_generator.auxBars; ++outlet) {
-        if (CAuxLightBar* bar = GetAuxCtl(outlet))
-            bar->SetValue(static_cast<int16_t>(m_keptAux[outlet - 1]), false);
-    }
-    SetLedState(kLedRed);
-}
-
 void CGeneratorPage::OnTestDoneRecord(const RecordView&)
 {
-    RestoreAuxValues();
+    m_auxOutlets.Restore();
 }
 
 // ---- Modelling-light radios ----
@@ -70,7 +37,7 @@ std::array<bool, 8> CGeneratorPage::AllowedModellingModes()
     if (m_generator.presetTakesRadios && GetAuxPage() && GetAuxPage()->GetPreset() != 0)
         return {};
     std::array<ModellingLight::AuxBar, 3> bars{};
-    for (int outlet = 1; outlet <= m_generator.auxBars; ++outlet) {
+    for (int outlet = 1; outlet <= m_auxOutlets.AuxBars(); ++outlet) {
         if (const CAuxLightBar* bar = GetAuxCtl(outlet))
             bars[outlet - 1] = {bar->GetValue(), bar->IsOn()};
     }
@@ -114,17 +81,5 @@ void CGeneratorPage::OnStatusSet()
 
 std::optional<CGeneratorPage::Lights> CGeneratorPage::GatherLights(int32_t barId) const
 {
-    const std::optional<int> outlet = OutletOfBar(barId);
-    if (!outlet)
-        return std::nullopt;
-    Lights lights;
-    lights.light = *outlet;
-    lights.step = GetLightStep();
-    lights.mainValue = ValueOfOutlet(0);
-    for (int n = 1; n <= m_generator.auxBars; ++n) {
-        const CAuxLightBar* bar = GetAuxCtl(n);
-        lights.auxValue[n - 1] = bar ? bar->GetValue() : 0;
-        lights.auxOn[n - 1] = bar && bar->IsOn();
-    }
-    return lights;
+    return m_auxOutlets.Gather(OutletOfBar(barId), GetLightStep(), ValueOfOutlet(0));
 }

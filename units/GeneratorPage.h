@@ -1,52 +1,43 @@
 // The device page of the generators whose modelling lamp draws on the same
 // supply as their aux outlets (Quirel A1, Zarit, ZaritE): a main light and
-// two or three aux bars. What they share lives here: feeding the aux bars
-// from the status record and keeping their values, putting those values
-// back when a test flash is done, the modelling-light radios that the
-// switched-on outlets leave, the aux status flags of the status panel and
-// what its OK button takes over. A family adds its row of data, its
-// decoders, its status rows and its command builder.
+// two or three aux bars, which an aux-outlet feed fills from the status
+// record and restores when a test flash is done. What they share lives here:
+// the modelling-light radios that the switched-on outlets leave, the aux
+// status flags of the status panel and what its OK button takes over. A
+// family adds its row of data, its decoders, its status rows and its command
+// builder.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
+#include "units/AuxOutletFeed.h"
 #include "units/FamilyDevicePage.h"
-#include "units/core/PowerPackRecords.h"
 
 class CGeneratorPage : public CFamilyDevicePage {
 public:
     // What sets the generators apart in the shared operations.
     struct GeneratorTraits {
-        // Aux bars 1 to auxBars (2 or 3): record 1 feeds them, record 98
-        // restores them, the radio limit and command 1 read them.
-        int auxBars;
         // An active preset sequence of the aux page leaves the modelling
         // lamp no level at all (Quirel A1); without it only the outlets
         // count (Zarit, ZaritE).
         bool presetTakesRadios;
-        // The family bar's state setter: SetAuxStateOf<Bar>.
-        void (*setAuxState)(CAuxLightBar* bar, bool on, bool available);
+        // The family bar's state setter, for the aux-outlet feed.
+        CAuxOutletFeed::StateSetter setAuxState;
         // "IDC_ST_SET" takes over the suggested interval and T0.1 value
         // (else it only redraws the status rows, as on the ZaritE) ...
         bool okTakesSuggestions;
         // ... and the suggested colour, through TakeSuggestedColour (Zarit).
         bool okTakesColour;
     };
-    template <class Bar>
-    static void SetAuxStateOf(CAuxLightBar* bar, bool on, bool available)
-    {
-        static_cast<Bar*>(bar)->SetState(on, available);
-    }
-
-    // The route of record 98 (test flash done) to RestoreAuxValues, for the
-    // family's record table.
+    // The route of record 98 (test flash done) to the feed's restore, for
+    // the family's record table.
     static RecordRoute TestDoneRoute();
 
-    // The value that the last record 1 gave aux bar outlet (1 to auxBars);
-    // 0 before the first one.
-    int GetKeptAuxValue(int outlet) const;
+    // The value that the last record 1 gave aux bar outlet; 0 before the
+    // first one.
+    int GetKeptAuxValue(int outlet) const { return m_auxOutlets.Kept(outlet); }
     // Record 2 byte 20 as the page keeps it; the OK button clears the bits
     // of what it took over.
     int GetAuxFlags() const { return m_auxFlags; }
@@ -60,19 +51,8 @@ public:
 protected:
     CGeneratorPage(CFlashDevice* unit, const Traits& traits, const GeneratorTraits& generator);
 
-    // Record 1, one outlet: the bar's on and available state, its value
-    // (kept for record 98) with its warning, percent and joules; the
-    // availability also goes to the lamp page's choice of the outlet.
-    void ShowAuxOutlet(int outlet, const PowerPackRecords::AuxOutlet& state);
-    template <std::size_t N>
-    void ShowAuxOutlets(const std::array<PowerPackRecords::AuxOutlet, N>& outlets)
-    {
-        for (std::size_t i = 0; i < N; ++i)
-            ShowAuxOutlet(static_cast<int>(i) + 1, outlets[i]);
-    }
-    // Record 98: the aux bars take back the kept values without warning and
-    // the LED turns red.
-    void RestoreAuxValues();
+    // Record 1's outlets go to the feed.
+    CAuxOutletFeed& AuxOutlets() { return m_auxOutlets; }
 
     // Record 2 byte 20.
     void SetAuxFlags(int flags) { m_auxFlags = flags; }
@@ -92,22 +72,15 @@ protected:
     // The Zarit's colour: set the aux page's colour and send its step.
     virtual void TakeSuggestedColour() {}
 
-    // Command 1 for the light whose bar has window id barId: its outlet (0
-    // main light), the spin step being sent, and every bar's value and
-    // on state. Empty for an id that is no light bar.
-    struct Lights {
-        int light = 0;
-        int step = 0;
-        int mainValue = 0;
-        std::array<int, 3> auxValue{};
-        std::array<bool, 3> auxOn{};
-    };
+    // Command 1 for the light whose bar has window id barId; empty for an id
+    // that is no light bar.
+    using Lights = CAuxOutletFeed::Lights;
     std::optional<Lights> GatherLights(int32_t barId) const;
 
 private:
     void OnTestDoneRecord(const RecordView& record);
 
     const GeneratorTraits& m_generator;
-    std::array<int, 3> m_keptAux{};
+    CAuxOutletFeed m_auxOutlets;
     int m_auxFlags = 0;
 };

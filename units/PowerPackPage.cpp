@@ -4,10 +4,8 @@
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
-#include "controls/AuxLightBar.h"
 #include "pages/aux/AuxPageBase.h"
 #include "pages/infos/InfosPageBase.h"
-#include "pages/lamp/LampPageBase.h"
 #include "pages/memory/MemoryPageBase.h"
 #include "pages/options/OptionsPageBase.h"
 #include "units/core/RecordView.h"
@@ -16,14 +14,14 @@
 namespace {
 
 const int16_t kCommandStore = 12;
-const int kLedRed = 1;
 // The "IDC_LM_OVER" text the decoders set: "set to prop" 5.
 const int kLmOverLevel = 7;
 
 }  // namespace
 
-CPowerPackPage::CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family)
-    : CFamilyDevicePage(unit, traits), m_family(family)
+CPowerPackPage::CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family,
+                               CAuxOutletFeed::StateSetter setAuxState)
+    : CFamilyDevicePage(unit, traits), m_family(family), m_auxOutlets(*this, traits.bars, setAuxState)
 {
 }
 
@@ -64,18 +62,6 @@ void CPowerPackPage::OnUnitInfoRecord(const RecordView& record)
 void CPowerPackPage::OnOptionsRecord(const RecordView& record)
 {
     DecodeOptions(record);
-}
-
-void CPowerPackPage::ShowOutlet(int outlet, const PowerPackRecords::AuxOutlet& state)
-{
-    m_keptAux[outlet - 1] = state.value;
-    if (CAuxLightBar* bar = GetAuxCtl(outlet)) {
-        bar->SetValue(static_cast<int16_t>(state.value), state.warning);
-        bar->SetPercent(static_cast<int16_t>(state.percent));
-        bar->SetJoules(static_cast<int16_t>(state.joules));
-    }
-    if (CLampPageBase* lamp = GetLampPage())
-        lamp->SetLampChoice(outlet, state.available);
 }
 
 void CPowerPackPage::FinishStatus(int modellingLightMode)
@@ -166,11 +152,7 @@ void CPowerPackPage::OnDatesRecord(const RecordView& record)
 
 void CPowerPackPage::OnTestDoneRecord(const RecordView&)
 {
-    for (int outlet = 1; outlet <= 2; ++outlet) {
-        if (CAuxLightBar* bar = GetAuxCtl(outlet))
-            bar->SetValue(static_cast<int16_t>(m_keptAux[outlet - 1]), false);
-    }
-    SetLedState(kLedRed);
+    m_auxOutlets.Restore();
 }
 
 void CPowerPackPage::OnServiceRecord(const RecordView& record)
@@ -221,18 +203,7 @@ int CPowerPackPage::AuxPageSequence() const
     return GetAuxPage() ? GetAuxPage()->GetSequence() : 0;
 }
 
-std::optional<CPowerPackPage::LightState> CPowerPackPage::GatherLight(int32_t barId) const
+std::optional<CPowerPackPage::Lights> CPowerPackPage::GatherLights(int32_t barId) const
 {
-    const std::optional<int> outlet = OutletOfBar(barId);
-    if (!outlet)
-        return std::nullopt;
-    LightState light;
-    light.outlet = *outlet;
-    light.value = ValueOfOutlet(*outlet);
-    light.step = GetLightStep();
-    for (int n = 1; n <= 2; ++n) {
-        const CAuxLightBar* bar = GetAuxCtl(n);
-        light.auxOn[n - 1] = bar && bar->IsOn();
-    }
-    return light;
+    return m_auxOutlets.Gather(OutletOfBar(barId), GetLightStep(), ValueOfOutlet(0));
 }

@@ -1,5 +1,5 @@
 // The device page of the Nuvek and Ribex power packs: a main light and two
-// aux bars, the five setting pages, and the records both families send in
+// aux bars fed by an aux-outlet feed, the five setting pages, and the records both families send in
 // the same layout (selections, counters, alarms, delivery date, test flash
 // done, service status, memories). A family adds its row of data, its row
 // of the codec (PowerPackCodec), the four records whose fields the page shows
@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "units/AuxOutletFeed.h"
 #include "units/FamilyDevicePage.h"
 #include "units/core/PowerPackCodec.h"
 
@@ -19,7 +20,8 @@ public:
     static std::vector<RecordRoute> Records();
 
 protected:
-    CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family);
+    CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family,
+                   CAuxOutletFeed::StateSetter setAuxState);
 
     // The records whose fields differ between the families.
     virtual void DecodeStatus(const RecordView& record) = 0;
@@ -30,9 +32,8 @@ protected:
 
     void UpdateAuxStatusTexts() override;
 
-    // Record 1: an outlet's energy, warning, percent and joules, kept for
-    // the end of a test flash; its availability goes to the lamp page.
-    void ShowOutlet(int outlet, const PowerPackRecords::AuxOutlet& state);
+    // Record 1's outlets go to the feed.
+    CAuxOutletFeed& AuxOutlets() { return m_auxOutlets; }
     // Record 1's end: the modelling-light mode, the preset lock of the
     // lights and the hidden "IDC_LM_OVER".
     void FinishStatus(int modellingLightMode);
@@ -48,15 +49,10 @@ protected:
     // families have.
     void ShowOptions(bool modellingLightOn, bool ir, bool cell, bool rf, bool buzzer, bool reduced);
 
-    // Command 1 for the light whose bar has window id value: the light's
-    // outlet and value, the spin step being sent, and which aux bars are on.
-    struct LightState {
-        int outlet = 0;
-        int value = 0;
-        int step = 0;
-        std::array<bool, 2> auxOn{};
-    };
-    std::optional<LightState> GatherLight(int32_t barId) const;
+    // Command 1 for the light whose bar has window id barId; empty for an id
+    // that is no light bar.
+    using Lights = CAuxOutletFeed::Lights;
+    std::optional<Lights> GatherLights(int32_t barId) const;
     int AuxPageSequence() const;
 
 private:
@@ -74,7 +70,5 @@ private:
 
     // What sets the family apart in the records both send.
     const PowerPackCodec::Family& m_family;
-    // The values of aux bars 1 and 2 that the last status record gave, 0
-    // before the first; a finished test flash puts them back.
-    std::array<int, 2> m_keptAux{};
+    CAuxOutletFeed m_auxOutlets;
 };

@@ -30,7 +30,7 @@ public:
         for (int n = 1; n <= 2; ++n)
             outlets[n - 1] = PowerPackRecords::Outlet(record, n, switches & (0x04 << (2 * (n - 1))),
                                                       switches & (0x08 << (2 * (n - 1))));
-        ShowAuxOutlets(outlets);
+        AuxOutlets().Show(outlets);
     }
 
 protected:
@@ -52,7 +52,7 @@ protected:
     void UpdateAuxStatusTexts() override {}
 
 private:
-    static constexpr GeneratorTraits kGenerator = {2, true, SetAuxStateOf<CVeskAuxCtlZaritE>, false, false};
+    static constexpr GeneratorTraits kGenerator = {true, CAuxOutletFeed::StateOf<CVeskAuxCtlZaritE>, false, false};
 
     static const Traits& PageTraits()
     {

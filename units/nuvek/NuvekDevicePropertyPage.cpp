@@ -73,7 +73,10 @@ const PowerPackCodec::Family& kFamily = PowerPackCodec::kNuvek;
 
 }  // namespace
 
-CNuvekDevicePropertyPage::CNuvekDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kFamily) {}
+CNuvekDevicePropertyPage::CNuvekDevicePropertyPage(CFlashDevice* unit)
+    : CPowerPackPage(unit, kTraits, kFamily, CAuxOutletFeed::StateOf<CVeskAuxCtlNuvek>)
+{
+}
 
 void CNuvekDevicePropertyPage::DecodeStatus(const RecordView& record)
 {
@@ -83,12 +86,7 @@ void CNuvekDevicePropertyPage::DecodeStatus(const RecordView& record)
     if (auto* main = MainBarAs<CVeskMainCtlNuvek>())
         main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
     SetPowerState(status->power);
-    for (int outlet = 1; outlet <= 2; ++outlet) {
-        const PowerPackCodec::AuxOutlet& aux = status->aux[outlet - 1];
-        if (auto* bar = AuxBarAs<CVeskAuxCtlNuvek>(outlet))
-            bar->SetState(aux.on, aux.available);
-        ShowOutlet(outlet, aux);
-    }
+    AuxOutlets().Show(status->aux);
     FinishStatus(status->modellingLightMode);
 }
 
@@ -131,13 +129,13 @@ std::optional<CommandBytes> CNuvekDevicePropertyPage::BuildCommand(int16_t code,
 {
     PowerPackCodec::CommandState state;
     if (code == 1) {
-        const std::optional<LightState> light = GatherLight(value);
-        if (!light)
+        const std::optional<Lights> lights = GatherLights(value);
+        if (!lights)
             return std::nullopt;
-        state.lightOutlet = light->outlet;
-        state.lightValue = light->value;
-        state.spinStep = light->step;
-        state.auxOn = light->auxOn;
+        state.lightOutlet = lights->light;
+        state.lightValue = lights->Value();
+        state.spinStep = lights->step;
+        state.auxOn = {lights->auxOn[0], lights->auxOn[1]};
     }
     state.selections = GatherSelections();
     if (const COptionsPageBase* options = GetOptionsPage()) {

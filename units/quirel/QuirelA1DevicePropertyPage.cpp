@@ -22,9 +22,8 @@ using Page = CFamilyDevicePage;
 const int16_t kCommandStore = 12;
 
 const CGeneratorPage::GeneratorTraits kGenerator = {
-    3,
     true,
-    CGeneratorPage::SetAuxStateOf<CVeskAuxCtl>,
+    CAuxOutletFeed::StateOf<CVeskAuxCtl>,
     true,
     false,
 };
@@ -94,7 +93,7 @@ void CQuirelA1DevicePropertyPage::DecodeStatus(const RecordView& record)
     if (auto* main = MainBarAs<CVeskMainCtl>())
         main->SetValue(static_cast<int16_t>(status->mainValue));
     SetPowerState(status->powerOn);
-    ShowAuxOutlets(status->outlets);
+    AuxOutlets().Show(status->outlets);
     SetModellingLightMode(status->modellingLightMode);
     SetLightsInhibited(GetAuxPage() && GetAuxPage()->GetPreset() != 0);
     ShowLmOver(status->lmOverShown);

@@ -65,9 +65,18 @@ const Page::Traits kTraits = {
 
 const PowerPackCodec::Family& kFamily = PowerPackCodec::kRibex;
 
+// The first pair of the bar's outlets is the outlet of record 1.
+void SetOutletState(CAuxLightBar* bar, bool on, bool available)
+{
+    static_cast<CVeskAuxCtlRibex*>(bar)->SetState1(on, available);
+}
+
 }  // namespace
 
-CRibexDevicePropertyPage::CRibexDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kFamily) {}
+CRibexDevicePropertyPage::CRibexDevicePropertyPage(CFlashDevice* unit)
+    : CPowerPackPage(unit, kTraits, kFamily, SetOutletState)
+{
+}
 
 void CRibexDevicePropertyPage::DecodeStatus(const RecordView& record)
 {
@@ -77,12 +86,7 @@ void CRibexDevicePropertyPage::DecodeStatus(const RecordView& record)
     if (auto* main = MainBarAs<CVeskMainCtlRibex>())
         main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
     SetPowerState(status->power);
-    for (int outlet = 1; outlet <= 2; ++outlet) {
-        const PowerPackCodec::AuxOutlet& aux = status->aux[outlet - 1];
-        if (auto* bar = AuxBarAs<CVeskAuxCtlRibex>(outlet))
-            bar->SetState1(aux.on, aux.available);
-        ShowOutlet(outlet, aux);
-    }
+    AuxOutlets().Show(status->aux);
     // The second bar also stands for the third outlet.
     if (auto* bar = AuxBarAs<CVeskAuxCtlRibex>(2))
         bar->SetState2(status->outlet3On, status->outlet3Available);
@@ -141,13 +145,13 @@ std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(int16_t code,
 {
     PowerPackCodec::CommandState state;
     if (code == 1) {
-        const std::optional<LightState> light = GatherLight(value);
-        if (!light)
+        const std::optional<Lights> lights = GatherLights(value);
+        if (!lights)
             return std::nullopt;
-        state.lightOutlet = light->outlet;
-        state.lightValue = light->value;
-        state.spinStep = light->step;
-        state.auxOn = light->auxOn;
+        state.lightOutlet = lights->light;
+        state.lightValue = lights->Value();
+        state.spinStep = lights->step;
+        state.auxOn = {lights->auxOn[0], lights->auxOn[1]};
     }
     state.selections = GatherSelections();
     if (const COptionsPageBase* options = GetOptionsPage()) {

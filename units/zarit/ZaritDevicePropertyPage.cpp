@@ -65,9 +65,8 @@ const Page::Traits kTraits = {
 };
 
 const CGeneratorPage::GeneratorTraits kGenerator = {
-    3,
     false,
-    CGeneratorPage::SetAuxStateOf<CVeskAuxCtlZarit>,
+    CAuxOutletFeed::StateOf<CVeskAuxCtlZarit>,
     true,
     true,
 };
@@ -166,7 +165,7 @@ void CZaritDevicePropertyPage::DecodeStatus(const RecordView& record)
     if (auto* main = MainBarAs<CVeskMainCtlZarit>())
         main->SetValue(static_cast<int16_t>(status->mainValue));
     SetPowerState(status->powerOn);
-    ShowAuxOutlets(status->outlets);
+    AuxOutlets().Show(status->outlets);
     // The radios' limit follows the radios and the strobe, not this record.
     SetModellingLightMode(status->modellingLightMode);
     ShowLmOver(status->lmOverShown);

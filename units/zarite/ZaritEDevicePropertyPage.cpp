@@ -51,9 +51,8 @@ const Page::Traits kTraits = {
 };
 
 const CGeneratorPage::GeneratorTraits kGenerator = {
-    2,
     false,
-    CGeneratorPage::SetAuxStateOf<CVeskAuxCtlZaritE>,
+    CAuxOutletFeed::StateOf<CVeskAuxCtlZaritE>,
     false,
     false,
 };
@@ -102,7 +101,7 @@ void CZaritEDevicePropertyPage::DecodeStatus(const RecordView& record)
     if (auto* main = MainBarAs<CVeskMainCtlZaritE>())
         main->SetValue(static_cast<int16_t>(status->mainValue));
     SetPowerState(status->powerOn);
-    ShowAuxOutlets(status->outlets);
+    AuxOutlets().Show(status->outlets);
     // The radios' limit follows the radios and the strobe, not this record.
     SetModellingLightMode(status->modellingLightMode);
     ShowLmOver(status->lmOverShown);

@@ -1,0 +1,66 @@
+#include "units/AuxOutletFeed.h"
+
+#include <algorithm>
+
+#include "controls/AuxLightBar.h"
+#include "pages/lamp/LampPageBase.h"
+
+namespace {
+
+const int kLedRed = 1;
+
+}  // namespace
+
+CAuxOutletFeed::CAuxOutletFeed(CFamilyDevicePage& page, const std::vector<CFamilyDevicePage::BarRow>& bars,
+                               StateSetter setState)
+    : m_page(page), m_auxBars(0), m_setState(setState)
+{
+    for (const CFamilyDevicePage::BarRow& bar : bars)
+        m_auxBars = std::max(m_auxBars, bar.outlet);
+}
+
+void CAuxOutletFeed::Show(int outlet, const PowerPackRecords::AuxOutlet& state)
+{
+    if (outlet < 1 || outlet > m_auxBars)
+        return;
+    m_kept[outlet - 1] = state.value;
+    if (CAuxLightBar* bar = m_page.GetAuxCtl(outlet)) {
+        m_setState(bar, state.on, state.available);
+        bar->SetValue(static_cast<int16_t>(state.value), state.warning);
+        bar->SetPercent(static_cast<int16_t>(state.percent));
+        bar->SetJoules(static_cast<int16_t>(state.joules));
+    }
+    if (CLampPageBase* lamp = m_page.GetLampPage())
+        lamp->SetLampChoice(outlet, state.available);
+}
+
+void CAuxOutletFeed::Restore()
+{
+    for (int outlet = 1; outlet <= m_auxBars; ++outlet) {
+        if (CAuxLightBar* bar = m_page.GetAuxCtl(outlet))
+            bar->SetValue(static_cast<int16_t>(m_kept[outlet - 1]), false);
+    }
+    m_page.SetLedState(kLedRed);
+}
+
+int CAuxOutletFeed::Kept(int outlet) const
+{
+    return outlet >= 1 && outlet <= m_auxBars ? m_kept[outlet - 1] : 0;
+}
+
+std::optional<CAuxOutletFeed::Lights> CAuxOutletFeed::Gather(std::optional<int> outlet, int step,
+                                                             int mainValue) const
+{
+    if (!outlet)
+        return std::nullopt;
+    Lights lights;
+    lights.light = *outlet;
+    lights.step = step;
+    lights.mainValue = mainValue;
+    for (int n = 1; n <= m_auxBars; ++n) {
+        const CAuxLightBar* bar = m_page.GetAuxCtl(n);
+        lights.auxValue[n - 1] = bar ? bar->GetValue() : 0;
+        lights.auxOn[n - 1] = bar && bar->IsOn();
+    }
+    return lights;
+}
