@@ -30,9 +30,6 @@
 
 namespace {
 
-const int kBusyTimerId = 471;
-const int kBusyMilliseconds = 1000;
-
 const int16_t kCommandLight = 1;
 const int16_t kCommandModellingLight = 3;
 const int16_t kCommandSelections = 11;
@@ -112,8 +109,7 @@ void SetBoth(wxWindow* page, const char* first, const char* second, const wxStri
 CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
     : CFlashDevicePropertyPage(traits.panel, unit, nullptr),
       m_traits(traits),
-      m_unit(unit),
-      m_busyTimer(this, kBusyTimerId)
+      m_unit(unit)
 {
     SetLanguageOffset(unit->GetLanguageOffset());
     BindEvents();
@@ -172,11 +168,7 @@ std::vector<CFamilyDevicePage::TextRow> CFamilyDevicePage::LampTextRows(bool inf
     return texts;
 }
 
-CFamilyDevicePage::~CFamilyDevicePage()
-{
-    // A unit lost while a step was under way must not leave the cursor busy.
-    EndBusy();
-}
+CFamilyDevicePage::~CFamilyDevicePage() = default;
 
 void CFamilyDevicePage::BindEvents()
 {
@@ -195,7 +187,6 @@ void CFamilyDevicePage::BindEvents()
     Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnStatusSetButton, this, XRCID("IDC_ST_SET"));
     Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CFamilyDevicePage::OnNotebookPageChanged, this, XRCID("IDC_LAMPMEMTAB"));
     Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CFamilyDevicePage::OnNotebookPageChanged, this, XRCID("IDC_OPTIONSTAB"));
-    Bind(wxEVT_TIMER, &CFamilyDevicePage::OnBusyTimer, this, kBusyTimerId);
 }
 
 // ---- Records and commands ----
@@ -252,7 +243,7 @@ void CFamilyDevicePage::SendCommand(int16_t code, int32_t value)
     for (const StepRow& step : m_traits.steps) {
         if (step.code == code) {
             m_stepPending[step.mark] = true;
-            BeginBusy();
+            m_busyCursor.Begin();
         }
     }
 }
@@ -837,40 +828,15 @@ void CFamilyDevicePage::OnSpinRelease(wxScrollEvent& event)
 void CFamilyDevicePage::SetBusy(uint8_t busy)
 {
     if (busy)
-        BeginBusy();
+        m_busyCursor.Begin();
     else
-        EndBusy();
-}
-
-void CFamilyDevicePage::BeginBusy()
-{
-    m_busyTimer.Start(kBusyMilliseconds);
-    // The toolkit counts its busy cursors: one for the page however many
-    // steps go out.
-    if (m_busy)
-        return;
-    wxBeginBusyCursor();
-    m_busy = true;
-}
-
-void CFamilyDevicePage::EndBusy()
-{
-    if (!m_busy)
-        return;
-    m_busyTimer.Stop();
-    wxEndBusyCursor();
-    m_busy = false;
+        m_busyCursor.End();
 }
 
 void CFamilyDevicePage::EndSteps()
 {
     m_stepPending = {};
-    EndBusy();
-}
-
-void CFamilyDevicePage::OnBusyTimer(wxTimerEvent&)
-{
-    EndBusy();
+    m_busyCursor.End();
 }
 
 // ---- Status panel ----

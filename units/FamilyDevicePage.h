@@ -15,11 +15,11 @@
 #include <vector>
 
 #include <wx/string.h>
-#include <wx/timer.h>
 
 #include "app/FlashDevicePropertyPage.h"
 #include "controls/LightBarPage.h"
 #include "pages/SettingPageHost.h"
+#include "units/BusyCursor.h"
 #include "units/DevicePictures.h"
 #include "units/core/CommandBytes.h"
 #include "units/core/PageText.h"
@@ -185,7 +185,7 @@ public:
     // Starts or ends the busy state (cursor and timer 471) like a step
     // command and its answer; a second start keeps the one cursor.
     void SetBusy(uint8_t busy) override;
-    bool IsBusy() const override { return m_busy; }
+    bool IsBusy() const override { return m_busyCursor.IsBusy(); }
 
     // The setting-page host and the light bars' page.
     uint16_t GetLanguageOffset() override { return m_languageOffset; }
@@ -360,8 +360,6 @@ private:
     void ReserveStatusRoom();
     void ShowPowerPicture();
     void ShowPowerState();
-    void BeginBusy();
-    void EndBusy();
     bool IsBoxChecked(const char* name);
     void SetBox(const char* name, bool checked);
     const BarRow* BarOfSpin(int spinId) const;
@@ -375,14 +373,12 @@ private:
     void OnStatusSetButton(wxCommandEvent& event);
     void OnSpin(wxSpinEvent& event);
     void OnSpinRelease(wxScrollEvent& event);
-    void OnBusyTimer(wxTimerEvent& event);
 
     const Traits& m_traits;
     CFlashDevice* m_unit;
     wxStaticBitmap* m_led = nullptr;
     wxBitmapButton* m_powerButton = nullptr;
     wxBitmapButton* m_lampButton = nullptr;
-    wxTimer m_busyTimer;
     CMainLightBar* m_mainBar = nullptr;
     std::array<CAuxLightBar*, 3> m_auxBars{};
     CAuxPageBase* m_auxPage = nullptr;
@@ -394,7 +390,6 @@ private:
     wxNotebook* m_lampMemoryBook = nullptr;
 
     bool m_auxView = false;
-    bool m_busy = false;
     bool m_idle = true;
     std::array<bool, 2> m_stepPending{};
     bool m_modellingLight = false;
@@ -407,6 +402,7 @@ private:
     int m_ledState = 0;
     uint16_t m_languageOffset = 0;
     SpinStepper m_spin;
+    CBusyCursor m_busyCursor;
     int m_lightStep = 0;
     // Values of the selection reports raised while a record was applied.
     std::vector<int32_t> m_deferredSelections;
