@@ -109,10 +109,6 @@ TEST(PowerPackRecords, NominalVoltageOnlyWhenTheLengthByteCountsPastEleven)
     ASSERT_TRUE(eleven.has_value() && eleven->voltages.has_value());
     EXPECT_EQ(eleven->voltages->positive, "142");
     EXPECT_FALSE(eleven->voltages->nominal.has_value());
-
-    // A length byte that promises byte 11 while the record ends before it.
-    TestRecord cut(100, 12, {{6, 1}, {11, 100}});
-    EXPECT_FALSE(PowerPackRecords::DecodeServiceStatus(cut.View(11)).has_value());
 }
 
 }  // namespace

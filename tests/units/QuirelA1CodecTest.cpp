@@ -95,20 +95,6 @@ TEST(QuirelA1Commands, LightCommandOnlyForItsFourLights)
     EXPECT_FALSE(BuildCommand(1, -1, Gathered()).has_value());
 }
 
-TEST(QuirelA1Records, ServiceStatusNeedsTheVoltagesItShows)
-{
-    // Length byte 11: the voltages to byte 10; above 11: the nominal voltage too.
-    const TestRecord atService(100, 11, {{6, 2}});
-    EXPECT_TRUE(DecodeServiceStatus(atService.View(11)).has_value());
-    EXPECT_FALSE(DecodeServiceStatus(atService.View(10)).has_value());
-    const TestRecord withNominal(100, 12, {{6, 2}});
-    EXPECT_TRUE(DecodeServiceStatus(withNominal.View(12)).has_value());
-    EXPECT_FALSE(DecodeServiceStatus(withNominal.View(11)).has_value());
-    // At level 0 the voltages are not read.
-    const TestRecord user(100, 12);
-    EXPECT_TRUE(DecodeServiceStatus(user.View(7)).has_value());
-}
-
 TEST(QuirelA1Records, StatusSpreadsOverBarsAndModellingLight)
 {
     const TestRecord record(1, 25,

@@ -133,27 +133,34 @@ INSTANTIATE_TEST_SUITE_P(Families, ShortRecord, testing::ValuesIn(kCases),
 
 // In service mode the voltages are read too, and where the family has it and
 // the length byte counts past 11, the nominal voltage: a record that ends
-// before them is ignored whole.
+// before them is ignored whole. Below service mode the voltages are not read,
+// whatever the length byte promises.
 TEST(ShortServiceRecord, InServiceModeNeedsTheVoltagesItShows)
 {
     struct Case {
         std::string name;
         Decodes decodes;
-        std::size_t size;
+        std::size_t lengthByte;
         int level;
+        std::size_t arrived;  // the shortest part of it read whole
     };
     const Case cases[] = {
-        {"Nuvek", DECODES(PowerPackRecords::DecodeServiceStatus), 11, 1},
-        {"Ribex", DECODES(PowerPackRecords::DecodeServiceStatus), 11, 1},
-        {"Tiko, with the nominal voltage", DECODES(TikoCodec::DecodeServiceStatus), 12, 1},
-        {"Tiko", DECODES(TikoCodec::DecodeServiceStatus), 11, 1},
-        {"ZaritE, from level 2 on", DECODES(ZaritECodec::DecodeServiceStatus), 11, 2},
+        {"Nuvek", DECODES(PowerPackRecords::DecodeServiceStatus), 11, 1, 11},
+        {"Ribex", DECODES(PowerPackRecords::DecodeServiceStatus), 11, 1, 11},
+        {"Nuvek and Ribex, with the nominal voltage", DECODES(PowerPackRecords::DecodeServiceStatus), 12, 1, 12},
+        {"QuirelA1", DECODES(QuirelA1Codec::DecodeServiceStatus), 11, 2, 11},
+        {"QuirelA1, with the nominal voltage", DECODES(QuirelA1Codec::DecodeServiceStatus), 12, 2, 12},
+        {"QuirelA1 below service mode", DECODES(QuirelA1Codec::DecodeServiceStatus), 12, 0, 7},
+        {"Tiko, with the nominal voltage", DECODES(TikoCodec::DecodeServiceStatus), 12, 1, 12},
+        {"Tiko", DECODES(TikoCodec::DecodeServiceStatus), 11, 1, 11},
+        {"Zarit, from level 2 on", DECODES(ZaritCodec::DecodeServiceStatus), 11, 3, 11},
+        {"ZaritE, from level 2 on", DECODES(ZaritECodec::DecodeServiceStatus), 11, 2, 11},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const TestRecord record(100, c.size, {{6, c.level}});
-        EXPECT_TRUE(c.decodes(record.View(c.size)));
-        EXPECT_FALSE(c.decodes(record.View(c.size - 1)));
+        const TestRecord record(100, c.lengthByte, {{6, c.level}});
+        EXPECT_TRUE(c.decodes(record.View(c.arrived)));
+        EXPECT_FALSE(c.decodes(record.View(c.arrived - 1)));
     }
 }
 
