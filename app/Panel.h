@@ -37,13 +37,13 @@ public:
     // returns whether it did.
     bool LayoutIfResized();
 
-protected:
-    void OnInitDialog(wxInitDialogEvent& event);
-
     // The control with id below the panel keeps, from now on, at least the
     // width that the widest of texts needs, or more when the text it shows
     // needs more: a text set later moves nothing beside it.
     void ReserveTextWidth(int id, const std::vector<wxString>& texts);
+
+protected:
+    void OnInitDialog(wxInitDialogEvent& event);
 
 private:
     bool RunInitControls();

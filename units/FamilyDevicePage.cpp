@@ -7,10 +7,8 @@
 #include <wx/checkbox.h>
 #include <wx/notebook.h>
 #include <wx/radiobut.h>
-#include <wx/sizer.h>
 #include <wx/spinbutt.h>
 #include <wx/statbmp.h>
-#include <wx/utils.h>
 #include <wx/xrc/xmlres.h>
 
 #include "app/CtrlHelpers.h"
@@ -23,7 +21,6 @@
 #include "pages/lamp/LampPageBase.h"
 #include "pages/memory/MemoryPageBase.h"
 #include "pages/options/OptionsPageBase.h"
-#include "text/TextTable.h"
 #include "units/EnergyText.h"
 #include "units/core/RecordView.h"
 #include "units/core/ValueText.h"
@@ -51,65 +48,18 @@ const int kTextSetToProp = 2061;
 const std::size_t kHeaderBytes = 6;
 const std::size_t kTrailerBytes = 1;
 
-const char* const kGroup1[] = {"IDC_STATUS",      "IDC_ST_SEQUENCE", "IDC_ST_SEQUENCE_LA", "IDC_ST_FLASH",
-                               "IDC_ST_FLASH_LA", "IDC_ST_INTERVAL", "IDC_ST_INTERVAL_LA", "IDC_ST_DELAY",
-                               "IDC_ST_DELAY_LA"};
-const char* const kGroup2[] = {"IDC_STATUS2",      "IDC_ST_SEQUENCE2", "IDC_ST_SEQUENCE_LA2", "IDC_ST_FLASH2",
-                               "IDC_ST_FLASH_LA2", "IDC_ST_INTERVAL2", "IDC_ST_INTERVAL_LA2", "IDC_ST_DELAY2",
-                               "IDC_ST_DELAY_LA2"};
-const char* const kAlarmGroup[] = {"IDC_ST_ALARM", "IDC_ST_ALARM1", "IDC_ST_ALARM2", "IDC_ST_ALARM3"};
 // The flash controls that the suggested-settings view covers; the radio
 // release box only on a unit that has it.
 const char* const kFlashControls[] = {"IDC_FLASH", "IDC_FL_CELL", "IDC_FL_IR", "IDC_FL_TEST"};
 const char* const kRadioBox = "IDC_FL_RF";
-
-// What the status panel may show, for the room it keeps from the start: a
-// record or a switch to the unit's suggestions moves nothing. Texts by id, or
-// by id followed by a number, and literal values.
-struct StatusTexts {
-    std::vector<const char*> controls;
-    std::vector<int> ids;
-    std::vector<int> numbered;
-    std::vector<const char*> words;
-    // "approx." 99 and each of these units (an alarm's cooling time).
-    std::vector<int> timeUnits;
-};
-const StatusTexts kStatusTexts[] = {
-    {{"IDC_STATUS", "IDC_STATUS2"}, {2119, 2120, 2121, 2122, 2123, 2124}, {}, {}, {}},
-    {{"IDC_ST_FLASH_LA", "IDC_ST_SEQUENCE_LA", "IDC_ST_INTERVAL_LA", "IDC_ST_DELAY_LA", "IDC_ST_FLASH_LA2",
-      "IDC_ST_SEQUENCE_LA2", "IDC_ST_INTERVAL_LA2", "IDC_ST_DELAY_LA2"},
-     {2017, 2018, 2019, 2020, 2022, 2023, 2024, 2025, 2113, 2114, 2125, 2203, 2207},
-     {},
-     {},
-     {}},
-    {{"IDC_ST_FLASH", "IDC_ST_SEQUENCE", "IDC_ST_INTERVAL", "IDC_ST_DELAY", "IDC_ST_FLASH2", "IDC_ST_SEQUENCE2",
-      "IDC_ST_INTERVAL2", "IDC_ST_DELAY2"},
-     {2028, 2116, 2208, 2226},
-     {2100, 2227},
-     {"1/20000", "99.99s", "+1200", "-1200", "asym"},
-     {}},
-    {{"IDC_ST_FLASH_RED", "IDC_ST_SEQUENCE_RED", "IDC_ST_INTERVAL_RED"},
-     {2028, 2115, 2117, 2208},
-     {},
-     {"1/20000", "99.99s", "+1200"},
-     {}},
-    {{"IDC_ST_ALARM1", "IDC_ST_ALARM2", "IDC_ST_ALARM3"}, {2108, 2109, 2111, 2112, 2235}, {}, {}, {2118, 2236}},
-};
-const int kTextApprox = 2110;
-
-
-void SetBoth(wxWindow* page, const char* first, const char* second, const wxString& text)
-{
-    SetCtrlText(page, XRCID(first), text);
-    SetCtrlText(page, XRCID(second), text);
-}
 
 }  // namespace
 
 CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
     : CFlashDevicePropertyPage(traits.panel, unit, nullptr),
       m_traits(traits),
-      m_unit(unit)
+      m_unit(unit),
+      m_statusPanel(*this, m_language, traits.titleOrder, [this](bool shown) { ShowFlashControls(shown); })
 {
     SetLanguageOffset(unit->GetLanguageOffset());
     BindEvents();
@@ -299,7 +249,6 @@ std::string CFamilyDevicePage::GatherSerial()
 
 bool CFamilyDevicePage::InitControls()
 {
-    ShowCtrl(this, XRCID("IDC_STATUS2"), false);
     m_led = FindCtrl<wxStaticBitmap>(this, "IDC_LED");
     m_powerButton = FindCtrl<wxBitmapButton>(this, "IDC_POWER");
     m_lampButton = FindCtrl<wxBitmapButton>(this, "IDC_LM_LIGHT");
@@ -324,58 +273,12 @@ bool CFamilyDevicePage::InitControls()
         if (!UnitHasControl(name))
             ShowCtrl(this, XRCID(name), false);
     }
-    ReserveStatusRoom();
+    m_statusPanel.Prepare();
     // The page holds its setting pages now: laid out whole before its
     // notebook page gives it its place.
     SetSize(GetBestSize());
-    UpdateStatusPanel(PanelRequest());
+    m_statusPanel.Update(PanelRequest());
     return true;
-}
-
-void CFamilyDevicePage::ReserveStatusRoom()
-{
-    for (const StatusTexts& row : kStatusTexts) {
-        std::vector<wxString> texts(row.words.begin(), row.words.end());
-        for (int id : row.ids)
-            texts.push_back(Text(id));
-        for (int id : row.numbered) {
-            wxString text = Text(id);
-            // The number stands where the language puts it, else behind.
-            if (!text.Replace("%i", "99"))
-                text += " 99";
-            texts.push_back(text);
-        }
-        for (int unit : row.timeUnits)
-            texts.push_back(Text(kTextApprox) + " 99 " + Text(unit));
-        for (const char* control : row.controls)
-            ReserveTextWidth(XRCID(control), texts);
-    }
-    // The panel as wide as its widest state: its own status, the unit's
-    // suggestions with the set button, or the alarms.
-    wxWindow* title = FindWindow(XRCID("IDC_STATUS"));
-    wxSizer* panel = title ? title->GetContainingSizer() : nullptr;
-    if (!panel)
-        return;
-    std::vector<std::pair<wxWindow*, bool>> shown;
-    for (wxSizerItem* item : panel->GetChildren()) {
-        std::vector<wxWindow*> windows;
-        if (item->GetWindow())
-            windows.push_back(item->GetWindow());
-        if (item->GetSizer()) {
-            for (wxSizerItem* cell : item->GetSizer()->GetChildren()) {
-                if (cell->GetWindow())
-                    windows.push_back(cell->GetWindow());
-            }
-        }
-        for (wxWindow* window : windows) {
-            shown.emplace_back(window, window->IsShown());
-            window->Show();
-        }
-    }
-    const int width = panel->CalcMin().x;
-    for (const auto& [window, wasShown] : shown)
-        window->Show(wasShown);
-    panel->SetMinSize(wxSize(width, 0));
 }
 
 void CFamilyDevicePage::BuildSettingPages()
@@ -471,44 +374,29 @@ void CFamilyDevicePage::SetFullView(bool full)
 
 void CFamilyDevicePage::SetLanguageOffset(uint16_t offset)
 {
-    m_languageOffset = offset;
+    m_language.SetOffset(offset);
 }
 
 // ---- Texts ----
 
 wxString CFamilyDevicePage::Text(int id) const
 {
-    return GetString(id + m_languageOffset);
+    return m_language.Text(id);
 }
 
 wxString CFamilyDevicePage::Text(const PageText& text) const
 {
-    wxString composed;
-    for (const PageText::Piece& piece : text.Pieces()) {
-        if (!piece.id) {
-            composed += UnitText(piece.literal);
-            continue;
-        }
-        wxString part = Text(piece.id);
-        // The number stands where the language puts it ("wait %i").
-        if (piece.argument)
-            part.Replace("%i", wxString::Format("%ld", *piece.argument), false);
-        composed += part;
-    }
-    return composed;
+    return m_language.Text(text);
 }
 
 wxString CFamilyDevicePage::UnitText(const std::string& bytes)
 {
-    return wxString(bytes.c_str(), wxConvISO8859_1, bytes.size());
+    return CPageLanguage::UnitText(bytes);
 }
 
 std::string CFamilyDevicePage::UnitBytes(const wxString& text)
 {
-    std::string bytes;
-    for (const wxUniChar c : text)
-        bytes += c.GetValue() < 256 ? static_cast<char>(c.GetValue()) : '?';
-    return bytes;
+    return CPageLanguage::UnitBytes(text);
 }
 
 void CFamilyDevicePage::SetUnitCaption(const PageText& caption)
@@ -559,7 +447,7 @@ void CFamilyDevicePage::SetLightsInhibited(bool inhibited)
 
 wxString CFamilyDevicePage::GetBarText(int16_t value, bool available, bool on, bool inhibited, int16_t channel)
 {
-    return FormatEnergyTextQuirelA1(value, available, on, inhibited, channel, m_powerDisplay, m_languageOffset);
+    return FormatEnergyTextQuirelA1(value, available, on, inhibited, channel, m_powerDisplay, m_language.Offset());
 }
 
 bool CFamilyDevicePage::IsEnergyRangeChecked()
@@ -657,7 +545,7 @@ void CFamilyDevicePage::ShowPowerState()
 {
     ShowPowerPicture();
     SetBarsActive(m_power);
-    ShowCtrl(this, XRCID("IDC_LED"), m_power && !m_auxView);
+    ShowCtrl(this, XRCID("IDC_LED"), m_power && !m_statusPanel.IsAuxView());
 }
 
 void CFamilyDevicePage::SetBarsActive(bool active)
@@ -841,105 +729,12 @@ void CFamilyDevicePage::EndSteps()
 
 // ---- Status panel ----
 
-void CFamilyDevicePage::SetStatusFlashText(const wxString& text) { SetBoth(this, "IDC_ST_FLASH", "IDC_ST_FLASH2", text); }
-void CFamilyDevicePage::SetStatusSequenceText(const wxString& text)
+void CFamilyDevicePage::ShowFlashControls(bool shown)
 {
-    SetBoth(this, "IDC_ST_SEQUENCE", "IDC_ST_SEQUENCE2", text);
-}
-void CFamilyDevicePage::SetStatusIntervalText(const wxString& text)
-{
-    SetBoth(this, "IDC_ST_INTERVAL", "IDC_ST_INTERVAL2", text);
-}
-void CFamilyDevicePage::SetStatusDelayText(const wxString& text) { SetBoth(this, "IDC_ST_DELAY", "IDC_ST_DELAY2", text); }
-void CFamilyDevicePage::SetStatusFlashLabel(const wxString& text)
-{
-    SetBoth(this, "IDC_ST_FLASH_LA", "IDC_ST_FLASH_LA2", text);
-}
-void CFamilyDevicePage::SetStatusSequenceLabel(const wxString& text)
-{
-    SetBoth(this, "IDC_ST_SEQUENCE_LA", "IDC_ST_SEQUENCE_LA2", text);
-}
-void CFamilyDevicePage::SetStatusIntervalLabel(const wxString& text)
-{
-    SetBoth(this, "IDC_ST_INTERVAL_LA", "IDC_ST_INTERVAL_LA2", text);
-}
-void CFamilyDevicePage::SetStatusDelayLabel(const wxString& text)
-{
-    SetBoth(this, "IDC_ST_DELAY_LA", "IDC_ST_DELAY_LA2", text);
-}
-void CFamilyDevicePage::SetStatusFlashRedText(const wxString& text) { SetCtrlText(this, XRCID("IDC_ST_FLASH_RED"), text); }
-void CFamilyDevicePage::SetStatusSequenceRedText(const wxString& text)
-{
-    SetCtrlText(this, XRCID("IDC_ST_SEQUENCE_RED"), text);
-}
-void CFamilyDevicePage::SetStatusIntervalRedText(const wxString& text)
-{
-    SetCtrlText(this, XRCID("IDC_ST_INTERVAL_RED"), text);
-}
-
-void CFamilyDevicePage::ShowStatusRows(const StatusRows& rows)
-{
-    const auto& row = rows.rows;
-    SetStatusFlashText(Text(row[0].value));
-    SetStatusFlashLabel(Text(row[0].label));
-    SetStatusSequenceText(Text(row[1].value));
-    SetStatusSequenceLabel(Text(row[1].label));
-    SetStatusIntervalText(Text(row[2].value));
-    SetStatusIntervalLabel(Text(row[2].label));
-    SetStatusDelayText(Text(row[3].value));
-    SetStatusDelayLabel(Text(row[3].label));
-    SetStatusFlashRedText(Text(rows.red[0]));
-    SetStatusSequenceRedText(Text(rows.red[1]));
-    SetStatusIntervalRedText(Text(rows.red[2]));
-    UpdateStatusPanel(rows.panel);
-}
-
-void CFamilyDevicePage::UpdateStatusPanel(const PanelRequest& request)
-{
-    const PanelPlan plan = PlanStatusPanel(request, m_alarms, m_traits.titleOrder);
-    SetBoth(this, "IDC_STATUS", "IDC_STATUS2", Text(plan.titleId));
-    if (plan.auxView != m_auxView) {
-        for (const char* name : kFlashControls)
-            ShowCtrl(this, XRCID(name), !plan.auxView && UnitHasControl(name));
-        ShowCtrl(this, XRCID(kRadioBox), !plan.auxView && m_unit->GetRFStat());
-        ShowCtrl(this, XRCID("IDC_LED"), m_power && !plan.auxView);
-        if (!plan.auxView) {
-            for (const char* name : {"IDC_ST_SEQUENCE_RED", "IDC_ST_FLASH_RED", "IDC_ST_INTERVAL_RED", "IDC_ST_SET"})
-                ShowCtrl(this, XRCID(name), false);
-        }
-        m_auxView = plan.auxView;
-    }
-    for (const char* name : kAlarmGroup)
-        ShowCtrl(this, XRCID(name), plan.alarmShown);
-    for (const char* name : kGroup1)
-        ShowCtrl(this, XRCID(name), plan.group1Shown);
-    for (const char* name : kGroup2)
-        ShowCtrl(this, XRCID(name), plan.group2Shown);
-    if (plan.auxView) {
-        ShowCtrl(this, XRCID("IDC_ST_SEQUENCE_RED"), plan.sequenceRedShown);
-        ShowCtrl(this, XRCID("IDC_ST_FLASH_RED"), plan.flashRedShown);
-        ShowCtrl(this, XRCID("IDC_ST_INTERVAL_RED"), plan.intervalRedShown);
-        ShowCtrl(this, XRCID("IDC_ST_SET"), plan.setShown);
-    }
-    Layout();
-}
-
-void CFamilyDevicePage::SetAlarms(int charge, int thermo)
-{
-    m_alarms.charge = charge;
-    m_alarms.thermo = thermo;
-}
-
-void CFamilyDevicePage::ShowAlarmLines(const AlarmLines& lines)
-{
-    if (lines.clearTitle)
-        SetCtrlText(this, XRCID("IDC_ST_ALARM"), wxEmptyString);
-    const std::pair<const char*, const std::optional<PageText>*> texts[] = {
-        {"IDC_ST_ALARM1", &lines.line1}, {"IDC_ST_ALARM2", &lines.line2}, {"IDC_ST_ALARM3", &lines.line3}};
-    for (const auto& [name, text] : texts) {
-        if (*text)
-            SetCtrlText(this, XRCID(name), Text(**text));
-    }
+    for (const char* name : kFlashControls)
+        ShowCtrl(this, XRCID(name), shown && UnitHasControl(name));
+    ShowCtrl(this, XRCID(kRadioBox), shown && m_unit->GetRFStat());
+    ShowCtrl(this, XRCID("IDC_LED"), m_power && shown);
 }
 
 void CFamilyDevicePage::OnStatusSetButton(wxCommandEvent&)
@@ -957,8 +752,8 @@ void CFamilyDevicePage::OnStatusSet()
 void CFamilyDevicePage::ShowServiceStatus(const ServiceStatus& status)
 {
     SetLedState(status.ready ? 2 : kLedRed);
-    if (status.level != m_alarms.serviceLevel) {
-        m_alarms.serviceLevel = status.level;
+    if (status.level != m_statusPanel.Alarms().serviceLevel) {
+        m_statusPanel.SetServiceLevel(status.level);
         SetServiceLevel(status.level);
         UpdateAuxStatusTexts();
     }

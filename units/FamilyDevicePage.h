@@ -21,6 +21,8 @@
 #include "pages/SettingPageHost.h"
 #include "units/BusyCursor.h"
 #include "units/DevicePictures.h"
+#include "units/PageLanguage.h"
+#include "units/StatusPanel.h"
 #include "units/core/CommandBytes.h"
 #include "units/core/PageText.h"
 #include "units/core/Selections.h"
@@ -188,7 +190,7 @@ public:
     bool IsBusy() const override { return m_busyCursor.IsBusy(); }
 
     // The setting-page host and the light bars' page.
-    uint16_t GetLanguageOffset() override { return m_languageOffset; }
+    uint16_t GetLanguageOffset() override { return m_language.Offset(); }
     bool IsIdle() override { return m_idle; }
     uint16_t GetProgramVersion() override { return m_programVersion; }
     int GetSelectedMemory() override;
@@ -220,7 +222,10 @@ public:
     // The power-display mode the bars show their energies in (the third-stop
     // landing of a spin click needs it).
     int GetPowerDisplay() const { return m_powerDisplay; }
-    const AlarmState& GetAlarms() const { return m_alarms; }
+
+    // The status rows, alarms and service level the family's records show.
+    CStatusPanel& StatusPanel() { return m_statusPanel; }
+    const CStatusPanel& StatusPanel() const { return m_statusPanel; }
 
     bool IsCellChecked();
     bool IsIrChecked();
@@ -247,27 +252,6 @@ public:
     // group and the options page's total reset.
     void SetServiceLevel(int level);
 
-    // The status panel's rows, both copies of each.
-    void SetStatusFlashText(const wxString& text);
-    void SetStatusSequenceText(const wxString& text);
-    void SetStatusIntervalText(const wxString& text);
-    void SetStatusDelayText(const wxString& text);
-    void SetStatusFlashLabel(const wxString& text);
-    void SetStatusSequenceLabel(const wxString& text);
-    void SetStatusIntervalLabel(const wxString& text);
-    void SetStatusDelayLabel(const wxString& text);
-    void SetStatusFlashRedText(const wxString& text);
-    void SetStatusSequenceRedText(const wxString& text);
-    void SetStatusIntervalRedText(const wxString& text);
-    // Writes the four rows and three red texts, then switches the panel by
-    // the rows' request.
-    void ShowStatusRows(const StatusRows& rows);
-    // Title, alarm group, normal or suggested-settings group, and the flash
-    // controls and LED that the suggested settings cover.
-    void UpdateStatusPanel(const PanelRequest& request);
-    // The alarm words of the unit (record 7) and the alarm lines.
-    void SetAlarms(int charge, int thermo);
-    void ShowAlarmLines(const AlarmLines& lines);
     // Record 100: LED, service level (on a change: setting pages and status
     // rows) and the measured voltages.
     void ShowServiceStatus(const ServiceStatus& status);
@@ -356,8 +340,9 @@ private:
     void BuildBars();
     void SetToolTips();
     void SetPageTexts();
-    // Keeps room for the widest texts the status panel may show.
-    void ReserveStatusRoom();
+    // The flash controls and LED, shown where the unit has them or hidden
+    // under the status panel's suggested settings.
+    void ShowFlashControls(bool shown);
     void ShowPowerPicture();
     void ShowPowerState();
     bool IsBoxChecked(const char* name);
@@ -389,7 +374,6 @@ private:
     wxNotebook* m_optionsBook = nullptr;
     wxNotebook* m_lampMemoryBook = nullptr;
 
-    bool m_auxView = false;
     bool m_idle = true;
     std::array<bool, 2> m_stepPending{};
     bool m_modellingLight = false;
@@ -398,9 +382,9 @@ private:
     int m_powerDisplay = 0;
     int m_modellingLightMode = 0;
     uint16_t m_programVersion = 0;
-    AlarmState m_alarms;
     int m_ledState = 0;
-    uint16_t m_languageOffset = 0;
+    CPageLanguage m_language;
+    CStatusPanel m_statusPanel;
     SpinStepper m_spin;
     CBusyCursor m_busyCursor;
     int m_lightStep = 0;

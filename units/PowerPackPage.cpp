@@ -136,8 +136,8 @@ void CPowerPackPage::OnAlarmsRecord(const RecordView& record)
     const std::optional<PowerPackRecords::Alarms> alarms = PowerPackRecords::DecodeAlarms(record);
     if (!alarms)
         return;
-    SetAlarms(alarms->charge, alarms->thermo);
-    ShowAlarmLines(PlanAlarmTexts(GetAlarms(), std::nullopt));
+    StatusPanel().SetAlarms(alarms->charge, alarms->thermo);
+    StatusPanel().ShowAlarmLines(PlanAlarmTexts(StatusPanel().Alarms(), std::nullopt));
     UpdateAuxStatusTexts();
 }
 
@@ -195,7 +195,7 @@ void CPowerPackPage::OnMemoryRecord(const RecordView& record)
 
 void CPowerPackPage::UpdateAuxStatusTexts()
 {
-    ShowStatusRows(BuildStatusRows());
+    StatusPanel().ShowRows(BuildStatusRows());
 }
 
 int CPowerPackPage::AuxPageSequence() const

@@ -176,8 +176,8 @@ TYPED_TEST(PowerPackPageTest, PageAsksForRoomWhenItsContentGrowsAndLaysOutInItsP
     this->page->Layout();
     EXPECT_EQ(asked, 0);
     // A status label wider than anything the page has shown asks once.
-    this->page->SetStatusFlashLabel(wxString('w', 200));
-    this->page->UpdateStatusPanel(PanelRequest());
+    this->page->StatusPanel().SetFlashLabel(wxString('w', 200));
+    this->page->StatusPanel().Update(PanelRequest());
     EXPECT_EQ(asked, 1);
     this->page->Layout();
     EXPECT_EQ(asked, 1);
@@ -466,7 +466,7 @@ TYPED_TEST(PowerPackPageTest, RecordsShorterThanTheirLastByteAreIgnoredWhole)
         {6, 24, {{9, 5}}, [this](CFamilyDevicePage*) {
              return this->template Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue() == "5";
          }},
-        {7, 7, {{6, 1}}, [](CFamilyDevicePage* page) { return page->GetAlarms().thermo != 0; }},
+        {7, 7, {{6, 1}}, [](CFamilyDevicePage* page) { return page->StatusPanel().Alarms().thermo != 0; }},
         {8, 8, {{6, 12}, {7, 3}}, [this](CFamilyDevicePage*) { return this->Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
         {100, 7, {{5, 0x80}}, [](CFamilyDevicePage* page) { return page->GetLedState() == 2; }},
         {2, TypeParam::kAuxFunctionsLength, {{5, 3}},
@@ -707,7 +707,7 @@ TYPED_TEST(PowerPackPageTest, RadioUnitShowsNoLedAndServiceLevelZero)
     EXPECT_EQ(this->page->GetLedState(), 0);
     EXPECT_FALSE(this->Shown("IDC_OP_RESET_TOTAL"));
     EXPECT_FALSE(this->Shown("IDC_IN_SER"));
-    EXPECT_EQ(this->page->GetAlarms().serviceLevel, 2);
+    EXPECT_EQ(this->page->StatusPanel().Alarms().serviceLevel, 2);
 }
 
 }  // namespace

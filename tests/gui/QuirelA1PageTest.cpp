@@ -621,7 +621,7 @@ TEST_F(QuirelA1PageTest, RecordsShorterThanTheirLastByteAreIgnoredWhole)
         {4, 13, {{5, 2}, {6, 9}}, [this] { return page->GetProgramVersion() == 9; }},
         {5, 8, {{5, 0x04}}, [this] { return page->IsCellChecked(); }},
         {6, 24, {{9, 5}}, [this] { return Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue() == "5"; }},
-        {7, 8, {{6, 1}}, [this] { return page->GetAlarms().thermo != 0; }},
+        {7, 8, {{6, 1}}, [this] { return page->StatusPanel().Alarms().thermo != 0; }},
         {8, 12, {{6, 12}, {7, 3}}, [this] { return Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
         {100, 7, {{5, 0x80}}, [this] { return page->GetLedState() == 2; }},
         {100, 11, {{6, 1}, {10, 50}}, [this] { return Label("IDC_IN_LINE_F") == "50"; }},

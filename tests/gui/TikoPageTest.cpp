@@ -638,7 +638,7 @@ TEST_F(TrovalexPageTest, RecordsShorterThanTheirLastByteAreIgnoredWhole)
         {4, 13, {{5, 25}, {6, 9}}, [this] { return tiko->GetProgramVersion() == 9; }},
         {5, 9, {{5, 0x04}, {8, 1}}, [this] { return tiko->IsCellChecked(); }},
         {6, 22, {{7, 5}}, [this] { return Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue() == "5"; }},
-        {7, 7, {{6, 1}}, [this] { return tiko->GetAlarms().thermo != 0; }},
+        {7, 7, {{6, 1}}, [this] { return tiko->StatusPanel().Alarms().thermo != 0; }},
         {8, 12, {{6, 12}, {7, 3}}, [this] { return Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
         {100, 7, {{5, 0x80}}, [this] { return tiko->GetLedState() == 2; }},
         {101, 9, {{5, 30}, {8, 1}}, [this] { return Label("IDC_ME_LINE1L") == "3.0"; }},

@@ -235,12 +235,12 @@ TEST_F(WindowFitTest, EveryPageFitsTheWindowInEveryLanguageViewAndState)
             // texts, then the unit's own status again.
             for (size_t i = 0; i < Notebook()->GetPageCount(); ++i) {
                 if (CFamilyDevicePage* page = Page(i))
-                    page->UpdateStatusPanel({true, 2123, true, true, true, true});
+                    page->StatusPanel().Update({true, 2123, true, true, true, true});
             }
             ExpectEveryPageFits("with the suggested settings");
             for (size_t i = 0; i < Notebook()->GetPageCount(); ++i) {
                 if (CFamilyDevicePage* page = Page(i))
-                    page->UpdateStatusPanel(PanelRequest());
+                    page->StatusPanel().Update(PanelRequest());
             }
             ExpectEveryPageFits("with the unit's status again");
 

@@ -366,7 +366,7 @@ TEST_F(ZaritEPageTest, RecordsShorterThanTheirLastByteAreIgnoredWhole)
         {4, 18, {{6, 9}}, [this] { return page->GetProgramVersion() == 9; }},
         {5, 7, {{5, 0x04}}, [this] { return page->IsCellChecked(); }},
         {6, 12, {{11, 5}}, [this] { return Label("IDC_OP_TOTALCOUNTER") == "5"; }},
-        {7, 9, {{6, 1}}, [this] { return page->GetAlarms().thermo != 0; }},
+        {7, 9, {{6, 1}}, [this] { return page->StatusPanel().Alarms().thermo != 0; }},
         {8, 12, {{6, 12}, {7, 3}}, [this] { return Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
         {100, 7, {{5, 0x80}}, [this] { return page->GetLedState() == 2; }},
     };

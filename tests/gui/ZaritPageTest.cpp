@@ -677,7 +677,7 @@ TEST_F(ZaritPageTest, TestFlashEndRestoresTheThreeBarsFromZeroOnward)
 TEST_F(ZaritPageTest, ServiceVoltagesOnlyFromLevelTwoAndTheLevelOnlyToTheInformationPage)
 {
     Deliver(100, RecordData(11, {{5, 0x80}, {6, 1}, {7, 100}, {8, 50}, {9, 220}, {10, 50}}));
-    EXPECT_EQ(page->GetAlarms().serviceLevel, 1);
+    EXPECT_EQ(page->StatusPanel().Alarms().serviceLevel, 1);
     EXPECT_EQ(Label("IDC_IN_POS_FLASH_V"), "");
     Deliver(100, RecordData(11, {{5, 0x80}, {6, 2}, {7, 100}, {8, 50}, {9, 220}, {10, 50}}));
     EXPECT_EQ(Label("IDC_IN_POS_FLASH_V"), "284");
@@ -803,7 +803,7 @@ TEST_F(ZaritPageTest, RecordsShorterThanTheirLastByteAreIgnoredWhole)
         {4, 18, {{6, 9}}, [this] { return page->GetProgramVersion() == 9; }},
         {5, 8, {{5, 0x04}}, [this] { return page->IsCellChecked(); }},
         {6, 12, {{11, 5}}, [this] { return Label("IDC_OP_TOTALCOUNTER") == "5"; }},
-        {7, 9, {{6, 1}}, [this] { return page->GetAlarms().thermo != 0; }},
+        {7, 9, {{6, 1}}, [this] { return page->StatusPanel().Alarms().thermo != 0; }},
         {8, 12, {{6, 12}, {7, 3}}, [this] { return Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
         {100, 7, {{5, 0x80}}, [this] { return page->GetLedState() == 2; }},
         {100, 11, {{6, 2}, {10, 50}}, [this] { return Label("IDC_IN_LINE_F") == "50"; }},

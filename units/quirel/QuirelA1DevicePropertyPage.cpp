@@ -195,8 +195,8 @@ void CQuirelA1DevicePropertyPage::DecodeAlarms(const RecordView& record)
     if (!alarms)
         return;
     m_coolingMinutes = alarms->coolingMinutes;
-    SetAlarms(alarms->charge, alarms->thermo);
-    ShowAlarmLines(PlanAlarmTexts(GetAlarms(), m_coolingMinutes));
+    StatusPanel().SetAlarms(alarms->charge, alarms->thermo);
+    StatusPanel().ShowAlarmLines(PlanAlarmTexts(StatusPanel().Alarms(), m_coolingMinutes));
     UpdateAuxStatusTexts();
 }
 
@@ -269,7 +269,7 @@ void CQuirelA1DevicePropertyPage::UpdateAuxStatusTexts()
         values.alternate = aux->GetAlternate();
         values.t01MaxPreset = aux->GetT01MaxPreset();
     }
-    ShowStatusRows(QuirelA1Codec::BuildStatusRows(values, GetAuxFlags()));
+    StatusPanel().ShowRows(QuirelA1Codec::BuildStatusRows(values, GetAuxFlags()));
 }
 
 SpinStepper::Landing CQuirelA1DevicePropertyPage::SpinLanding() const

@@ -342,7 +342,8 @@ void CTikoDevicePropertyPage::UpdateModellingLightRadios()
 void CTikoDevicePropertyPage::UpdateAuxStatusTexts()
 {
     const CAuxPageTiko* aux = GetOptionsOrTikoAuxPage();
-    ShowStatusRows(TikoCodec::BuildStatusRows(aux ? aux->GetSequence() : 0, aux ? aux->GetDelay() : 0, m_auxFlags));
+    StatusPanel().ShowRows(
+        TikoCodec::BuildStatusRows(aux ? aux->GetSequence() : 0, aux ? aux->GetDelay() : 0, m_auxFlags));
 }
 
 void CTikoDevicePropertyPage::OnStatusSet()
@@ -469,9 +470,9 @@ void CTikoDevicePropertyPage::DecodeAlarms(const RecordView& record)
     const std::optional<TikoCodec::Alarms> alarms = TikoCodec::DecodeAlarms(record);
     if (!alarms)
         return;
-    SetAlarms(alarms->charge, alarms->thermo);
+    StatusPanel().SetAlarms(alarms->charge, alarms->thermo);
     // These units report no cooling time.
-    ShowAlarmLines(PlanAlarmTexts(GetAlarms(), std::nullopt));
+    StatusPanel().ShowAlarmLines(PlanAlarmTexts(StatusPanel().Alarms(), std::nullopt));
     UpdateAuxStatusTexts();
 }
 

@@ -272,8 +272,8 @@ void CZaritDevicePropertyPage::DecodeAlarms(const RecordView& record)
     const std::optional<ZaritCodec::Alarms> alarms = ZaritCodec::DecodeAlarms(record);
     if (!alarms)
         return;
-    SetAlarms(alarms->charge, alarms->thermo);
-    ShowAlarmLines(ZaritCodec::PlanAlarmTexts(GetAlarms(), alarms->coolingSeconds));
+    StatusPanel().SetAlarms(alarms->charge, alarms->thermo);
+    StatusPanel().ShowAlarmLines(ZaritCodec::PlanAlarmTexts(StatusPanel().Alarms(), alarms->coolingSeconds));
     UpdateAuxStatusTexts();
 }
 
@@ -355,7 +355,7 @@ void CZaritDevicePropertyPage::UpdateAuxStatusTexts()
         // The page keeps the place in its preset slot.
         values.place = aux->GetPreset();
     }
-    ShowStatusRows(ZaritCodec::BuildStatusRows(values, GetAuxFlags()));
+    StatusPanel().ShowRows(ZaritCodec::BuildStatusRows(values, GetAuxFlags()));
 }
 
 void CZaritDevicePropertyPage::TakeSuggestedColour()

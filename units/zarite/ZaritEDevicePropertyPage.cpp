@@ -185,8 +185,8 @@ void CZaritEDevicePropertyPage::DecodeAlarms(const RecordView& record)
     const std::optional<ZaritECodec::Alarms> alarms = ZaritECodec::DecodeAlarms(record);
     if (!alarms)
         return;
-    SetAlarms(alarms->charge, alarms->thermo);
-    ShowAlarmLines(ZaritECodec::PlanAlarmTexts(GetAlarms(), alarms->coolingSeconds));
+    StatusPanel().SetAlarms(alarms->charge, alarms->thermo);
+    StatusPanel().ShowAlarmLines(ZaritECodec::PlanAlarmTexts(StatusPanel().Alarms(), alarms->coolingSeconds));
     UpdateAuxStatusTexts();
 }
 
@@ -226,13 +226,14 @@ void CZaritEDevicePropertyPage::UpdateAuxStatusTexts()
                                                          aux ? aux->GetSequence() : 0, GetAuxFlags());
     // Only the first two rows are the unit's; the interval and delay rows
     // keep the layout's texts.
-    SetStatusFlashText(Text(rows.rows[0].value));
-    SetStatusFlashLabel(Text(rows.rows[0].label));
-    SetStatusSequenceText(Text(rows.rows[1].value));
-    SetStatusSequenceLabel(Text(rows.rows[1].label));
-    SetStatusFlashRedText(Text(rows.red[0]));
-    SetStatusSequenceRedText(Text(rows.red[1]));
-    UpdateStatusPanel(rows.panel);
+    CStatusPanel& panel = StatusPanel();
+    panel.SetFlashText(Text(rows.rows[0].value));
+    panel.SetFlashLabel(Text(rows.rows[0].label));
+    panel.SetSequenceText(Text(rows.rows[1].value));
+    panel.SetSequenceLabel(Text(rows.rows[1].label));
+    panel.SetFlashRedText(Text(rows.red[0]));
+    panel.SetSequenceRedText(Text(rows.red[1]));
+    panel.Update(rows.panel);
 }
 
 std::optional<CommandBytes> CZaritEDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
