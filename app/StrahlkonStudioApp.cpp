@@ -82,20 +82,6 @@ int CStrahlkonStudioApp::OnExit()
     return wxApp::OnExit();
 }
 
-long CStrahlkonStudioApp::ReadConfigInt(const wxString& group, const wxString& key, long def) const
-{
-    long value = def;
-    if (m_config)
-        m_config->Read(group + "/" + key, &value, def);
-    return value;
-}
-
-void CStrahlkonStudioApp::WriteConfigInt(const wxString& group, const wxString& key, long value)
-{
-    if (m_config)
-        m_config->Write(group + "/" + key, value);
-}
-
 void CStrahlkonStudioApp::ShowMessage(const wxString& text, const wxString& caption, long style)
 {
     wxMessageBox(text, caption, style);
@@ -103,7 +89,7 @@ void CStrahlkonStudioApp::ShowMessage(const wxString& text, const wxString& capt
 
 CStrahlkonStudioDlg* CStrahlkonStudioApp::CreateMainWindow()
 {
-    return new CStrahlkonStudioDlg(nullptr, m_families);
+    return new CStrahlkonStudioDlg(nullptr, m_families, *m_config, *this);
 }
 
 void CStrahlkonStudioApp::CloseConfig()

@@ -7,12 +7,13 @@
 #include <wx/app.h>
 #include <wx/string.h>
 
+#include "app/MessageShower.h"
 #include "app/UnitFamilies.h"
 
 class wxFileConfig;
 class CStrahlkonStudioDlg;
 
-class CStrahlkonStudioApp : public wxApp {
+class CStrahlkonStudioApp : public wxApp, public CMessageShower {
 public:
     // Units of the given families get pages in the main window.
     explicit CStrahlkonStudioApp(UnitFamilies families = {});
@@ -21,14 +22,8 @@ public:
     bool OnInit() override;
     int OnExit() override;
 
-    // An integer entry of the configuration, def when it is absent or not a
-    // number.
-    long ReadConfigInt(const wxString& group, const wxString& key, long def) const;
-    // Kept in memory; the file is written when the program ends.
-    void WriteConfigInt(const wxString& group, const wxString& key, long value);
-
     // Every message box of the program goes through here.
-    virtual void ShowMessage(const wxString& text, const wxString& caption, long style);
+    void ShowMessage(const wxString& text, const wxString& caption, long style) override;
 
 protected:
     // The main window, loaded but not yet initialised or shown.
@@ -41,5 +36,3 @@ private:
     std::unique_ptr<wxFileConfig> m_config;
     UnitFamilies m_families;
 };
-
-wxDECLARE_APP(CStrahlkonStudioApp);

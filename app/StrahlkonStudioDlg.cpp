@@ -19,7 +19,7 @@
 #include "app/About.h"
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
-#include "app/StrahlkonStudioApp.h"
+#include "app/MessageShower.h"
 #include "text/TextTable.h"
 
 #include "app/images/Icon16.xpm"
@@ -43,7 +43,6 @@ const int kLastStudio = 20;
 const int kTimerMs = 100;
 const wxSize kFullSize(544, 632);
 const wxSize kCompactSize(292, 368);
-const char* const kGroup = "VeskStudio";
 const char* const kPortErrorCaption = " strahlkon - studio ";
 
 // Shown while no unit is present, hidden while the notebook shows.
@@ -80,11 +79,6 @@ CStrahlkonStudioDlg* Self(void* context)
     return static_cast<CStrahlkonStudioDlg*>(context);
 }
 
-CStrahlkonStudioApp& App()
-{
-    return wxGetApp();
-}
-
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(CStrahlkonStudioDlg, wxFrame)
@@ -106,8 +100,9 @@ wxBEGIN_EVENT_TABLE(CStrahlkonStudioDlg, wxFrame)
     EVT_COMMAND(wxID_ANY, VESK_EVT_PAGE_NEEDS_ROOM, CStrahlkonStudioDlg::OnPageNeedsRoom)
 wxEND_EVENT_TABLE()
 
-CStrahlkonStudioDlg::CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families)
-    : m_families(std::move(families)), m_timer(this, kTimerId)
+CStrahlkonStudioDlg::CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families, wxConfigBase& config,
+                                         CMessageShower& messages)
+    : m_families(std::move(families)), m_config(config), m_messages(messages), m_timer(this, kTimerId)
 {
     if (!wxXmlResource::Get()->LoadFrame(this, parent, kResourceName))
         return;
@@ -204,16 +199,10 @@ void CStrahlkonStudioDlg::CreateToolBarControls()
 
 bool CStrahlkonStudioDlg::InitFrame()
 {
-    const auto readByte = [](const char* key, long def) {
-        return static_cast<uint8_t>(App().ReadConfigInt(kGroup, key, def));
-    };
-    const uint8_t port = readByte("Port", 1);
+    const CStudioSettings stored = CStudioSettings::Load(m_config);
     // The control cannot show any other studio; the one shown is the one
     // searched and stored.
-    const uint8_t studio = static_cast<uint8_t>(std::clamp<int>(readByte("Studio", 1), kFirstStudio, kLastStudio));
-    const uint8_t start = readByte("Start", 1);
-    const uint8_t end = readByte("End", 4);
-    const uint8_t language = readByte("Language", 1);
+    const uint8_t studio = static_cast<uint8_t>(std::clamp<int>(stored.studio, kFirstStudio, kLastStudio));
 
     m_callbacks = CommCallbacks{};
     m_callbacks.pfnDeviceLost = &CStrahlkonStudioDlg::OnUnitLost;
@@ -230,12 +219,12 @@ bool CStrahlkonStudioDlg::InitFrame()
     ShowCtrl(this, XRCID("IDC_DEMO"), true);
     Layout();
 
-    ApplySettings(port, studio, start, end, language);
+    ApplySettings(stored.port, studio, stored.first, stored.last, stored.language);
 
-    RestorePosition();
+    RestorePosition(stored.x, stored.y);
     m_addressFrom->SetMaxLength(2);
     m_addressTo->SetMaxLength(2);
-    if (App().ReadConfigInt(kGroup, "FULL", 1) != 0) {
+    if (stored.fullView) {
         FitToContent(true);
     } else {
         wxCommandEvent zoom(wxEVT_TOOL, XRCID("IDC_ZOOM"));
@@ -244,10 +233,8 @@ bool CStrahlkonStudioDlg::InitFrame()
     return true;
 }
 
-void CStrahlkonStudioDlg::RestorePosition()
+void CStrahlkonStudioDlg::RestorePosition(long x, long y)
 {
-    const long x = App().ReadConfigInt(kGroup, "X", -1);
-    const long y = App().ReadConfigInt(kGroup, "Y", -1);
     if (x < 0 || y < 0 || x > INT_MAX || y > INT_MAX)
         return;
     // A position saved on a screen that is gone would hide the window.
@@ -259,26 +246,25 @@ void CStrahlkonStudioDlg::RestorePosition()
 
 void CStrahlkonStudioDlg::ApplySettings(uint8_t port, uint8_t studio, uint8_t first, uint8_t last, uint8_t language)
 {
-    if (port == m_applied.port && studio == m_applied.studio && first == m_applied.first &&
-        last == m_applied.last && language == m_applied.language)
+    if (port == m_settings.port && studio == m_settings.studio && first == m_settings.first &&
+        last == m_settings.last && language == m_settings.language)
         return;
 
-    if (first != m_applied.first || last != m_applied.last) {
+    if (first != m_settings.first || last != m_settings.last) {
         first = std::min<uint8_t>(std::max<uint8_t>(first, 1), 20);
         last = std::min<uint8_t>(std::max<uint8_t>(last, 1), 20);
         if (first > last)
             std::swap(first, last);
-        m_applied.first = first;
-        m_applied.last = last;
-        App().WriteConfigInt(kGroup, "Start", first);
-        App().WriteConfigInt(kGroup, "End", last);
+        m_settings.first = first;
+        m_settings.last = last;
+        m_settings.SaveAddresses(m_config);
         if (m_port)
             VeskCommPortSetRange(m_port, first, last);
         SetCtrlText(this, XRCID("IDC_ADDRESSFROM"), wxString::Format("%d", first));
         SetCtrlText(this, XRCID("IDC_ADDRESSTO"), wxString::Format("%d", last));
     }
 
-    if (port != m_applied.port || studio != m_applied.studio || language != m_applied.language) {
+    if (port != m_settings.port || studio != m_settings.studio || language != m_settings.language) {
         m_busy = 1;
         // Closing loses every unit through the callback, which removes its page.
         VESKCOMM_PORT old = m_port;
@@ -289,15 +275,14 @@ void CStrahlkonStudioDlg::ApplySettings(uint8_t port, uint8_t studio, uint8_t fi
             port = 1;
         if (language > 4)
             language = 4;
-        m_applied.port = port;
-        m_applied.studio = studio;
-        App().WriteConfigInt(kGroup, "Port", port);
-        App().WriteConfigInt(kGroup, "Studio", studio);
-        App().WriteConfigInt(kGroup, "Language", language);
+        m_settings.port = port;
+        m_settings.studio = studio;
+        const bool languageChanged = language != m_settings.language;
+        m_settings.language = language;
+        m_settings.SaveConnection(m_config);
 
         DeleteAllUnits();
-        if (language != m_applied.language) {
-            m_applied.language = language;
+        if (languageChanged) {
             m_language = language;
             SetLanguage(language);
         }
@@ -309,9 +294,9 @@ void CStrahlkonStudioDlg::ApplySettings(uint8_t port, uint8_t studio, uint8_t fi
             m_portList->SetSelection(port - 1);
             portName = m_portList->GetString(port - 1);
         }
-        m_port = VeskCommPortOpen(portName.utf8_str().data(), studio, m_applied.first, m_applied.last);
+        m_port = VeskCommPortOpen(portName.utf8_str().data(), studio, m_settings.first, m_settings.last);
         if (m_port && !VeskCommPortIsOpen(m_port))
-            App().ShowMessage(GetString(kPortErrorText + GetTextOffset()), kPortErrorCaption, wxOK | wxCENTRE);
+            m_messages.ShowMessage(GetString(kPortErrorText + GetTextOffset()), kPortErrorCaption, wxOK | wxCENTRE);
         m_busy = 0;
     }
 }
@@ -553,7 +538,7 @@ void CStrahlkonStudioDlg::OnAddressFocusLost(wxFocusEvent& event)
 void CStrahlkonStudioDlg::OnZoom(wxCommandEvent&)
 {
     const wxSize margin = GetClientSize() - m_notebook->GetSize();
-    m_fullView = m_fullView ? 0 : 1;
+    m_settings.fullView = !m_settings.fullView;
     const bool full = IsFullView();
     for (const char* name : kFullViewControls)
         ShowCtrl(this, XRCID(name), full);
@@ -667,9 +652,9 @@ void CStrahlkonStudioDlg::OnExit(wxCommandEvent&)
 void CStrahlkonStudioDlg::OnClose(wxCloseEvent& event)
 {
     const wxPoint position = GetPosition();
-    App().WriteConfigInt(kGroup, "X", position.x);
-    App().WriteConfigInt(kGroup, "Y", position.y);
-    App().WriteConfigInt(kGroup, "FULL", m_fullView ? 1 : 0);
+    m_settings.x = position.x;
+    m_settings.y = position.y;
+    m_settings.SavePlacement(m_config);
     event.Skip();
 }
 

@@ -13,18 +13,21 @@
 #include <wx/timer.h>
 #include <wx/weakref.h>
 
+#include "app/StudioSettings.h"
 #include "app/UnitFamilies.h"
 #include "comm/VeskComm.h"
 
 class wxActivateEvent;
 class wxBookCtrlEvent;
 class wxComboBox;
+class wxConfigBase;
 class wxFocusEvent;
 class wxSpinCtrl;
 class wxSpinEvent;
 class wxTextCtrl;
 class wxNotebook;
 class CFlashDevice;
+class CMessageShower;
 
 class CStrahlkonStudioDlg : public wxFrame {
 public:
@@ -32,8 +35,9 @@ public:
     static constexpr const char* kResourceName = "DLG_STRAHLKONSTUDIO_DIALOG";
 
     // Loads the frame and builds its toolbar; units of the given families
-    // get pages, any other unit none.
-    CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families);
+    // get pages, any other unit none. The settings are read from and written
+    // to config, and messages go to messages; both outlive the frame.
+    CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families, wxConfigBase& config, CMessageShower& messages);
     CStrahlkonStudioDlg(const CStrahlkonStudioDlg&) = delete;
     CStrahlkonStudioDlg& operator=(const CStrahlkonStudioDlg&) = delete;
     // Closes the port, which loses every unit, then deletes what is left.
@@ -54,7 +58,7 @@ public:
 
     static uint16_t GetLanguageTextOffset(int16_t language);
     uint16_t GetTextOffset() const;
-    bool IsFullView() const { return m_fullView != 0; }
+    bool IsFullView() const { return m_settings.fullView; }
 
     void AddDevicePage(CFlashDevice* unit);
     void RemoveDevicePage(CFlashDevice* unit);
@@ -83,7 +87,7 @@ private:
     void DeleteAllUnits();
     void RelayOut();
     // The saved position, applied only where a screen shows the window.
-    void RestorePosition();
+    void RestorePosition(long x, long y);
     CFlashDevice* CreateUnit(VESKCOMM_DEVICE device);
 
     void OnSettingChanged(wxCommandEvent& event);
@@ -108,15 +112,9 @@ private:
     static void DeliverRecord(void* context, VESKCOMM_DEVICE device, void* unit, const unsigned char* record,
                               int count);
 
-    struct Settings {
-        uint8_t port = 0;
-        uint8_t studio = 0;
-        uint8_t first = 0;
-        uint8_t last = 0;
-        uint8_t language = 0;
-    };
-
     UnitFamilies m_families;
+    wxConfigBase& m_config;
+    CMessageShower& m_messages;
     VESKCOMM_PORT m_port = nullptr;
     // In notebook page order: the page of entry i is page i.
     std::vector<std::unique_ptr<CFlashDevice>> m_units;
@@ -129,9 +127,9 @@ private:
     wxTextCtrl* m_addressTo = nullptr;
     wxTimer m_timer;
     uint8_t m_busy = 0;
-    uint8_t m_fullView = 1;
     uint16_t m_language = 0;
-    Settings m_applied;
+    // What the frame has applied and shows; the position only as saved.
+    CStudioSettings m_settings;
     // The window that had the focus when the frame was deactivated; it may
     // die meanwhile (a page of a lost unit).
     wxWeakRef<wxWindow> m_focusWindow;

@@ -16,9 +16,4 @@ const wxAppInitializer g_initializer(CreateApplication);
 
 }  // namespace
 
-CStrahlkonStudioApp& wxGetApp()
-{
-    return *static_cast<CStrahlkonStudioApp*>(wxApp::GetInstance());
-}
-
 wxIMPLEMENT_WXWIN_MAIN

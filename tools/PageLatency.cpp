@@ -31,12 +31,6 @@
 #include "tools/SimBus.h"
 #include "units/FamilyDevicePage.h"
 
-// The program's entry file defines it with the application object.
-CStrahlkonStudioApp& wxGetApp()
-{
-    return *static_cast<CStrahlkonStudioApp*>(wxApp::GetInstance());
-}
-
 namespace {
 
 using Clock = std::chrono::steady_clock;

@@ -18,13 +18,6 @@
 #include "comm/PortNames.h"
 #include "comm/TestClock.h"
 
-// The program's entry file defines it with the application object; the
-// tests stand in for that file.
-CStrahlkonStudioApp& wxGetApp()
-{
-    return *static_cast<CStrahlkonStudioApp*>(wxApp::GetInstance());
-}
-
 void PrintTo(const wxString& text, std::ostream* out)
 {
     *out << '"' << text.utf8_string() << '"';
@@ -97,11 +90,6 @@ UnitFamilies StandInFamilies()
 void TestStudioApp::ShowMessage(const wxString& text, const wxString& caption, long style)
 {
     messages.push_back({text, caption, style});
-}
-
-CStrahlkonStudioDlg* TestStudioApp::CreateMainWindow()
-{
-    return new CStrahlkonStudioDlg(nullptr, m_families);
 }
 
 namespace {

@@ -70,16 +70,10 @@ struct Message {
 
 class TestStudioApp : public CStrahlkonStudioApp {
 public:
-    explicit TestStudioApp(UnitFamilies families) : m_families(std::move(families)) {}
+    explicit TestStudioApp(UnitFamilies families) : CStrahlkonStudioApp(std::move(families)) {}
     void ShowMessage(const wxString& text, const wxString& caption, long style) override;
 
     std::vector<Message> messages;
-
-protected:
-    CStrahlkonStudioDlg* CreateMainWindow() override;
-
-private:
-    UnitFamilies m_families;
 };
 
 class ProgramTest : public ::testing::Test {

@@ -13,13 +13,6 @@
 #include "html/HtmlFrameset.h"
 #include "html/HtmlWinParser.h"
 
-// The program's entry file defines it with the application object; the
-// tests stand in for that file.
-CStrahlkonStudioApp& wxGetApp()
-{
-    return *static_cast<CStrahlkonStudioApp*>(wxApp::GetInstance());
-}
-
 using namespace htmltest;
 
 namespace {
