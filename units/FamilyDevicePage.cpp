@@ -1,6 +1,7 @@
 #include "units/FamilyDevicePage.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <wx/bmpbuttn.h>
 #include <wx/bookctrl.h>
@@ -43,6 +44,14 @@ const int kLedRed = 1;
 
 const int kTextSetToProp = 2061;
 
+// The modelling light's modes 0 to 7 and the radios of its levels below the
+// top one, in the order of their modes; command 3 sends a mode as this plus
+// the mode.
+const int16_t kModellingLightModes = 8;
+const char* const kLevelRadios[] = {"IDC_LM_FULL",  "IDC_LM_LOW",   "IDC_LM_PROP1", "IDC_LM_PROP2",
+                                    "IDC_LM_PROP3", "IDC_LM_PROP4", "IDC_LM_PROP5"};
+const int16_t kModellingLightModeCode = 0x40;
+
 // The command buffer: the library's header before the data, its checksum
 // after them.
 const std::size_t kHeaderBytes = 6;
@@ -69,31 +78,32 @@ CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
     Transmit(buffer, 0, unit->GetAddress(), kCommandRequestAll);
 }
 
-std::vector<CFamilyDevicePage::RadioRow> CFamilyDevicePage::ModellingLightRadios()
+std::vector<CFamilyDevicePage::RadioRow> CFamilyDevicePage::ModellingLightRadios(const TopRadio& top)
 {
-    return {
-        {"IDC_LM_PROPMAX", 0, 0x40},
-        {"IDC_LM_FULL", 1, 0x41},
-        {"IDC_LM_LOW", 2, 0x42},
-        {"IDC_LM_PROP1", 3, 0x43},
-        {"IDC_LM_PROP2", 4, 0x44},
-        {"IDC_LM_PROP3", 5, 0x45},
-        {"IDC_LM_PROP4", 6, 0x46},
-        {"IDC_LM_PROP5", 7, 0x47},
-    };
+    const char* const* level = std::begin(kLevelRadios);
+    std::vector<RadioRow> radios;
+    for (int16_t mode = 0; mode < kModellingLightModes; ++mode) {
+        const char* name = mode == top.mode ? top.name : *level++;
+        if (name)
+            radios.push_back({name, mode, static_cast<int16_t>(kModellingLightModeCode + mode)});
+    }
+    return radios;
 }
 
-std::vector<CFamilyDevicePage::CommandBox> CFamilyDevicePage::TriggerBoxes(bool infrared)
+std::vector<CFamilyDevicePage::CommandBox> CFamilyDevicePage::TriggerBoxes(bool infrared,
+                                                                           const std::vector<CommandBox>& extra)
 {
     std::vector<CommandBox> boxes = {{"IDC_FL_CELL", 4, 0x41, 0x40}};
     if (infrared)
         boxes.push_back({"IDC_FL_IR", 4, 0x81, 0x80});
     boxes.push_back({"IDC_FL_RF", 4, 0x21, 0x20});
+    boxes.insert(boxes.end(), extra.begin(), extra.end());
     return boxes;
 }
 
 std::vector<CFamilyDevicePage::TextRow> CFamilyDevicePage::LampTextRows(bool infrared,
-                                                                        const std::vector<TextRow>& extra)
+                                                                        const std::vector<TextRow>& extra,
+                                                                        const TopRadio& top)
 {
     std::vector<TextRow> texts = {
         {"IDC_FLASH", 2071, ""},
@@ -106,9 +116,10 @@ std::vector<CFamilyDevicePage::TextRow> CFamilyDevicePage::LampTextRows(bool inf
         {"IDC_LM_PROP3", 2065, " 3"},
         {"IDC_LM_PROP4", 2065, " 4"},
         {"IDC_LM_PROP5", 2065, " 5"},
-        {"IDC_LM_PROPMAX", 2066, ""},
-        {"IDC_FL_CELL", 2067, ""},
     };
+    if (top.name && top.textId)
+        texts.push_back({top.name, top.textId, ""});
+    texts.push_back({"IDC_FL_CELL", 2067, ""});
     if (infrared)
         texts.push_back({"IDC_FL_IR", 2068, ""});
     texts.push_back({"IDC_FL_RF", 2147, ""});

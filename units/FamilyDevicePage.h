@@ -156,13 +156,25 @@ public:
         bool radioHidesServiceLevel;
     };
 
-    // Rows the Quirel A1, Zarit and ZaritE pages share: the eight
-    // modelling-light modes, the trigger boxes and the labels of the lamp
-    // and trigger controls (extra labels follow them). Only some units
-    // have the infrared trigger.
-    static std::vector<RadioRow> ModellingLightRadios();
-    static std::vector<CommandBox> TriggerBoxes(bool infrared);
-    static std::vector<TextRow> LampTextRows(bool infrared, const std::vector<TextRow>& extra = {});
+    // The radio of the modelling light's top level, where a family has
+    // one: its name, its mode (the other radios take the other modes in
+    // turn) and its label's text (0: the radio keeps its own).
+    struct TopRadio {
+        const char* name;
+        int16_t mode;
+        int textId;
+    };
+    static constexpr TopRadio kPropMaxRadio = {"IDC_LM_PROPMAX", 0, 2066};
+
+    // Rows the families share: the modelling-light radios of the eight
+    // modes (FULL, LOW and PROP1 to PROP5 around the top radio; a mode
+    // sends 0x40 plus the mode), the trigger boxes and the labels of the
+    // lamp and trigger controls; the family's own boxes and labels follow
+    // them. Only some units have the infrared trigger.
+    static std::vector<RadioRow> ModellingLightRadios(const TopRadio& top = kPropMaxRadio);
+    static std::vector<CommandBox> TriggerBoxes(bool infrared, const std::vector<CommandBox>& extra = {});
+    static std::vector<TextRow> LampTextRows(bool infrared, const std::vector<TextRow>& extra = {},
+                                             const TopRadio& top = kPropMaxRadio);
 
     ~CFamilyDevicePage() override;
 

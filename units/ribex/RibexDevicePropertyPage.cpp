@@ -13,6 +13,9 @@ namespace {
 
 using Page = CFamilyDevicePage;
 
+// The top mode is "P", whose radio keeps the label of the layout.
+const Page::TopRadio kPRadio = {"IDC_LM_P", 0, 0};
+
 const Page::Traits kTraits = {
     "DLG_DEVICE_PAGE_RIBEX",
     CPowerPackPage::Records(),
@@ -28,35 +31,10 @@ const Page::Traits kTraits = {
         {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", "IDC_AUX_CHECK1", 1, Page::NewAuxBar<CVeskAuxCtlRibex>, 2015, " 1", 0, 33},
         {"IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_CHECK2", 2, Page::NewAuxBar<CVeskAuxCtlRibex>, 2015, " 2", 0, 33},
     },
-    {
-        {"IDC_LM_P", 0, 0x40},
-        {"IDC_LM_FULL", 1, 0x41},
-        {"IDC_LM_LOW", 2, 0x42},
-        {"IDC_LM_PROP1", 3, 0x43},
-        {"IDC_LM_PROP2", 4, 0x44},
-        {"IDC_LM_PROP3", 5, 0x45},
-        {"IDC_LM_PROP4", 6, 0x46},
-        {"IDC_LM_PROP5", 7, 0x47},
-    },
+    Page::ModellingLightRadios(kPRadio),
     "IDC_LM_NONE",
     Page::TriggerBoxes(true),
-    {
-        {"IDC_FLASH", 2071, ""},
-        {"IDC_MODELING", 2062, ""},
-        {"IDC_STATUS", 2124, ""},
-        {"IDC_LM_FULL", 2063, ""},
-        {"IDC_LM_LOW", 2064, ""},
-        {"IDC_LM_PROP1", 2065, " 1"},
-        {"IDC_LM_PROP2", 2065, " 2"},
-        {"IDC_LM_PROP3", 2065, " 3"},
-        {"IDC_LM_PROP4", 2065, " 4"},
-        {"IDC_LM_PROP5", 2065, " 5"},
-        {"IDC_FL_CELL", 2067, ""},
-        {"IDC_FL_IR", 2068, ""},
-        {"IDC_FL_RF", 2147, ""},
-        {"IDC_FL_TEST", 2069, ""},
-        {"IDC_ST_SET", 2072, ""},
-    },
+    Page::LampTextRows(true, {}, kPRadio),
     {},
     {{6, 0}},
     PowerPackRecords::kAlarmTitleOrder,

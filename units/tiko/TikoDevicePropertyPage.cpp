@@ -44,6 +44,10 @@ const int kLedRed = 1;
 // A bar of the spin button that the aux page may narrow.
 const int kAuxSpinWidth = 16;
 
+// The modes start at full light; the highest level comes last and is
+// "prop " alone on these units.
+const CFamilyDevicePage::TopRadio kTopRadio = {"IDC_LM_PROPMAX", 7, 2065};
+
 // The controls of what a model may lack, by the column of its row.
 struct ModelControl {
     const char* name;
@@ -124,52 +128,23 @@ const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
             {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", nullptr, 1, NewMainBar<CVeskAuxCtlTiko>, 2026, "", 0,
              TikoCodec::kSpinDownLimit},
         },
-        {
-            {"IDC_LM_FULL", 0, 0x40},
-            {"IDC_LM_LOW", 1, 0x41},
-            {"IDC_LM_PROP1", 2, 0x42},
-            {"IDC_LM_PROP2", 3, 0x43},
-            {"IDC_LM_PROP3", 4, 0x44},
-            {"IDC_LM_PROP4", 5, 0x45},
-            {"IDC_LM_PROP5", 6, 0x46},
-            {"IDC_LM_PROPMAX", 7, 0x47},
-        },
+        ModellingLightRadios(kTopRadio),
         "IDC_LM_NONE",
-        {
-            {"IDC_FL_CELL", 4, 0x41, 0x40},
-            {"IDC_FL_IR", 4, 0x81, 0x80},
-            {"IDC_FL_RF", 4, 0x21, 0x20},
-            {"IDC_ENERGIEBEREICH", 29, 1, 0},
-        },
-        {
-            {"IDC_FLASH", 2071, ""},
-            {"IDC_MODELING", 2062, ""},
-            {"IDC_STATUS", 2124, ""},
-            {"IDC_LM_FULL", 2063, ""},
-            {"IDC_LM_LOW", 2064, ""},
-            {"IDC_LM_PROP1", 2065, " 1"},
-            {"IDC_LM_PROP2", 2065, " 2"},
-            {"IDC_LM_PROP3", 2065, " 3"},
-            {"IDC_LM_PROP4", 2065, " 4"},
-            {"IDC_LM_PROP5", 2065, " 5"},
-            // The highest level is "prop " alone on these units.
-            {"IDC_LM_PROPMAX", 2065, ""},
-            {"IDC_FL_CELL", 2067, ""},
-            {"IDC_FL_IR", 2068, ""},
-            {"IDC_FL_RF", 2147, ""},
-            {"IDC_FL_TEST", 2069, ""},
-            {"IDC_ST_SET", 2072, ""},
-            {"IDC_ME_FR_MEMORY", 2016, ""},
-            {"IDC_ME_FR_INFO", 2092, ""},
-            {"IDC_ME_MEMORY5", 2016, " 1"},
-            {"IDC_ME_MEMORY6", 2016, " 2"},
-            {"IDC_ME_MEMORY7", 2016, " 3"},
-            {"IDC_ME_MEMORY8", 2016, " 4"},
-            {"IDC_ME_REC2", 2093, ""},
-            {"IDC_ME_STORE2", 2094, ""},
-            {"IDC_ME_LINE1L_LA", 2026, ""},
-            {"IDC_ENERGIEBEREICH", 2200, ""},
-        },
+        TriggerBoxes(true, {{"IDC_ENERGIEBEREICH", 29, 1, 0}}),
+        LampTextRows(true,
+                     {
+                         {"IDC_ME_FR_MEMORY", 2016, ""},
+                         {"IDC_ME_FR_INFO", 2092, ""},
+                         {"IDC_ME_MEMORY5", 2016, " 1"},
+                         {"IDC_ME_MEMORY6", 2016, " 2"},
+                         {"IDC_ME_MEMORY7", 2016, " 3"},
+                         {"IDC_ME_MEMORY8", 2016, " 4"},
+                         {"IDC_ME_REC2", 2093, ""},
+                         {"IDC_ME_STORE2", 2094, ""},
+                         {"IDC_ME_LINE1L_LA", 2026, ""},
+                         {"IDC_ENERGIEBEREICH", 2200, ""},
+                     },
+                     kTopRadio),
         {kLampFunctions, "IDC_ENERGIEBEREICH"},
         {},
         TikoCodec::kAlarmTitleOrder,
