@@ -23,6 +23,7 @@
 #include "GuiTestHarness.h"
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "app/UnitFamilies.h"
 #include "comm/TestClock.h"
 #include "comm/VeskComm.h"
 #include "controls/AuxLightBar.h"
@@ -98,11 +99,17 @@ protected:
     // off the line and kept in firstCommands.
     void Open(uint16_t typeCode, uint8_t radio = 0, uint16_t languageOffset = 0)
     {
+        Open(&CreateUnitOf<Unit>, typeCode, radio, languageOffset);
+    }
+    // The same with the unit object made by the given row of the unit
+    // factory.
+    void Open(UnitCreator create, uint16_t typeCode, uint8_t radio = 0, uint16_t languageOffset = 0)
+    {
         SimBus::Unit& onBus = bus.AddUnit(kAddress, kStudio, typeCode);
         onBus.radio = radio;
         port = VeskCommPortOpen(bus.PortName().c_str(), kStudio, kAddress, kAddress);
         ASSERT_TRUE(VeskCommPortIsOpen(port));
-        unit = std::make_unique<Unit>(port, languageOffset);
+        unit.reset(static_cast<Unit*>(create(port, languageOffset)));
         unit->SetAddress(kAddress);
         unit->SetVersion(typeCode);
         unit->SetRFStat(radio);

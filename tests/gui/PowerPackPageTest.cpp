@@ -4,8 +4,6 @@
 // each action of the user sent as the exact command.
 #include "FamilyPageFixture.h"
 
-#include <functional>
-
 #include <wx/image.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
@@ -30,9 +28,6 @@ struct NuvekFamily {
     // Command 11's lamp roles: the third outlet's byte is 0 on a Nuvek.
     static constexpr bool kThirdLamp = false;
     static constexpr const char* kModel = "Nuvek N4";
-    // The shortest aux-functions and options records read whole.
-    static constexpr std::size_t kAuxFunctionsLength = 7;
-    static constexpr std::size_t kOptionsLength = 6;
 };
 
 struct RibexFamily {
@@ -40,8 +35,6 @@ struct RibexFamily {
     static constexpr uint16_t kType = 32;
     static constexpr bool kThirdLamp = true;
     static constexpr const char* kModel = "Ribex R4";
-    static constexpr std::size_t kAuxFunctionsLength = 6;
-    static constexpr std::size_t kOptionsLength = 10;
 };
 
 bool SamePicture(const wxBitmap& shown, PictureData picture)
@@ -447,51 +440,6 @@ TYPED_TEST(PowerPackPageTest, OtherRecordNumbersChangeNothing)
         EXPECT_TRUE(this->page->IsIdle()) << number;
     }
     EXPECT_TRUE(this->Commands().empty());
-}
-
-TYPED_TEST(PowerPackPageTest, RecordsShorterThanTheirLastByteAreIgnoredWhole)
-{
-    struct Case {
-        uint16_t number;
-        std::size_t length;  // the shortest record read whole
-        std::vector<std::pair<int, int>> bytes;
-        std::function<bool(CFamilyDevicePage*)> changed;
-    };
-    this->page->GetMemoryPage()->SelectMemory(0);
-    const Case cases[] = {
-        {1, 25, {{5, 55}, {21, kAllOn}}, [](CFamilyDevicePage* page) { return page->IsPowerOn(); }},
-        {3, TypeParam::kThirdLamp ? 10u : 9u, {{5, 0x04}},
-         [](CFamilyDevicePage* page) { return page->GetOptionsSelection() == 2; }},
-        {4, 13, {{5, 2}, {6, 9}}, [](CFamilyDevicePage* page) { return page->GetProgramVersion() == 9; }},
-        {6, 24, {{9, 5}}, [this](CFamilyDevicePage*) {
-             return this->template Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue() == "5";
-         }},
-        {7, 7, {{6, 1}}, [](CFamilyDevicePage* page) { return page->StatusPanel().Alarms().thermo != 0; }},
-        {8, 8, {{6, 12}, {7, 3}}, [this](CFamilyDevicePage*) { return this->Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
-        {100, 7, {{5, 0x80}}, [](CFamilyDevicePage* page) { return page->GetLedState() == 2; }},
-        {2, TypeParam::kAuxFunctionsLength, {{5, 3}},
-         [](CFamilyDevicePage* page) { return page->GetAuxPage()->GetSequence() == 3; }},
-        {5, TypeParam::kOptionsLength, {{5, 0x04}}, [](CFamilyDevicePage* page) { return page->IsCellChecked(); }},
-        {101, 16, {{5, 20}, {6, 30}, {15, 0x09}},
-         [this](CFamilyDevicePage*) { return this->Label("IDC_ME_LINE1L") == "3.0"; }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.number);
-        std::vector<uint8_t> data(c.length - 6, 0);
-        for (const auto& [index, value] : c.bytes) {
-            if (static_cast<std::size_t>(index) < c.length - 1)
-                data[index - 5] = static_cast<uint8_t>(value);
-        }
-        this->Deliver(c.number, data);
-        EXPECT_FALSE(c.changed(this->page));
-        std::vector<uint8_t> whole = data;
-        whole.push_back(0);
-        for (const auto& [index, value] : c.bytes)
-            whole[index - 5] = static_cast<uint8_t>(value);
-        this->Deliver(c.number, whole);
-        EXPECT_TRUE(c.changed(this->page));
-    }
-    this->Commands();
 }
 
 // ---- The user's actions ----

@@ -3,8 +3,6 @@
 // and the user's actions as the exact commands the unit reads.
 #include "FamilyPageFixture.h"
 
-#include <functional>
-
 #include <wx/combobox.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
@@ -603,47 +601,6 @@ TEST_F(QuirelA1PageTest, MemoryShowsOutletsBottomUpAndASixthEntryOnTheLeft)
     Deliver(101, RecordData(16, {{5, 0xFF}, {6, 0xFF}, {7, 0xFF}, {8, 0xFF}}));
     EXPECT_EQ(Label("IDC_ME_LINE1R"), "min");
     EXPECT_EQ(Commands(), (std::vector<Sent>{{12, {0}}}));
-}
-
-TEST_F(QuirelA1PageTest, RecordsShorterThanTheirLastByteAreIgnoredWhole)
-{
-    struct Case {
-        uint16_t number;
-        std::size_t length;  // the shortest record read whole
-        std::vector<std::pair<int, int>> bytes;
-        std::function<bool()> changed;
-    };
-    page->GetMemoryPage()->SelectMemory(0);
-    const Case cases[] = {
-        {1, 25, {{5, 55}, {21, kPower}}, [this] { return page->IsPowerOn(); }},
-        {2, 23, {{5, 3}}, [this] { return page->GetAuxPage()->GetSequence() == 3; }},
-        {3, 10, {{5, 0x04}}, [this] { return page->GetOptionsSelection() == 2; }},
-        {4, 13, {{5, 2}, {6, 9}}, [this] { return page->GetProgramVersion() == 9; }},
-        {5, 8, {{5, 0x04}}, [this] { return page->IsCellChecked(); }},
-        {6, 24, {{9, 5}}, [this] { return Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue() == "5"; }},
-        {7, 8, {{6, 1}}, [this] { return page->StatusPanel().Alarms().thermo != 0; }},
-        {8, 12, {{6, 12}, {7, 3}}, [this] { return Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
-        {100, 7, {{5, 0x80}}, [this] { return page->GetLedState() == 2; }},
-        {100, 11, {{6, 1}, {10, 50}}, [this] { return Label("IDC_IN_LINE_F") == "50"; }},
-        {101, 16, {{5, 20}, {15, 0x09}}, [this] { return Label("IDC_ME_LINE4L") == "2.0"; }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.number);
-        std::vector<uint8_t> data(c.length - 6, 0);
-        for (const auto& [index, value] : c.bytes) {
-            if (static_cast<std::size_t>(index) < c.length - 1)
-                data[index - 5] = static_cast<uint8_t>(value);
-        }
-        Deliver(c.number, data);
-        EXPECT_FALSE(c.changed());
-        std::vector<uint8_t> whole = data;
-        whole.push_back(0);
-        for (const auto& [index, value] : c.bytes)
-            whole[index - 5] = static_cast<uint8_t>(value);
-        Deliver(c.number, whole);
-        EXPECT_TRUE(c.changed());
-    }
-    Commands();
 }
 
 // ---- The user's actions ----

@@ -5,8 +5,6 @@
 // the exact command the unit gets.
 #include "FamilyPageFixture.h"
 
-#include <functional>
-
 #include <wx/combobox.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
@@ -620,50 +618,6 @@ TEST_F(TrovalexPageTest, OtherRecordNumbersChangeNothing)
         EXPECT_TRUE(tiko->IsIdle()) << number;
     }
     EXPECT_TRUE(Commands().empty());
-}
-
-TEST_F(TrovalexPageTest, RecordsShorterThanTheirLastByteAreIgnoredWhole)
-{
-    struct Case {
-        uint16_t number;
-        std::size_t length;  // the shortest record read whole
-        std::vector<std::pair<int, int>> bytes;
-        std::function<bool()> changed;
-    };
-    tiko->SelectMemory(0);
-    const Case cases[] = {
-        {1, 10, {{5, 70}, {6, 1}, {9, 1}}, [this] { return tiko->IsPowerOn(); }},
-        {2, 14, {{5, 3}, {13, 1}}, [this] { return tiko->GetOptionsOrTikoAuxPage()->GetSequence() == 3; }},
-        {3, 8, {{5, 0x02}, {7, 4}}, [this] { return tiko->GetOptionsSelection() == 2; }},
-        {4, 13, {{5, 25}, {6, 9}}, [this] { return tiko->GetProgramVersion() == 9; }},
-        {5, 9, {{5, 0x04}, {8, 1}}, [this] { return tiko->IsCellChecked(); }},
-        {6, 22, {{7, 5}}, [this] { return Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue() == "5"; }},
-        {7, 7, {{6, 1}}, [this] { return tiko->StatusPanel().Alarms().thermo != 0; }},
-        {8, 12, {{6, 12}, {7, 3}}, [this] { return Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
-        {100, 7, {{5, 0x80}}, [this] { return tiko->GetLedState() == 2; }},
-        {101, 9, {{5, 30}, {8, 1}}, [this] { return Label("IDC_ME_LINE1L") == "3.0"; }},
-        {104, 9, {{5, 0xFF}, {6, 0xFF}, {7, 0xFF}, {8, 0xFF}}, [this] { return !Commands().empty(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.number);
-        if (c.number == 104) {
-            tiko->SelectMemory(3);
-            Commands();
-        }
-        std::vector<uint8_t> data(c.length - 6, 0);
-        for (const auto& [index, value] : c.bytes) {
-            if (static_cast<std::size_t>(index) < c.length - 1)
-                data[index - 5] = static_cast<uint8_t>(value);
-        }
-        Deliver(c.number, data);
-        EXPECT_FALSE(c.changed());
-        std::vector<uint8_t> whole = data;
-        whole.push_back(0);
-        for (const auto& [index, value] : c.bytes)
-            whole[index - 5] = static_cast<uint8_t>(value);
-        Deliver(c.number, whole);
-        EXPECT_TRUE(c.changed());
-    }
 }
 
 TEST_F(TrovalexPageTest, ServiceValuesNeedTheirBytesAtALevel)

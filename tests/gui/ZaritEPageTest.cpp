@@ -6,8 +6,6 @@
 #include "FamilyPageFixture.h"
 #include "ProgramFixture.h"
 
-#include <functional>
-
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
@@ -349,44 +347,6 @@ TEST_F(ZaritEPageTest, MemoryAndOtherRecordsChangeNothing)
         EXPECT_FALSE(page->IsPowerOn()) << number;
     }
     EXPECT_TRUE(Commands().empty());
-}
-
-TEST_F(ZaritEPageTest, RecordsShorterThanTheirLastByteAreIgnoredWhole)
-{
-    struct Case {
-        uint16_t number;
-        std::size_t length;  // the shortest record read whole
-        std::vector<std::pair<int, int>> bytes;
-        std::function<bool()> changed;
-    };
-    const Case cases[] = {
-        {1, 25, {{5, 55}, {21, kAllOn}}, [this] { return page->IsPowerOn(); }},
-        {2, 21, {{5, 3}}, [this] { return page->GetAuxPage()->GetSequence() == 3; }},
-        {3, 9, {{5, 0x04}}, [this] { return page->GetOptionsSelection() == 2; }},
-        {4, 18, {{6, 9}}, [this] { return page->GetProgramVersion() == 9; }},
-        {5, 7, {{5, 0x04}}, [this] { return page->IsCellChecked(); }},
-        {6, 12, {{11, 5}}, [this] { return Label("IDC_OP_TOTALCOUNTER") == "5"; }},
-        {7, 9, {{6, 1}}, [this] { return page->StatusPanel().Alarms().thermo != 0; }},
-        {8, 12, {{6, 12}, {7, 3}}, [this] { return Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
-        {100, 7, {{5, 0x80}}, [this] { return page->GetLedState() == 2; }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.number);
-        std::vector<uint8_t> data(c.length - 6, 0);
-        for (const auto& [index, value] : c.bytes) {
-            if (static_cast<std::size_t>(index) < c.length - 1)
-                data[index - 5] = static_cast<uint8_t>(value);
-        }
-        Deliver(c.number, data);
-        EXPECT_FALSE(c.changed());
-        std::vector<uint8_t> whole = data;
-        whole.push_back(0);
-        for (const auto& [index, value] : c.bytes)
-            whole[index - 5] = static_cast<uint8_t>(value);
-        Deliver(c.number, whole);
-        EXPECT_TRUE(c.changed());
-    }
-    Commands();
 }
 
 // ---- The user's actions ----
