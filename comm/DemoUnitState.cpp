@@ -461,10 +461,11 @@ void CDemoUnitState::Recalculate()
     const uint32_t j2 = m_outletJoules[2];
     const uint32_t j3 = m_outletJoules[3];
     m_channelCount = IsLoaded(3) ? 3 : 2;
-    int m = 0;
+    // The energy code that picks the ratio base and the time base.
+    int baseCode = 0;
     for (int i = 1; i <= 2; ++i) {
         if (IsActive(i))
-            m = std::max<int>(m, e[i]);
+            baseCode = std::max<int>(baseCode, e[i]);
     }
 
     uint32_t duration = 0;
@@ -478,7 +479,7 @@ void CDemoUnitState::Recalculate()
         ComputeTimesFromEnergyRatio(index, total, j3 + high - 2 * low, j3 - high);
         if (j1 >= j2)
             std::swap(m_resultTimes[0], m_resultTimes[1]);
-        m = e[3];
+        baseCode = e[3];
         s.recycleValue = model::RecycleFromIndex(index);
         duration = FindDurationStep(s.computedDuration);
     } else {
@@ -489,8 +490,8 @@ void CDemoUnitState::Recalculate()
                 else
                     s.savedStepPosition = s.stepPosition;
             }
-            duration = FindDurationStep(SearchRatio(m, index));
-            m = j1 > j2 ? e[1] : e[2];
+            duration = FindDurationStep(SearchRatio(baseCode, index));
+            baseCode = j1 > j2 ? e[1] : e[2];
             // What the outlets draw from the steps is not recycled.
             const uint32_t step = model::EnergyStep(index);
             s.recycleValue = model::RecycleFromIndex(index) -
@@ -502,12 +503,12 @@ void CDemoUnitState::Recalculate()
     }
 
     if (energyClass != 0) {
-        m += 10;
+        baseCode += 10;
         s.recycleValue = std::max<uint32_t>(2 * s.recycleValue, 4);
     } else {
         s.recycleValue = std::max<uint32_t>(s.recycleValue, 3);
     }
-    s.timeBase = m < 70 ? 10 : model::TimeBase(m);
+    s.timeBase = baseCode < 70 ? 10 : model::TimeBase(baseCode);
     SetWarning(kWarnShortTime, (m_resultTimes[0] < kShortResultTime && IsLoaded(1)) ||
                                    (m_resultTimes[1] < kShortResultTime && IsLoaded(2)));
     s.computedDuration = duration;
@@ -521,7 +522,7 @@ void CDemoUnitState::Recalculate()
     MarkPending(2);
 }
 
-uint32_t CDemoUnitState::SearchRatio(int m, uint8_t& index)
+uint32_t CDemoUnitState::SearchRatio(int baseCode, uint8_t& index)
 {
     // The share of the maximum energy the two outlets draw from: searched
     // bit by bit for a step position's duration target, stepped down from
@@ -537,12 +538,12 @@ uint32_t CDemoUnitState::SearchRatio(int m, uint8_t& index)
             ratio = std::min<uint32_t>(accepted + increment, 400);
         else if (s.stepFlag)
             ratio = 400 - 30 * j;
-        else if (m < 33)
+        else if (baseCode < 33)
             ratio = 80;
-        else if (m > 70)
+        else if (baseCode > 70)
             ratio = 180;
         else
-            ratio = model::RatioBase(m);
+            ratio = model::RatioBase(baseCode);
         const uint32_t total = std::max<uint32_t>((m_maximumEnergy * ratio + (400 - ratio) * outlets) / 400, 74);
         index = model::EnergyStepIndex(total / 2);
         m_computeFlag = 1;

@@ -103,7 +103,7 @@ private:
     uint32_t ShiftedTotal(int channel, int shift) const;
     bool UpdateHold();
     void Recalculate();
-    uint32_t SearchRatio(int m, uint8_t& index);
+    uint32_t SearchRatio(int baseCode, uint8_t& index);
     uint32_t FindDurationStep(uint32_t duration);
     bool CheckDurationStep(int pass);
     uint32_t ComputeTimes(uint8_t index);
