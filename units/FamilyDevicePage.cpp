@@ -779,6 +779,47 @@ void CFamilyDevicePage::ShowServiceStatus(const ServiceStatus& status)
         m_infosPage->SetNominalFlashVoltage(UnitText(*volts.nominal));
 }
 
+// ---- Counters, alarms, dates and owner ----
+
+void CFamilyDevicePage::ShowCounters(const UnitRecords::Counters& counters)
+{
+    if (m_optionsPage) {
+        if (counters.counter)
+            m_optionsPage->SetCounter(UnitText(*counters.counter));
+        m_optionsPage->SetTotalCounter(UnitText(counters.totalCounter));
+    }
+    if (counters.owner)
+        ShowOwner(*counters.owner);
+}
+
+void CFamilyDevicePage::ShowAlarms(const UnitRecords::Alarms& alarms)
+{
+    m_statusPanel.SetAlarms(alarms.charge, alarms.thermo);
+    m_statusPanel.ShowAlarmLines(alarms.lines);
+    UpdateAuxStatusTexts();
+}
+
+void CFamilyDevicePage::ShowDates(const UnitRecords::Dates& dates)
+{
+    if (!m_infosPage)
+        return;
+    m_infosPage->SetDelivery(UnitText(dates.delivery));
+    if (dates.service)
+        m_infosPage->SetServiceDate(UnitText(*dates.service));
+    if (dates.factory)
+        m_infosPage->SetFactoryDate(UnitText(*dates.factory));
+}
+
+void CFamilyDevicePage::ShowOwner(const UnitRecords::Owner& owner)
+{
+    if (!m_infosPage)
+        return;
+    if (owner.field == UnitRecords::OwnerField::DisplayOnly)
+        m_infosPage->SetOwnerText(UnitText(owner.text));
+    else
+        m_infosPage->SetOwner(UnitText(owner.text));
+}
+
 void CFamilyDevicePage::SetServiceLevel(int level)
 {
     const int shown = m_traits.radioHidesServiceLevel && m_unit->GetRFStat() ? 0 : level;

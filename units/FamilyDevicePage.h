@@ -29,6 +29,7 @@
 #include "units/core/ServiceStatus.h"
 #include "units/core/SpinStepper.h"
 #include "units/core/StatusPlan.h"
+#include "units/core/UnitRecords.h"
 
 class CAuxLightBar;
 class CAuxPageBase;
@@ -65,6 +66,14 @@ public:
         int last;
         Decoder decode;
     };
+    // A record of a kind that every family shows alike: decode reads its
+    // fields, nothing for a record too short for them, and show (one of the
+    // page's Show members) puts them on the page.
+    template <auto decode, auto show>
+    static RecordRoute ShownRecord(int number)
+    {
+        return {number, number, &CFamilyDevicePage::DecodeAndShow<decode, show>};
+    }
 
     enum class Book { LampMemory, Options };
     // A setting page: made for the unit with this page as its host, loaded
@@ -268,6 +277,16 @@ public:
     // rows) and the measured voltages.
     void ShowServiceStatus(const ServiceStatus& status);
 
+    // The record kinds every family shows alike; a field the record lacks
+    // leaves its control as it is, as does a setting page the family lacks.
+    // Record 6: the options page's counters and the owner.
+    void ShowCounters(const UnitRecords::Counters& counters);
+    // Record 7: the alarm words and lines, then the status rows.
+    void ShowAlarms(const UnitRecords::Alarms& alarms);
+    // Record 8: the information page's dates.
+    void ShowDates(const UnitRecords::Dates& dates);
+    void ShowOwner(const UnitRecords::Owner& owner);
+
     // Record 4: the unit's minor program version and notebook caption.
     void SetProgramVersion(int minor) { m_programVersion = static_cast<uint16_t>(minor); }
     void SetUnitCaption(const PageText& caption);
@@ -346,6 +365,13 @@ protected:
     }
 
 private:
+    template <auto decode, auto show>
+    void DecodeAndShow(const RecordView& record)
+    {
+        if (const auto fields = decode(record))
+            (this->*show)(*fields);
+    }
+
     void BindEvents();
     void BuildSettingPages();
     void Keep(CSettingPage* page);

@@ -167,14 +167,40 @@ TEST(ZaritRecords, CountersTotalIsUnsigned)
     }
 }
 
-TEST(ZaritRecords, AlarmsAndDates)
+TEST(ZaritRecords, AlarmsWithTheirLines)
 {
-    const std::optional<Alarms> alarms = DecodeAlarms(TestRecord(7, 9, {{5, 1}, {6, 2}, {7, 0x01}, {8, 0x2C}}));
-    ASSERT_TRUE(alarms.has_value());
-    EXPECT_EQ(alarms->charge, 1);
-    EXPECT_EQ(alarms->thermo, 2);
-    EXPECT_EQ(alarms->coolingSeconds, 300);
-    EXPECT_EQ(DecodeAlarms(TestRecord(7, 9, {{7, 0xFF}, {8, 0xFF}}))->coolingSeconds, 65535);
+    struct Case {
+        const char* what;
+        int charge, thermo, coolingHigh, coolingLow;
+        const char* line1;  // null: no line
+        const char* line2;
+    };
+    const Case cases[] = {
+        {"cooling break of 300 seconds", 1, 2, 0x01, 0x2C, "{2110} 5 {2118}", "{2235}"},
+        {"cooling time unsigned", 0, 1, 0xFF, 0xFF, "{2110} 1092 {2118}", "{2235}"},
+        {"cooling break of 45 seconds", 0, 1, 0x00, 45, "{2110} 45 {2236}", "{2235}"},
+        {"charge error", 1, 0, 0x01, 0x2C, "{2108}", "{2109}"},
+        {"no alarm", 0, 0, 0x01, 0x2C, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::optional<Alarms> alarms = DecodeAlarms(
+            TestRecord(7, 9, {{5, c.charge}, {6, c.thermo}, {7, c.coolingHigh}, {8, c.coolingLow}}));
+        ASSERT_TRUE(alarms.has_value());
+        EXPECT_EQ(alarms->charge, c.charge);
+        EXPECT_EQ(alarms->thermo, c.thermo);
+        EXPECT_TRUE(alarms->lines.clearTitle);
+        ASSERT_EQ(alarms->lines.line1.has_value(), c.line1 != nullptr);
+        ASSERT_EQ(alarms->lines.line2.has_value(), c.line2 != nullptr);
+        if (c.line1) {
+            EXPECT_EQ(Shown(*alarms->lines.line1), c.line1);
+            EXPECT_EQ(Shown(*alarms->lines.line2), c.line2);
+        }
+    }
+}
+
+TEST(ZaritRecords, Dates)
+{
 
     const std::optional<Dates> dates =
         DecodeDates(TestRecord(8, 12, {{6, 50}, {7, 3}, {8, 51}, {9, 3}, {10, 5}, {11, 11}}));
@@ -205,13 +231,14 @@ TEST(ZaritRecords, OwnerKeepsItsBlanksInsideAndTakesTheBytesPresent)
         SCOPED_TRACE(c.what);
         TestRecord record(10, c.size);
         record.SetText(5, c.bytes);
-        const std::optional<std::string> owner = DecodeOwner(record);
+        const std::optional<UnitRecords::Owner> owner = DecodeOwner(record);
         ASSERT_TRUE(owner.has_value());
-        EXPECT_EQ(*owner, c.owner);
+        EXPECT_EQ(owner->text, c.owner);
+        EXPECT_EQ(owner->field, UnitRecords::OwnerField::DisplayAndEdit);
     }
     TestRecord zero(10, 25);
     zero.SetText(5, "AB").Set(7, 0).SetText(8, "CD");
-    EXPECT_EQ(DecodeOwner(zero), std::optional<std::string>("AB"));
+    EXPECT_EQ(DecodeOwner(zero).value().text, "AB");
 }
 
 TEST(ZaritRecords, ServiceVoltagesOnlyFromLevelTwo)
@@ -539,7 +566,7 @@ TEST(ZaritDemoUnit, EveryRecordItSendsDecodes)
     EXPECT_EQ(counters->totalCounter, "1300");
     EXPECT_TRUE(DecodeAlarms(ViewOf(ask(7))).has_value());
     EXPECT_TRUE(DecodeDates(ViewOf(ask(8))).has_value());
-    EXPECT_EQ(DecodeOwner(ViewOf(ask(10))), std::optional<std::string>("strahlkon"));
+    EXPECT_EQ(DecodeOwner(ViewOf(ask(10))).value().text, "strahlkon");
     EXPECT_TRUE(DecodeServiceStatus(ViewOf(ask(100))).has_value());
     for (int number = 101; number <= 104; ++number) {
         const std::optional<Memory> memory = DecodeMemory(ViewOf(ask(number)), 0);

@@ -197,7 +197,7 @@ TEST(ZaritEDemoUnit, EveryRecordItSendsDecodes)
     EXPECT_TRUE(DecodeCounters(ViewOf(ask(6))).has_value());
     EXPECT_TRUE(DecodeAlarms(ViewOf(ask(7))).has_value());
     EXPECT_TRUE(DecodeDates(ViewOf(ask(8))).has_value());
-    EXPECT_EQ(DecodeOwner(ViewOf(ask(10))), std::optional<std::string>(""));
+    EXPECT_EQ(DecodeOwner(ViewOf(ask(10))).value().text, "");
     EXPECT_TRUE(DecodeServiceStatus(ViewOf(ask(100))).has_value());
 }
 

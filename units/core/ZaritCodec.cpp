@@ -324,14 +324,21 @@ std::optional<Counters> DecodeCounters(const RecordView& record)
 {
     if (!record.Has(11))
         return std::nullopt;
-    return Counters{ValueText::Count(record.Be24(5)), ValueText::Unsigned(record.Be32(8))};
+    Counters counters;
+    counters.counter = ValueText::Count(record.Be24(5));
+    counters.totalCounter = ValueText::Unsigned(record.Be32(8));
+    return counters;
 }
 
 std::optional<Alarms> DecodeAlarms(const RecordView& record)
 {
     if (!record.Has(8))
         return std::nullopt;
-    return Alarms{record.Byte(5), record.Byte(6), record.Be16(7)};
+    Alarms alarms;
+    alarms.charge = record.Byte(5);
+    alarms.thermo = record.Byte(6);
+    alarms.lines = PlanAlarmTexts({alarms.charge, alarms.thermo, 0}, record.Be16(7));
+    return alarms;
 }
 
 std::optional<Dates> DecodeDates(const RecordView& record)
@@ -343,11 +350,13 @@ std::optional<Dates> DecodeDates(const RecordView& record)
                  UnitInfoText::Date(record.Byte(10), record.Byte(11))};
 }
 
-std::optional<std::string> DecodeOwner(const RecordView& record)
+std::optional<UnitRecords::Owner> DecodeOwner(const RecordView& record)
 {
     if (!record.Has(kHeaderBytes - 1))
         return std::nullopt;
-    return UnitInfoText::Owner(record, kOwnerIndex, kHighestOwnerByte - kOwnerIndex + 1);
+    UnitRecords::Owner owner;
+    owner.text = UnitInfoText::Owner(record, kOwnerIndex, kHighestOwnerByte - kOwnerIndex + 1);
+    return owner;
 }
 
 std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record)

@@ -27,6 +27,7 @@
 #include "units/core/Selections.h"
 #include "units/core/ServiceStatus.h"
 #include "units/core/StatusPlan.h"
+#include "units/core/UnitRecords.h"
 
 namespace ZaritCodec {
 
@@ -170,34 +171,26 @@ struct Options {
 };
 std::optional<Options> DecodeOptions(const RecordView& record);
 
-// Record 6, counters (read to byte 11).
-struct Counters {
-    std::string counter;       // 24 bits
-    std::string totalCounter;  // 32 bits, unsigned
-};
+// Record 6, counters (read to byte 11): the counter (24 bits) and the total
+// counter (32 bits, unsigned); no owner.
+using Counters = UnitRecords::Counters;
 std::optional<Counters> DecodeCounters(const RecordView& record);
 
-// Record 7, alarms (read to byte 8); the page then updates the alarm texts
-// (PlanAlarmTexts) and the status rows.
-struct Alarms {
-    int charge = 0;
-    int thermo = 0;
-    int coolingSeconds = 0;  // unsigned, 0 to 65535
-};
+// Record 7, alarms (read to byte 8), with the alarm lines of PlanAlarmTexts
+// over the cooling time in seconds (bytes 7-8, unsigned); the page then
+// updates the status rows.
+using Alarms = UnitRecords::Alarms;
 std::optional<Alarms> DecodeAlarms(const RecordView& record);
 
-// Record 8, dates (read to byte 11).
-struct Dates {
-    std::string delivery;  // "3.2012"
-    std::string service;
-    std::string factory;
-};
+// Record 8, dates (read to byte 11): delivery, service and factory date.
+using Dates = UnitRecords::Dates;
 std::optional<Dates> DecodeDates(const RecordView& record);
 
 // Record 10, the owner: the bytes from byte 5 to byte 24, as far as the record
-// has them, up to a 0 byte, without blanks at the end (the blanks inside stay).
-// Empty only for a record without its five header bytes.
-std::optional<std::string> DecodeOwner(const RecordView& record);
+// has them, up to a 0 byte, without blanks at the end (the blanks inside stay),
+// for the owner display and edit field. Empty only for a record without its
+// five header bytes.
+std::optional<UnitRecords::Owner> DecodeOwner(const RecordView& record);
 
 // Record 98 carries nothing to decode: the page sets the aux bars back to the
 // values of the last record 1 (0 before one came), without warning, and the

@@ -87,12 +87,12 @@ std::vector<CFamilyDevicePage::RecordRoute> CZaritDevicePropertyPage::Records()
         {3, 3, DecoderOf(&Self::DecodeSelections)},
         {4, 4, DecoderOf(&Self::DecodeUnitInfo)},
         {5, 5, DecoderOf(&Self::DecodeOptions)},
-        {6, 6, DecoderOf(&Self::DecodeCounters)},
-        {7, 7, DecoderOf(&Self::DecodeAlarms)},
-        {8, 8, DecoderOf(&Self::DecodeDates)},
-        {10, 10, DecoderOf(&Self::DecodeOwner)},
+        ShownRecord<&ZaritCodec::DecodeCounters, &Page::ShowCounters>(6),
+        ShownRecord<&ZaritCodec::DecodeAlarms, &Page::ShowAlarms>(7),
+        ShownRecord<&ZaritCodec::DecodeDates, &Page::ShowDates>(8),
+        ShownRecord<&ZaritCodec::DecodeOwner, &Page::ShowOwner>(10),
         TestDoneRoute(),
-        {100, 100, DecoderOf(&Self::DecodeServiceStatus)},
+        ShownRecord<&ZaritCodec::DecodeServiceStatus, &Page::ShowServiceStatus>(100),
         {101, 104, DecoderOf(&Self::DecodeMemory)},
     };
 }
@@ -255,50 +255,6 @@ void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
     }
     SetSpeedFlag(options->speedFlag);
     SetToggle(this, "IDC_USER", options->user);
-}
-
-void CZaritDevicePropertyPage::DecodeCounters(const RecordView& record)
-{
-    const std::optional<ZaritCodec::Counters> counters = ZaritCodec::DecodeCounters(record);
-    COptionsPageBase* options = GetOptionsPage();
-    if (!counters || !options)
-        return;
-    options->SetCounter(UnitText(counters->counter));
-    options->SetTotalCounter(UnitText(counters->totalCounter));
-}
-
-void CZaritDevicePropertyPage::DecodeAlarms(const RecordView& record)
-{
-    const std::optional<ZaritCodec::Alarms> alarms = ZaritCodec::DecodeAlarms(record);
-    if (!alarms)
-        return;
-    StatusPanel().SetAlarms(alarms->charge, alarms->thermo);
-    StatusPanel().ShowAlarmLines(ZaritCodec::PlanAlarmTexts(StatusPanel().Alarms(), alarms->coolingSeconds));
-    UpdateAuxStatusTexts();
-}
-
-void CZaritDevicePropertyPage::DecodeDates(const RecordView& record)
-{
-    const std::optional<ZaritCodec::Dates> dates = ZaritCodec::DecodeDates(record);
-    CInfosPageBase* infos = GetInfosPage();
-    if (!dates || !infos)
-        return;
-    infos->SetDelivery(UnitText(dates->delivery));
-    infos->SetServiceDate(UnitText(dates->service));
-    infos->SetFactoryDate(UnitText(dates->factory));
-}
-
-void CZaritDevicePropertyPage::DecodeOwner(const RecordView& record)
-{
-    const std::optional<std::string> owner = ZaritCodec::DecodeOwner(record);
-    if (owner && GetInfosPage())
-        GetInfosPage()->SetOwner(UnitText(*owner));
-}
-
-void CZaritDevicePropertyPage::DecodeServiceStatus(const RecordView& record)
-{
-    if (const std::optional<ServiceStatus> status = ZaritCodec::DecodeServiceStatus(record))
-        ShowServiceStatus(*status);
 }
 
 void CZaritDevicePropertyPage::DecodeMemory(const RecordView& record)

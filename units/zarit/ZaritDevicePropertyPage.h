@@ -52,11 +52,6 @@ private:
     void DecodeSelections(const RecordView& record);
     void DecodeUnitInfo(const RecordView& record);
     void DecodeOptions(const RecordView& record);
-    void DecodeCounters(const RecordView& record);
-    void DecodeAlarms(const RecordView& record);
-    void DecodeDates(const RecordView& record);
-    void DecodeOwner(const RecordView& record);
-    void DecodeServiceStatus(const RecordView& record);
     void DecodeMemory(const RecordView& record);
 
     void OnSpeedToggle(wxCommandEvent& event);

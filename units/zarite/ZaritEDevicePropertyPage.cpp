@@ -67,12 +67,12 @@ std::vector<CFamilyDevicePage::RecordRoute> CZaritEDevicePropertyPage::Records()
         {3, 3, DecoderOf(&Self::DecodeSelections)},
         {4, 4, DecoderOf(&Self::DecodeUnitInfo)},
         {5, 5, DecoderOf(&Self::DecodeOptions)},
-        {6, 6, DecoderOf(&Self::DecodeCounters)},
-        {7, 7, DecoderOf(&Self::DecodeAlarms)},
-        {8, 8, DecoderOf(&Self::DecodeDates)},
-        {10, 10, DecoderOf(&Self::DecodeOwner)},
+        ShownRecord<&ZaritECodec::DecodeCounters, &Page::ShowCounters>(6),
+        ShownRecord<&ZaritECodec::DecodeAlarms, &Page::ShowAlarms>(7),
+        ShownRecord<&ZaritECodec::DecodeDates, &Page::ShowDates>(8),
+        ShownRecord<&ZaritECodec::DecodeOwner, &Page::ShowOwner>(10),
         TestDoneRoute(),
-        {100, 100, DecoderOf(&Self::DecodeServiceStatus)},
+        ShownRecord<&ZaritECodec::DecodeServiceStatus, &Page::ShowServiceStatus>(100),
     };
 }
 
@@ -168,50 +168,6 @@ void CZaritEDevicePropertyPage::DecodeOptions(const RecordView& record)
     SetRfChecked(options->rf);
     if (page)
         page->SetBuzzerVolume(options->buzzerVolume);
-}
-
-void CZaritEDevicePropertyPage::DecodeCounters(const RecordView& record)
-{
-    const std::optional<ZaritECodec::Counters> counters = ZaritECodec::DecodeCounters(record);
-    COptionsPageBase* options = GetOptionsPage();
-    if (!counters || !options)
-        return;
-    options->SetCounter(UnitText(counters->counter));
-    options->SetTotalCounter(UnitText(counters->totalCounter));
-}
-
-void CZaritEDevicePropertyPage::DecodeAlarms(const RecordView& record)
-{
-    const std::optional<ZaritECodec::Alarms> alarms = ZaritECodec::DecodeAlarms(record);
-    if (!alarms)
-        return;
-    StatusPanel().SetAlarms(alarms->charge, alarms->thermo);
-    StatusPanel().ShowAlarmLines(ZaritECodec::PlanAlarmTexts(StatusPanel().Alarms(), alarms->coolingSeconds));
-    UpdateAuxStatusTexts();
-}
-
-void CZaritEDevicePropertyPage::DecodeDates(const RecordView& record)
-{
-    const std::optional<ZaritECodec::Dates> dates = ZaritECodec::DecodeDates(record);
-    CInfosPageBase* infos = GetInfosPage();
-    if (!dates || !infos)
-        return;
-    infos->SetDelivery(UnitText(dates->delivery));
-    infos->SetServiceDate(UnitText(dates->service));
-    infos->SetFactoryDate(UnitText(dates->factory));
-}
-
-void CZaritEDevicePropertyPage::DecodeOwner(const RecordView& record)
-{
-    const std::optional<std::string> owner = ZaritECodec::DecodeOwner(record);
-    if (owner && GetInfosPage())
-        GetInfosPage()->SetOwner(UnitText(*owner));
-}
-
-void CZaritEDevicePropertyPage::DecodeServiceStatus(const RecordView& record)
-{
-    if (const std::optional<ServiceStatus> status = ZaritECodec::DecodeServiceStatus(record))
-        ShowServiceStatus(*status);
 }
 
 // ---- Status panel and commands ----

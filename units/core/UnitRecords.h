@@ -1,0 +1,49 @@
+// The record kinds that every family's page shows in the same way, as the
+// families' decoders read them: counters, alarms, dates and owner (the unit
+// information and service status follow their own headers). A field that a
+// family's record does not carry stays empty, and the page leaves its
+// control as it is.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "units/core/StatusPlan.h"
+
+namespace UnitRecords {
+
+// Where the information page shows an owner text.
+enum class OwnerField {
+    DisplayAndEdit,  // the owner display and the owner's edit field
+    DisplayOnly,
+};
+
+struct Owner {
+    std::string text;
+    OwnerField field = OwnerField::DisplayAndEdit;
+};
+
+// Record 6: the options page's counters, and the owner where the record
+// carries it.
+struct Counters {
+    std::optional<std::string> counter;
+    std::string totalCounter;
+    std::optional<Owner> owner;
+};
+
+// Record 7: the alarm words, as the status plan's AlarmState takes them,
+// and the alarm lines in the family's wording.
+struct Alarms {
+    int charge = 0;
+    int thermo = 0;
+    AlarmLines lines;
+};
+
+// Record 8: the information page's dates, "3.2012".
+struct Dates {
+    std::string delivery;
+    std::optional<std::string> service;
+    std::optional<std::string> factory;
+};
+
+}  // namespace UnitRecords
