@@ -95,7 +95,7 @@ private:
     {
         for (int address = 1; address <= kUnits; ++address) {
             CFamilyDevicePage* page = PageOf(address);
-            if (!page || !page->GetMainCtl() || page->GetMainCtl()->GetValue() != kStartEnergy)
+            if (!page || !page->LightBars().Main() || page->LightBars().Main()->GetValue() != kStartEnergy)
                 return false;
         }
         return true;
@@ -132,7 +132,7 @@ private:
         }
         if (m_waiting) {
             CFamilyDevicePage* page = PageOf(m_address);
-            if (page && page->GetMainCtl()->GetValue() == m_value) {
+            if (page && page->LightBars().Main()->GetValue() == m_value) {
                 m_latencies.push_back(std::chrono::duration<double, std::milli>(now - m_sent).count());
                 m_mostTicks = std::max(m_mostTicks, m_ticks - m_ticksAtSend);
                 m_waiting = false;

@@ -24,7 +24,7 @@ void CAuxOutletFeed::Show(int outlet, const PowerPackRecords::AuxOutlet& state)
     if (outlet < 1 || outlet > m_auxBars)
         return;
     m_kept[outlet - 1] = state.value;
-    if (CAuxLightBar* bar = m_page.GetAuxCtl(outlet)) {
+    if (CAuxLightBar* bar = m_page.LightBars().Aux(outlet)) {
         m_setState(bar, state.on, state.available);
         bar->SetValue(static_cast<int16_t>(state.value), state.warning);
         bar->SetPercent(static_cast<int16_t>(state.percent));
@@ -37,7 +37,7 @@ void CAuxOutletFeed::Show(int outlet, const PowerPackRecords::AuxOutlet& state)
 void CAuxOutletFeed::Restore()
 {
     for (int outlet = 1; outlet <= m_auxBars; ++outlet) {
-        if (CAuxLightBar* bar = m_page.GetAuxCtl(outlet))
+        if (CAuxLightBar* bar = m_page.LightBars().Aux(outlet))
             bar->SetValue(static_cast<int16_t>(m_kept[outlet - 1]), false);
     }
     m_page.SetLedState(kLedRed);
@@ -58,7 +58,7 @@ std::optional<CAuxOutletFeed::Lights> CAuxOutletFeed::Gather(std::optional<int> 
     lights.step = step;
     lights.mainValue = mainValue;
     for (int n = 1; n <= m_auxBars; ++n) {
-        const CAuxLightBar* bar = m_page.GetAuxCtl(n);
+        const CAuxLightBar* bar = m_page.LightBars().Aux(n);
         lights.auxValue[n - 1] = bar ? bar->GetValue() : 0;
         lights.auxOn[n - 1] = bar && bar->IsOn();
     }

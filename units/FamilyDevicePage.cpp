@@ -8,15 +8,11 @@
 #include <wx/checkbox.h>
 #include <wx/notebook.h>
 #include <wx/radiobut.h>
-#include <wx/spinbutt.h>
 #include <wx/statbmp.h>
 #include <wx/xrc/xmlres.h>
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
-#include "controls/AuxLightBar.h"
-#include "controls/MainLightBar.h"
-#include "controls/SpinButton.h"
 #include "pages/aux/AuxPageBase.h"
 #include "pages/infos/InfosPageBase.h"
 #include "pages/lamp/LampPageBase.h"
@@ -68,7 +64,10 @@ CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
     : CFlashDevicePropertyPage(traits.panel, unit, nullptr),
       m_traits(traits),
       m_unit(unit),
-      m_statusPanel(*this, m_language, traits.titleOrder, [this](bool shown) { ShowFlashControls(shown); })
+      m_statusPanel(*this, m_language, traits.titleOrder, [this](bool shown) { ShowFlashControls(shown); }),
+      m_lightBars(*this, *this, traits.bars, m_language,
+                  {[this](int outlet) { return ValueOfOutlet(outlet); }, [this] { return SpinLanding(); },
+                   [this](const BarRow& row, int step) { SendLight(row, step); }})
 {
     SetLanguageOffset(unit->GetLanguageOffset());
     BindEvents();
@@ -137,11 +136,6 @@ void CFamilyDevicePage::BindEvents()
         Bind(wxEVT_CHECKBOX, &CFamilyDevicePage::OnCommandBox, this, XRCID(box.name));
     for (const RadioRow& radio : m_traits.radios)
         Bind(wxEVT_RADIOBUTTON, &CFamilyDevicePage::OnRadio, this, XRCID(radio.name));
-    for (const BarRow& bar : m_traits.bars) {
-        Bind(wxEVT_SPIN_UP, &CFamilyDevicePage::OnSpin, this, XRCID(bar.spin));
-        Bind(wxEVT_SPIN_DOWN, &CFamilyDevicePage::OnSpin, this, XRCID(bar.spin));
-    }
-    Bind(wxEVT_SCROLL_THUMBRELEASE, &CFamilyDevicePage::OnSpinRelease, this);
     Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnTest, this, XRCID("IDC_FL_TEST"));
     Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnLmLight, this, XRCID("IDC_LM_LIGHT"));
     Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnPower, this, XRCID("IDC_POWER"));
@@ -211,21 +205,12 @@ void CFamilyDevicePage::SendCommand(int16_t code, int32_t value)
 
 std::optional<int> CFamilyDevicePage::OutletOfBar(int id) const
 {
-    if (m_mainBar && m_mainBar->GetId() == id)
-        return 0;
-    for (int outlet = 1; outlet <= 3; ++outlet) {
-        if (m_auxBars[outlet - 1] && m_auxBars[outlet - 1]->GetId() == id)
-            return outlet;
-    }
-    return std::nullopt;
+    return m_lightBars.OutletOfBar(id);
 }
 
 int CFamilyDevicePage::ValueOfOutlet(int outlet) const
 {
-    if (outlet == 0)
-        return m_mainBar ? m_mainBar->GetValue() : 0;
-    const CAuxLightBar* bar = GetAuxCtl(outlet);
-    return bar ? bar->GetValue() : 0;
+    return m_lightBars.ValueOf(outlet);
 }
 
 Selections CFamilyDevicePage::GatherSelections()
@@ -272,8 +257,7 @@ bool CFamilyDevicePage::InitControls()
     m_lampMemoryBook = FindCtrl<wxNotebook>(this, "IDC_LAMPMEMTAB");
     m_optionsBook = FindCtrl<wxNotebook>(this, "IDC_OPTIONSTAB");
     BuildSettingPages();
-    BuildBars();
-    SetToolTips();
+    m_lightBars.Build();
     SetPageTexts();
     ShowCtrl(this, XRCID(kRadioBox), m_unit->GetRFStat() != 0);
     for (const char* name : kFlashControls) {
@@ -322,41 +306,6 @@ void CFamilyDevicePage::Keep(CSettingPage* page)
     if (auto* infos = dynamic_cast<CInfosPageBase*>(page)) {
         m_infosPage = infos;
         infos->SetServiceLevel(0);
-    }
-}
-
-void CFamilyDevicePage::BuildBars()
-{
-    for (const BarRow& row : m_traits.bars) {
-        wxWindow* bar = row.create(this, row.outlet);
-        if (!AttachControl(row.name, bar, this)) {
-            delete bar;
-            continue;
-        }
-        auto* spin = new CSpinButton(this, XRCID(row.spin));
-        if (!AttachControl(row.spin, spin, this))
-            spin->Destroy();
-        if (auto* aux = dynamic_cast<CAuxLightBar*>(bar)) {
-            m_auxBars[row.outlet - 1] = aux;
-            aux->CreateCheckBox(XRCID(row.check), XRCID(row.spin));
-        } else if (auto* main = dynamic_cast<CMainLightBar*>(bar)) {
-            m_mainBar = main;
-        }
-    }
-}
-
-void CFamilyDevicePage::SetToolTips()
-{
-    for (const BarRow& row : m_traits.bars) {
-        wxString tip = Text(row.tipId) + row.tipSuffix;
-        if (row.tipExtraId)
-            tip += Text(row.tipExtraId);
-        wxWindow* bar = FindWindow(XRCID(row.name));
-        wxWindow* check = row.check ? FindWindow(XRCID(row.check)) : nullptr;
-        if (wxWindow* target = row.check ? check : bar)
-            target->SetToolTip(tip);
-        if (wxWindow* spin = FindWindow(XRCID(row.spin)))
-            spin->SetToolTip(tip);
     }
 }
 
@@ -424,34 +373,18 @@ int CFamilyDevicePage::GetSelectedMemory()
 
 bool CFamilyDevicePage::IsAuxLightOn(int outlet)
 {
-    const CAuxLightBar* bar = GetAuxCtl(outlet);
-    return bar && bar->IsOn();
-}
-
-CAuxLightBar* CFamilyDevicePage::GetAuxCtl(int outlet) const
-{
-    return outlet >= 1 && outlet <= 3 ? m_auxBars[outlet - 1] : nullptr;
+    return m_lightBars.IsAuxOn(outlet);
 }
 
 void CFamilyDevicePage::SetPowerDisplay(int mode)
 {
     m_powerDisplay = mode;
-    if (m_mainBar)
-        m_mainBar->Refresh();
-    for (CAuxLightBar* bar : m_auxBars) {
-        if (bar)
-            bar->Refresh();
-    }
+    m_lightBars.Refresh();
 }
 
 void CFamilyDevicePage::SetLightsInhibited(bool inhibited)
 {
-    if (m_mainBar)
-        m_mainBar->SetPresetMode(inhibited);
-    for (CAuxLightBar* bar : m_auxBars) {
-        if (bar)
-            bar->SetInhibit(inhibited);
-    }
+    m_lightBars.SetInhibited(inhibited);
     UpdateModellingLightRadios();
     SetPowerDisplay(m_powerDisplay);
 }
@@ -561,12 +494,7 @@ void CFamilyDevicePage::ShowPowerState()
 
 void CFamilyDevicePage::SetBarsActive(bool active)
 {
-    if (m_mainBar)
-        m_mainBar->SetActive(active);
-    for (CAuxLightBar* bar : m_auxBars) {
-        if (bar)
-            bar->SetActive(active);
-    }
+    m_lightBars.SetActive(active);
 }
 
 void CFamilyDevicePage::OnLmLight(wxCommandEvent&)
@@ -687,38 +615,10 @@ int CFamilyDevicePage::GetOptionsSelection() const
 
 // ---- Spin buttons ----
 
-const CFamilyDevicePage::BarRow* CFamilyDevicePage::BarOfSpin(int spinId) const
+void CFamilyDevicePage::SendLight(const BarRow& row, int step)
 {
-    for (const BarRow& row : m_traits.bars) {
-        if (XRCID(row.spin) == spinId)
-            return &row;
-    }
-    return nullptr;
-}
-
-void CFamilyDevicePage::OnSpin(wxSpinEvent& event)
-{
-    const BarRow* row = BarOfSpin(event.GetId());
-    if (!row)
-        return;
-    const bool up = event.GetEventType() == wxEVT_SPIN_UP;
-    const std::optional<int> step = m_spin.Line(up, ValueOfOutlet(row->outlet), row->downLimit);
-    if (!step)
-        return;
-    m_lightStep = *step;
-    SendCommand(kCommandLight, XRCID(row->name));
-    m_lightStep = 0;
-}
-
-void CFamilyDevicePage::OnSpinRelease(wxScrollEvent& event)
-{
-    const BarRow* row = BarOfSpin(event.GetId());
-    const std::optional<int> step =
-        m_spin.Release(row != nullptr, row ? ValueOfOutlet(row->outlet) : 0, SpinLanding());
-    if (!step)
-        return;
-    m_lightStep = *step;
-    SendCommand(kCommandLight, XRCID(row->name));
+    m_lightStep = step;
+    SendCommand(kCommandLight, XRCID(row.name));
     m_lightStep = 0;
 }
 

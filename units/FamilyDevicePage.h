@@ -21,6 +21,7 @@
 #include "pages/SettingPageHost.h"
 #include "units/BusyCursor.h"
 #include "units/DevicePictures.h"
+#include "units/LightBars.h"
 #include "units/PageLanguage.h"
 #include "units/StatusPanel.h"
 #include "units/core/CommandBytes.h"
@@ -31,12 +32,10 @@
 #include "units/core/StatusPlan.h"
 #include "units/core/UnitRecords.h"
 
-class CAuxLightBar;
 class CAuxPageBase;
 class CFlashDevice;
 class CInfosPageBase;
 class CLampPageBase;
-class CMainLightBar;
 class CMemoryPageBase;
 class COptionsPageBase;
 class CSettingPage;
@@ -46,8 +45,6 @@ class wxBookCtrlEvent;
 class wxCommandEvent;
 class wxIdleEvent;
 class wxNotebook;
-class wxScrollEvent;
-class wxSpinEvent;
 class wxStaticBitmap;
 
 class CFamilyDevicePage : public CFlashDevicePropertyPage, public CLightBarPage, public CSettingPageHost {
@@ -91,22 +88,8 @@ public:
         return new Page(unit, host);
     }
 
-    // A light bar with its spin button: outlet 0 is the main light. The bar
-    // takes its placeholder's place; an aux bar then makes its check box.
-    // The tool tip (text id, then the suffix) goes to the check box of an
-    // aux bar and to the bar itself otherwise, and to the spin button.
-    struct BarRow {
-        const char* name;
-        const char* spin;
-        const char* check;  // null for the main light
-        int outlet;
-        wxWindow* (*create)(CLightBarPage* page, int outlet);
-        int tipId;
-        const char* tipSuffix;
-        int tipExtraId;  // 0: none
-        // A held down arrow steps only while the bar is above this.
-        int downLimit;
-    };
+    // A light bar with its spin button: outlet 0 is the main light.
+    using BarRow = CLightBars::Row;
     template <class Bar>
     static wxWindow* NewMainBar(CLightBarPage* page, int)
     {
@@ -227,9 +210,9 @@ public:
     bool IsEnergyRangeChecked() override;
 
     CFlashDevice* GetDevice() const { return m_unit; }
-    CMainLightBar* GetMainCtl() const { return m_mainBar; }
-    // Bar of outlet 1 to 3; null where the page has none.
-    CAuxLightBar* GetAuxCtl(int outlet) const;
+    // The light bars the family's records and commands set and read.
+    CLightBars& LightBars() { return m_lightBars; }
+    const CLightBars& LightBars() const { return m_lightBars; }
     CAuxPageBase* GetAuxPage() const { return m_auxPage; }
     COptionsPageBase* GetOptionsPage() const { return m_optionsPage; }
     CInfosPageBase* GetInfosPage() const { return m_infosPage; }
@@ -353,17 +336,6 @@ protected:
     // information page's serial field.
     std::string GatherSerial();
 
-    template <class Bar>
-    Bar* MainBarAs() const
-    {
-        return static_cast<Bar*>(m_mainBar);
-    }
-    template <class Bar>
-    Bar* AuxBarAs(int outlet) const
-    {
-        return static_cast<Bar*>(GetAuxCtl(outlet));
-    }
-
 private:
     template <auto decode, auto show>
     void DecodeAndShow(const RecordView& record)
@@ -375,8 +347,6 @@ private:
     void BindEvents();
     void BuildSettingPages();
     void Keep(CSettingPage* page);
-    void BuildBars();
-    void SetToolTips();
     void SetPageTexts();
     // The flash controls and LED, shown where the unit has them or hidden
     // under the status panel's suggested settings.
@@ -385,7 +355,8 @@ private:
     void ShowPowerState();
     bool IsBoxChecked(const char* name);
     void SetBox(const char* name, bool checked);
-    const BarRow* BarOfSpin(int spinId) const;
+    // Command 1 for the light of row, with the spin click's step.
+    void SendLight(const BarRow& row, int step);
 
     void OnCommandBox(wxCommandEvent& event);
     void OnTest(wxCommandEvent& event);
@@ -394,16 +365,12 @@ private:
     void OnLmLight(wxCommandEvent& event);
     void OnPower(wxCommandEvent& event);
     void OnStatusSetButton(wxCommandEvent& event);
-    void OnSpin(wxSpinEvent& event);
-    void OnSpinRelease(wxScrollEvent& event);
 
     const Traits& m_traits;
     CFlashDevice* m_unit;
     wxStaticBitmap* m_led = nullptr;
     wxBitmapButton* m_powerButton = nullptr;
     wxBitmapButton* m_lampButton = nullptr;
-    CMainLightBar* m_mainBar = nullptr;
-    std::array<CAuxLightBar*, 3> m_auxBars{};
     CAuxPageBase* m_auxPage = nullptr;
     COptionsPageBase* m_optionsPage = nullptr;
     CInfosPageBase* m_infosPage = nullptr;
@@ -423,7 +390,7 @@ private:
     int m_ledState = 0;
     CPageLanguage m_language;
     CStatusPanel m_statusPanel;
-    SpinStepper m_spin;
+    CLightBars m_lightBars;
     CBusyCursor m_busyCursor;
     int m_lightStep = 0;
     // Values of the selection reports raised while a record was applied.

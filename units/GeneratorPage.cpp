@@ -38,7 +38,7 @@ std::array<bool, 8> CGeneratorPage::AllowedModellingModes()
         return {};
     std::array<ModellingLight::AuxBar, 3> bars{};
     for (int outlet = 1; outlet <= m_auxOutlets.AuxBars(); ++outlet) {
-        if (const CAuxLightBar* bar = GetAuxCtl(outlet))
+        if (const CAuxLightBar* bar = LightBars().Aux(outlet))
             bars[outlet - 1] = {bar->GetValue(), bar->IsOn()};
     }
     return ModellingLight::EnabledRadios({bars[0], bars[1], bars[2]}, GetDevice()->GetEnergyType());

@@ -235,8 +235,8 @@ protected:
         notebook->SetSelection(static_cast<size_t>(index));
     }
 
-    wxString MainText() const { return page->GetMainCtl()->GetFace().large; }
-    wxString AuxText(int outlet) const { return page->GetAuxCtl(outlet)->GetFace().large; }
+    wxString MainText() const { return page->LightBars().Main()->GetFace().large; }
+    wxString AuxText(int outlet) const { return page->LightBars().Aux(outlet)->GetFace().large; }
 
     SimBus bus;
     uint32_t now = 1000;

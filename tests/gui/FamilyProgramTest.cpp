@@ -56,7 +56,7 @@ TEST_F(FamilyProgramTest, NuvekPageShowsItsUnitAndTheUnitFollowsThePage)
     // The records the page asked for arrive on the polls.
     ASSERT_TRUE(RunUntil([&] { return TextOf(page, "IDC_ME_LINE1L") == "5.0"; }));
     EXPECT_TRUE(page->IsPowerOn());
-    EXPECT_EQ(page->GetMainCtl()->GetFace().large, "5.0");
+    EXPECT_EQ(page->LightBars().Main()->GetFace().large, "5.0");
     EXPECT_EQ(TextOf(page, "IDC_OP_TOTALCOUNTER"), "12345");
     EXPECT_EQ(TextOf(page, "IDC_IN_DELIVERY_STAT"), "3.2012");
     EXPECT_EQ(page->GetLedState(), 2);
@@ -71,8 +71,8 @@ TEST_F(FamilyProgramTest, NuvekPageShowsItsUnitAndTheUnitFollowsThePage)
     wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
     release.SetEventObject(spin);
     spin->ProcessWindowEvent(release);
-    EXPECT_TRUE(RunUntil([&] { return page->GetMainCtl()->GetValue() == 51; }));
-    EXPECT_EQ(page->GetMainCtl()->GetFace().large, "5.1");
+    EXPECT_TRUE(RunUntil([&] { return page->LightBars().Main()->GetValue() == 51; }));
+    EXPECT_EQ(page->LightBars().Main()->GetFace().large, "5.1");
 }
 
 TEST_F(FamilyProgramTest, QuirelPageShowsItsUnitAndTheUnitFollowsThePage)
@@ -88,9 +88,9 @@ TEST_F(FamilyProgramTest, QuirelPageShowsItsUnitAndTheUnitFollowsThePage)
     // The records arrive on the polls: three outlets, the third there but
     // off, and memory 1 with the first outlet at the bottom.
     ASSERT_TRUE(RunUntil([&] { return TextOf(page, "IDC_ME_LINE4L") == "5.0"; }));
-    EXPECT_EQ(page->GetMainCtl()->GetFace().large, "5.0");
-    EXPECT_EQ(page->GetAuxCtl(3)->GetValue(), 30);
-    EXPECT_FALSE(page->GetAuxCtl(3)->IsOn());
+    EXPECT_EQ(page->LightBars().Main()->GetFace().large, "5.0");
+    EXPECT_EQ(page->LightBars().Aux(3)->GetValue(), 30);
+    EXPECT_FALSE(page->LightBars().Aux(3)->IsOn());
     EXPECT_EQ(TextOf(page, "IDC_ST_FLASH"), "1/500");
     EXPECT_EQ(TextOf(page, "IDC_OP_TOTALCOUNTER"), "12345");
     EXPECT_EQ(TextOf(page, "IDC_IN_DATE_SERVICE"), "6.2014");
@@ -109,7 +109,8 @@ TEST_F(FamilyProgramTest, QuirelPageShowsItsUnitAndTheUnitFollowsThePage)
     ticked.SetEventObject(box);
     ticked.SetInt(1);
     box->ProcessWindowEvent(ticked);
-    EXPECT_TRUE(RunUntil([&] { return page->GetAuxCtl(3)->IsOn() && page->GetAuxCtl(3)->GetFace().large == "3.0"; }));
+    EXPECT_TRUE(RunUntil(
+        [&] { return page->LightBars().Aux(3)->IsOn() && page->LightBars().Aux(3)->GetFace().large == "3.0"; }));
 }
 
 TEST_F(FamilyProgramTest, TrovalexPageShowsItsUnitAndTheUnitFollowsThePage)

@@ -119,8 +119,8 @@ protected:
 TEST_F(GeneratorPageTest, TestDoneBeforeAnyStatusPutsTheBarsAtZero)
 {
     Deliver(98, {});
-    EXPECT_EQ(page->GetAuxCtl(1)->GetValue(), 0);
-    EXPECT_EQ(page->GetAuxCtl(2)->GetValue(), 0);
+    EXPECT_EQ(page->LightBars().Aux(1)->GetValue(), 0);
+    EXPECT_EQ(page->LightBars().Aux(2)->GetValue(), 0);
     EXPECT_EQ(Generator()->GetKeptAuxValue(1), 0);
     EXPECT_EQ(page->GetLedState(), 1);
 }
@@ -129,20 +129,20 @@ TEST_F(GeneratorPageTest, StatusFeedsTheBarsAndTestDoneRestoresTheirValuesWithou
 {
     // Outlet 1 on and available with a warning, outlet 2 available only.
     Status(45, 70, 0x0C | 0x20, 0x01);
-    EXPECT_EQ(page->GetAuxCtl(1)->GetValue(), 45);
-    EXPECT_TRUE(page->GetAuxCtl(1)->IsOn());
-    EXPECT_EQ(page->GetAuxCtl(2)->GetValue(), 70);
-    EXPECT_FALSE(page->GetAuxCtl(2)->IsOn());
+    EXPECT_EQ(page->LightBars().Aux(1)->GetValue(), 45);
+    EXPECT_TRUE(page->LightBars().Aux(1)->IsOn());
+    EXPECT_EQ(page->LightBars().Aux(2)->GetValue(), 70);
+    EXPECT_FALSE(page->LightBars().Aux(2)->IsOn());
     EXPECT_EQ(Generator()->GetKeptAuxValue(1), 45);
     EXPECT_EQ(Generator()->GetKeptAuxValue(2), 70);
     EXPECT_EQ(Generator()->GetKeptAuxValue(3), 0);
 
     page->SetPowerState(true);
-    const wxColour warned = page->GetAuxCtl(1)->GetFace().textColour;
+    const wxColour warned = page->LightBars().Aux(1)->GetFace().textColour;
     Deliver(98, {});
-    EXPECT_EQ(page->GetAuxCtl(1)->GetValue(), 45);
-    EXPECT_EQ(page->GetAuxCtl(2)->GetValue(), 70);
-    EXPECT_NE(page->GetAuxCtl(1)->GetFace().textColour, warned);
+    EXPECT_EQ(page->LightBars().Aux(1)->GetValue(), 45);
+    EXPECT_EQ(page->LightBars().Aux(2)->GetValue(), 70);
+    EXPECT_NE(page->LightBars().Aux(1)->GetFace().textColour, warned);
 }
 
 TEST_F(GeneratorPageTest, RadiosFollowTheHighestSwitchedOnOutletAndTheEnergyClass)

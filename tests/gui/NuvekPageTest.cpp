@@ -71,8 +71,8 @@ TEST_F(NuvekPageTest, StatusRowsShowTheDistributionThenTheSequence)
 TEST_F(NuvekPageTest, SecondOutletIsOnByEitherOfItsBits)
 {
     Deliver(1, RecordData(25, {{5, 50}, {13, 70}, {21, 0x01 | 0x40 | 0x80}}));
-    EXPECT_TRUE(page->GetAuxCtl(2)->IsOn());
-    EXPECT_FALSE(page->GetAuxCtl(1)->IsOn());
+    EXPECT_TRUE(page->LightBars().Aux(2)->IsOn());
+    EXPECT_FALSE(page->LightBars().Aux(1)->IsOn());
     EXPECT_EQ(AuxText(2), "7.0");
     // Neither bit 3 nor bit 5: the main light shows no text.
     EXPECT_EQ(MainText(), "");

@@ -122,7 +122,7 @@ TYPED_TEST(PowerPackPageTest, SettingPagesSitInTheirNotebooksInOrder)
     EXPECT_EQ(options->GetPage(2), this->page->GetInfosPage());
     // Service level 0 until the unit reports one.
     EXPECT_FALSE(this->Shown("IDC_OP_RESET_TOTAL"));
-    EXPECT_EQ(this->page->GetAuxCtl(3), nullptr);
+    EXPECT_EQ(this->page->LightBars().Aux(3), nullptr);
 }
 
 TYPED_TEST(PowerPackPageTest, LabelsAndToolTipsInThePagesLanguage)
@@ -195,13 +195,13 @@ TYPED_TEST(PowerPackPageTest, StatusRecordShowsBarsPowerAndModellingLight)
 {
     this->Deliver(1, Status(55, kAllOn, 60, 100, 5, 0x02));
     EXPECT_EQ(this->MainText(), "5.5");
-    const BarFace aux1 = this->page->GetAuxCtl(1)->GetFace();
+    const BarFace aux1 = this->page->LightBars().Aux(1)->GetFace();
     EXPECT_EQ(aux1.large, "6.0");
     EXPECT_EQ(aux1.joules, "300J");
     EXPECT_EQ(aux1.percent, BarPercentText(60, 40));
     EXPECT_EQ(this->AuxText(2), "10");
     // The warning of outlet 2 draws it red while the unit is on.
-    EXPECT_EQ(this->page->GetAuxCtl(2)->GetFace().textColour, wxColour(255, 0, 0));
+    EXPECT_EQ(this->page->LightBars().Aux(2)->GetFace().textColour, wxColour(255, 0, 0));
     EXPECT_TRUE(this->page->IsPowerOn());
     EXPECT_TRUE(this->Shown("IDC_LED"));
     EXPECT_TRUE(SamePicture(this->template Find<wxBitmapButton>("IDC_POWER")->GetBitmapLabel(),
@@ -209,7 +209,7 @@ TYPED_TEST(PowerPackPageTest, StatusRecordShowsBarsPowerAndModellingLight)
     EXPECT_TRUE(this->Checked("IDC_LM_PROP3"));
     EXPECT_FALSE(this->Shown("IDC_LM_OVER"));
     EXPECT_EQ(this->Label("IDC_LM_OVER"), "set to prop5");
-    EXPECT_TRUE(this->page->GetAuxCtl(1)->IsOn());
+    EXPECT_TRUE(this->page->LightBars().Aux(1)->IsOn());
     EXPECT_TRUE(this->template Find<wxWindow>("IDC_LA_LAMP1")->IsEnabled());
     EXPECT_TRUE(this->template Find<wxWindow>("IDC_SPIN_AUX1")->IsEnabled());
     // Nothing goes back to the unit.
@@ -219,13 +219,13 @@ TYPED_TEST(PowerPackPageTest, StatusRecordShowsBarsPowerAndModellingLight)
     this->Deliver(1, Status(55, 0x01, 60, 100, 5));
     EXPECT_EQ(this->MainText(), "");
     EXPECT_FALSE(this->template Find<wxWindow>("IDC_LA_LAMP1")->IsEnabled());
-    EXPECT_FALSE(this->page->GetAuxCtl(1)->IsOn());
+    EXPECT_FALSE(this->page->LightBars().Aux(1)->IsOn());
 }
 
 TYPED_TEST(PowerPackPageTest, PowerFromTheUnitMovesTheBarsAndLedOnlyWhenItChanges)
 {
     this->Deliver(1, Status(50, kAllOn));
-    EXPECT_EQ(this->page->GetMainCtl()->GetFace().textColour, wxColour(0, 255, 0));
+    EXPECT_EQ(this->page->LightBars().Main()->GetFace().textColour, wxColour(0, 255, 0));
     this->page->FindWindow(XRCID("IDC_LED"))->Hide();
     // The same power bit again leaves everything as it is.
     this->Deliver(1, Status(50, kAllOn));
@@ -233,7 +233,7 @@ TYPED_TEST(PowerPackPageTest, PowerFromTheUnitMovesTheBarsAndLedOnlyWhenItChange
     this->Deliver(1, Status(50, kAllOn & ~1));
     EXPECT_FALSE(this->page->IsPowerOn());
     EXPECT_FALSE(this->Shown("IDC_LED"));
-    EXPECT_NE(this->page->GetMainCtl()->GetFace().textColour, wxColour(0, 255, 0));
+    EXPECT_NE(this->page->LightBars().Main()->GetFace().textColour, wxColour(0, 255, 0));
     EXPECT_TRUE(SamePicture(this->template Find<wxBitmapButton>("IDC_POWER")->GetBitmapLabel(),
                             PowerPicture(PowerFace::Off)));
 }
@@ -375,21 +375,21 @@ TYPED_TEST(PowerPackPageTest, TestFlashTurnsTheLedRedAndItsEndRestoresTheAuxBars
     EXPECT_EQ(this->Commands(), (std::vector<Sent>{{102, {}}}));
 
     // Before any status the bars go back to 0, whatever they show.
-    this->page->GetAuxCtl(1)->SetValue(90, true);
-    this->page->GetAuxCtl(2)->SetValue(80, false);
+    this->page->LightBars().Aux(1)->SetValue(90, true);
+    this->page->LightBars().Aux(2)->SetValue(80, false);
     this->Deliver(98, {});
-    EXPECT_EQ(this->page->GetAuxCtl(1)->GetValue(), 0);
-    EXPECT_EQ(this->page->GetAuxCtl(2)->GetValue(), 0);
+    EXPECT_EQ(this->page->LightBars().Aux(1)->GetValue(), 0);
+    EXPECT_EQ(this->page->LightBars().Aux(2)->GetValue(), 0);
 
     this->Deliver(1, Status(50, kAllOn, 60, 70, 0, 0x03));
-    this->page->GetAuxCtl(1)->SetValue(90, true);
+    this->page->LightBars().Aux(1)->SetValue(90, true);
     this->Deliver(100, RecordData(7, {{5, 0x80}}));
     EXPECT_EQ(this->page->GetLedState(), 2);
     this->Deliver(98, {});
-    EXPECT_EQ(this->page->GetAuxCtl(1)->GetValue(), 60);
-    EXPECT_EQ(this->page->GetAuxCtl(2)->GetValue(), 70);
+    EXPECT_EQ(this->page->LightBars().Aux(1)->GetValue(), 60);
+    EXPECT_EQ(this->page->LightBars().Aux(2)->GetValue(), 70);
     // Without the warning of the last status.
-    EXPECT_EQ(this->page->GetAuxCtl(2)->GetFace().textColour, wxColour(0, 255, 0));
+    EXPECT_EQ(this->page->LightBars().Aux(2)->GetFace().textColour, wxColour(0, 255, 0));
     EXPECT_EQ(this->page->GetLedState(), 1);
 }
 
@@ -435,7 +435,7 @@ TYPED_TEST(PowerPackPageTest, OtherRecordNumbersChangeNothing)
 {
     for (uint16_t number : {0, 9, 10, 97, 99, 105, 0xFFFF}) {
         this->Deliver(number, Status(55, kAllOn, 60, 60, 3));
-        EXPECT_EQ(this->page->GetMainCtl()->GetValue(), 0) << number;
+        EXPECT_EQ(this->page->LightBars().Main()->GetValue(), 0) << number;
         EXPECT_FALSE(this->page->IsPowerOn()) << number;
         EXPECT_TRUE(this->page->IsIdle()) << number;
     }
@@ -501,7 +501,7 @@ TYPED_TEST(PowerPackPageTest, PowerButtonSwitchesTheUnitAndTheBars)
     this->Click("IDC_POWER");
     EXPECT_TRUE(this->page->IsPowerOn());
     EXPECT_TRUE(this->Shown("IDC_LED"));
-    EXPECT_EQ(this->page->GetMainCtl()->GetFace().textColour, wxColour(0, 255, 0));
+    EXPECT_EQ(this->page->LightBars().Main()->GetFace().textColour, wxColour(0, 255, 0));
     this->Click("IDC_POWER");
     EXPECT_FALSE(this->Shown("IDC_LED"));
     EXPECT_EQ(this->Commands(), (std::vector<Sent>{{28, {}}, {27, {}}}));

@@ -144,7 +144,7 @@ TEST_F(QuirelA1PageTest, AsksForAllRecordsAndHoldsItsFiveSettingPagesThreeAuxBar
     EXPECT_EQ(options->GetPageText(2), "infos");
     EXPECT_NE(dynamic_cast<CAuxPage*>(page->GetAuxPage()), nullptr);
     for (int outlet = 1; outlet <= 3; ++outlet)
-        EXPECT_NE(page->GetAuxCtl(outlet), nullptr) << outlet;
+        EXPECT_NE(page->LightBars().Aux(outlet), nullptr) << outlet;
 
     const std::pair<const char*, const char*> labels[] = {
         {"IDC_LM_PROPMAX", "p. max"}, {"IDC_LM_FULL", "full"}, {"IDC_LM_PROP5", "prop  5"},
@@ -177,13 +177,13 @@ TEST_F(QuirelA1PageTest, StatusRecordShowsBarsRadiosAndTheSetToPropHint)
     EXPECT_TRUE(page->IsPowerOn());
     EXPECT_EQ(MainText(), "7.7");
     EXPECT_EQ(AuxText(1), "4.0");
-    EXPECT_EQ(page->GetAuxCtl(1)->GetFace().textColour, wxColour(255, 0, 0));
-    EXPECT_TRUE(page->GetAuxCtl(1)->IsOn());
+    EXPECT_EQ(page->LightBars().Aux(1)->GetFace().textColour, wxColour(255, 0, 0));
+    EXPECT_TRUE(page->LightBars().Aux(1)->IsOn());
     for (int outlet : {2, 3}) {
-        EXPECT_FALSE(page->GetAuxCtl(outlet)->IsOn()) << outlet;
+        EXPECT_FALSE(page->LightBars().Aux(outlet)->IsOn()) << outlet;
         EXPECT_EQ(AuxText(outlet), "") << outlet;
     }
-    EXPECT_EQ(page->GetAuxCtl(3)->GetValue(), 90);
+    EXPECT_EQ(page->LightBars().Aux(3)->GetValue(), 90);
     EXPECT_TRUE(Find<wxWindow>("IDC_LA_LAMP1")->IsEnabled());
     EXPECT_FALSE(Find<wxWindow>("IDC_LA_LAMP2")->IsEnabled());
     EXPECT_FALSE(Find<wxWindow>("IDC_LA_LAMP3")->IsEnabled());
@@ -524,14 +524,14 @@ TEST_F(QuirelA1PageTest, PageThatGoesWhileBusyLeavesNoCursor)
 TEST_F(QuirelA1PageTest, TestFlashEndRestoresTheLastStatusValuesOrZero)
 {
     // Before any status record the bars go back to 0.
-    page->GetAuxCtl(3)->SetValue(90, true);
+    page->LightBars().Aux(3)->SetValue(90, true);
     Deliver(98, {});
-    EXPECT_EQ(page->GetAuxCtl(3)->GetValue(), 0);
+    EXPECT_EQ(page->LightBars().Aux(3)->GetValue(), 0);
     EXPECT_EQ(page->GetLedState(), 1);
 
     Deliver(1, Status(50, kAllOn, 40, 50, 60, 0, 0, 0x07));
     for (int outlet = 1; outlet <= 3; ++outlet)
-        page->GetAuxCtl(outlet)->SetValue(99, true);
+        page->LightBars().Aux(outlet)->SetValue(99, true);
     Deliver(100, RecordData(7, {{5, 0x80}}));
     EXPECT_EQ(page->GetLedState(), 2);
     Click("IDC_FL_TEST");
@@ -539,8 +539,8 @@ TEST_F(QuirelA1PageTest, TestFlashEndRestoresTheLastStatusValuesOrZero)
     Deliver(98, {});
     const int values[] = {40, 50, 60};
     for (int outlet = 1; outlet <= 3; ++outlet) {
-        EXPECT_EQ(page->GetAuxCtl(outlet)->GetValue(), values[outlet - 1]) << outlet;
-        EXPECT_EQ(page->GetAuxCtl(outlet)->GetFace().textColour, wxColour(0, 255, 0)) << outlet;
+        EXPECT_EQ(page->LightBars().Aux(outlet)->GetValue(), values[outlet - 1]) << outlet;
+        EXPECT_EQ(page->LightBars().Aux(outlet)->GetFace().textColour, wxColour(0, 255, 0)) << outlet;
     }
     EXPECT_EQ(page->GetLedState(), 1);
 }

@@ -71,7 +71,7 @@ TEST_F(RibexPageTest, ThirdOutletRidesOnTheSecondBar)
 {
     // Outlet 2 off and away, outlet 3 on and there.
     Deliver(1, RecordData(25, {{5, 50}, {13, 60}, {21, 0x01 | 0x08 | 0x40 | 0x80}}));
-    EXPECT_FALSE(page->GetAuxCtl(2)->IsOn());
+    EXPECT_FALSE(page->LightBars().Aux(2)->IsOn());
     EXPECT_EQ(AuxText(2), "6.0");
     EXPECT_FALSE(Find<wxWindow>("IDC_LA_LAMP2")->IsEnabled());
     EXPECT_TRUE(Find<wxWindow>("IDC_LA_LAMP3")->IsEnabled());

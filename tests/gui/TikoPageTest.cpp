@@ -118,7 +118,7 @@ TEST_F(TrovalexPageTest, OneNotebookHoldsTheAuxOptionsAndInformationPages)
     // The one bar, and no other.
     ASSERT_NE(Bar(), nullptr);
     EXPECT_EQ(tiko->GetAuxCtl(2), nullptr);
-    EXPECT_EQ(page->GetMainCtl(), nullptr);
+    EXPECT_EQ(page->LightBars().Main(), nullptr);
     EXPECT_FALSE(Shown("IDC_STATUS2"));
     EXPECT_FALSE(Shown("IDC_FL_RF"));
     EXPECT_TRUE(Shown("IDC_FL_IR"));

@@ -92,7 +92,7 @@ TEST_F(ZaritEPageTest, HoldsTheLampPageAloneAndTheZaritInformationPanel)
     EXPECT_EQ(page->GetMemoryPage(), nullptr);
     EXPECT_NE(dynamic_cast<CAuxPageZaritE*>(page->GetAuxPage()), nullptr);
     EXPECT_EQ(page->GetInfosPage()->GetPanelName(), std::string("DLG_INFOS_PAGE_ZARIT"));
-    EXPECT_EQ(page->GetAuxCtl(3), nullptr);
+    EXPECT_EQ(page->LightBars().Aux(3), nullptr);
     // Neither infrared, nor toggles, nor a third outlet.
     for (const char* name : {"IDC_FL_IR", "IDC_SPEED", "IDC_USER", "IDC_AUX_LIGHT3", "IDC_SPIN_AUX3"})
         EXPECT_EQ(page->FindWindow(XRCID(name)), nullptr) << name;
@@ -125,19 +125,19 @@ TEST_F(ZaritEPageTest, StatusOfTwoOutletsAndTheirLampBoxes)
     EXPECT_EQ(MainText(), "7.0");
     EXPECT_EQ(AuxText(1), "6.0");
     EXPECT_EQ(AuxText(2), "4.0");
-    EXPECT_NE(page->GetAuxCtl(1)->GetFace().textColour, wxColour(255, 0, 0));
-    EXPECT_EQ(page->GetAuxCtl(2)->GetFace().textColour, wxColour(255, 0, 0));
+    EXPECT_NE(page->LightBars().Aux(1)->GetFace().textColour, wxColour(255, 0, 0));
+    EXPECT_EQ(page->LightBars().Aux(2)->GetFace().textColour, wxColour(255, 0, 0));
     EXPECT_TRUE(Find<wxWindow>("IDC_LA_LAMP1")->IsEnabled());
     EXPECT_TRUE(Find<wxWindow>("IDC_LA_LAMP2")->IsEnabled());
     EXPECT_TRUE(Checked("IDC_LM_LOW"));
     EXPECT_FALSE(Shown("IDC_LM_OVER"));
 
     // The test flash's end puts both back without warning.
-    page->GetAuxCtl(1)->SetValue(10, true);
+    page->LightBars().Aux(1)->SetValue(10, true);
     Deliver(98, {});
-    EXPECT_EQ(page->GetAuxCtl(1)->GetValue(), 60);
-    EXPECT_EQ(page->GetAuxCtl(2)->GetValue(), 40);
-    EXPECT_NE(page->GetAuxCtl(2)->GetFace().textColour, wxColour(255, 0, 0));
+    EXPECT_EQ(page->LightBars().Aux(1)->GetValue(), 60);
+    EXPECT_EQ(page->LightBars().Aux(2)->GetValue(), 40);
+    EXPECT_NE(page->LightBars().Aux(2)->GetFace().textColour, wxColour(255, 0, 0));
     EXPECT_EQ(page->GetLedState(), 1);
 
     Deliver(1, Status(70, 0x01 | 0x0C, 60, 40, 0x52, 0x01));
@@ -149,11 +149,11 @@ TEST_F(ZaritEPageTest, StatusOfTwoOutletsAndTheirLampBoxes)
 
 TEST_F(ZaritEPageTest, TestFlashEndBeforeAnyStatusPutsTheBarsAtZero)
 {
-    page->GetAuxCtl(1)->SetValue(90, true);
-    page->GetAuxCtl(2)->SetValue(80, true);
+    page->LightBars().Aux(1)->SetValue(90, true);
+    page->LightBars().Aux(2)->SetValue(80, true);
     Deliver(98, {});
-    EXPECT_EQ(page->GetAuxCtl(1)->GetValue(), 0);
-    EXPECT_EQ(page->GetAuxCtl(2)->GetValue(), 0);
+    EXPECT_EQ(page->LightBars().Aux(1)->GetValue(), 0);
+    EXPECT_EQ(page->LightBars().Aux(2)->GetValue(), 0);
 }
 
 TEST_F(ZaritEPageTest, RadioLimitOverTwoBarsFollowsTheRadiosAndTheStrobe)
@@ -343,7 +343,7 @@ TEST_F(ZaritEPageTest, MemoryAndOtherRecordsChangeNothing)
 {
     for (uint16_t number : {9, 11, 101, 102, 103, 104}) {
         Deliver(number, Status(55, kAllOn, 60, 60));
-        EXPECT_EQ(page->GetMainCtl()->GetValue(), 0) << number;
+        EXPECT_EQ(page->LightBars().Main()->GetValue(), 0) << number;
         EXPECT_FALSE(page->IsPowerOn()) << number;
     }
     EXPECT_TRUE(Commands().empty());
@@ -429,13 +429,13 @@ TEST_F(ZaritEProgramTest, ModelUnitsPageShowsItsRecordsAndFollowsThePage)
     EXPECT_EQ(TextOf(page, "IDC_IN_TYPE"), "Zarit 3200E");
     EXPECT_EQ(TextOf(page, "IDC_IN_SER_STAT"), "C123456");
     EXPECT_EQ(TextOf(page, "IDC_STATUS"), "status");
-    EXPECT_NE(page->GetMainCtl()->GetFace().large, "");
+    EXPECT_NE(page->LightBars().Main()->GetFace().large, "");
     EXPECT_NE(TextOf(page, "IDC_ST_FLASH_LA"), "");
     EXPECT_TRUE(page->FindWindow(XRCID("IDC_FL_RF"))->IsShown());
 
     // A click on aux 2's arrow: the unit takes the step, and the bar shows
     // what the unit then reports.
-    const int value = page->GetAuxCtl(2)->GetValue();
+    const int value = page->LightBars().Aux(2)->GetValue();
     const bool up = value < 100;
     wxWindow* spin = page->FindWindow(XRCID("IDC_SPIN_AUX2"));
     wxSpinEvent press(up ? wxEVT_SPIN_UP : wxEVT_SPIN_DOWN, spin->GetId());
@@ -444,7 +444,7 @@ TEST_F(ZaritEProgramTest, ModelUnitsPageShowsItsRecordsAndFollowsThePage)
     wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
     release.SetEventObject(spin);
     spin->ProcessWindowEvent(release);
-    EXPECT_TRUE(RunUntil([&] { return page->GetAuxCtl(2)->GetValue() != value; }));
+    EXPECT_TRUE(RunUntil([&] { return page->LightBars().Aux(2)->GetValue() != value; }));
 }
 
 }  // namespace

@@ -152,7 +152,7 @@ TEST_F(ZaritPageTest, AsksForAllRecordsAndHoldsTheZaritSettingPages)
     EXPECT_NE(dynamic_cast<CAuxPageZarit*>(page->GetAuxPage()), nullptr);
     EXPECT_NE(dynamic_cast<COptionsPageZarit*>(page->GetOptionsPage()), nullptr);
     EXPECT_EQ(page->GetInfosPage()->GetPanelName(), std::string("DLG_INFOS_PAGE_ZARIT"));
-    ASSERT_NE(page->GetAuxCtl(3), nullptr);
+    ASSERT_NE(page->LightBars().Aux(3), nullptr);
 }
 
 TEST_F(ZaritPageTest, LabelsAndToolTipsIncludeTheTogglesAndTheThirdOutletsHint)
@@ -201,7 +201,7 @@ TEST_F(ZaritPageTest, StatusShowsBarsPowerRadiosAndTheModellingLevel)
     EXPECT_EQ(AuxText(1), "6.0");
     EXPECT_EQ(AuxText(2), "4.0");
     EXPECT_EQ(AuxText(3), "2.0");
-    EXPECT_EQ(page->GetAuxCtl(2)->GetFace().textColour, wxColour(255, 0, 0));
+    EXPECT_EQ(page->LightBars().Aux(2)->GetFace().textColour, wxColour(255, 0, 0));
     EXPECT_TRUE(page->IsPowerOn());
     EXPECT_TRUE(SamePicture(Find<wxBitmapButton>("IDC_POWER")->GetBitmapLabel(), PowerPicture(PowerFace::OnBlue)));
     EXPECT_TRUE(Checked("IDC_LM_PROP2"));
@@ -657,19 +657,19 @@ TEST_F(ZaritPageTest, TestFlashEndRestoresTheThreeBarsFromZeroOnward)
 {
     Click("IDC_FL_TEST");
     EXPECT_EQ(Commands(), (std::vector<Sent>{{102, {}}}));
-    page->GetAuxCtl(3)->SetValue(90, true);
+    page->LightBars().Aux(3)->SetValue(90, true);
     Deliver(98, {});
-    EXPECT_EQ(page->GetAuxCtl(3)->GetValue(), 0);
+    EXPECT_EQ(page->LightBars().Aux(3)->GetValue(), 0);
 
     Deliver(1, Status(50, kAllOn, 60, 70, 80, 0, 0, 0x07));
     for (int outlet = 1; outlet <= 3; ++outlet)
-        page->GetAuxCtl(outlet)->SetValue(10, true);
+        page->LightBars().Aux(outlet)->SetValue(10, true);
     Deliver(100, RecordData(7, {{5, 0x80}}));
     EXPECT_EQ(page->GetLedState(), 2);
     Deliver(98, {});
-    EXPECT_EQ(page->GetAuxCtl(1)->GetValue(), 60);
-    EXPECT_EQ(page->GetAuxCtl(2)->GetValue(), 70);
-    EXPECT_EQ(page->GetAuxCtl(3)->GetValue(), 80);
+    EXPECT_EQ(page->LightBars().Aux(1)->GetValue(), 60);
+    EXPECT_EQ(page->LightBars().Aux(2)->GetValue(), 70);
+    EXPECT_EQ(page->LightBars().Aux(3)->GetValue(), 80);
     EXPECT_EQ(page->GetLedState(), 1);
 }
 
@@ -780,7 +780,7 @@ TEST_F(ZaritPageTest, OtherRecordNumbersChangeNothing)
 {
     for (uint16_t number : {0, 9, 11, 97, 99, 105, 0xFFFF}) {
         Deliver(number, Status(55, kAllOn, 60, 60, 60, 3));
-        EXPECT_EQ(page->GetMainCtl()->GetValue(), 0) << number;
+        EXPECT_EQ(page->LightBars().Main()->GetValue(), 0) << number;
         EXPECT_FALSE(page->IsPowerOn()) << number;
     }
     EXPECT_TRUE(Commands().empty());
@@ -917,14 +917,14 @@ TEST_F(ZaritProgramTest, ModelUnitsPageShowsEveryRecordAndFollowsThePage)
     EXPECT_EQ(page->GetLampPage()->GetLamp1(), 1);
     EXPECT_EQ(page->GetLampPage()->GetLamp2(), 2);
     EXPECT_EQ(TextOf(page, "IDC_STATUS"), "status");
-    EXPECT_NE(page->GetMainCtl()->GetFace().large, "");
+    EXPECT_NE(page->LightBars().Main()->GetFace().large, "");
     // The model reports radio release: the page shows its box and no LED.
     EXPECT_TRUE(page->FindWindow(XRCID("IDC_FL_RF"))->IsShown());
     EXPECT_EQ(page->GetLedState(), 0);
 
     // A click on aux 1's check box switches the outlet on the unit, and the
     // bar shows what the unit then reports.
-    const bool wasOn = page->GetAuxCtl(1)->IsOn();
+    const bool wasOn = page->LightBars().Aux(1)->IsOn();
     wxCheckBox* check = dynamic_cast<wxCheckBox*>(page->FindWindow(XRCID("IDC_AUX_CHECK1")));
     ASSERT_NE(check, nullptr);
     check->SetValue(!wasOn);
@@ -932,7 +932,7 @@ TEST_F(ZaritProgramTest, ModelUnitsPageShowsEveryRecordAndFollowsThePage)
     click.SetEventObject(check);
     click.SetInt(!wasOn);
     check->ProcessWindowEvent(click);
-    const int main = page->GetMainCtl()->GetValue();
+    const int main = page->LightBars().Main()->GetValue();
     wxWindow* spin = page->FindWindow(XRCID("IDC_SPIN_MAIN"));
     wxSpinEvent press(main < 100 ? wxEVT_SPIN_UP : wxEVT_SPIN_DOWN, spin->GetId());
     press.SetEventObject(spin);
@@ -940,7 +940,7 @@ TEST_F(ZaritProgramTest, ModelUnitsPageShowsEveryRecordAndFollowsThePage)
     wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
     release.SetEventObject(spin);
     spin->ProcessWindowEvent(release);
-    EXPECT_TRUE(RunUntil([&] { return page->GetMainCtl()->GetValue() == (main < 100 ? main + 1 : main - 1); }));
+    EXPECT_TRUE(RunUntil([&] { return page->LightBars().Main()->GetValue() == (main < 100 ? main + 1 : main - 1); }));
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ void CNuvekDevicePropertyPage::DecodeStatus(const RecordView& record)
     const std::optional<PowerPackCodec::Status> status = PowerPackCodec::DecodeStatus(record, kFamily);
     if (!status)
         return;
-    if (auto* main = MainBarAs<CVeskMainCtlNuvek>())
+    if (auto* main = LightBars().MainAs<CVeskMainCtlNuvek>())
         main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
     SetPowerState(status->power);
     AuxOutlets().Show(status->aux);

@@ -90,7 +90,7 @@ void CQuirelA1DevicePropertyPage::DecodeStatus(const RecordView& record)
     const std::optional<QuirelA1Codec::Status> status = QuirelA1Codec::DecodeStatus(record);
     if (!status)
         return;
-    if (auto* main = MainBarAs<CVeskMainCtl>())
+    if (auto* main = LightBars().MainAs<CVeskMainCtl>())
         main->SetValue(static_cast<int16_t>(status->mainValue));
     SetPowerState(status->powerOn);
     AuxOutlets().Show(status->outlets);

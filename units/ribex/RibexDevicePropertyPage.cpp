@@ -61,12 +61,12 @@ void CRibexDevicePropertyPage::DecodeStatus(const RecordView& record)
     const std::optional<PowerPackCodec::Status> status = PowerPackCodec::DecodeStatus(record, kFamily);
     if (!status)
         return;
-    if (auto* main = MainBarAs<CVeskMainCtlRibex>())
+    if (auto* main = LightBars().MainAs<CVeskMainCtlRibex>())
         main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
     SetPowerState(status->power);
     AuxOutlets().Show(status->aux);
     // The second bar also stands for the third outlet.
-    if (auto* bar = AuxBarAs<CVeskAuxCtlRibex>(2))
+    if (auto* bar = LightBars().AuxAs<CVeskAuxCtlRibex>(2))
         bar->SetState2(status->outlet3On, status->outlet3Available);
     if (CLampPageBase* lamp = GetLampPage())
         lamp->SetLampChoice(3, status->outlet3Available);

@@ -254,13 +254,6 @@ int CTikoDevicePropertyPage::GetLamp4() const
     return lamps ? std::max(0, lamps->GetSelection()) : 0;
 }
 
-void CTikoDevicePropertyPage::SetPowerDisplay(int mode)
-{
-    CFamilyDevicePage::SetPowerDisplay(mode);
-    if (m_bar)
-        m_bar->Refresh();
-}
-
 wxString CTikoDevicePropertyPage::GetBarText(int16_t value, bool, bool, bool, int16_t)
 {
     return FormatEnergyTextTiko(value, GetPowerDisplay());

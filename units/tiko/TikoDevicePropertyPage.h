@@ -32,8 +32,6 @@ public:
     uint16_t GetModelCode() override { return m_modelCode; }
     // Index 0..3 of the set one of the radios of memories 5 to 8.
     int GetSelectedMemory() override;
-    // Stores the mode and redraws the bar by it.
-    void SetPowerDisplay(int mode) override;
     wxString GetBarText(int16_t value, bool available, bool on, bool inhibited, int16_t channel) override;
 
     // The bar of outlet 1, the only one.

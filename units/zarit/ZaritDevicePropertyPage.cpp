@@ -162,7 +162,7 @@ void CZaritDevicePropertyPage::DecodeStatus(const RecordView& record)
     const std::optional<ZaritCodec::Status> status = ZaritCodec::DecodeStatus(record);
     if (!status)
         return;
-    if (auto* main = MainBarAs<CVeskMainCtlZarit>())
+    if (auto* main = LightBars().MainAs<CVeskMainCtlZarit>())
         main->SetValue(static_cast<int16_t>(status->mainValue));
     SetPowerState(status->powerOn);
     AuxOutlets().Show(status->outlets);

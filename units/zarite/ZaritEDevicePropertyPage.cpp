@@ -98,7 +98,7 @@ void CZaritEDevicePropertyPage::DecodeStatus(const RecordView& record)
     const std::optional<ZaritECodec::Status> status = ZaritECodec::DecodeStatus(record);
     if (!status)
         return;
-    if (auto* main = MainBarAs<CVeskMainCtlZaritE>())
+    if (auto* main = LightBars().MainAs<CVeskMainCtlZaritE>())
         main->SetValue(static_cast<int16_t>(status->mainValue));
     SetPowerState(status->powerOn);
     AuxOutlets().Show(status->outlets);
