@@ -128,7 +128,8 @@ private:
     wxTimer m_timer;
     uint8_t m_busy = 0;
     uint16_t m_language = 0;
-    // What the frame has applied and shows; the position only as saved.
+    // What the frame has applied and shows; its position is taken when the
+    // frame closes.
     CStudioSettings m_settings;
     // The window that had the focus when the frame was deactivated; it may
     // die meanwhile (a page of a lost unit).
