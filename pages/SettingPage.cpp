@@ -12,3 +12,8 @@ void CSettingPage::SendCommand(int16_t code, int32_t value)
 {
     m_host->SendCommand(code, value);
 }
+
+void CSettingPage::SendCommand(int16_t code, int32_t value, const wxString& text)
+{
+    m_host->SendCommand(code, value, text);
+}

@@ -22,6 +22,7 @@ protected:
     // The text of id in the device page's language.
     wxString Text(int id) const;
     void SendCommand(int16_t code, int32_t value);
+    void SendCommand(int16_t code, int32_t value, const wxString& text);
 
 private:
     CFlashDevice* m_unit;

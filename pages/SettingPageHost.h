@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include <wx/string.h>
+
 class CSettingPageHost
 {
 public:
@@ -13,6 +15,9 @@ public:
     // its pages and sends it to the unit. Same signature as the light bars'
     // seam, so one override serves both.
     virtual void SendCommand(int16_t code, int32_t value) = 0;
+    // A command that carries a field's text (the owner, a serial number the
+    // unit keeps as text): the builder lays the text it is given.
+    virtual void SendCommand(int16_t code, int32_t value, const wxString& text) = 0;
     // Added to the ids of the texts a page fetches.
     virtual uint16_t GetLanguageOffset() = 0;
     // False while the device page dispatches a record from the unit: edits

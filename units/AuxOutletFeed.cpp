@@ -48,14 +48,11 @@ int CAuxOutletFeed::Kept(int outlet) const
     return outlet >= 1 && outlet <= m_auxBars ? m_kept[outlet - 1] : 0;
 }
 
-std::optional<CAuxOutletFeed::Lights> CAuxOutletFeed::Gather(std::optional<int> outlet, int step,
-                                                             int mainValue) const
+CAuxOutletFeed::Lights CAuxOutletFeed::Gather(const Command& command, int mainValue) const
 {
-    if (!outlet)
-        return std::nullopt;
     Lights lights;
-    lights.light = *outlet;
-    lights.step = step;
+    lights.light = command.outlet;
+    lights.step = command.step;
     lights.mainValue = mainValue;
     for (int n = 1; n <= m_auxBars; ++n) {
         const CAuxLightBar* bar = m_page.LightBars().Aux(n);

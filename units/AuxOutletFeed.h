@@ -7,10 +7,10 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <vector>
 
 #include "units/FamilyDevicePage.h"
+#include "units/core/Command.h"
 #include "units/core/PowerPackRecords.h"
 
 class CAuxLightBar;
@@ -49,9 +49,9 @@ public:
     // first one and for an outlet the page lacks.
     int Kept(int outlet) const;
 
-    // Command 1 for the light of outlet (0 main light, none for a window
-    // that is no light bar): the spin step being sent, the main light's
-    // value, and every aux bar's value and on state.
+    // Command 1 for the light of the command's outlet (0 main light): its
+    // spin step, the main light's value, and every aux bar's value and on
+    // state.
     struct Lights {
         int light = 0;
         int step = 0;
@@ -62,7 +62,7 @@ public:
         // The value of the light the command is for.
         int Value() const { return light == 0 ? mainValue : auxValue[light - 1]; }
     };
-    std::optional<Lights> Gather(std::optional<int> outlet, int step, int mainValue) const;
+    Lights Gather(const Command& command, int mainValue) const;
 
 private:
     CFamilyDevicePage& m_page;

@@ -181,31 +181,45 @@ void CFamilyDevicePage::OnRecord(const uint8_t* bytes, uint8_t count)
         SendCommand(kCommandSelections, value);
 }
 
-void CFamilyDevicePage::SendCommand(int16_t code, int32_t value)
+void CFamilyDevicePage::SendCommand(const Command& command)
 {
-    if (code == kCommandSelections && !m_idle) {
-        m_deferredSelections.push_back(value);
+    if (command.code == kCommandSelections && !m_idle) {
+        m_deferredSelections.push_back(command.value);
         return;
     }
-    if (code == kCommandLight && m_lightStep != 0)
+    if (command.code == kCommandLight && command.step != 0)
         SetLedState(kLedRed);
-    const std::optional<CommandBytes> data = BuildCommand(code, value);
+    const std::optional<CommandBytes> data = BuildCommand(command);
     if (!data)
         return;
     std::vector<uint8_t> buffer(kHeaderBytes + data->Size() + kTrailerBytes);
     std::copy(data->Bytes().begin(), data->Bytes().end(), buffer.begin() + kHeaderBytes);
-    Transmit(buffer.data(), static_cast<uint8_t>(data->Size()), m_unit->GetAddress(), static_cast<uint16_t>(code));
+    Transmit(buffer.data(), static_cast<uint8_t>(data->Size()), m_unit->GetAddress(),
+             static_cast<uint16_t>(command.code));
     for (const StepRow& step : m_traits.steps) {
-        if (step.code == code) {
+        if (step.code == command.code) {
             m_stepPending[step.mark] = true;
             m_busyCursor.Begin();
         }
     }
 }
 
-std::optional<int> CFamilyDevicePage::OutletOfBar(int id) const
+void CFamilyDevicePage::SendCommand(int16_t code, int32_t value)
 {
-    return m_lightBars.OutletOfBar(id);
+    Command command{code, value};
+    if (code == kCommandLight) {
+        const std::optional<int> outlet = m_lightBars.OutletOfBar(value);
+        if (!outlet)
+            return;
+        command.value = 0;
+        command.outlet = *outlet;
+    }
+    SendCommand(command);
+}
+
+void CFamilyDevicePage::SendCommand(int16_t code, int32_t value, const wxString& text)
+{
+    SendCommand(Command{code, value, 0, 0, UnitBytes(text)});
 }
 
 int CFamilyDevicePage::ValueOfOutlet(int outlet) const
@@ -223,22 +237,6 @@ Selections CFamilyDevicePage::GatherSelections()
     if (CLampPageBase* lamp = GetLampPage())
         selections.lamps = {lamp->GetLamp1(), lamp->GetLamp2(), lamp->GetLamp3()};
     return selections;
-}
-
-std::string CFamilyDevicePage::GatherOwner()
-{
-    wxString owner;
-    if (CInfosPageBase* infos = GetInfosPage())
-        GetCtrlText(infos, XRCID("IDC_IN_OWNER_SERVICE"), owner);
-    return UnitBytes(owner);
-}
-
-std::string CFamilyDevicePage::GatherSerial()
-{
-    wxString serial;
-    if (CInfosPageBase* infos = GetInfosPage())
-        GetCtrlText(infos, XRCID("IDC_IN_SER"), serial);
-    return UnitBytes(serial);
 }
 
 // ---- Building the page ----
@@ -617,9 +615,7 @@ int CFamilyDevicePage::GetOptionsSelection() const
 
 void CFamilyDevicePage::SendLight(const BarRow& row, int step)
 {
-    m_lightStep = step;
-    SendCommand(kCommandLight, XRCID(row.name));
-    m_lightStep = 0;
+    SendCommand(Command{kCommandLight, 0, row.outlet, step});
 }
 
 // ---- Busy state ----

@@ -24,6 +24,7 @@
 #include "units/LightBars.h"
 #include "units/PageLanguage.h"
 #include "units/StatusPanel.h"
+#include "units/core/Command.h"
 #include "units/core/CommandBytes.h"
 #include "units/core/PageText.h"
 #include "units/core/Selections.h"
@@ -180,7 +181,12 @@ public:
     // The family's builder lays the data, exactly as many bytes as the unit
     // takes, and the page hands them to the unit. A light's command with a
     // spin step turns the LED red; a step command starts the busy state.
+    void SendCommand(const Command& command);
+    // The light bars' and the setting pages' seam. A bar's command 1 names
+    // its bar by window id; an id of no bar sends nothing.
     void SendCommand(int16_t code, int32_t value) override;
+    // A setting page's command with its field's text.
+    void SendCommand(int16_t code, int32_t value, const wxString& text) override;
 
     bool InitControls() override;
     // The toolkit's idle work runs through every window of a page; a page
@@ -295,7 +301,7 @@ protected:
     CFamilyDevicePage(CFlashDevice* unit, const Traits& traits);
 
     // The family's command data; empty for a code the family never sends.
-    virtual std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value) = 0;
+    virtual std::optional<CommandBytes> BuildCommand(const Command& command) = 0;
     // The status rows from the aux page and the unit's state.
     virtual void UpdateAuxStatusTexts() = 0;
     // Enables the radios the unit allows now; every one by default.
@@ -316,12 +322,6 @@ protected:
     // lacks stays hidden where the page would show the others again.
     virtual bool UnitHasControl(const char* /*name*/) const { return true; }
 
-    // The step of the spin click being sent, for command 1 (0 otherwise).
-    int GetLightStep() const { return m_lightStep; }
-    // The outlet of the bar whose window id is id: 0 the main light, 1 to 3
-    // the aux bars; none for another id.
-    std::optional<int> OutletOfBar(int id) const;
-
     // A record with a step's answer: the marks clear and the busy state ends.
     void EndSteps();
 
@@ -330,11 +330,6 @@ protected:
     // Command 11: what the notebooks, the aux page, the memory page and the
     // lamp page show.
     Selections GatherSelections();
-    // Command 22: the information page's owner field.
-    std::string GatherOwner();
-    // The serial command of the families that send the text itself: the
-    // information page's serial field.
-    std::string GatherSerial();
 
 private:
     template <auto decode, auto show>
@@ -392,7 +387,6 @@ private:
     CStatusPanel m_statusPanel;
     CLightBars m_lightBars;
     CBusyCursor m_busyCursor;
-    int m_lightStep = 0;
     // Values of the selection reports raised while a record was applied.
     std::vector<int32_t> m_deferredSelections;
 };

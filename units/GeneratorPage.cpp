@@ -79,7 +79,7 @@ void CGeneratorPage::OnStatusSet()
 
 // ---- Commands ----
 
-std::optional<CGeneratorPage::Lights> CGeneratorPage::GatherLights(int32_t barId) const
+CGeneratorPage::Lights CGeneratorPage::GatherLights(const Command& command) const
 {
-    return m_auxOutlets.Gather(OutletOfBar(barId), GetLightStep(), ValueOfOutlet(0));
+    return m_auxOutlets.Gather(command, ValueOfOutlet(0));
 }

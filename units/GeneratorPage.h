@@ -10,7 +10,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 #include "units/AuxOutletFeed.h"
 #include "units/FamilyDevicePage.h"
@@ -72,10 +71,9 @@ protected:
     // The Zarit's colour: set the aux page's colour and send its step.
     virtual void TakeSuggestedColour() {}
 
-    // Command 1 for the light whose bar has window id barId; empty for an id
-    // that is no light bar.
+    // Command 1 for the light of the command's outlet.
     using Lights = CAuxOutletFeed::Lights;
-    std::optional<Lights> GatherLights(int32_t barId) const;
+    Lights GatherLights(const Command& command) const;
 
 private:
     void OnTestDoneRecord(const RecordView& record);

@@ -203,7 +203,7 @@ int CPowerPackPage::AuxPageSequence() const
     return GetAuxPage() ? GetAuxPage()->GetSequence() : 0;
 }
 
-std::optional<CPowerPackPage::Lights> CPowerPackPage::GatherLights(int32_t barId) const
+CPowerPackPage::Lights CPowerPackPage::GatherLights(const Command& command) const
 {
-    return m_auxOutlets.Gather(OutletOfBar(barId), GetLightStep(), ValueOfOutlet(0));
+    return m_auxOutlets.Gather(command, ValueOfOutlet(0));
 }

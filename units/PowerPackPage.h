@@ -7,7 +7,6 @@
 // rows and its command builder.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "units/AuxOutletFeed.h"
@@ -49,10 +48,9 @@ protected:
     // families have.
     void ShowOptions(bool modellingLightOn, bool ir, bool cell, bool rf, bool buzzer, bool reduced);
 
-    // Command 1 for the light whose bar has window id barId; empty for an id
-    // that is no light bar.
+    // Command 1 for the light of the command's outlet.
     using Lights = CAuxOutletFeed::Lights;
-    std::optional<Lights> GatherLights(int32_t barId) const;
+    Lights GatherLights(const Command& command) const;
     int AuxPageSequence() const;
 
 private:

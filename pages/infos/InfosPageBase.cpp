@@ -241,7 +241,6 @@ void CInfosPageBase::OnFieldCommit(int id)
     if (text == committed)
         return;
 
-    int32_t value = 0;
     if (row->date) {
         std::string date = text.utf8_string();
         const bool normalized = NormalizeMonthYear(date);
@@ -258,12 +257,15 @@ void CInfosPageBase::OnFieldCommit(int id)
         }
         if (text == committed)
             return;
-        value = monthYear;
-    } else if (row->field == Serial && m_traits.serialAsNumber) {
-        value = SerialNumber(text);
+        committed = text;
+        SendCommand(row->code, monthYear);
+        return;
     }
     committed = text;
-    SendCommand(row->code, value);
+    if (row->field == Serial && m_traits.serialAsNumber)
+        SendCommand(row->code, SerialNumber(text));
+    else
+        SendCommand(row->code, 0, text);
 }
 
 void CInfosPageBase::OnFieldKillFocus(wxFocusEvent& event)

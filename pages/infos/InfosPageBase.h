@@ -29,8 +29,8 @@ struct InfosPageTraits {
     int ownerLength;
     const std::vector<InfoCaption>& captions;
     const ServiceTable& serviceLevels;
-    // Command 25 carries the serial read as a number; otherwise 0, and the
-    // command builder takes the field's text.
+    // Command 25 carries the serial read as a number; otherwise 0 and the
+    // field's text.
     bool serialAsNumber;
     // The widest program version the unit can report, whatever its digits:
     // the version display is sized for it.

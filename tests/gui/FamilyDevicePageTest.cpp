@@ -21,11 +21,11 @@ public:
     void DecodeAnswer(const RecordView&) { EndSteps(); }
 
 protected:
-    std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value) override
+    std::optional<CommandBytes> BuildCommand(const Command& command) override
     {
-        if (code != 6 && code != 20)
+        if (command.code != 6 && command.code != 20)
             return std::nullopt;
-        return CommandBytes().Byte(static_cast<uint32_t>(value));
+        return CommandBytes().Byte(static_cast<uint32_t>(command.value));
     }
     void UpdateAuxStatusTexts() override {}
 

@@ -35,19 +35,17 @@ public:
 
 protected:
     // Command 1: light, value, step and the on mask; others nothing.
-    std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value) override
+    std::optional<CommandBytes> BuildCommand(const Command& command) override
     {
-        if (code != 1)
+        if (command.code != 1)
             return CommandBytes();
-        const std::optional<Lights> lights = GatherLights(value);
-        if (!lights)
-            return std::nullopt;
-        const int barValue = lights->light == 0 ? lights->mainValue : lights->auxValue[lights->light - 1];
+        const Lights lights = GatherLights(command);
+        const int barValue = lights.light == 0 ? lights.mainValue : lights.auxValue[lights.light - 1];
         return CommandBytes()
-            .Byte(lights->light)
+            .Byte(lights.light)
             .Byte(barValue)
-            .Byte(lights->step & 0xFF)
-            .Byte((lights->auxOn[0] ? 1 : 0) | (lights->auxOn[1] ? 2 : 0) | (lights->auxOn[2] ? 4 : 0));
+            .Byte(lights.step & 0xFF)
+            .Byte((lights.auxOn[0] ? 1 : 0) | (lights.auxOn[1] ? 2 : 0) | (lights.auxOn[2] ? 4 : 0));
     }
     void UpdateAuxStatusTexts() override {}
 

@@ -149,6 +149,7 @@ TEST_F(InfosPageTest, EachFieldSendsItsCommandAtTheFactoryLevel)
     Type(page, kSerial, "123");
     PressEnter(page, kSerial);
     EXPECT_EQ(host->commands, (Commands{{23, 25093}, {26, 774}, {22, 0}, {21, 24577}, {25, 123}}));
+    EXPECT_EQ(host->texts, (std::vector<wxString>{"Studio B"}));
     EXPECT_EQ(TextOf(page, kFactory), "6.2003");
     EXPECT_EQ(TextOf(page, kDelivery), "1.1996");
 }

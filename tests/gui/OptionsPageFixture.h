@@ -29,6 +29,11 @@ public:
         calls.push_back("(" + std::to_string(code) + "," + std::to_string(value) + ")");
         m_page->SendCommand(code, value);
     }
+    void SendCommand(int16_t code, int32_t value, const wxString& text) override
+    {
+        calls.push_back("(" + std::to_string(code) + "," + std::to_string(value) + "," + text.utf8_string() + ")");
+        m_page->SendCommand(code, value, text);
+    }
     uint16_t GetLanguageOffset() override { return m_page->GetLanguageOffset(); }
     bool IsIdle() override { return m_page->IsIdle(); }
     uint16_t GetProgramVersion() override { return m_page->GetProgramVersion(); }

@@ -58,6 +58,11 @@ public:
     void SetLanguageOffset(uint16_t offset) override { languageOffset = offset; }
 
     void SendCommand(int16_t code, int32_t value) override { commands.emplace_back(code, value); }
+    void SendCommand(int16_t code, int32_t value, const wxString& text) override
+    {
+        commands.emplace_back(code, value);
+        texts.push_back(text);
+    }
     uint16_t GetLanguageOffset() override { return languageOffset; }
     bool IsIdle() override { return idle; }
     uint16_t GetProgramVersion() override { return programVersion; }
@@ -92,6 +97,8 @@ public:
 
     // What the pages sent, in order, as (code, value).
     std::vector<std::pair<int16_t, int32_t>> commands;
+    // The texts of the commands that carry one, in order.
+    std::vector<wxString> texts;
     // Every other call the pages made of the host, in order.
     std::vector<std::string> journal;
 

@@ -281,19 +281,17 @@ SpinStepper::Landing CQuirelA1DevicePropertyPage::SpinLanding() const
 
 // ---- Commands ----
 
-std::optional<CommandBytes> CQuirelA1DevicePropertyPage::BuildCommand(int16_t code, int32_t value)
+std::optional<CommandBytes> CQuirelA1DevicePropertyPage::BuildCommand(const Command& command)
 {
     QuirelA1Codec::CommandState state;
-    int32_t sent = value;
-    if (code == 1) {
-        const std::optional<Lights> lights = GatherLights(value);
-        if (!lights)
-            return std::nullopt;
-        sent = lights->light;
-        state.mainValue = lights->mainValue;
-        state.auxValue = lights->auxValue;
-        state.auxOn = lights->auxOn;
-        state.spinStep = lights->step;
+    int32_t value = command.value;
+    if (command.code == 1) {
+        const Lights lights = GatherLights(command);
+        value = lights.light;
+        state.mainValue = lights.mainValue;
+        state.auxValue = lights.auxValue;
+        state.auxOn = lights.auxOn;
+        state.spinStep = lights.step;
     }
     state.selections = GatherSelections();
     if (const COptionsPageBase* options = GetOptionsPage()) {
@@ -301,6 +299,6 @@ std::optional<CommandBytes> CQuirelA1DevicePropertyPage::BuildCommand(int16_t co
         state.slow = options->IsSlowChecked();
         state.reduced = options->IsReducedChecked();
     }
-    state.owner = GatherOwner();
-    return QuirelA1Codec::BuildCommand(code, sent, state);
+    state.owner = command.text;
+    return QuirelA1Codec::BuildCommand(command.code, value, state);
 }

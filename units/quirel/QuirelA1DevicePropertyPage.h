@@ -13,7 +13,7 @@ public:
     explicit CQuirelA1DevicePropertyPage(CFlashDevice* unit);
 
 protected:
-    std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value) override;
+    std::optional<CommandBytes> BuildCommand(const Command& command) override;
     void UpdateAuxStatusTexts() override;
     SpinStepper::Landing SpinLanding() const override;
 

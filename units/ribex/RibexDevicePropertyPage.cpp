@@ -119,17 +119,15 @@ StatusRows CRibexDevicePropertyPage::BuildStatusRows()
     return PowerPackCodec::RibexStatusRows(values);
 }
 
-std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
+std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(const Command& command)
 {
     PowerPackCodec::CommandState state;
-    if (code == 1) {
-        const std::optional<Lights> lights = GatherLights(value);
-        if (!lights)
-            return std::nullopt;
-        state.lightOutlet = lights->light;
-        state.lightValue = lights->Value();
-        state.spinStep = lights->step;
-        state.auxOn = {lights->auxOn[0], lights->auxOn[1]};
+    if (command.code == 1) {
+        const Lights lights = GatherLights(command);
+        state.lightOutlet = lights.light;
+        state.lightValue = lights.Value();
+        state.spinStep = lights.step;
+        state.auxOn = {lights.auxOn[0], lights.auxOn[1]};
     }
     state.selections = GatherSelections();
     if (const COptionsPageBase* options = GetOptionsPage()) {
@@ -139,6 +137,6 @@ std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(int16_t code,
         state.ready = options->IsReadyChecked();
         state.cell = options->IsCellChecked();
     }
-    state.owner = GatherOwner();
-    return PowerPackCodec::BuildCommand(kFamily, code, value, state);
+    state.owner = command.text;
+    return PowerPackCodec::BuildCommand(kFamily, command.code, command.value, state);
 }

@@ -11,7 +11,7 @@ public:
     explicit CRibexDevicePropertyPage(CFlashDevice* unit);
 
 protected:
-    std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value) override;
+    std::optional<CommandBytes> BuildCommand(const Command& command) override;
     void DecodeStatus(const RecordView& record) override;
     void DecodeAuxFunctions(const RecordView& record) override;
     void DecodeUnitInfo(const RecordView& record) override;

@@ -493,15 +493,15 @@ void CTikoDevicePropertyPage::DecodeMemory(const RecordView& record)
 
 // ---- Commands ----
 
-std::optional<CommandBytes> CTikoDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
+std::optional<CommandBytes> CTikoDevicePropertyPage::BuildCommand(const Command& command)
 {
     TikoCodec::CommandState state;
-    if (code == 1) {
+    if (command.code == 1) {
         // The energy of the bar, the only light.
-        if (!m_bar || value != m_bar->GetId())
+        if (!m_bar || command.outlet != 1)
             return std::nullopt;
         state.barValue = m_bar->GetValue();
-        state.spinStep = GetLightStep();
+        state.spinStep = command.step;
     }
     state.modelCode = m_modelCode;
     state.optionsTab = GetOptionsSelection();
@@ -515,7 +515,7 @@ std::optional<CommandBytes> CTikoDevicePropertyPage::BuildCommand(int16_t code, 
         state.reduced = options->IsReducedChecked();
         state.cell = options->IsCellChecked();
     }
-    return TikoCodec::BuildCommand(code, value, state);
+    return TikoCodec::BuildCommand(command.code, command.value, state);
 }
 
 void CTikoDevicePropertyPage::OnLamp4Selected(wxCommandEvent&)

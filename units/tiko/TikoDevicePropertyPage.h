@@ -51,7 +51,7 @@ public:
     int GetAuxStatusFlags() const { return m_auxFlags; }
 
 protected:
-    std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value) override;
+    std::optional<CommandBytes> BuildCommand(const Command& command) override;
     void UpdateAuxStatusTexts() override;
     // The Trovalex limit of PROP4 and PROP5 by the bar's value, and the
     // level in use in "IDC_LM_OVER".

@@ -321,18 +321,17 @@ void CZaritDevicePropertyPage::TakeSuggestedColour()
     SendCommand(kCommandColourStep, kTakeSuggestedColour);
 }
 
-std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
+std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(const Command& command)
 {
     ZaritCodec::CommandState state;
-    if (code == 1) {
-        const std::optional<Lights> lights = GatherLights(value);
-        if (!lights)
-            return std::nullopt;
-        value = lights->light;
-        state.mainValue = lights->mainValue;
-        state.auxValue = lights->auxValue;
-        state.auxOn = lights->auxOn;
-        state.spinStep = lights->step;
+    int32_t value = command.value;
+    if (command.code == 1) {
+        const Lights lights = GatherLights(command);
+        value = lights.light;
+        state.mainValue = lights.mainValue;
+        state.auxValue = lights.auxValue;
+        state.auxOn = lights.auxOn;
+        state.spinStep = lights.step;
     }
     state.selections = GatherSelections();
     state.powerDisplayMode = GetPowerDisplay();
@@ -346,7 +345,7 @@ std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(int16_t code,
         state.buzzerMode = options->GetBuzzerMode();
         state.brightness = options->GetBrightness();
     }
-    state.owner = GatherOwner();
-    state.serial = GatherSerial();
-    return ZaritCodec::BuildCommand(ZaritCodec::kZarit, code, value, state);
+    state.owner = command.text;
+    state.serial = command.text;
+    return ZaritCodec::BuildCommand(ZaritCodec::kZarit, command.code, value, state);
 }

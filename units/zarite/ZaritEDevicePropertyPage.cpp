@@ -192,25 +192,24 @@ void CZaritEDevicePropertyPage::UpdateAuxStatusTexts()
     panel.Update(rows.panel);
 }
 
-std::optional<CommandBytes> CZaritEDevicePropertyPage::BuildCommand(int16_t code, int32_t value)
+std::optional<CommandBytes> CZaritEDevicePropertyPage::BuildCommand(const Command& command)
 {
     ZaritECodec::CommandState state;
-    if (code == 1) {
-        const std::optional<Lights> lights = GatherLights(value);
-        if (!lights)
-            return std::nullopt;
-        value = lights->light;
-        state.mainValue = lights->mainValue;
-        state.auxValue = lights->auxValue;
-        state.auxOn = lights->auxOn;
-        state.spinStep = lights->step;
+    int32_t value = command.value;
+    if (command.code == 1) {
+        const Lights lights = GatherLights(command);
+        value = lights.light;
+        state.mainValue = lights.mainValue;
+        state.auxValue = lights.auxValue;
+        state.auxOn = lights.auxOn;
+        state.spinStep = lights.step;
     }
     state.selections = GatherSelections();
     if (const auto* options = static_cast<const COptionsPageZaritE*>(GetOptionsPage())) {
         state.slow = options->IsSlowChecked();
         state.buzzerVolume = options->IsBuzzerVolumeChecked();
     }
-    state.owner = GatherOwner();
-    state.serial = GatherSerial();
-    return ZaritCodec::BuildCommand(ZaritCodec::kZaritE, code, value, state);
+    state.owner = command.text;
+    state.serial = command.text;
+    return ZaritCodec::BuildCommand(ZaritCodec::kZaritE, command.code, value, state);
 }

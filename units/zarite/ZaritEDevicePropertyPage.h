@@ -21,7 +21,7 @@ public:
     wxString GetBarText(int16_t value, bool available, bool on, bool inhibited, int16_t channel) override;
 
 protected:
-    std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value) override;
+    std::optional<CommandBytes> BuildCommand(const Command& command) override;
     void UpdateAuxStatusTexts() override;
     PowerFace PowerOnFace() const override { return PowerFace::OnBlue; }
 

@@ -1,0 +1,19 @@
+// A command as the user's action makes it: its code and value and what the
+// action carries besides, so that a family's builder lays it from what it is
+// given. Command 1 names its light by outlet and carries the spin click's
+// step; a text field's command carries the field's text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct Command {
+    int16_t code = 0;
+    int32_t value = 0;
+    // Command 1: the light, 0 the main light, 1 to 3 the aux outlets.
+    int outlet = 0;
+    // Command 1: the step of the spin click, 0 for a switched outlet.
+    int step = 0;
+    // The owner or serial field's text, one byte a character.
+    std::string text = {};
+};
