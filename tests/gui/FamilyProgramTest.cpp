@@ -1,8 +1,10 @@
 // The families' pages in the running program: a Nuvek, Quirel A1 or Trovalex unit on
-// the bus gets its page, which shows the unit's identity and then every
-// record it asked for, and the unit follows what the user does on it.
+// the bus, or a demo-model Zarit or ZaritE, gets its page, which shows the
+// unit's identity and then every record it asked for, and the unit follows
+// what the user does on it.
 #include "ProgramFixture.h"
 
+#include <wx/checkbox.h>
 #include <wx/notebook.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
@@ -13,12 +15,16 @@
 #include "controls/AuxLightBar.h"
 #include "controls/MainLightBar.h"
 #include "controls/SpinButton.h"
+#include "pages/lamp/LampPageBase.h"
+#include "pages/options/OptionsPageZarit.h"
 #include "units/nuvek/NuvekDevice.h"
 #include "units/quirel/QuirelA1Device.h"
 #include <wx/combobox.h>
 #include <wx/radiobut.h>
 #include "controls/VeskAuxCtlTiko.h"
 #include "units/tiko/TikoDevice.h"
+#include "units/zarit/ZaritDevice.h"
+#include "units/zarite/ZaritEDevice.h"
 
 using namespace programtest;
 
@@ -164,6 +170,91 @@ TEST_F(FamilyProgramTest, TrovalexPageShowsItsUnitAndTheUnitFollowsThePage)
     chosen.SetInt(1);
     memory->ProcessWindowEvent(chosen);
     EXPECT_TRUE(RunUntil([&] { return TextOf(page, "IDC_ME_LINE1L") == "7.1"; }));
+}
+
+TEST_F(FamilyProgramTest, ZaritModelUnitsPageShowsEveryRecordAndFollowsThePage)
+{
+    bus.AddModelUnit(1, 1, 37);
+    WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=2\n");
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    auto* page = dynamic_cast<CZaritDevicePropertyPage*>(Notebook()->GetPage(0));
+    ASSERT_NE(page, nullptr);
+
+    // Every record the model sends reaches its controls; the memories come
+    // last.
+    ASSERT_TRUE(RunUntil([&] { return TextOf(page, "IDC_ME_LINE1R_LA") != ""; }));
+    EXPECT_EQ(TextOf(page, "IDC_IN_OWNER"), "strahlkon");
+    EXPECT_EQ(TextOf(page, "IDC_IN_TYPE"), "Zarit Z2S");
+    EXPECT_EQ(TextOf(page, "IDC_IN_SER_STAT"), "C123456");
+    EXPECT_EQ(TextOf(page, "IDC_OP_COUNTER"), "25");
+    EXPECT_EQ(TextOf(page, "IDC_OP_TOTALCOUNTER"), "1300");
+    EXPECT_EQ(TextOf(page, "IDC_IN_DELIVERY_STAT"), "11.2008");
+    EXPECT_EQ(TextOf(page, "IDC_ST_FLASH_LA"), "flash duration t0.1 opt.");
+    EXPECT_EQ(TextOf(page, "IDC_ST_FLASH"), "1/85");
+    auto* options = static_cast<COptionsPageZarit*>(page->GetOptionsPage());
+    EXPECT_TRUE(options->IsReadinessChecked());
+    EXPECT_TRUE(options->IsSensitivityChecked());
+    EXPECT_EQ(page->GetLampPage()->GetLamp1(), 1);
+    EXPECT_EQ(page->GetLampPage()->GetLamp2(), 2);
+    EXPECT_EQ(TextOf(page, "IDC_STATUS"), "status");
+    EXPECT_NE(page->LightBars().Main()->GetFace().large, "");
+    // The model reports radio release: the page shows its box and no LED.
+    EXPECT_TRUE(page->FindWindow(XRCID("IDC_FL_RF"))->IsShown());
+    EXPECT_EQ(page->GetLedState(), 0);
+
+    // A click on aux 1's check box switches the outlet on the unit, and the
+    // bar shows what the unit then reports.
+    const bool wasOn = page->LightBars().Aux(1)->IsOn();
+    wxCheckBox* check = dynamic_cast<wxCheckBox*>(page->FindWindow(XRCID("IDC_AUX_CHECK1")));
+    ASSERT_NE(check, nullptr);
+    check->SetValue(!wasOn);
+    wxCommandEvent click(wxEVT_CHECKBOX, check->GetId());
+    click.SetEventObject(check);
+    click.SetInt(!wasOn);
+    check->ProcessWindowEvent(click);
+    const int main = page->LightBars().Main()->GetValue();
+    wxWindow* spin = page->FindWindow(XRCID("IDC_SPIN_MAIN"));
+    wxSpinEvent press(main < 100 ? wxEVT_SPIN_UP : wxEVT_SPIN_DOWN, spin->GetId());
+    press.SetEventObject(spin);
+    spin->ProcessWindowEvent(press);
+    wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
+    release.SetEventObject(spin);
+    spin->ProcessWindowEvent(release);
+    EXPECT_TRUE(RunUntil([&] { return page->LightBars().Main()->GetValue() == (main < 100 ? main + 1 : main - 1); }));
+}
+
+TEST_F(FamilyProgramTest, ZaritEModelUnitsPageShowsItsRecordsAndFollowsThePage)
+{
+    bus.AddModelUnit(2, 1, 137);
+    WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=2\n");
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
+    auto* page = dynamic_cast<CZaritEDevicePropertyPage*>(Notebook()->GetPage(0));
+    ASSERT_NE(page, nullptr);
+
+    // The model's last record asked for is its owner (none on a ZaritE).
+    ASSERT_TRUE(RunUntil([&] { return TextOf(page, "IDC_IN_DATE_TOVR_STAT") != ""; }));
+    // Energy class 1: the larger model.
+    EXPECT_EQ(TextOf(page, "IDC_IN_TYPE"), "Zarit 3200E");
+    EXPECT_EQ(TextOf(page, "IDC_IN_SER_STAT"), "C123456");
+    EXPECT_EQ(TextOf(page, "IDC_STATUS"), "status");
+    EXPECT_NE(page->LightBars().Main()->GetFace().large, "");
+    EXPECT_NE(TextOf(page, "IDC_ST_FLASH_LA"), "");
+    EXPECT_TRUE(page->FindWindow(XRCID("IDC_FL_RF"))->IsShown());
+
+    // A click on aux 2's arrow: the unit takes the step, and the bar shows
+    // what the unit then reports.
+    const int value = page->LightBars().Aux(2)->GetValue();
+    const bool up = value < 100;
+    wxWindow* spin = page->FindWindow(XRCID("IDC_SPIN_AUX2"));
+    wxSpinEvent press(up ? wxEVT_SPIN_UP : wxEVT_SPIN_DOWN, spin->GetId());
+    press.SetEventObject(spin);
+    spin->ProcessWindowEvent(press);
+    wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
+    release.SetEventObject(spin);
+    spin->ProcessWindowEvent(release);
+    EXPECT_TRUE(RunUntil([&] { return page->LightBars().Aux(2)->GetValue() != value; }));
 }
 
 }  // namespace

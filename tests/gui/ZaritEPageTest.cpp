@@ -1,10 +1,8 @@
 // The ZaritE device page as its user meets it: the cut-down Zarit page with
 // two aux bars and no memories, infrared box, toggles or power display; the
-// unit's records shown in its controls, each action sent as the exact
-// command, and the page living with a demo-model ZaritE in the running
-// program.
+// unit's records shown in its controls, and each action sent as the exact
+// command.
 #include "FamilyPageFixture.h"
-#include "ProgramFixture.h"
 
 #include <wx/textctrl.h>
 #include <wx/utils.h>
@@ -395,56 +393,6 @@ TEST_F(ZaritEPageTest, OptionsPageSendsItsOptionAndBuzzerByte)
     Tick("IDC_OP_BUZZER", true);
     Tick("ID_OP_BUZZER_VOL", false);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{17, {0x02}}, {19, {2}}, {19, {2}}, {19, {0}}}));
-}
-
-// ---- With a demo-model ZaritE in the running program ----
-
-class ZaritEProgramTest : public programtest::ProgramTest {
-protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        families = BuiltFamilies();
-    }
-    static wxString TextOf(wxWindow* page, const char* name)
-    {
-        wxString text("(missing)");
-        GetCtrlText(page, XRCID(name), text);
-        return text;
-    }
-};
-
-TEST_F(ZaritEProgramTest, ModelUnitsPageShowsItsRecordsAndFollowsThePage)
-{
-    bus.AddModelUnit(2, 1, 137);
-    WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=2\n");
-    ASSERT_TRUE(Start());
-    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
-    auto* page = dynamic_cast<CZaritEDevicePropertyPage*>(Notebook()->GetPage(0));
-    ASSERT_NE(page, nullptr);
-
-    // The model's last record asked for is its owner (none on a ZaritE).
-    ASSERT_TRUE(RunUntil([&] { return TextOf(page, "IDC_IN_DATE_TOVR_STAT") != ""; }));
-    // Energy class 1: the larger model.
-    EXPECT_EQ(TextOf(page, "IDC_IN_TYPE"), "Zarit 3200E");
-    EXPECT_EQ(TextOf(page, "IDC_IN_SER_STAT"), "C123456");
-    EXPECT_EQ(TextOf(page, "IDC_STATUS"), "status");
-    EXPECT_NE(page->LightBars().Main()->GetFace().large, "");
-    EXPECT_NE(TextOf(page, "IDC_ST_FLASH_LA"), "");
-    EXPECT_TRUE(page->FindWindow(XRCID("IDC_FL_RF"))->IsShown());
-
-    // A click on aux 2's arrow: the unit takes the step, and the bar shows
-    // what the unit then reports.
-    const int value = page->LightBars().Aux(2)->GetValue();
-    const bool up = value < 100;
-    wxWindow* spin = page->FindWindow(XRCID("IDC_SPIN_AUX2"));
-    wxSpinEvent press(up ? wxEVT_SPIN_UP : wxEVT_SPIN_DOWN, spin->GetId());
-    press.SetEventObject(spin);
-    spin->ProcessWindowEvent(press);
-    wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
-    release.SetEventObject(spin);
-    spin->ProcessWindowEvent(release);
-    EXPECT_TRUE(RunUntil([&] { return page->LightBars().Aux(2)->GetValue() != value; }));
 }
 
 }  // namespace

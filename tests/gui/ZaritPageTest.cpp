@@ -1,9 +1,7 @@
 // The Zarit device page as its user meets it: the unit's records shown in
-// bars, radios, toggles, status panel and setting pages; each action sent
-// as the exact command; and the page living with a demo-model Zarit in the
-// running program.
+// bars, radios, toggles, status panel and setting pages, and each action
+// sent as the exact command.
 #include "FamilyPageFixture.h"
-#include "ProgramFixture.h"
 
 #include <chrono>
 
@@ -872,75 +870,6 @@ TEST_F(ZaritPageTest, InformationEditsSendOwnerAndSerialTexts)
     std::vector<uint8_t> ownerBytes(20, 0);
     std::copy_n("Nordl", 5, ownerBytes.begin());
     EXPECT_EQ(Commands(), (std::vector<Sent>{{22, ownerBytes}, {25, {'A', 'B', '1', '2', '3', '4', 0, 0}}}));
-}
-
-// ---- With a demo-model Zarit in the running program ----
-
-class ZaritProgramTest : public programtest::ProgramTest {
-protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        families = BuiltFamilies();
-    }
-    static wxString TextOf(wxWindow* page, const char* name)
-    {
-        wxString text("(missing)");
-        GetCtrlText(page, XRCID(name), text);
-        return text;
-    }
-};
-
-TEST_F(ZaritProgramTest, ModelUnitsPageShowsEveryRecordAndFollowsThePage)
-{
-    bus.AddModelUnit(1, 1, 37);
-    WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=2\n");
-    ASSERT_TRUE(Start());
-    ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
-    auto* page = dynamic_cast<CZaritDevicePropertyPage*>(Notebook()->GetPage(0));
-    ASSERT_NE(page, nullptr);
-
-    // Every record the model sends reaches its controls; the memories come
-    // last.
-    ASSERT_TRUE(RunUntil([&] { return TextOf(page, "IDC_ME_LINE1R_LA") != ""; }));
-    EXPECT_EQ(TextOf(page, "IDC_IN_OWNER"), "strahlkon");
-    EXPECT_EQ(TextOf(page, "IDC_IN_TYPE"), "Zarit Z2S");
-    EXPECT_EQ(TextOf(page, "IDC_IN_SER_STAT"), "C123456");
-    EXPECT_EQ(TextOf(page, "IDC_OP_COUNTER"), "25");
-    EXPECT_EQ(TextOf(page, "IDC_OP_TOTALCOUNTER"), "1300");
-    EXPECT_EQ(TextOf(page, "IDC_IN_DELIVERY_STAT"), "11.2008");
-    EXPECT_EQ(TextOf(page, "IDC_ST_FLASH_LA"), "flash duration t0.1 opt.");
-    EXPECT_EQ(TextOf(page, "IDC_ST_FLASH"), "1/85");
-    auto* options = static_cast<COptionsPageZarit*>(page->GetOptionsPage());
-    EXPECT_TRUE(options->IsReadinessChecked());
-    EXPECT_TRUE(options->IsSensitivityChecked());
-    EXPECT_EQ(page->GetLampPage()->GetLamp1(), 1);
-    EXPECT_EQ(page->GetLampPage()->GetLamp2(), 2);
-    EXPECT_EQ(TextOf(page, "IDC_STATUS"), "status");
-    EXPECT_NE(page->LightBars().Main()->GetFace().large, "");
-    // The model reports radio release: the page shows its box and no LED.
-    EXPECT_TRUE(page->FindWindow(XRCID("IDC_FL_RF"))->IsShown());
-    EXPECT_EQ(page->GetLedState(), 0);
-
-    // A click on aux 1's check box switches the outlet on the unit, and the
-    // bar shows what the unit then reports.
-    const bool wasOn = page->LightBars().Aux(1)->IsOn();
-    wxCheckBox* check = dynamic_cast<wxCheckBox*>(page->FindWindow(XRCID("IDC_AUX_CHECK1")));
-    ASSERT_NE(check, nullptr);
-    check->SetValue(!wasOn);
-    wxCommandEvent click(wxEVT_CHECKBOX, check->GetId());
-    click.SetEventObject(check);
-    click.SetInt(!wasOn);
-    check->ProcessWindowEvent(click);
-    const int main = page->LightBars().Main()->GetValue();
-    wxWindow* spin = page->FindWindow(XRCID("IDC_SPIN_MAIN"));
-    wxSpinEvent press(main < 100 ? wxEVT_SPIN_UP : wxEVT_SPIN_DOWN, spin->GetId());
-    press.SetEventObject(spin);
-    spin->ProcessWindowEvent(press);
-    wxScrollEvent release(wxEVT_SCROLL_THUMBRELEASE, spin->GetId(), 0, 0);
-    release.SetEventObject(spin);
-    spin->ProcessWindowEvent(release);
-    EXPECT_TRUE(RunUntil([&] { return page->LightBars().Main()->GetValue() == (main < 100 ? main + 1 : main - 1); }));
 }
 
 }  // namespace
