@@ -30,6 +30,7 @@
 #include "controls/MainLightBar.h"
 #include "tools/SimBus.h"
 #include "units/FamilyDevicePage.h"
+#include "units/UnitFamilies.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ int AdapterCount()
 
 class LatencyApp : public CStrahlkonStudioApp {
 public:
-    explicit LatencyApp(int trials) : m_trials(trials), m_pump(this, wxWindow::NewControlId()) {}
+    explicit LatencyApp(int trials)
+        : CStrahlkonStudioApp(BuiltFamilies()), m_trials(trials), m_pump(this, wxWindow::NewControlId()) {}
 
     bool OnInit() override
     {
