@@ -33,7 +33,7 @@ std::vector<CFamilyDevicePage::RecordRoute> CPowerPackPage::Records()
         {3, 3, DecoderOf(&CPowerPackPage::OnSelectionsRecord)},
         {4, 4, DecoderOf(&CPowerPackPage::OnUnitInfoRecord)},
         {5, 5, DecoderOf(&CPowerPackPage::OnOptionsRecord)},
-        {6, 6, DecoderOf(&CPowerPackPage::OnCountersRecord)},
+        ShownRecord<&PowerPackRecords::DecodeCounters, &CFamilyDevicePage::ShowCounters>(6),
         {7, 7, DecoderOf(&CPowerPackPage::OnAlarmsRecord)},
         {8, 8, DecoderOf(&CPowerPackPage::OnDatesRecord)},
         {98, 98, DecoderOf(&CPowerPackPage::OnTestDoneRecord)},
@@ -118,17 +118,6 @@ void CPowerPackPage::OnSelectionsRecord(const RecordView& record)
     if (!selections)
         return;
     ShowSelections(*selections, m_family.lampsUsed);
-}
-
-void CPowerPackPage::OnCountersRecord(const RecordView& record)
-{
-    const std::optional<PowerPackRecords::Counters> counters = PowerPackRecords::DecodeCounters(record);
-    if (!counters)
-        return;
-    if (COptionsPageBase* options = GetOptionsPage())
-        options->SetTotalCounter(UnitText(counters->totalCounter));
-    if (CInfosPageBase* infos = GetInfosPage())
-        infos->SetOwnerText(UnitText(counters->owner));
 }
 
 void CPowerPackPage::OnAlarmsRecord(const RecordView& record)

@@ -38,8 +38,11 @@ TEST(PowerPackRecords, CountersGiveTheTotalAndTheOwnerWithoutTrailingBlanks)
         const auto nuvek = PowerPackRecords::DecodeCounters(CounterRecord(c.field).Set(7, 1));
         ASSERT_TRUE(nuvek.has_value());
         EXPECT_EQ(nuvek->totalCounter, "65536");
-        EXPECT_EQ(nuvek->owner, c.owner);
-        EXPECT_EQ(PowerPackRecords::DecodeCounters(CounterRecord(c.field))->owner, c.owner);
+        EXPECT_FALSE(nuvek->counter.has_value());
+        ASSERT_TRUE(nuvek->owner.has_value());
+        EXPECT_EQ(nuvek->owner->text, c.owner);
+        EXPECT_EQ(nuvek->owner->field, UnitRecords::OwnerField::DisplayOnly);
+        EXPECT_EQ(PowerPackRecords::DecodeCounters(CounterRecord(c.field)).value().owner.value().text, c.owner);
     }
     EXPECT_EQ(PowerPackRecords::DecodeCounters(CounterRecord("").Set(7, 0xFF).Set(8, 0xFF).Set(9, 0xFF))->totalCounter,
               "16777215");

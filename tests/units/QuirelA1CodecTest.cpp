@@ -241,11 +241,13 @@ TEST(QuirelA1Records, CountersAndOwner)
         ASSERT_TRUE(counters.has_value());
         EXPECT_EQ(counters->counter, "258");
         EXPECT_EQ(counters->totalCounter, "65536");
-        EXPECT_EQ(counters->owner, c.shown);
+        ASSERT_TRUE(counters->owner.has_value());
+        EXPECT_EQ(counters->owner->text, c.shown);
+        EXPECT_EQ(counters->owner->field, UnitRecords::OwnerField::DisplayAndEdit);
     }
     TestRecord zero(6, 24);
     zero.SetText(10, "AB").Set(12, 0).SetText(13, "CD");
-    EXPECT_EQ(DecodeCounters(zero)->owner, "AB");
+    EXPECT_EQ(DecodeCounters(zero).value().owner.value().text, "AB");
 }
 
 TEST(QuirelA1Records, AlarmsAndDates)

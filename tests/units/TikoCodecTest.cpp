@@ -243,7 +243,10 @@ TEST(TikoRecords, CountersByModelAndOwnerTrimmed)
     const std::optional<Counters> trovalex = DecodeCounters(record, kTrovalex);
     ASSERT_TRUE(trovalex.has_value());
     EXPECT_EQ(trovalex->totalCounter, "66051");
-    EXPECT_EQ(trovalex->owner, "Studio A");
+    EXPECT_FALSE(trovalex->counter.has_value());
+    ASSERT_TRUE(trovalex->owner.has_value());
+    EXPECT_EQ(trovalex->owner->text, "Studio A");
+    EXPECT_EQ(trovalex->owner->field, UnitRecords::OwnerField::DisplayAndEdit);
     EXPECT_EQ(DecodeCounters(record, kHexor)->totalCounter, "10203");
     EXPECT_EQ(DecodeCounters(record, kSorvant)->totalCounter, "10203");
 }

@@ -41,7 +41,11 @@ std::optional<Counters> DecodeCounters(const RecordView& record)
 {
     if (!record.Has(23))
         return std::nullopt;
-    return Counters{ValueText::Count(record.Be24(7)), UnitInfoText::OwnerTrimmedFirst(record, 10, 14)};
+    Counters counters;
+    counters.totalCounter = ValueText::Count(record.Be24(7));
+    counters.owner =
+        UnitRecords::Owner{UnitInfoText::OwnerTrimmedFirst(record, 10, 14), UnitRecords::OwnerField::DisplayOnly};
+    return counters;
 }
 
 std::optional<Alarms> DecodeAlarms(const RecordView& record)

@@ -13,6 +13,7 @@
 #include "units/core/RecordView.h"
 #include "units/core/ServiceStatus.h"
 #include "units/core/StatusPlan.h"
+#include "units/core/UnitRecords.h"
 
 namespace PowerPackRecords {
 
@@ -38,13 +39,10 @@ struct AuxOutlet {
 // the record's length.
 AuxOutlet Outlet(const RecordView& record, int outlet, bool on, bool available);
 
-// Record 6 (read to byte 23).
-struct Counters {
-    std::string totalCounter;  // bytes 7-9: the options page's total counter
-    // Bytes 10-23, the field's trailing blanks dropped, then cut at a zero
-    // byte: the information page's owner.
-    std::string owner;
-};
+// Record 6 (read to byte 23): the total counter (bytes 7-9) and, for the
+// owner display only, the owner (bytes 10-23, the field's trailing blanks
+// dropped, then cut at a zero byte); no counter.
+using Counters = UnitRecords::Counters;
 std::optional<Counters> DecodeCounters(const RecordView& record);
 
 // Record 7 (read to byte 6), as the status plan's AlarmState takes them.

@@ -188,7 +188,7 @@ std::optional<Counters> DecodeCounters(const RecordView& record)
     Counters counters;
     counters.counter = ValueText::Count(record.Be16(5));
     counters.totalCounter = ValueText::Count(record.Be24(7));
-    counters.owner = UnitInfoText::Owner(record, 10, 14);
+    counters.owner = UnitRecords::Owner{UnitInfoText::Owner(record, 10, 14)};
     return counters;
 }
 

@@ -18,6 +18,7 @@
 #include "units/core/Selections.h"
 #include "units/core/ServiceStatus.h"
 #include "units/core/StatusPlan.h"
+#include "units/core/UnitRecords.h"
 
 namespace QuirelA1Codec {
 
@@ -118,12 +119,10 @@ struct Options {
 };
 std::optional<Options> DecodeOptions(const RecordView& record);
 
-// Record 6, counters and owner (read to byte 23).
-struct Counters {
-    std::string counter;
-    std::string totalCounter;
-    std::string owner;
-};
+// Record 6, counters and owner (read to byte 23): the counter (bytes 5-6),
+// the total counter (bytes 7-9) and the owner (bytes 10-23) for the owner
+// display and edit field.
+using Counters = UnitRecords::Counters;
 std::optional<Counters> DecodeCounters(const RecordView& record);
 
 // Record 7, alarms (read to byte 7); the page then updates the alarm texts

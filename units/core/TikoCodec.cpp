@@ -235,7 +235,10 @@ std::optional<Counters> DecodeCounters(const RecordView& record, int modelCode)
     const long total = ModelOf(modelCode).binaryCounter
                            ? static_cast<long>(record.Be24(5))
                            : record.Byte(5) * 10000L + record.Byte(6) * 100L + record.Byte(7);
-    return Counters{ValueText::Count(total), UnitInfoText::Owner(record, 8, 14)};
+    Counters counters;
+    counters.totalCounter = ValueText::Count(total);
+    counters.owner = UnitRecords::Owner{UnitInfoText::Owner(record, 8, 14)};
+    return counters;
 }
 
 std::optional<Alarms> DecodeAlarms(const RecordView& record)

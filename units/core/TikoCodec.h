@@ -16,6 +16,7 @@
 #include "units/core/RecordView.h"
 #include "units/core/ServiceStatus.h"
 #include "units/core/StatusPlan.h"
+#include "units/core/UnitRecords.h"
 
 namespace TikoCodec {
 
@@ -146,12 +147,10 @@ struct Options {
 };
 std::optional<Options> DecodeOptions(const RecordView& record);
 
-// Record 6, counters and owner (read to byte 21); the counter in the form
-// of the model's row.
-struct Counters {
-    std::string totalCounter;
-    std::string owner;
-};
+// Record 6, counters and owner (read to byte 21): the total counter in the
+// form of the model's row and the owner (bytes 8-21) for the owner display
+// and edit field; no counter.
+using Counters = UnitRecords::Counters;
 std::optional<Counters> DecodeCounters(const RecordView& record, int modelCode);
 
 // Record 7, alarms (read to byte 6); the page then updates the alarm texts

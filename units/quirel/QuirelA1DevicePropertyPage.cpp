@@ -41,7 +41,7 @@ const CFamilyDevicePage::Traits& CQuirelA1DevicePropertyPage::PageTraits()
             {3, 3, DecoderOf(&Self::DecodeSelections)},
             {4, 4, DecoderOf(&Self::DecodeUnitInfo)},
             {5, 5, DecoderOf(&Self::DecodeOptions)},
-            {6, 6, DecoderOf(&Self::DecodeCounters)},
+            ShownRecord<&QuirelA1Codec::DecodeCounters, &Page::ShowCounters>(6),
             {7, 7, DecoderOf(&Self::DecodeAlarms)},
             {8, 8, DecoderOf(&Self::DecodeDates)},
             TestDoneRoute(),
@@ -174,19 +174,6 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
         page->SetPowerDisplay(options->powerDisplay);
         page->SetIrAddress(options->irAddress);
     }
-}
-
-void CQuirelA1DevicePropertyPage::DecodeCounters(const RecordView& record)
-{
-    const std::optional<QuirelA1Codec::Counters> counters = QuirelA1Codec::DecodeCounters(record);
-    if (!counters)
-        return;
-    if (COptionsPageBase* options = GetOptionsPage()) {
-        options->SetCounter(UnitText(counters->counter));
-        options->SetTotalCounter(UnitText(counters->totalCounter));
-    }
-    if (CInfosPageBase* infos = GetInfosPage())
-        infos->SetOwner(UnitText(counters->owner));
 }
 
 void CQuirelA1DevicePropertyPage::DecodeAlarms(const RecordView& record)

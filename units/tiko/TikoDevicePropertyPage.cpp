@@ -424,13 +424,9 @@ void CTikoDevicePropertyPage::DecodeOptions(const RecordView& record)
 
 void CTikoDevicePropertyPage::DecodeCounters(const RecordView& record)
 {
-    const std::optional<TikoCodec::Counters> counters = TikoCodec::DecodeCounters(record, m_modelCode);
-    if (!counters)
-        return;
-    if (COptionsPageTiko* options = GetInfosOrTikoOptionsPage())
-        options->SetTotalCounter(UnitText(counters->totalCounter));
-    if (CInfosPageTiko* infos = GetLampOrTikoInfosPage())
-        infos->SetOwner(UnitText(counters->owner));
+    // The counter's form is the model's.
+    if (const std::optional<TikoCodec::Counters> counters = TikoCodec::DecodeCounters(record, m_modelCode))
+        ShowCounters(*counters);
 }
 
 void CTikoDevicePropertyPage::DecodeAlarms(const RecordView& record)
