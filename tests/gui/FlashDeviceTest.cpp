@@ -2,7 +2,7 @@
 // them: identity fields, the order in which a page is built, and the page's
 // life, which the notebook owns.
 #include "GuiTestHarness.h"
-#include "TestUnit.h"
+#include "StandInFamily.h"
 
 #include <functional>
 
@@ -30,7 +30,7 @@ using FlashDeviceTest = GuiTest;
 
 TEST_F(FlashDeviceTest, StartsWithItsPortAndLanguageOnly)
 {
-    TestUnit unit(SomePort(), 1500);
+    StandInUnit unit(SomePort(), 1500, StandInUnit::Build::DevicePage);
     EXPECT_EQ(unit.GetPort(), SomePort());
     EXPECT_EQ(unit.GetLanguageOffset(), 1500);
     EXPECT_EQ(unit.GetAddress(), 0);
@@ -45,26 +45,26 @@ TEST_F(FlashDeviceTest, StartsWithItsPortAndLanguageOnly)
 
 TEST_F(FlashDeviceTest, KeepsWhatTheFactoryAndTheDecodersGiveIt)
 {
-    TestUnit unit(SomePort(), 0);
+    StandInUnit unit(SomePort(), 0, StandInUnit::Build::DevicePage);
     struct Field {
         const char* name;
-        std::function<void(TestUnit&)> set;
-        std::function<bool(const TestUnit&)> holds;
+        std::function<void(StandInUnit&)> set;
+        std::function<bool(const StandInUnit&)> holds;
     };
     const Field fields[] = {
-        {"address", [](TestUnit& u) { u.SetAddress(20); }, [](const TestUnit& u) { return u.GetAddress() == 20; }},
-        {"energy type", [](TestUnit& u) { u.SetEnergyType(255); },
-         [](const TestUnit& u) { return u.GetEnergyType() == 255; }},
-        {"type code", [](TestUnit& u) { u.SetVersion(137); }, [](const TestUnit& u) { return u.GetVersion() == 137; }},
-        {"radio", [](TestUnit& u) { u.SetRFStat(1); }, [](const TestUnit& u) { return u.GetRFStat() == 1; }},
-        {"status", [](TestUnit& u) { u.SetStatusValue(0xBEEF); },
-         [](const TestUnit& u) { return u.GetStatusValue() == 0xBEEF; }},
-        {"caption", [](TestUnit& u) { u.SetCaption("Zarit 3200S, Nr. 4711"); },
-         [](const TestUnit& u) { return u.GetCaption() == "Zarit 3200S, Nr. 4711"; }},
-        {"unit handle", [](TestUnit& u) { u.SetUnitHandle(SomeDevice()); },
-         [](const TestUnit& u) { return u.GetUnitHandle() == SomeDevice(); }},
-        {"type names", [](TestUnit& u) { u.SetTypeNames("Zarit 3200S", "-  Z32S"); },
-         [](const TestUnit& u) { return u.GetTypeName() == "Zarit 3200S"; }},
+        {"address", [](StandInUnit& u) { u.SetAddress(20); }, [](const StandInUnit& u) { return u.GetAddress() == 20; }},
+        {"energy type", [](StandInUnit& u) { u.SetEnergyType(255); },
+         [](const StandInUnit& u) { return u.GetEnergyType() == 255; }},
+        {"type code", [](StandInUnit& u) { u.SetVersion(137); }, [](const StandInUnit& u) { return u.GetVersion() == 137; }},
+        {"radio", [](StandInUnit& u) { u.SetRFStat(1); }, [](const StandInUnit& u) { return u.GetRFStat() == 1; }},
+        {"status", [](StandInUnit& u) { u.SetStatusValue(0xBEEF); },
+         [](const StandInUnit& u) { return u.GetStatusValue() == 0xBEEF; }},
+        {"caption", [](StandInUnit& u) { u.SetCaption("Zarit 3200S, Nr. 4711"); },
+         [](const StandInUnit& u) { return u.GetCaption() == "Zarit 3200S, Nr. 4711"; }},
+        {"unit handle", [](StandInUnit& u) { u.SetUnitHandle(SomeDevice()); },
+         [](const StandInUnit& u) { return u.GetUnitHandle() == SomeDevice(); }},
+        {"type names", [](StandInUnit& u) { u.SetTypeNames("Zarit 3200S", "-  Z32S"); },
+         [](const StandInUnit& u) { return u.GetTypeName() == "Zarit 3200S"; }},
     };
     for (const Field& field : fields) {
         field.set(unit);
@@ -77,13 +77,13 @@ TEST_F(FlashDeviceTest, KeepsWhatTheFactoryAndTheDecodersGiveIt)
 
 TEST_F(FlashDeviceTest, ThePageKnowsItsUnitWhileItIsBuiltAndTheBaseAfter)
 {
-    TestUnit unit(SomePort(), 500);
+    StandInUnit unit(SomePort(), 500, StandInUnit::Build::DevicePage);
     CFlashDevicePropertyPage* page = unit.CreatePage(Frame());
     ASSERT_NE(page, nullptr);
-    TestDevicePage* typed = unit.GetPropertyPage();
+    StandInPage* typed = unit.GetPropertyPage();
     EXPECT_EQ(typed, page);
-    EXPECT_EQ(typed->m_typedPageDuringInit, typed);
-    EXPECT_EQ(typed->m_basePageDuringInit, nullptr);
+    EXPECT_EQ(typed->typedPageDuringInit, typed);
+    EXPECT_EQ(typed->basePageDuringInit, nullptr);
     EXPECT_EQ(unit.GetPage(), page);
     EXPECT_EQ(page->GetParent(), Frame());
     EXPECT_NE(page->FindWindow(XRCID("IDC_OPTIONSTAB")), nullptr);
@@ -91,9 +91,9 @@ TEST_F(FlashDeviceTest, ThePageKnowsItsUnitWhileItIsBuiltAndTheBaseAfter)
 
 TEST_F(FlashDeviceTest, DestroyPageWhileThePageIsBuiltDoesNothing)
 {
-    TestUnit unit(SomePort(), 0);
-    auto* page = new TestDevicePage(&unit);
-    page->m_destroyDuringInit = true;
+    StandInUnit unit(SomePort(), 0, StandInUnit::Build::DevicePage);
+    auto* page = new StandInPage(&unit);
+    page->destroyDuringInit = true;
     wxWeakRef<wxWindow> alive(page);
     page->Create("DLG_DEVICE_PAGE", Frame());
     Yield();
@@ -103,9 +103,9 @@ TEST_F(FlashDeviceTest, DestroyPageWhileThePageIsBuiltDoesNothing)
 
 TEST_F(FlashDeviceTest, DestroyPageDeletesThePageOnceAndForgetsIt)
 {
-    TestUnit unit(SomePort(), 0);
+    StandInUnit unit(SomePort(), 0, StandInUnit::Build::DevicePage);
     wxWeakRef<wxWindow> alive(unit.CreatePage(Frame()));
-    TestDevicePage* typed = unit.GetPropertyPage();
+    StandInPage* typed = unit.GetPropertyPage();
     unit.DestroyPage();
     Yield();
     EXPECT_FALSE(alive);
@@ -116,7 +116,7 @@ TEST_F(FlashDeviceTest, DestroyPageDeletesThePageOnceAndForgetsIt)
 
 TEST_F(FlashDeviceTest, APageThatTheNotebookDeletedIsForgotten)
 {
-    TestUnit unit(SomePort(), 0);
+    StandInUnit unit(SomePort(), 0, StandInUnit::Build::DevicePage);
     auto* notebook = new wxNotebook(Frame(), wxID_ANY, wxDefaultPosition, wxSize(500, 400));
     CFlashDevicePropertyPage* page = unit.CreatePage(notebook);
     page->Show(true);
@@ -129,7 +129,7 @@ TEST_F(FlashDeviceTest, APageThatTheNotebookDeletedIsForgotten)
 
 TEST_F(FlashDeviceTest, DeletingTheUnitLeavesItsPageToTheNotebook)
 {
-    auto* unit = new TestUnit(SomePort(), 0);
+    auto* unit = new StandInUnit(SomePort(), 0, StandInUnit::Build::DevicePage);
     wxWeakRef<wxWindow> alive(unit->CreatePage(Frame()));
     delete unit;
     Yield();
@@ -138,12 +138,12 @@ TEST_F(FlashDeviceTest, DeletingTheUnitLeavesItsPageToTheNotebook)
 
 TEST_F(FlashDeviceTest, TheDevicePageBaseHasNoBusyState)
 {
-    TestUnit unit(SomePort(), 0);
+    StandInUnit unit(SomePort(), 0, StandInUnit::Build::DevicePage);
     CFlashDevicePropertyPage* page = unit.CreatePage(Frame());
     page->SetBusy(1);
     EXPECT_FALSE(page->IsBusy());
     page->SetFullView(false);
-    EXPECT_FALSE(unit.GetPropertyPage()->m_full);
+    EXPECT_FALSE(unit.GetPropertyPage()->fullView);
 }
 
 }  // namespace

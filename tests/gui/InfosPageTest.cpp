@@ -368,7 +368,7 @@ TEST_F(InfosPageTest, AFocusedEditGoesWithItsDevicePageUnsent)
     ASSERT_TRUE(WaitFor([&] { return Frame()->IsActive(); }));
     for (bool destroyed : {true, false}) {
         SCOPED_TRACE(destroyed ? "destroyed" : "deleted");
-        StandInUnit other;
+        StandInUnit other(nullptr, 0, StandInUnit::Build::SettingHost);
         auto* otherHost = static_cast<StandInPage*>(other.CreatePage(Frame()));
         otherHost->SetSize(Frame()->GetClientSize());
         auto* page = otherHost->Place(new CInfosPage(&other, otherHost), "DLG_INFOS_PAGE", otherHost->OptionsBook());

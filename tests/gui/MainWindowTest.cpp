@@ -144,11 +144,11 @@ TEST_F(MainWindowTest, SwitchingLanguageReopensAndRebuildsThePagesInTheNewLangua
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }));
     const wxString busName = wxString::FromUTF8(bus.PortName());
     const std::vector<wxString> ports = Entries(PortList());
-    StandInDevice::Journal().clear();
+    StandInUnit::Journal().clear();
 
     Choose(LanguageList(), 1);
     // The close lost both units and their pages.
-    EXPECT_EQ(StandInDevice::JournalOf("deleted"), (std::vector<std::string>{"deleted 2", "deleted 3"}));
+    EXPECT_EQ(StandInUnit::JournalOf("deleted"), (std::vector<std::string>{"deleted 2", "deleted 3"}));
     EXPECT_EQ(Notebook()->GetPageCount(), 0u);
     EXPECT_TRUE(Shown("IDC_NOTFOUND"));
     EXPECT_EQ(Label("IDC_ADDRESS"), "Adresse");
@@ -169,9 +169,9 @@ TEST_F(MainWindowTest, SwitchingLanguageReopensAndRebuildsThePagesInTheNewLangua
     // The same language again changes nothing.
     StartOnBus(2);
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }));
-    StandInDevice::Journal().clear();
+    StandInUnit::Journal().clear();
     Choose(LanguageList(), 1);
-    EXPECT_TRUE(StandInDevice::JournalOf("deleted").empty());
+    EXPECT_TRUE(StandInUnit::JournalOf("deleted").empty());
     EXPECT_EQ(Notebook()->GetPageCount(), 2u);
 }
 
@@ -233,7 +233,7 @@ TEST_F(MainWindowTest, RangeChangeKeepsThePortAndItsPages)
     StartOnBus();
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
     wxWindow* page = Notebook()->GetPage(0);
-    StandInDevice::Journal().clear();
+    StandInUnit::Journal().clear();
 
     // Clamped to 1..20, then swapped; shown and stored corrected.
     EnterAddresses("25", "2");
@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, RangeChangeKeepsThePortAndItsPages)
     EXPECT_EQ(AddressTo()->GetValue(), "20");
     EXPECT_EQ(Notebook()->GetPageCount(), 1u);
     EXPECT_EQ(Notebook()->GetPage(0), page);
-    EXPECT_TRUE(StandInDevice::JournalOf("deleted").empty());
+    EXPECT_TRUE(StandInUnit::JournalOf("deleted").empty());
 
     // The search now covers 2..20: a unit at 17 is found, the one at 2 stays.
     bus.AddUnit(17, 1, 20, 1);
@@ -278,7 +278,7 @@ TEST_F(MainWindowTest, StudioOrPortChangeReopensAndFindsTheUnitsAnew)
     EXPECT_EQ(PageLabels(), std::vector<wxString>{"unit2-Zarit 3200S"});
 
     SpinStudio(2);
-    EXPECT_EQ(StandInDevice::JournalOf("deleted"), std::vector<std::string>{"deleted 2"});
+    EXPECT_EQ(StandInUnit::JournalOf("deleted"), std::vector<std::string>{"deleted 2"});
     EXPECT_EQ(Notebook()->GetPageCount(), 0u);
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
     EXPECT_EQ(PageLabels(), std::vector<wxString>{"unit2-Nuvek N4"});

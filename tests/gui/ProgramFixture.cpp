@@ -25,68 +25,6 @@ void PrintTo(const wxString& text, std::ostream* out)
 
 namespace programtest {
 
-StandInPage::StandInPage(CFlashDevice* unit, wxWindow* parent) : CFlashDevicePropertyPage("", unit, parent)
-{
-    wxPanel::Create(parent, wxID_ANY);
-    field = new wxTextCtrl(this, wxID_ANY);
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(field, 0, wxALL, 4);
-    SetSizer(sizer);
-    Show(false);
-}
-
-void StandInPage::SetFullView(bool full)
-{
-    fullView = full;
-}
-
-void StandInPage::SetLanguageOffset(uint16_t) {}
-
-StandInDevice::StandInDevice(VESKCOMM_PORT port, uint16_t languageOffset) : CFlashDevice(port, languageOffset) {}
-
-StandInDevice::~StandInDevice()
-{
-    Journal().push_back("deleted " + std::to_string(GetAddress()));
-}
-
-void StandInDevice::OnRecord(const uint8_t* bytes, uint8_t count)
-{
-    EXPECT_EQ(bytes[0], count);
-    EXPECT_EQ(bytes[2], GetAddress());
-    Journal().push_back("record " + std::to_string(GetAddress()) + " " + std::to_string(bytes[3] * 256 + bytes[4]));
-}
-
-CFlashDevicePropertyPage* StandInDevice::CreatePage(wxWindow* parent)
-{
-    auto* page = new StandInPage(this, parent);
-    SetPage(page);
-    return page;
-}
-
-std::vector<std::string>& StandInDevice::Journal()
-{
-    static std::vector<std::string> journal;
-    return journal;
-}
-
-std::vector<std::string> StandInDevice::JournalOf(const std::string& prefix)
-{
-    std::vector<std::string> entries;
-    for (const std::string& entry : Journal()) {
-        if (entry.rfind(prefix, 0) == 0)
-            entries.push_back(entry);
-    }
-    return entries;
-}
-
-UnitFamilies StandInFamilies()
-{
-    return {{20, &CreateUnitOf<StandInDevice>},
-            {32, &CreateUnitOf<StandInDevice>},
-            {37, &CreateUnitOf<StandInDevice>},
-            {137, &CreateUnitOf<StandInDevice>}};
-}
-
 void TestStudioApp::ShowMessage(const wxString& text, const wxString& caption, long style)
 {
     messages.push_back({text, caption, style});
@@ -110,7 +48,7 @@ void ProgramTest::SetUp()
     // the stored port number has only 8 bits.
     g_PortNames.clear();
     TestClockSet(now);
-    StandInDevice::Journal().clear();
+    StandInUnit::Journal().clear();
     RemoveConfig();
 }
 

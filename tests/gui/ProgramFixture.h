@@ -16,6 +16,7 @@
 #include <wx/string.h>
 
 #include "GuiTestHarness.h"
+#include "StandInFamily.h"
 #include "app/FlashDevice.h"
 #include "app/FlashDevicePropertyPage.h"
 #include "app/StrahlkonStudioApp.h"
@@ -33,34 +34,10 @@ void PrintTo(const wxString& text, std::ostream* out);
 
 namespace programtest {
 
-// A family for the tests: its page is a plain panel with one text field, and
-// every call the main window makes on it is written to Journal().
-class StandInPage : public CFlashDevicePropertyPage {
-public:
-    StandInPage(CFlashDevice* unit, wxWindow* parent);
-    void SetFullView(bool full) override;
-    void SetLanguageOffset(uint16_t offset) override;
-
-    bool fullView = true;
-    wxTextCtrl* field = nullptr;
-};
-
-class StandInDevice : public CFlashDevice {
-public:
-    StandInDevice(VESKCOMM_PORT port, uint16_t languageOffset);
-    ~StandInDevice() override;
-    void OnRecord(const uint8_t* bytes, uint8_t count) override;
-    CFlashDevicePropertyPage* CreatePage(wxWindow* parent) override;
-
-    // "deleted <address>" and "record <address> <number>", in order.
-    static std::vector<std::string>& Journal();
-    // The journal's entries that begin with prefix.
-    static std::vector<std::string> JournalOf(const std::string& prefix);
-};
-
-// Type codes 20 (Nuvek), 32, 37 (Zarit) and 137 (ZaritE) are stand-ins;
-// any other stays without a page.
-UnitFamilies StandInFamilies();
+// The main window's tests start the program on the stand-in family.
+using guitest::StandInFamilies;
+using guitest::StandInPage;
+using guitest::StandInUnit;
 
 struct Message {
     wxString text;

@@ -1,7 +1,7 @@
 // A command that a device page sends through its Transmit reaches the line
 // as its frame, on the port of the page's unit.
 #include "GuiTestHarness.h"
-#include "TestUnit.h"
+#include "StandInFamily.h"
 
 #include <cstdlib>
 #include <string>
@@ -56,7 +56,7 @@ TEST_F(TransmitTest, ACommandReachesTheLineAsItsFrame)
         SCOPED_TRACE(c.frame);
         VESKCOMM_PORT port = VeskCommPortOpen(bus.PortName().c_str(), c.studio, 1, 4);
         ASSERT_TRUE(VeskCommPortIsOpen(port));
-        TestUnit unit(port, 0);
+        StandInUnit unit(port, 0, StandInUnit::Build::DevicePage);
         unit.SetAddress(c.address);
         CFlashDevicePropertyPage* page = unit.CreatePage(Frame());
 
@@ -78,7 +78,7 @@ TEST_F(TransmitTest, APageOfAPortThatDidNotOpenSendsNothing)
     VESKCOMM_PORT port = VeskCommPortOpen(" /dev/vesk-no-such-adapter", 1, 1, 4);
     ASSERT_NE(port, nullptr);
     ASSERT_FALSE(VeskCommPortIsOpen(port));
-    TestUnit unit(port, 0);
+    StandInUnit unit(port, 0, StandInUnit::Build::DevicePage);
     unit.SetAddress(5);
     CFlashDevicePropertyPage* page = unit.CreatePage(Frame());
     uint8_t buffer[16] = {};

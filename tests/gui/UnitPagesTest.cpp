@@ -114,14 +114,14 @@ TEST_F(UnitPagesTest, UnitsFoundGetLabelledPagesOfTheirFamilyAndTheirRecords)
     EXPECT_EQ(unit->GetPage(), Notebook()->GetPage(1));
 
     // Records reach the unit object of their unit, and only that one.
-    EXPECT_FALSE(StandInDevice::JournalOf("record 2 100").empty());
-    EXPECT_FALSE(StandInDevice::JournalOf("record 5 100").empty());
-    StandInDevice::Journal().clear();
+    EXPECT_FALSE(StandInUnit::JournalOf("record 2 100").empty());
+    EXPECT_FALSE(StandInUnit::JournalOf("record 5 100").empty());
+    StandInUnit::Journal().clear();
     bus.SendRecord(1, 5, 7, {1, 2, 3});
     Tick();
     // Status records keep coming; record 7 came once, to its unit.
-    EXPECT_EQ(StandInDevice::JournalOf("record 5 7"), std::vector<std::string>{"record 5 7"});
-    EXPECT_TRUE(StandInDevice::JournalOf("record 2 7").empty());
+    EXPECT_EQ(StandInUnit::JournalOf("record 5 7"), std::vector<std::string>{"record 5 7"});
+    EXPECT_TRUE(StandInUnit::JournalOf("record 2 7").empty());
 }
 
 TEST_F(UnitPagesTest, RadioUnitsAreMarked)
@@ -171,9 +171,9 @@ TEST_F(UnitPagesTest, SelectedUnitLostHandsPageZeroTheSelectionFocusAndPolls)
     ASSERT_EQ(Window()->GetSelectedDevice()->GetAddress(), 3);
 
     middle.silent = true;
-    StandInDevice::Journal().clear();
+    StandInUnit::Journal().clear();
     ASSERT_TRUE(PagesAre(2));
-    EXPECT_EQ(StandInDevice::JournalOf("deleted"), std::vector<std::string>{"deleted 3"});
+    EXPECT_EQ(StandInUnit::JournalOf("deleted"), std::vector<std::string>{"deleted 3"});
     EXPECT_EQ(PageLabels(), (std::vector<wxString>{"unit2-Nuvek N4", "unit5-Zarit 3200S"}));
     EXPECT_EQ(Notebook()->GetSelection(), 0);
     EXPECT_EQ(Window()->GetSelectedDevice()->GetAddress(), 2);
@@ -258,9 +258,9 @@ TEST_F(UnitPagesTest, ClosingWithUnitsDeletesEachUnitObjectOnce)
         bus.AddUnit(address, 1, 37, 1);
     StartOnBus();
     ASSERT_TRUE(PagesAre(3));
-    StandInDevice::Journal().clear();
+    StandInUnit::Journal().clear();
     Exit();
-    EXPECT_EQ(StandInDevice::JournalOf("deleted"),
+    EXPECT_EQ(StandInUnit::JournalOf("deleted"),
               (std::vector<std::string>{"deleted 2", "deleted 3", "deleted 4"}));
 }
 
