@@ -34,7 +34,7 @@ std::vector<CFamilyDevicePage::RecordRoute> CPowerPackPage::Records()
         {4, 4, DecoderOf(&CPowerPackPage::OnUnitInfoRecord)},
         {5, 5, DecoderOf(&CPowerPackPage::OnOptionsRecord)},
         ShownRecord<&PowerPackRecords::DecodeCounters, &CFamilyDevicePage::ShowCounters>(6),
-        {7, 7, DecoderOf(&CPowerPackPage::OnAlarmsRecord)},
+        ShownRecord<&PowerPackRecords::DecodeAlarms, &CFamilyDevicePage::ShowAlarms>(7),
         {8, 8, DecoderOf(&CPowerPackPage::OnDatesRecord)},
         {98, 98, DecoderOf(&CPowerPackPage::OnTestDoneRecord)},
         {100, 100, DecoderOf(&CPowerPackPage::OnServiceRecord)},
@@ -118,16 +118,6 @@ void CPowerPackPage::OnSelectionsRecord(const RecordView& record)
     if (!selections)
         return;
     ShowSelections(*selections, m_family.lampsUsed);
-}
-
-void CPowerPackPage::OnAlarmsRecord(const RecordView& record)
-{
-    const std::optional<PowerPackRecords::Alarms> alarms = PowerPackRecords::DecodeAlarms(record);
-    if (!alarms)
-        return;
-    StatusPanel().SetAlarms(alarms->charge, alarms->thermo);
-    StatusPanel().ShowAlarmLines(PlanAlarmTexts(StatusPanel().Alarms(), std::nullopt));
-    UpdateAuxStatusTexts();
 }
 
 void CPowerPackPage::OnDatesRecord(const RecordView& record)

@@ -50,11 +50,24 @@ TEST(PowerPackRecords, CountersGiveTheTotalAndTheOwnerWithoutTrailingBlanks)
 
 TEST(PowerPackRecords, AlarmsReadBitZeroOfBothBytes)
 {
-    const auto alarms = PowerPackRecords::DecodeAlarms(TestRecord(7, 7, {{5, 0xFE}, {6, 0x03}}));
-    ASSERT_TRUE(alarms.has_value());
-    EXPECT_EQ(alarms->charge, 0);
-    EXPECT_EQ(alarms->thermo, 1);
-    EXPECT_EQ(PowerPackRecords::DecodeAlarms(TestRecord(7, 7, {{5, 0x01}}))->charge, 1);
+    struct Case {
+        int byte5, byte6;
+        int charge, thermo;
+        const char* lines;
+    };
+    const Case cases[] = {
+        {0xFE, 0x03, 0, 1, " | {2111} | {2112}"},
+        {0x01, 0x00, 1, 0, "{2108} | {2109} | "},
+        {0xFE, 0xFE, 0, 0, "clear; - | - | -"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        const auto alarms = PowerPackRecords::DecodeAlarms(TestRecord(7, 7, {{5, c.byte5}, {6, c.byte6}}));
+        ASSERT_TRUE(alarms.has_value());
+        EXPECT_EQ(alarms->charge, c.charge);
+        EXPECT_EQ(alarms->thermo, c.thermo);
+        EXPECT_EQ(ShownLines(alarms->lines), c.lines);
+    }
 }
 
 TEST(PowerPackRecords, ThermoAlarmTitlesThePanelFirst)

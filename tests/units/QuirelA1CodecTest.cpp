@@ -250,14 +250,31 @@ TEST(QuirelA1Records, CountersAndOwner)
     EXPECT_EQ(DecodeCounters(zero).value().owner.value().text, "AB");
 }
 
-TEST(QuirelA1Records, AlarmsAndDates)
+TEST(QuirelA1Records, AlarmsWithTheirLines)
 {
-    const std::optional<Alarms> alarms = DecodeAlarms(TestRecord(7, 9, {{5, 1}, {6, 2}, {7, 5}}));
-    ASSERT_TRUE(alarms.has_value());
-    EXPECT_EQ(alarms->charge, 1);
-    EXPECT_EQ(alarms->thermo, 2);
-    EXPECT_EQ(alarms->coolingMinutes, 5);
+    struct Case {
+        int charge, thermo, minutes;
+        const char* lines;
+    };
+    const Case cases[] = {
+        {1, 2, 5, "{2110} 5 {2118} | {2111} | {2112}"},
+        {0, 1, 0, "{2110} 0 {2118} | {2111} | {2112}"},
+        {1, 0, 5, "{2108} | {2109} | "},
+        {0, 0, 5, "clear; - | - | -"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        const std::optional<Alarms> alarms =
+            DecodeAlarms(TestRecord(7, 9, {{5, c.charge}, {6, c.thermo}, {7, c.minutes}}));
+        ASSERT_TRUE(alarms.has_value());
+        EXPECT_EQ(alarms->charge, c.charge);
+        EXPECT_EQ(alarms->thermo, c.thermo);
+        EXPECT_EQ(ShownLines(alarms->lines), c.lines);
+    }
+}
 
+TEST(QuirelA1Records, Dates)
+{
     const std::optional<Dates> dates =
         DecodeDates(TestRecord(8, 12, {{6, 50}, {7, 3}, {8, 51}, {9, 3}, {10, 12}, {11, 11}}));
     ASSERT_TRUE(dates.has_value());

@@ -3,12 +3,14 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "units/core/PageText.h"
 #include "units/core/RecordView.h"
+#include "units/core/StatusPlan.h"
 
 // A record of size bytes, length byte included, with its number and the given
 // bytes set; the rest are 0.
@@ -58,6 +60,20 @@ inline std::string Shown(const PageText& text)
             shown += "{" + std::to_string(piece.id) + ":" + std::to_string(*piece.argument) + "}";
         else
             shown += "{" + std::to_string(piece.id) + "}";
+    }
+    return shown;
+}
+
+// The alarm lines as one text: "clear; " when the title is emptied, then
+// the three lines apart by " | ", "-" for a line left as it is.
+inline std::string ShownLines(const AlarmLines& lines)
+{
+    std::string shown = lines.clearTitle ? "clear; " : "";
+    const std::optional<PageText>* all[] = {&lines.line1, &lines.line2, &lines.line3};
+    for (const std::optional<PageText>* line : all) {
+        if (line != all[0])
+            shown += " | ";
+        shown += *line ? Shown(**line) : "-";
     }
     return shown;
 }

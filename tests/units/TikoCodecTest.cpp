@@ -251,13 +251,29 @@ TEST(TikoRecords, CountersByModelAndOwnerTrimmed)
     EXPECT_EQ(DecodeCounters(record, kSorvant)->totalCounter, "10203");
 }
 
-TEST(TikoRecords, AlarmsAndDates)
+TEST(TikoRecords, AlarmsWithTheirLines)
 {
-    const std::optional<Alarms> alarms = DecodeAlarms(TestRecord(7, 7, {{5, 1}, {6, 1}}));
-    ASSERT_TRUE(alarms.has_value());
-    EXPECT_EQ(alarms->charge, 1);
-    EXPECT_EQ(alarms->thermo, 1);
+    struct Case {
+        int charge, thermo;
+        const char* lines;
+    };
+    const Case cases[] = {
+        {1, 1, " | {2111} | {2112}"},
+        {1, 0, "{2108} | {2109} | "},
+        {0, 0, "clear; - | - | -"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        const std::optional<Alarms> alarms = DecodeAlarms(TestRecord(7, 7, {{5, c.charge}, {6, c.thermo}}));
+        ASSERT_TRUE(alarms.has_value());
+        EXPECT_EQ(alarms->charge, c.charge);
+        EXPECT_EQ(alarms->thermo, c.thermo);
+        EXPECT_EQ(ShownLines(alarms->lines), c.lines);
+    }
+}
 
+TEST(TikoRecords, Dates)
+{
     const std::optional<Dates> dates =
         DecodeDates(TestRecord(8, 12, {{6, 120}, {7, 13}, {8, 98}, {9, 11}, {10, 7}, {11, 200}}));
     ASSERT_TRUE(dates.has_value());

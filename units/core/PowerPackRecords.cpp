@@ -52,7 +52,11 @@ std::optional<Alarms> DecodeAlarms(const RecordView& record)
 {
     if (!record.Has(6))
         return std::nullopt;
-    return Alarms{record.Byte(5) & 1, record.Byte(6) & 1};
+    Alarms alarms;
+    alarms.charge = record.Byte(5) & 1;
+    alarms.thermo = record.Byte(6) & 1;
+    alarms.lines = PlanAlarmTexts({alarms.charge, alarms.thermo, 0}, std::nullopt);
+    return alarms;
 }
 
 std::optional<std::string> DecodeDeliveryDate(const RecordView& record)

@@ -45,11 +45,10 @@ AuxOutlet Outlet(const RecordView& record, int outlet, bool on, bool available);
 using Counters = UnitRecords::Counters;
 std::optional<Counters> DecodeCounters(const RecordView& record);
 
-// Record 7 (read to byte 6), as the status plan's AlarmState takes them.
-struct Alarms {
-    int charge = 0;  // byte 5 bit 0
-    int thermo = 0;  // byte 6 bit 0
-};
+// Record 7 (read to byte 6): the charge alarm (byte 5 bit 0) and the thermal
+// one (byte 6 bit 0), with the alarm lines of PlanAlarmTexts without cooling
+// time.
+using Alarms = UnitRecords::Alarms;
 std::optional<Alarms> DecodeAlarms(const RecordView& record);
 
 // The thermal alarm names the status panel's title first.

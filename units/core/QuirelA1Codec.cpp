@@ -196,7 +196,11 @@ std::optional<Alarms> DecodeAlarms(const RecordView& record)
 {
     if (!record.Has(7))
         return std::nullopt;
-    return Alarms{record.Byte(5), record.Byte(6), record.Byte(7)};
+    Alarms alarms;
+    alarms.charge = record.Byte(5);
+    alarms.thermo = record.Byte(6);
+    alarms.lines = PlanAlarmTexts({alarms.charge, alarms.thermo, 0}, record.Byte(7));
+    return alarms;
 }
 
 std::optional<Dates> DecodeDates(const RecordView& record)

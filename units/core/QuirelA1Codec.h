@@ -125,13 +125,9 @@ std::optional<Options> DecodeOptions(const RecordView& record);
 using Counters = UnitRecords::Counters;
 std::optional<Counters> DecodeCounters(const RecordView& record);
 
-// Record 7, alarms (read to byte 7); the page then updates the alarm texts
-// (PlanAlarmTexts with the cooling minutes) and the status rows.
-struct Alarms {
-    int charge = 0;
-    int thermo = 0;
-    int coolingMinutes = 0;
-};
+// Record 7, alarms (read to byte 7), with the alarm lines of PlanAlarmTexts
+// over the cooling minutes of byte 7; the page then updates the status rows.
+using Alarms = UnitRecords::Alarms;
 std::optional<Alarms> DecodeAlarms(const RecordView& record);
 
 // Record 8, dates (read to byte 11).

@@ -245,7 +245,11 @@ std::optional<Alarms> DecodeAlarms(const RecordView& record)
 {
     if (!record.Has(6))
         return std::nullopt;
-    return Alarms{record.Byte(5), record.Byte(6)};
+    Alarms alarms;
+    alarms.charge = record.Byte(5);
+    alarms.thermo = record.Byte(6);
+    alarms.lines = PlanAlarmTexts({alarms.charge, alarms.thermo, 0}, std::nullopt);
+    return alarms;
 }
 
 std::optional<Dates> DecodeDates(const RecordView& record)

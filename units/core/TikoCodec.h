@@ -153,12 +153,9 @@ std::optional<Options> DecodeOptions(const RecordView& record);
 using Counters = UnitRecords::Counters;
 std::optional<Counters> DecodeCounters(const RecordView& record, int modelCode);
 
-// Record 7, alarms (read to byte 6); the page then updates the alarm texts
-// (PlanAlarmTexts without cooling time) and the status rows.
-struct Alarms {
-    int charge = 0;
-    int thermo = 0;
-};
+// Record 7, alarms (read to byte 6), with the alarm lines of PlanAlarmTexts
+// without cooling time; the page then updates the status rows.
+using Alarms = UnitRecords::Alarms;
 std::optional<Alarms> DecodeAlarms(const RecordView& record);
 
 // Record 8, dates (read to byte 11); bytes above 99 count as 0.

@@ -42,7 +42,7 @@ const CFamilyDevicePage::Traits& CQuirelA1DevicePropertyPage::PageTraits()
             {4, 4, DecoderOf(&Self::DecodeUnitInfo)},
             {5, 5, DecoderOf(&Self::DecodeOptions)},
             ShownRecord<&QuirelA1Codec::DecodeCounters, &Page::ShowCounters>(6),
-            {7, 7, DecoderOf(&Self::DecodeAlarms)},
+            ShownRecord<&QuirelA1Codec::DecodeAlarms, &Page::ShowAlarms>(7),
             {8, 8, DecoderOf(&Self::DecodeDates)},
             TestDoneRoute(),
             {100, 100, DecoderOf(&Self::DecodeServiceStatus)},
@@ -174,17 +174,6 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
         page->SetPowerDisplay(options->powerDisplay);
         page->SetIrAddress(options->irAddress);
     }
-}
-
-void CQuirelA1DevicePropertyPage::DecodeAlarms(const RecordView& record)
-{
-    const std::optional<QuirelA1Codec::Alarms> alarms = QuirelA1Codec::DecodeAlarms(record);
-    if (!alarms)
-        return;
-    m_coolingMinutes = alarms->coolingMinutes;
-    StatusPanel().SetAlarms(alarms->charge, alarms->thermo);
-    StatusPanel().ShowAlarmLines(PlanAlarmTexts(StatusPanel().Alarms(), m_coolingMinutes));
-    UpdateAuxStatusTexts();
 }
 
 void CQuirelA1DevicePropertyPage::DecodeDates(const RecordView& record)

@@ -23,13 +23,9 @@ private:
     void DecodeSelections(const RecordView& record);
     void DecodeUnitInfo(const RecordView& record);
     void DecodeOptions(const RecordView& record);
-    void DecodeAlarms(const RecordView& record);
     void DecodeDates(const RecordView& record);
     void DecodeServiceStatus(const RecordView& record);
     void DecodeMemory(const RecordView& record);
 
     static const Traits& PageTraits();
-
-    // Record 7: shown with the over-temperature alarm.
-    int m_coolingMinutes = 0;
 };

@@ -113,7 +113,7 @@ const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
             {4, 4, DecoderOf(&CTikoDevicePropertyPage::DecodeUnitInfo)},
             {5, 5, DecoderOf(&CTikoDevicePropertyPage::DecodeOptions)},
             {6, 6, DecoderOf(&CTikoDevicePropertyPage::DecodeCounters)},
-            {7, 7, DecoderOf(&CTikoDevicePropertyPage::DecodeAlarms)},
+            ShownRecord<&TikoCodec::DecodeAlarms, &CTikoDevicePropertyPage::ShowAlarms>(7),
             {8, 8, DecoderOf(&CTikoDevicePropertyPage::DecodeDates)},
             {98, 98, DecoderOf(&CTikoDevicePropertyPage::OnTestDone)},
             {100, 100, DecoderOf(&CTikoDevicePropertyPage::DecodeServiceStatus)},
@@ -427,17 +427,6 @@ void CTikoDevicePropertyPage::DecodeCounters(const RecordView& record)
     // The counter's form is the model's.
     if (const std::optional<TikoCodec::Counters> counters = TikoCodec::DecodeCounters(record, m_modelCode))
         ShowCounters(*counters);
-}
-
-void CTikoDevicePropertyPage::DecodeAlarms(const RecordView& record)
-{
-    const std::optional<TikoCodec::Alarms> alarms = TikoCodec::DecodeAlarms(record);
-    if (!alarms)
-        return;
-    StatusPanel().SetAlarms(alarms->charge, alarms->thermo);
-    // These units report no cooling time.
-    StatusPanel().ShowAlarmLines(PlanAlarmTexts(StatusPanel().Alarms(), std::nullopt));
-    UpdateAuxStatusTexts();
 }
 
 void CTikoDevicePropertyPage::DecodeDates(const RecordView& record)
