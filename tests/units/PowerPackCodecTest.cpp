@@ -24,16 +24,24 @@ const FamilyRow kNuvek = {"Nuvek", &PowerPackCodec::kNuvek};
 const FamilyRow kRibex = {"Ribex", &PowerPackCodec::kRibex};
 const FamilyRow* const kFamilies[] = {&kNuvek, &kRibex};
 
-std::optional<CommandBytes> Build(const FamilyRow& row, int16_t code, int32_t value, const CommandState& state)
+std::optional<CommandBytes> Build(const FamilyRow& row, const Command& command, const CommandState& state)
 {
-    return PowerPackCodec::BuildCommand(*row.family, code, value, state);
+    return PowerPackCodec::BuildCommand(*row.family, command, state);
+}
+
+// A command of code as the page hands it: the value 0x01020304, which shows
+// which of its bytes each layout takes, the owner "Studio 4", and the light
+// the family's page state addresses (the Nuvek's main light, the Ribex's
+// aux 2).
+Command PageCommand(const FamilyRow& row, int16_t code)
+{
+    return {code, 0x01020304, &row == &kNuvek ? 0 : 2, 0, "Studio 4"};
 }
 
 // The pages as the builder finds them, memory page and information page
-// shown, memory 3, lamp roles 5, 7 and 9, owner "Studio 4". The Nuvek's: main
-// light at 60 addressed, aux 1 on, aux 2 off, buzzer and energy range ticked.
-// The Ribex's: aux 2 at 50 addressed, both aux bars on, fast recycling and
-// ready ticked.
+// shown, memory 3, lamp roles 5, 7 and 9. The Nuvek's: main light at 60, aux
+// 1 on, aux 2 off, buzzer and energy range ticked. The Ribex's: aux 2 at 50,
+// both aux bars on, fast recycling and ready ticked.
 CommandState PageState(const FamilyRow& row)
 {
     CommandState state;
@@ -41,15 +49,12 @@ CommandState PageState(const FamilyRow& row)
     state.selections.optionsPage = 2;
     state.selections.memory = 2;
     state.selections.lamps = {5, 7, 9};
-    state.owner = "Studio 4";
     if (&row == &kNuvek) {
-        state.lightOutlet = 0;
         state.lightValue = 60;
         state.auxOn = {true, false};
         state.buzzer = true;
         state.energyRange = true;
     } else {
-        state.lightOutlet = 2;
         state.lightValue = 50;
         state.auxOn = {true, true};
         state.recycling = true;
@@ -66,7 +71,6 @@ TEST(PowerPackCommands, LayEveryCodeWithItsExactDataCount)
         std::vector<uint8_t> ribex;
     };
     const std::vector<uint8_t> owner = Bytes({'S', 't', 'u', 'd', 'i', 'o', ' ', '4', 0, 0, 0, 0, 0, 0});
-    // The value 0x01020304 shows which of its bytes each layout takes.
     const Case cases[] = {
         {0, {}, {}},
         {1, Bytes({60, 0, 0x03}), Bytes({0x32, 0x02, 0x07})},
@@ -109,7 +113,7 @@ TEST(PowerPackCommands, LayEveryCodeWithItsExactDataCount)
         SCOPED_TRACE(c.code);
         for (const FamilyRow* row : kFamilies) {
             SCOPED_TRACE(row->name);
-            const auto data = Build(*row, c.code, 0x01020304, PageState(*row));
+            const auto data = Build(*row, PageCommand(*row, c.code), PageState(*row));
             ASSERT_TRUE(data.has_value());
             EXPECT_EQ(data->Bytes(), row == &kNuvek ? c.nuvek : c.ribex);
         }
@@ -140,11 +144,9 @@ TEST(PowerPackCommands, LightCommandLaysSteppedEnergyOutletAndOutletsOn)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.row->name << ": " << c.name);
         CommandState state;
-        state.lightOutlet = c.outlet;
         state.lightValue = c.value;
-        state.spinStep = c.step;
         state.auxOn = c.auxOn;
-        EXPECT_EQ(Build(*c.row, 1, 0, state)->Bytes(), c.data);
+        EXPECT_EQ(Build(*c.row, {1, 0, c.outlet, c.step}, state)->Bytes(), c.data);
     }
 }
 
@@ -179,7 +181,7 @@ TEST(PowerPackCommands, OptionsPackTheBoxesTheFamilyHas)
         state.energyRange = c.energyRange;
         state.ready = c.ready;
         state.cell = c.cell;
-        EXPECT_EQ(Build(*c.row, 17, 0, state)->Bytes(), Bytes({c.byte}));
+        EXPECT_EQ(Build(*c.row, {17, 0}, state)->Bytes(), Bytes({c.byte}));
     }
 }
 
@@ -196,7 +198,7 @@ TEST(PowerPackCommands, SelectionsBeforeTheFirstRecordCarryNoValueRoles)
     for (const Case& c : cases) {
         CommandState state;
         state.selections.lamps = {255, 255, 255};
-        EXPECT_EQ(Build(*c.row, 11, 0, state)->Bytes(), c.data) << c.row->name;
+        EXPECT_EQ(Build(*c.row, {11, 0}, state)->Bytes(), c.data) << c.row->name;
     }
 }
 
@@ -205,9 +207,8 @@ TEST(PowerPackCommands, OwnerIsCutOrPaddedToFourteenBytes)
     for (const FamilyRow* row : kFamilies) {
         SCOPED_TRACE(row->name);
         CommandState state;
-        EXPECT_EQ(Build(*row, 22, 0, state)->Bytes(), std::vector<uint8_t>(14, 0));
-        state.owner = "Studio Nord-Ost Berlin";
-        EXPECT_EQ(Build(*row, 22, 0, state)->Bytes(),
+        EXPECT_EQ(Build(*row, {22, 0}, state)->Bytes(), std::vector<uint8_t>(14, 0));
+        EXPECT_EQ(Build(*row, {22, 0, 0, 0, "Studio Nord-Ost Berlin"}, state)->Bytes(),
                   Bytes({'S', 't', 'u', 'd', 'i', 'o', ' ', 'N', 'o', 'r', 'd', '-', 'O', 's'}));
     }
 }
@@ -217,11 +218,11 @@ TEST(PowerPackCommands, NumbersKeepTheirBits)
     for (const FamilyRow* row : kFamilies) {
         SCOPED_TRACE(row->name);
         const CommandState state;
-        EXPECT_EQ(Build(*row, 2, 0x165, state)->Bytes(), Bytes({0x00, 0x65}));
-        EXPECT_EQ(Build(*row, 25, 123456, state)->Bytes(), Bytes({0x00, 0x01, 0xE2, 0x40}));
+        EXPECT_EQ(Build(*row, {2, 0x165}, state)->Bytes(), Bytes({0x00, 0x65}));
+        EXPECT_EQ(Build(*row, {25, 123456}, state)->Bytes(), Bytes({0x00, 0x01, 0xE2, 0x40}));
         // A serial above 2^31 that the information page hands on as a negative value.
-        EXPECT_EQ(Build(*row, 25, -1, state)->Bytes(), Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
-        EXPECT_EQ(Build(*row, 21, 0x0C03, state)->Bytes(), Bytes({0x0C, 0x03}));
+        EXPECT_EQ(Build(*row, {25, -1}, state)->Bytes(), Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
+        EXPECT_EQ(Build(*row, {21, 0x0C03}, state)->Bytes(), Bytes({0x0C, 0x03}));
     }
 }
 
@@ -231,18 +232,13 @@ std::vector<std::vector<uint8_t>> SpinSends(const FamilyRow& row, bool up, int v
 {
     SpinStepper stepper;
     CommandState state;
-    state.lightOutlet = 1;
     state.lightValue = value;
     std::vector<std::vector<uint8_t>> sent;
     for (int i = 0; i < lineEvents; ++i)
-        if (const auto step = stepper.Line(up, value, 33)) {
-            state.spinStep = *step;
-            sent.push_back(Build(row, 1, 0, state)->Bytes());
-        }
-    if (const auto step = stepper.Release(true, value)) {
-        state.spinStep = *step;
-        sent.push_back(Build(row, 1, 0, state)->Bytes());
-    }
+        if (const auto step = stepper.Line(up, value, 33))
+            sent.push_back(Build(row, {1, 0, 1, *step}, state)->Bytes());
+    if (const auto step = stepper.Release(true, value))
+        sent.push_back(Build(row, {1, 0, 1, *step}, state)->Bytes());
     return sent;
 }
 
@@ -373,7 +369,7 @@ TEST(PowerPackRecords, SelectionsKeepTheFamilysLampRolesAndPackLikeTheirCommand)
         CommandState state;
         state.selections = *selections;
         TestRecord echo(3, 7 + family.lampsUsed);
-        echo.Set(5, Build(*c.row, 11, 0, state)->Bytes()[0]).Set(6, c.memory & 3);
+        echo.Set(5, Build(*c.row, {11, 0}, state)->Bytes()[0]).Set(6, c.memory & 3);
         for (int i = 0; i < family.lampsUsed; ++i)
             echo.Set(7 + i, selections->lamps[i]);
         EXPECT_EQ(PowerPackCodec::DecodeSelections(echo, family), selections);

@@ -24,56 +24,55 @@ TEST(QuirelA1Commands, LayTheirDataExactly)
 {
     struct Case {
         const char* what;
-        int16_t code;
-        int32_t value;
+        Command command;
         std::function<void(CommandState&)> gather;
         std::vector<uint8_t> data;
     };
     const std::vector<Case> cases = {
-        {"aux 2 stepped down, bars 1 and 3 on", 1, kAuxLight2,
-         [](CommandState& s) { s.spinStep = -10; s.auxOn = {true, false, true}; }, Bytes({0x32, 0x02, 0x0B})},
-        {"main light, all aux off", 1, kMainLight, [](CommandState&) {}, Bytes({70, 0x00, 0x01})},
-        {"aux 3 with every bar on", 1, kAuxLight3, [](CommandState& s) { s.auxOn = {true, true, true}; },
+        {"aux 2 stepped down, bars 1 and 3 on", {1, 0, kAuxLight2, -10},
+         [](CommandState& s) { s.auxOn = {true, false, true}; }, Bytes({0x32, 0x02, 0x0B})},
+        {"main light, all aux off", {1, 0, kMainLight}, [](CommandState&) {}, Bytes({70, 0x00, 0x01})},
+        {"aux 3 with every bar on", {1, 0, kAuxLight3}, [](CommandState& s) { s.auxOn = {true, true, true}; },
          Bytes({80, 0x03, 0x0F})},
-        {"a step down from 0 stays at 0", 1, kMainLight, [](CommandState& s) { s.mainValue = 0; s.spinStep = -1; },
+        {"a step down from 0 stays at 0", {1, 0, kMainLight, -1}, [](CommandState& s) { s.mainValue = 0; },
          Bytes({0x00, 0x00, 0x01})},
-        {"a step up from 100 goes out, the unit limits it", 1, kMainLight,
-         [](CommandState& s) { s.mainValue = 100; s.spinStep = 1; }, Bytes({101, 0x00, 0x01})},
-        {"record request", 2, 102, [](CommandState&) {}, Bytes({0x00, 0x66})},
-        {"modelling light", 3, 0x47, [](CommandState&) {}, Bytes({0x47})},
-        {"flash control", 4, 0x81, [](CommandState&) {}, Bytes({0x81})},
-        {"T0.1 step", 6, 1, [](CommandState&) {}, Bytes({0x01})},
-        {"interval", 7, 300, [](CommandState&) {}, Bytes({0x01, 0x2C})},
-        {"delay", 8, 5000, [](CommandState&) {}, Bytes({0x13, 0x88})},
-        {"selections: memory page, infos, delay field", 11, 0,
+        {"a step up from 100 goes out, the unit limits it", {1, 0, kMainLight, 1},
+         [](CommandState& s) { s.mainValue = 100; }, Bytes({101, 0x00, 0x01})},
+        {"record request", {2, 102}, [](CommandState&) {}, Bytes({0x00, 0x66})},
+        {"modelling light", {3, 0x47}, [](CommandState&) {}, Bytes({0x47})},
+        {"flash control", {4, 0x81}, [](CommandState&) {}, Bytes({0x81})},
+        {"T0.1 step", {6, 1}, [](CommandState&) {}, Bytes({0x01})},
+        {"interval", {7, 300}, [](CommandState&) {}, Bytes({0x01, 0x2C})},
+        {"delay", {8, 5000}, [](CommandState&) {}, Bytes({0x13, 0x88})},
+        {"selections: memory page, infos, delay field", {11, 0},
          [](CommandState& s) { s.selections = {1, 2, 4, 2, {5, 7, 20}}; },
          Bytes({37, 0x02, 0x05, 0x07, 0x14})},
-        {"store", 12, 3, [](CommandState&) {}, Bytes({0x03})},
-        {"options: buzzer and reduced", 17, 0, [](CommandState& s) { s.buzzer = s.reduced = true; }, Bytes({0x05})},
-        {"options: slow", 17, 0, [](CommandState& s) { s.slow = true; }, Bytes({0x02})},
-        {"power display", 19, 4, [](CommandState&) {}, Bytes({0x04})},
-        {"delivery date", 21, 12 * 256 + 3, [](CommandState&) {}, Bytes({0x0C, 0x03})},
-        {"owner of three characters", 22, 0, [](CommandState& s) { s.owner = "abc"; },
+        {"store", {12, 3}, [](CommandState&) {}, Bytes({0x03})},
+        {"options: buzzer and reduced", {17, 0}, [](CommandState& s) { s.buzzer = s.reduced = true; }, Bytes({0x05})},
+        {"options: slow", {17, 0}, [](CommandState& s) { s.slow = true; }, Bytes({0x02})},
+        {"power display", {19, 4}, [](CommandState&) {}, Bytes({0x04})},
+        {"delivery date", {21, 12 * 256 + 3}, [](CommandState&) {}, Bytes({0x0C, 0x03})},
+        {"owner of three characters", {22, 0, 0, 0, "abc"}, [](CommandState&) {},
          Bytes({'a', 'b', 'c', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
-        {"owner cut after 14 characters", 22, 0, [](CommandState& s) { s.owner = "0123456789ABCDEFG"; },
+        {"owner cut after 14 characters", {22, 0, 0, 0, "0123456789ABCDEFG"}, [](CommandState&) {},
          Bytes({'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'C', 'D'})},
-        {"service date", 23, 0x3205, [](CommandState&) {}, Bytes({0x32, 0x05})},
-        {"serial number", 25, 123456, [](CommandState&) {}, Bytes({0x00, 0x01, 0xE2, 0x40})},
-        {"serial number of 2^31", 25, INT32_MIN, [](CommandState&) {}, Bytes({0x80, 0x00, 0x00, 0x00})},
-        {"factory date", 26, 0x0B0C, [](CommandState&) {}, Bytes({0x0B, 0x0C})},
-        {"initial request", 14, 0, [](CommandState&) {}, {}},
-        {"aux reset", 15, 0, [](CommandState&) {}, {}},
-        {"reset", 18, 0, [](CommandState&) {}, {}},
-        {"reset total", 24, 0, [](CommandState&) {}, {}},
-        {"power off", 27, 0, [](CommandState&) {}, {}},
-        {"power on", 28, 0, [](CommandState&) {}, {}},
-        {"test flash", 102, 0, [](CommandState&) {}, {}},
+        {"service date", {23, 0x3205}, [](CommandState&) {}, Bytes({0x32, 0x05})},
+        {"serial number", {25, 123456}, [](CommandState&) {}, Bytes({0x00, 0x01, 0xE2, 0x40})},
+        {"serial number of 2^31", {25, INT32_MIN}, [](CommandState&) {}, Bytes({0x80, 0x00, 0x00, 0x00})},
+        {"factory date", {26, 0x0B0C}, [](CommandState&) {}, Bytes({0x0B, 0x0C})},
+        {"initial request", {14, 0}, [](CommandState&) {}, {}},
+        {"aux reset", {15, 0}, [](CommandState&) {}, {}},
+        {"reset", {18, 0}, [](CommandState&) {}, {}},
+        {"reset total", {24, 0}, [](CommandState&) {}, {}},
+        {"power off", {27, 0}, [](CommandState&) {}, {}},
+        {"power on", {28, 0}, [](CommandState&) {}, {}},
+        {"test flash", {102, 0}, [](CommandState&) {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         CommandState state = Gathered();
         c.gather(state);
-        const std::optional<CommandBytes> data = BuildCommand(c.code, c.value, state);
+        const std::optional<CommandBytes> data = BuildCommand(c.command, state);
         ASSERT_TRUE(data.has_value());
         EXPECT_EQ(data->Bytes(), c.data);
     }
@@ -83,7 +82,7 @@ TEST(QuirelA1Commands, CodesWithoutDataOfTheirOwnGoOutWithNone)
 {
     for (int16_t code : {0, 9999, 29, 30, 100, 101, 103}) {
         SCOPED_TRACE(code);
-        const std::optional<CommandBytes> data = BuildCommand(code, 0x1234, Gathered());
+        const std::optional<CommandBytes> data = BuildCommand({code, 0x1234}, Gathered());
         ASSERT_TRUE(data.has_value());
         EXPECT_TRUE(data->Bytes().empty());
     }
@@ -91,8 +90,8 @@ TEST(QuirelA1Commands, CodesWithoutDataOfTheirOwnGoOutWithNone)
 
 TEST(QuirelA1Commands, LightCommandOnlyForItsFourLights)
 {
-    EXPECT_FALSE(BuildCommand(1, 4, Gathered()).has_value());
-    EXPECT_FALSE(BuildCommand(1, -1, Gathered()).has_value());
+    EXPECT_FALSE(BuildCommand({1, 0, 4}, Gathered()).has_value());
+    EXPECT_FALSE(BuildCommand({1, 0, -1}, Gathered()).has_value());
 }
 
 TEST(QuirelA1Records, StatusSpreadsOverBarsAndModellingLight)

@@ -23,24 +23,23 @@ TEST(TikoCommands, LayTheirDataExactly)
 {
     struct Case {
         const char* what;
-        int16_t code;
-        int32_t value;
+        Command command;
         std::function<void(CommandState&)> gather;
         std::vector<uint8_t> data;
     };
     const std::vector<Case> cases = {
-        {"energy stepped down a stop", 1, 1, [](CommandState& s) { s.spinStep = -10; }, Bytes({0x32})},
-        {"energy of the bar", 1, 1, [](CommandState&) {}, Bytes({60})},
-        {"a step down from 0 stays at 0", 1, 1, [](CommandState& s) { s.barValue = 0; s.spinStep = -1; },
+        {"energy stepped down a stop", {1, 0, 1, -10}, [](CommandState&) {}, Bytes({0x32})},
+        {"energy of the bar", {1, 0, 1}, [](CommandState&) {}, Bytes({60})},
+        {"a step down from 0 stays at 0", {1, 0, 1, -1}, [](CommandState& s) { s.barValue = 0; },
          Bytes({0x00})},
-        {"record request", 2, 103, [](CommandState&) {}, Bytes({0x00, 0x67})},
-        {"modelling light", 3, 0x46, [](CommandState&) {}, Bytes({0x46})},
-        {"flash control", 4, 0x21, [](CommandState&) {}, Bytes({0x21})},
-        {"sequence", 5, 12, [](CommandState&) {}, Bytes({0x0C})},
-        {"interval", 7, 300, [](CommandState&) {}, Bytes({0x01, 0x2C})},
-        {"delay", 8, 99, [](CommandState&) {}, Bytes({0x00, 0x63})},
-        {"alternate", 10, 2, [](CommandState&) {}, Bytes({0x02})},
-        {"selections: options, delay field, memory 6, main light", 11, 0,
+        {"record request", {2, 103}, [](CommandState&) {}, Bytes({0x00, 0x67})},
+        {"modelling light", {3, 0x46}, [](CommandState&) {}, Bytes({0x46})},
+        {"flash control", {4, 0x21}, [](CommandState&) {}, Bytes({0x21})},
+        {"sequence", {5, 12}, [](CommandState&) {}, Bytes({0x0C})},
+        {"interval", {7, 300}, [](CommandState&) {}, Bytes({0x01, 0x2C})},
+        {"delay", {8, 99}, [](CommandState&) {}, Bytes({0x00, 0x63})},
+        {"alternate", {10, 2}, [](CommandState&) {}, Bytes({0x02})},
+        {"selections: options, delay field, memory 6, main light", {11, 0},
          [](CommandState& s) {
              s.optionsTab = 1;
              s.auxField = 3;
@@ -48,37 +47,37 @@ TEST(TikoCommands, LayTheirDataExactly)
              s.lamp = 1;
          },
          Bytes({0x0D, 0x01, 0x01})},
-        {"store", 12, 2, [](CommandState&) {}, Bytes({0x02})},
-        {"recall", 13, 0, [](CommandState&) {}, Bytes({0x00})},
-        {"store flag", 16, 1, [](CommandState&) {}, Bytes({0x01})},
-        {"options: buzzer and photocell", 17, 0, [](CommandState& s) { s.buzzer = s.cell = true; }, Bytes({0x09})},
-        {"options: slow and reduced", 17, 0, [](CommandState& s) { s.slow = s.reduced = true; }, Bytes({0x06})},
-        {"power display", 19, 3, [](CommandState&) {}, Bytes({0x03})},
-        {"IR address", 20, 2, [](CommandState&) {}, Bytes({0x02})},
-        {"delivery date", 21, 0x0C03, [](CommandState&) {}, Bytes({0x0C, 0x03})},
-        {"serial of a Trovalex", 25, 123456, [](CommandState&) {}, Bytes({0x00, 0x01, 0xE2, 0x40})},
-        {"serial of a Sorvant", 25, 123456, [](CommandState& s) { s.modelCode = kSorvant; },
+        {"store", {12, 2}, [](CommandState&) {}, Bytes({0x02})},
+        {"recall", {13, 0}, [](CommandState&) {}, Bytes({0x00})},
+        {"store flag", {16, 1}, [](CommandState&) {}, Bytes({0x01})},
+        {"options: buzzer and photocell", {17, 0}, [](CommandState& s) { s.buzzer = s.cell = true; }, Bytes({0x09})},
+        {"options: slow and reduced", {17, 0}, [](CommandState& s) { s.slow = s.reduced = true; }, Bytes({0x06})},
+        {"power display", {19, 3}, [](CommandState&) {}, Bytes({0x03})},
+        {"IR address", {20, 2}, [](CommandState&) {}, Bytes({0x02})},
+        {"delivery date", {21, 0x0C03}, [](CommandState&) {}, Bytes({0x0C, 0x03})},
+        {"serial of a Trovalex", {25, 123456}, [](CommandState&) {}, Bytes({0x00, 0x01, 0xE2, 0x40})},
+        {"serial of a Sorvant", {25, 123456}, [](CommandState& s) { s.modelCode = kSorvant; },
          Bytes({0x00, 0x00, 0x22, 0x38})},
-        {"serial of a Hexor above 2^31", 25, INT32_MIN, [](CommandState& s) { s.modelCode = kHexor; },
+        {"serial of a Hexor above 2^31", {25, INT32_MIN}, [](CommandState& s) { s.modelCode = kHexor; },
          Bytes({0x00, 0x00, 36, 48})},
-        {"factory date", 26, 0x0B0C, [](CommandState&) {}, Bytes({0x0B, 0x0C})},
-        {"energy range off", 29, 0, [](CommandState&) {}, Bytes({0x00})},
-        {"energy range on", 29, 1, [](CommandState&) {}, Bytes({0x01})},
-        {"initial request", 14, 0, [](CommandState&) {}, {}},
-        {"aux reset", 15, 0, [](CommandState&) {}, {}},
-        {"reset", 18, 0, [](CommandState&) {}, {}},
-        {"owner: the code alone", 22, 0, [](CommandState&) {}, {}},
-        {"service date: the code alone", 23, 0x0C03, [](CommandState&) {}, {}},
-        {"reset total", 24, 0, [](CommandState&) {}, {}},
-        {"power off", 27, 0, [](CommandState&) {}, {}},
-        {"power on", 28, 0, [](CommandState&) {}, {}},
-        {"test flash", 102, 0, [](CommandState&) {}, {}},
+        {"factory date", {26, 0x0B0C}, [](CommandState&) {}, Bytes({0x0B, 0x0C})},
+        {"energy range off", {29, 0}, [](CommandState&) {}, Bytes({0x00})},
+        {"energy range on", {29, 1}, [](CommandState&) {}, Bytes({0x01})},
+        {"initial request", {14, 0}, [](CommandState&) {}, {}},
+        {"aux reset", {15, 0}, [](CommandState&) {}, {}},
+        {"reset", {18, 0}, [](CommandState&) {}, {}},
+        {"owner: the code alone", {22, 0}, [](CommandState&) {}, {}},
+        {"service date: the code alone", {23, 0x0C03}, [](CommandState&) {}, {}},
+        {"reset total", {24, 0}, [](CommandState&) {}, {}},
+        {"power off", {27, 0}, [](CommandState&) {}, {}},
+        {"power on", {28, 0}, [](CommandState&) {}, {}},
+        {"test flash", {102, 0}, [](CommandState&) {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         CommandState state = Gathered();
         c.gather(state);
-        const std::optional<CommandBytes> data = BuildCommand(c.code, c.value, state);
+        const std::optional<CommandBytes> data = BuildCommand(c.command, state);
         ASSERT_TRUE(data.has_value());
         EXPECT_EQ(data->Bytes(), c.data);
     }
@@ -88,7 +87,7 @@ TEST(TikoCommands, CodesWithoutDataInTheTableGoOutWithNone)
 {
     for (int16_t code : {0, 6, 9, 30, 100, 101}) {
         SCOPED_TRACE(code);
-        const std::optional<CommandBytes> data = BuildCommand(code, 1, Gathered());
+        const std::optional<CommandBytes> data = BuildCommand({code, 1}, Gathered());
         ASSERT_TRUE(data.has_value());
         EXPECT_EQ(data->Size(), 0u);
     }

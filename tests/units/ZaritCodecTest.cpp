@@ -548,7 +548,7 @@ TEST(ZaritDemoUnit, EveryRecordItSendsDecodes)
     DemoUnit unit(100, 0);
     CommandState state;
     const auto ask = [&](int number) {
-        const std::optional<std::vector<uint8_t>> record = unit.Send(2, *BuildCommand(kZarit, 2, number, state));
+        const std::optional<std::vector<uint8_t>> record = unit.Send(2, *BuildCommand(kZarit, {2, number}, state));
         EXPECT_TRUE(record.has_value()) << number;
         return record.value_or(std::vector<uint8_t>());
     };
@@ -581,14 +581,14 @@ TEST(ZaritDemoUnit, TakesTheBuildersCommands)
     CommandState state;
     state.auxValue = {50, 0, 0};
     state.auxOn = {true, false, false};
-    const std::optional<std::vector<uint8_t>> answer = unit.Send(1, *BuildCommand(kZarit, 1, kAuxLight1, state));
+    const std::optional<std::vector<uint8_t>> answer = unit.Send(1, *BuildCommand(kZarit, {1, 0, kAuxLight1}, state));
     ASSERT_TRUE(answer.has_value());
     const std::optional<Status> status = DecodeStatus(ViewOf(*answer));
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(status->outlets[0].value, 50);
 
-    unit.Send(21, *BuildCommand(kZarit, 21, 12 * 256 + 3, state));
-    const std::optional<Dates> dates = DecodeDates(ViewOf(*unit.Send(2, *BuildCommand(kZarit, 2, 8, state))));
+    unit.Send(21, *BuildCommand(kZarit, {21, 12 * 256 + 3}, state));
+    const std::optional<Dates> dates = DecodeDates(ViewOf(*unit.Send(2, *BuildCommand(kZarit, {2, 8}, state))));
     ASSERT_TRUE(dates.has_value());
     EXPECT_EQ(dates->delivery, "3.2012");
 }

@@ -182,7 +182,7 @@ TEST(ZaritEDemoUnit, EveryRecordItSendsDecodes)
     DemoUnit unit(101, 1);
     CommandState state;
     const auto ask = [&](int number) {
-        const std::optional<std::vector<uint8_t>> record = unit.Send(2, *BuildCommand(kZaritE, 2, number, state));
+        const std::optional<std::vector<uint8_t>> record = unit.Send(2, *BuildCommand(kZaritE, {2, number}, state));
         EXPECT_TRUE(record.has_value()) << number;
         return record.value_or(std::vector<uint8_t>());
     };
@@ -206,8 +206,8 @@ TEST(ZaritEDemoUnit, KeepsTheSelectionsTheBuilderSends)
     DemoUnit unit(101, 1);
     CommandState state;
     state.selections = {1, 1, 1, 2, {6, 9, 4}};
-    unit.Send(11, *BuildCommand(kZaritE, 11, 0, state));
-    const std::optional<std::vector<uint8_t>> record = unit.Send(2, *BuildCommand(kZaritE, 2, 3, state));
+    unit.Send(11, *BuildCommand(kZaritE, {11, 0}, state));
+    const std::optional<std::vector<uint8_t>> record = unit.Send(2, *BuildCommand(kZaritE, {2, 3}, state));
     ASSERT_TRUE(record.has_value());
     const std::optional<Selections> selections = DecodeSelections(ViewOf(*record), kZaritE);
     ASSERT_TRUE(selections.has_value());

@@ -66,31 +66,31 @@ struct Laying {
     const CommandState& state;
 };
 
-std::optional<CommandBytes> LayLight(int32_t, const Laying& laying)
+std::optional<CommandBytes> LayLight(const Command& command, const Laying& laying)
 {
     const CommandState& state = laying.state;
-    return LightCommand::Lay(state.lightValue, state.spinStep, state.lightOutlet, {state.auxOn[0], state.auxOn[1]});
+    return LightCommand::Lay(state.lightValue, command.step, command.outlet, {state.auxOn[0], state.auxOn[1]});
 }
 
-std::optional<CommandBytes> LaySelections(int32_t, const Laying& laying)
+std::optional<CommandBytes> LaySelections(const Command&, const Laying& laying)
 {
     return SelectionCodec::Lay(laying.state.selections, laying.family.lampsUsed);
 }
 
 // The page gathers only the boxes its family has.
-std::optional<CommandBytes> LayOptions(int32_t, const Laying& laying)
+std::optional<CommandBytes> LayOptions(const Command&, const Laying& laying)
 {
     const CommandState& state = laying.state;
     return CommandBytes().Byte(state.buzzer | state.recycling << 1 | state.reduced << 2 | state.energyRange << 3 |
                                state.ready << 4 | state.cell << 5);
 }
 
-std::optional<CommandBytes> LayOwner(int32_t, const Laying& laying)
+std::optional<CommandBytes> LayOwner(const Command& command, const Laying&)
 {
-    return CommandBytes().Text(laying.state.owner, kOwnerWidth);
+    return CommandBytes().Text(command.text, kOwnerWidth);
 }
 
-using Layout = std::optional<CommandBytes> (*)(int32_t, const Laying&);
+using Layout = std::optional<CommandBytes> (*)(const Command&, const Laying&);
 const Layout Byte = CommandLayouts::Byte<Laying>;
 const Layout Be16 = CommandLayouts::Be16<Laying>;
 
@@ -227,9 +227,9 @@ StatusRows RibexStatusRows(const AuxValues& aux)
     return rows;
 }
 
-std::optional<CommandBytes> BuildCommand(const Family& family, int16_t code, int32_t value, const CommandState& state)
+std::optional<CommandBytes> BuildCommand(const Family& family, const Command& command, const CommandState& state)
 {
-    return CommandTable::Lay(kCommands, code, value, Laying{family, state});
+    return CommandTable::Lay(kCommands, command, Laying{family, state});
 }
 
 }  // namespace PowerPackCodec

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "units/core/Command.h"
 #include "units/core/CommandBytes.h"
 #include "units/core/PowerPackRecords.h"
 #include "units/core/RecordView.h"
@@ -140,13 +141,10 @@ StatusRows RibexStatusRows(const AuxValues& aux);
 
 // What the builder gathers from the page and its setting pages.
 struct CommandState {
-    // Command 1, whose value names a light bar: the page gives that light's
-    // outlet (0 main, 1 and 2 the aux bars), the bar's value, the step of the
-    // spin button being sent (0 otherwise) and whether aux bars 1 and 2 are
-    // on (IsOn; the Ribex's first pair).
-    int lightOutlet = 0;
+    // Command 1, whose outlet names a light (0 main, 1 and 2 the aux bars):
+    // the page gives that light's value and whether aux bars 1 and 2 are on
+    // (IsOn; the Ribex's first pair).
     int lightValue = 0;
-    int spinStep = 0;
     std::array<bool, 2> auxOn{};
     // Command 11: the notebooks' selections, the aux page's field, the memory
     // page's memory and the lamp page's roles.
@@ -160,16 +158,14 @@ struct CommandState {
     bool energyRange = false;
     bool ready = false;
     bool cell = false;
-    // Command 22: the information page's "IDC_IN_OWNER_SERVICE", in the local
-    // code page.
-    std::string owner;
 };
 
 // The data bytes of a command for a unit of the family, exactly as many as
 // it has. Every code goes out: one without data (14, 15, 18, 24, 27 to 30,
-// 102, any code outside 1 to 102) gives no bytes, never an empty result. A
+// 102, any code outside 1 to 102) gives no bytes, never an empty result.
+// Command 1 lays its outlet's light with its step, 22 the owner's text. A
 // command 1 with a spin step turns the LED red and 6 starts the busy state:
 // both are the page's part.
-std::optional<CommandBytes> BuildCommand(const Family& family, int16_t code, int32_t value, const CommandState& state);
+std::optional<CommandBytes> BuildCommand(const Family& family, const Command& command, const CommandState& state);
 
 }  // namespace PowerPackCodec

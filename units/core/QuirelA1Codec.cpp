@@ -17,7 +17,7 @@ namespace {
 
 const std::size_t kOwnerWidth = 14;
 
-using Layout = std::optional<CommandBytes> (*)(int32_t, const CommandState&);
+using Layout = std::optional<CommandBytes> (*)(const Command&, const CommandState&);
 const Layout NoData = CommandLayouts::None<CommandState>;
 const Layout OneByte = CommandLayouts::Byte<CommandState>;
 const Layout TwoBytes = CommandLayouts::Be16<CommandState>;
@@ -25,27 +25,28 @@ const Layout RecordRequest = CommandLayouts::ZeroAndByte<CommandState>;
 const Layout Serial = CommandLayouts::Be32<CommandState>;
 
 // Command 1 for no light has nothing to lay.
-std::optional<CommandBytes> LightEnergy(int32_t value, const CommandState& state)
+std::optional<CommandBytes> LightEnergy(const Command& command, const CommandState& state)
 {
-    if (value < kMainLight || value > kAuxLight3)
+    const int light = command.outlet;
+    if (light < kMainLight || light > kAuxLight3)
         return std::nullopt;
-    const int barValue = value == kMainLight ? state.mainValue : state.auxValue[value - 1];
-    return LightCommand::Lay(barValue, state.spinStep, value, {state.auxOn[0], state.auxOn[1], state.auxOn[2]});
+    const int barValue = light == kMainLight ? state.mainValue : state.auxValue[light - 1];
+    return LightCommand::Lay(barValue, command.step, light, {state.auxOn[0], state.auxOn[1], state.auxOn[2]});
 }
 
-std::optional<CommandBytes> SelectionBytes(int32_t, const CommandState& state)
+std::optional<CommandBytes> SelectionBytes(const Command&, const CommandState& state)
 {
     return SelectionCodec::Lay(state.selections, kLampsUsed);
 }
 
-std::optional<CommandBytes> OptionBits(int32_t, const CommandState& state)
+std::optional<CommandBytes> OptionBits(const Command&, const CommandState& state)
 {
     return CommandBytes().Byte((state.buzzer ? 1 : 0) | (state.slow ? 2 : 0) | (state.reduced ? 4 : 0));
 }
 
-std::optional<CommandBytes> OwnerText(int32_t, const CommandState& state)
+std::optional<CommandBytes> OwnerText(const Command& command, const CommandState&)
 {
-    return CommandBytes().Text(state.owner, kOwnerWidth);
+    return CommandBytes().Text(command.text, kOwnerWidth);
 }
 
 // 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
@@ -89,9 +90,9 @@ const int kTopValue = 100;
 
 }  // namespace
 
-std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
+std::optional<CommandBytes> BuildCommand(const Command& command, const CommandState& state)
 {
-    return CommandTable::Lay(kCommands, code, value, state);
+    return CommandTable::Lay(kCommands, command, state);
 }
 
 std::optional<Status> DecodeStatus(const RecordView& record)

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "units/core/Command.h"
 #include "units/core/CommandBytes.h"
 #include "units/core/MemoryDetail.h"
 #include "units/core/PageText.h"
@@ -24,7 +25,7 @@ namespace QuirelA1Codec {
 
 // ---- Commands ----
 
-// The lights of command 1: its value names the light.
+// The lights of command 1: its outlet names the light.
 enum Light { kMainLight = 0, kAuxLight1 = 1, kAuxLight2 = 2, kAuxLight3 = 3 };
 
 // What the builder gathers from the page and its setting pages.
@@ -32,7 +33,6 @@ struct CommandState {
     int mainValue = 0;                  // main bar value
     std::array<int, 3> auxValue{};      // aux bars 1 to 3
     std::array<bool, 3> auxOn{};        // aux bars switched on (IsOn)
-    int spinStep = 0;                   // step of the spin button being sent, 0 otherwise
     // Command 11: both notebooks' pages, the aux page's field (0 sequence,
     // 1 T0.1, 2 interval, 3 alternate, 4 delay, 5 preset), the memory page's
     // memory and the lamp page's three roles.
@@ -40,14 +40,14 @@ struct CommandState {
     bool buzzer = false;                // options page check boxes
     bool slow = false;
     bool reduced = false;
-    std::string owner;                  // IDC_IN_OWNER_SERVICE, in the local code page
 };
 
-// The data bytes of command code with value, exactly as many as the unit
-// expects; a code without data of its own goes out with none. Command 1's
-// value is a Light (anything else sends nothing at all); 1 with a spin step turns the LED red
-// and 6 starts the busy handshake: both are the page's part.
-std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state);
+// The data bytes of the command, exactly as many as the unit expects; a code
+// without data of its own goes out with none. Command 1's outlet is a Light
+// (anything else sends nothing at all) and its step the spin click's; 22
+// lays the owner's text. 1 with a spin step turns the LED red and 6 starts
+// the busy handshake: both are the page's part.
+std::optional<CommandBytes> BuildCommand(const Command& command, const CommandState& state);
 
 // ---- Records ----
 

@@ -14,31 +14,31 @@ namespace {
 
 // ---- Commands ----
 
-using Layout = std::optional<CommandBytes> (*)(int32_t, const CommandState&);
+using Layout = std::optional<CommandBytes> (*)(const Command&, const CommandState&);
 const Layout NoData = CommandLayouts::None<CommandState>;
 const Layout OneByte = CommandLayouts::Byte<CommandState>;
 const Layout TwoBytes = CommandLayouts::Be16<CommandState>;
 const Layout RecordRequest = CommandLayouts::ZeroAndByte<CommandState>;
 
-std::optional<CommandBytes> Energy(int32_t, const CommandState& state)
+std::optional<CommandBytes> Energy(const Command& command, const CommandState& state)
 {
-    return CommandBytes().Byte(SteppedEnergy(state.barValue, state.spinStep));
+    return CommandBytes().Byte(SteppedEnergy(state.barValue, command.step));
 }
 
-std::optional<CommandBytes> SelectionBytes(int32_t, const CommandState& state)
+std::optional<CommandBytes> SelectionBytes(const Command&, const CommandState& state)
 {
     return CommandBytes().Byte(state.optionsTab + 4 * state.auxField).Byte(state.memory).Byte(state.lamp);
 }
 
-std::optional<CommandBytes> OptionBits(int32_t, const CommandState& state)
+std::optional<CommandBytes> OptionBits(const Command&, const CommandState& state)
 {
     return CommandBytes().Byte((state.buzzer ? 1 : 0) | (state.slow ? 2 : 0) | (state.reduced ? 4 : 0) |
                                (state.cell ? 8 : 0));
 }
 
-std::optional<CommandBytes> Serial(int32_t value, const CommandState& state)
+std::optional<CommandBytes> Serial(const Command& command, const CommandState& state)
 {
-    const uint32_t serial = static_cast<uint32_t>(value);
+    const uint32_t serial = static_cast<uint32_t>(command.value);
     if (ModelOf(state.modelCode).binarySerial)
         return CommandBytes().Be32(serial);
     return CommandBytes().Byte(0).Byte(0).Byte(serial % 10000 / 100).Byte(serial % 100);
@@ -140,9 +140,9 @@ const ModelRow& ModelOf(int modelCode)
     return kHexorRow;
 }
 
-std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state)
+std::optional<CommandBytes> BuildCommand(const Command& command, const CommandState& state)
 {
-    return CommandTable::Lay(kCommands, code, value, state);
+    return CommandTable::Lay(kCommands, command, state);
 }
 
 std::optional<Status> DecodeStatus(const RecordView& record)

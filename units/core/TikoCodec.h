@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "units/core/Command.h"
 #include "units/core/CommandBytes.h"
 #include "units/core/MemoryDetail.h"
 #include "units/core/PageText.h"
@@ -61,7 +62,6 @@ const ModelRow& ModelOf(int modelCode);
 // What the builder gathers from the page and its setting pages.
 struct CommandState {
     int barValue = 0;        // the energy bar's value
-    int spinStep = 0;        // step of the spin button being sent, 0 otherwise
     int modelCode = 0;       // the page's model code: the serial's layout
     int optionsTab = 0;      // IDC_OPTIONSTAB page: 0 aux, 1 options, 2 infos
     int auxField = 0;        // aux page field: 0 sequence, 1 interval, 2 alternate, 3 delay
@@ -73,12 +73,12 @@ struct CommandState {
     bool cell = false;       // IDC_OP_CELL
 };
 
-// The data bytes of command code with value, exactly as many as the unit
-// expects; a code without data in the table (6, 9, 30 and codes it does not
-// know) goes out with none. Command 1 lays the bar's energy (its value is
-// not used); with a spin step the page also turns its LED red. Commands 22
-// and 23 go out as the code alone.
-std::optional<CommandBytes> BuildCommand(int16_t code, int32_t value, const CommandState& state);
+// The data bytes of the command, exactly as many as the unit expects; a code
+// without data in the table (6, 9, 30 and codes it does not know) goes out
+// with none. Command 1 lays the bar's energy stepped by the command's step
+// (its outlet and value are not used); with a spin step the page also turns
+// its LED red. Commands 22 and 23 go out as the code alone.
+std::optional<CommandBytes> BuildCommand(const Command& command, const CommandState& state);
 
 // ---- Records ----
 

@@ -30,19 +30,20 @@ struct Laying {
 };
 
 // Command 1 for no light of the family has nothing to lay.
-std::optional<CommandBytes> LayLight(int32_t value, const Laying& laying)
+std::optional<CommandBytes> LayLight(const Command& command, const Laying& laying)
 {
     const CommandState& state = laying.state;
-    if (value < kMainLight || value > laying.family.auxOutlets)
+    const int light = command.outlet;
+    if (light < kMainLight || light > laying.family.auxOutlets)
         return std::nullopt;
-    const int barValue = value == kMainLight ? state.mainValue : state.auxValue[value - 1];
+    const int barValue = light == kMainLight ? state.mainValue : state.auxValue[light - 1];
     std::array<bool, 3> on{};
     for (int n = 0; n < laying.family.auxOutlets; ++n)
         on[n] = state.auxOn[n];
-    return LightCommand::Lay(barValue, state.spinStep, value, {on[0], on[1], on[2]});
+    return LightCommand::Lay(barValue, command.step, light, {on[0], on[1], on[2]});
 }
 
-std::optional<CommandBytes> LaySelections(int32_t, const Laying& laying)
+std::optional<CommandBytes> LaySelections(const Command&, const Laying& laying)
 {
     Selections selections = laying.state.selections;
     if (!laying.family.memories) {
@@ -52,30 +53,30 @@ std::optional<CommandBytes> LaySelections(int32_t, const Laying& laying)
     return SelectionCodec::Lay(selections, laying.family.auxOutlets);
 }
 
-std::optional<CommandBytes> LayOptions(int32_t, const Laying& laying)
+std::optional<CommandBytes> LayOptions(const Command&, const Laying& laying)
 {
     const CommandState& state = laying.state;
     return CommandBytes().Byte((state.powerDisplayMode != 0) | state.slow << 1 | state.reduced << 2 |
                                state.speedDisplay << 3 | state.readiness << 4 | state.sensitivity << 5);
 }
 
-std::optional<CommandBytes> LayBuzzerAndDisplay(int32_t, const Laying& laying)
+std::optional<CommandBytes> LayBuzzerAndDisplay(const Command&, const Laying& laying)
 {
     const CommandState& state = laying.state;
     return CommandBytes().Byte((state.buzzerVolume & 7) + (state.buzzerMode & 3) * 8 + (state.brightness & 7) * 32);
 }
 
-std::optional<CommandBytes> LayOwner(int32_t, const Laying& laying)
+std::optional<CommandBytes> LayOwner(const Command& command, const Laying&)
 {
-    return CommandBytes().Text(laying.state.owner, kOwnerWidth);
+    return CommandBytes().Text(command.text, kOwnerWidth);
 }
 
-std::optional<CommandBytes> LaySerial(int32_t, const Laying& laying)
+std::optional<CommandBytes> LaySerial(const Command& command, const Laying&)
 {
-    return CommandBytes().Text(laying.state.serial, kSerialWidth);
+    return CommandBytes().Text(command.text, kSerialWidth);
 }
 
-using Layout = std::optional<CommandBytes> (*)(int32_t, const Laying&);
+using Layout = std::optional<CommandBytes> (*)(const Command&, const Laying&);
 const Layout NoData = CommandLayouts::None<Laying>;
 const Layout Byte = CommandLayouts::Byte<Laying>;
 const Layout Be16 = CommandLayouts::Be16<Laying>;
@@ -230,9 +231,9 @@ const int kLongestInSeconds = 60;
 const Family kZarit = {3, true};
 const Family kZaritE = {2, false};
 
-std::optional<CommandBytes> BuildCommand(const Family& family, int16_t code, int32_t value, const CommandState& state)
+std::optional<CommandBytes> BuildCommand(const Family& family, const Command& command, const CommandState& state)
 {
-    return CommandTable::Lay(kCommands, code, value, Laying{family, state});
+    return CommandTable::Lay(kCommands, command, Laying{family, state});
 }
 
 std::optional<Status> DecodeStatus(const RecordView& record)

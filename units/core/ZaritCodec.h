@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 
+#include "units/core/Command.h"
 #include "units/core/CommandBytes.h"
 #include "units/core/MemoryDetail.h"
 #include "units/core/PageText.h"
@@ -48,7 +49,7 @@ extern const Family kZaritE;
 
 // ---- Commands ----
 
-// The lights of command 1: its value names the light.
+// The lights of command 1: its outlet names the light.
 enum Light { kMainLight = 0, kAuxLight1 = 1, kAuxLight2 = 2, kAuxLight3 = 3 };
 
 // What the builder gathers from the page and its setting pages.
@@ -56,7 +57,6 @@ struct CommandState {
     int mainValue = 0;              // main bar value
     std::array<int, 3> auxValue{};  // aux bars 1 to 3
     std::array<bool, 3> auxOn{};    // aux bars switched on (IsOn)
-    int spinStep = 0;               // step of the spin button being sent, 0 otherwise
     // Command 11: both notebooks' pages, the aux page's field (Zarit: 0
     // sequence, 1 T0.1, 2 interval, 3 alternate, 4 delay, 5 colour, 6 number
     // of packs; ZaritE: 0 sequence, 1 T0.1), the memory page's memory and the
@@ -74,19 +74,18 @@ struct CommandState {
     int buzzerVolume = 0;
     int buzzerMode = 0;
     int brightness = 0;
-    std::string owner;   // command 22: IDC_IN_OWNER_SERVICE, in the local code page
-    std::string serial;  // command 25: IDC_IN_SER
 };
 
-// The data bytes of command code with value for a unit of the family,
-// exactly as many as the unit expects; a code without data of its own goes
-// out with none. Command 1's value is a Light of the family (anything else
-// sends nothing at all); command 10's value is the number of packs x 256 +
-// this unit's place. The ZaritE lays the codes that none of its controls
+// The data bytes of the command for a unit of the family, exactly as many as
+// the unit expects; a code without data of its own goes out with none.
+// Command 1's outlet is a Light of the family (anything else sends nothing
+// at all) and its step the spin click's; command 10's value is the number of
+// packs x 256 + this unit's place; 22 and 25 lay the owner's and the
+// serial's text. The ZaritE lays the codes that none of its controls
 // send (7 to 10, 12, 13, 16, 20, 29, 30) as the Zarit does. Side effects are
 // the page's part: 1 with a spin step turns the LED red, 6 and 20 start the
 // busy handshake (step pending, second step pending).
-std::optional<CommandBytes> BuildCommand(const Family& family, int16_t code, int32_t value, const CommandState& state);
+std::optional<CommandBytes> BuildCommand(const Family& family, const Command& command, const CommandState& state);
 
 // ---- Records ----
 

@@ -30,14 +30,14 @@ namespace ZaritECodec {
 
 // ---- Commands ----
 
-// The lights of command 1: its value names the light.
+// The lights of command 1: its outlet names the light.
 enum Light { kMainLight = 0, kAuxLight1 = 1, kAuxLight2 = 2 };
 
 // Its commands and their state are the Zarit's (ZaritCodec::BuildCommand
 // with ZaritCodec::kZaritE): the page gathers aux bars 1 and 2, the options
 // notebook's page, the aux page's field (0 sequence, 1 T0.1), the lamp page's
-// two roles, IDC_OP_SLOW, the buzzer box (volume 2 when checked), the owner
-// and the serial.
+// two roles, IDC_OP_SLOW and the buzzer box (volume 2 when checked); the
+// owner and the serial come with their commands.
 using ZaritCodec::CommandState;
 
 // ---- Records ----

@@ -105,9 +105,7 @@ std::optional<CommandBytes> CNuvekDevicePropertyPage::BuildCommand(const Command
     PowerPackCodec::CommandState state;
     if (command.code == 1) {
         const Lights lights = GatherLights(command);
-        state.lightOutlet = lights.light;
         state.lightValue = lights.Value();
-        state.spinStep = lights.step;
         state.auxOn = {lights.auxOn[0], lights.auxOn[1]};
     }
     state.selections = GatherSelections();
@@ -117,6 +115,5 @@ std::optional<CommandBytes> CNuvekDevicePropertyPage::BuildCommand(const Command
         state.reduced = options->IsReducedChecked();
     }
     state.energyRange = IsEnergyRangeChecked();
-    state.owner = command.text;
-    return PowerPackCodec::BuildCommand(kFamily, command.code, command.value, state);
+    return PowerPackCodec::BuildCommand(kFamily, command, state);
 }

@@ -260,14 +260,11 @@ SpinStepper::Landing CQuirelA1DevicePropertyPage::SpinLanding() const
 std::optional<CommandBytes> CQuirelA1DevicePropertyPage::BuildCommand(const Command& command)
 {
     QuirelA1Codec::CommandState state;
-    int32_t value = command.value;
     if (command.code == 1) {
         const Lights lights = GatherLights(command);
-        value = lights.light;
         state.mainValue = lights.mainValue;
         state.auxValue = lights.auxValue;
         state.auxOn = lights.auxOn;
-        state.spinStep = lights.step;
     }
     state.selections = GatherSelections();
     if (const COptionsPageBase* options = GetOptionsPage()) {
@@ -275,6 +272,5 @@ std::optional<CommandBytes> CQuirelA1DevicePropertyPage::BuildCommand(const Comm
         state.slow = options->IsSlowChecked();
         state.reduced = options->IsReducedChecked();
     }
-    state.owner = command.text;
-    return QuirelA1Codec::BuildCommand(command.code, value, state);
+    return QuirelA1Codec::BuildCommand(command, state);
 }

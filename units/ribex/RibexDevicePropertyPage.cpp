@@ -124,9 +124,7 @@ std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(const Command
     PowerPackCodec::CommandState state;
     if (command.code == 1) {
         const Lights lights = GatherLights(command);
-        state.lightOutlet = lights.light;
         state.lightValue = lights.Value();
-        state.spinStep = lights.step;
         state.auxOn = {lights.auxOn[0], lights.auxOn[1]};
     }
     state.selections = GatherSelections();
@@ -137,6 +135,5 @@ std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(const Command
         state.ready = options->IsReadyChecked();
         state.cell = options->IsCellChecked();
     }
-    state.owner = command.text;
-    return PowerPackCodec::BuildCommand(kFamily, command.code, command.value, state);
+    return PowerPackCodec::BuildCommand(kFamily, command, state);
 }

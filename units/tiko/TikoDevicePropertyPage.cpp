@@ -486,7 +486,6 @@ std::optional<CommandBytes> CTikoDevicePropertyPage::BuildCommand(const Command&
         if (!m_bar || command.outlet != 1)
             return std::nullopt;
         state.barValue = m_bar->GetValue();
-        state.spinStep = command.step;
     }
     state.modelCode = m_modelCode;
     state.optionsTab = GetOptionsSelection();
@@ -500,7 +499,7 @@ std::optional<CommandBytes> CTikoDevicePropertyPage::BuildCommand(const Command&
         state.reduced = options->IsReducedChecked();
         state.cell = options->IsCellChecked();
     }
-    return TikoCodec::BuildCommand(command.code, command.value, state);
+    return TikoCodec::BuildCommand(command, state);
 }
 
 void CTikoDevicePropertyPage::OnLamp4Selected(wxCommandEvent&)

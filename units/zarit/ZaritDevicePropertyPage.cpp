@@ -324,14 +324,11 @@ void CZaritDevicePropertyPage::TakeSuggestedColour()
 std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(const Command& command)
 {
     ZaritCodec::CommandState state;
-    int32_t value = command.value;
     if (command.code == 1) {
         const Lights lights = GatherLights(command);
-        value = lights.light;
         state.mainValue = lights.mainValue;
         state.auxValue = lights.auxValue;
         state.auxOn = lights.auxOn;
-        state.spinStep = lights.step;
     }
     state.selections = GatherSelections();
     state.powerDisplayMode = GetPowerDisplay();
@@ -345,7 +342,5 @@ std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(const Command
         state.buzzerMode = options->GetBuzzerMode();
         state.brightness = options->GetBrightness();
     }
-    state.owner = command.text;
-    state.serial = command.text;
-    return ZaritCodec::BuildCommand(ZaritCodec::kZarit, command.code, value, state);
+    return ZaritCodec::BuildCommand(ZaritCodec::kZarit, command, state);
 }

@@ -195,21 +195,16 @@ void CZaritEDevicePropertyPage::UpdateAuxStatusTexts()
 std::optional<CommandBytes> CZaritEDevicePropertyPage::BuildCommand(const Command& command)
 {
     ZaritECodec::CommandState state;
-    int32_t value = command.value;
     if (command.code == 1) {
         const Lights lights = GatherLights(command);
-        value = lights.light;
         state.mainValue = lights.mainValue;
         state.auxValue = lights.auxValue;
         state.auxOn = lights.auxOn;
-        state.spinStep = lights.step;
     }
     state.selections = GatherSelections();
     if (const auto* options = static_cast<const COptionsPageZaritE*>(GetOptionsPage())) {
         state.slow = options->IsSlowChecked();
         state.buzzerVolume = options->IsBuzzerVolumeChecked();
     }
-    state.owner = command.text;
-    state.serial = command.text;
-    return ZaritCodec::BuildCommand(ZaritCodec::kZaritE, command.code, value, state);
+    return ZaritCodec::BuildCommand(ZaritCodec::kZaritE, command, state);
 }
