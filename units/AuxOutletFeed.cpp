@@ -48,11 +48,9 @@ int CAuxOutletFeed::Kept(int outlet) const
     return outlet >= 1 && outlet <= m_auxBars ? m_kept[outlet - 1] : 0;
 }
 
-CAuxOutletFeed::Lights CAuxOutletFeed::Gather(const Command& command, int mainValue) const
+CAuxOutletFeed::Lights CAuxOutletFeed::Gather(int mainValue) const
 {
     Lights lights;
-    lights.light = command.outlet;
-    lights.step = command.step;
     lights.mainValue = mainValue;
     for (int n = 1; n <= m_auxBars; ++n) {
         const CAuxLightBar* bar = m_page.LightBars().Aux(n);

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "units/FamilyDevicePage.h"
-#include "units/core/Command.h"
 #include "units/core/PowerPackRecords.h"
 
 class CAuxLightBar;
@@ -49,20 +48,17 @@ public:
     // first one and for an outlet the page lacks.
     int Kept(int outlet) const;
 
-    // Command 1 for the light of the command's outlet (0 main light): its
-    // spin step, the main light's value, and every aux bar's value and on
+    // Command 1: the main light's value, and every aux bar's value and on
     // state.
     struct Lights {
-        int light = 0;
-        int step = 0;
         int mainValue = 0;
         std::array<int, 3> auxValue{};
         std::array<bool, 3> auxOn{};
 
-        // The value of the light the command is for.
-        int Value() const { return light == 0 ? mainValue : auxValue[light - 1]; }
+        // The value of the light of outlet (0 the main light).
+        int Value(int outlet) const { return outlet == 0 ? mainValue : auxValue[outlet - 1]; }
     };
-    Lights Gather(const Command& command, int mainValue) const;
+    Lights Gather(int mainValue) const;
 
 private:
     CFamilyDevicePage& m_page;

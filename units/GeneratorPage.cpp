@@ -79,7 +79,7 @@ void CGeneratorPage::OnStatusSet()
 
 // ---- Commands ----
 
-CGeneratorPage::Lights CGeneratorPage::GatherLights(const Command& command) const
+CGeneratorPage::Lights CGeneratorPage::GatherLights() const
 {
-    return m_auxOutlets.Gather(command, ValueOfOutlet(0));
+    return m_auxOutlets.Gather(ValueOfOutlet(0));
 }

@@ -71,9 +71,9 @@ protected:
     // The Zarit's colour: set the aux page's colour and send its step.
     virtual void TakeSuggestedColour() {}
 
-    // Command 1 for the light of the command's outlet.
+    // Command 1: every light's value and the aux bars' on state.
     using Lights = CAuxOutletFeed::Lights;
-    Lights GatherLights(const Command& command) const;
+    Lights GatherLights() const;
 
 private:
     void OnTestDoneRecord(const RecordView& record);

@@ -182,7 +182,7 @@ int CPowerPackPage::AuxPageSequence() const
     return GetAuxPage() ? GetAuxPage()->GetSequence() : 0;
 }
 
-CPowerPackPage::Lights CPowerPackPage::GatherLights(const Command& command) const
+CPowerPackPage::Lights CPowerPackPage::GatherLights() const
 {
-    return m_auxOutlets.Gather(command, ValueOfOutlet(0));
+    return m_auxOutlets.Gather(ValueOfOutlet(0));
 }

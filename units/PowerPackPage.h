@@ -48,9 +48,9 @@ protected:
     // families have.
     void ShowOptions(bool modellingLightOn, bool ir, bool cell, bool rf, bool buzzer, bool reduced);
 
-    // Command 1 for the light of the command's outlet.
+    // Command 1: every light's value and the aux bars' on state.
     using Lights = CAuxOutletFeed::Lights;
-    Lights GatherLights(const Command& command) const;
+    Lights GatherLights() const;
     int AuxPageSequence() const;
 
 private:

@@ -39,12 +39,11 @@ protected:
     {
         if (command.code != 1)
             return CommandBytes();
-        const Lights lights = GatherLights(command);
-        const int barValue = lights.light == 0 ? lights.mainValue : lights.auxValue[lights.light - 1];
+        const Lights lights = GatherLights();
         return CommandBytes()
-            .Byte(lights.light)
-            .Byte(barValue)
-            .Byte(lights.step & 0xFF)
+            .Byte(command.outlet)
+            .Byte(lights.Value(command.outlet))
+            .Byte(command.step & 0xFF)
             .Byte((lights.auxOn[0] ? 1 : 0) | (lights.auxOn[1] ? 2 : 0) | (lights.auxOn[2] ? 4 : 0));
     }
     void UpdateAuxStatusTexts() override {}

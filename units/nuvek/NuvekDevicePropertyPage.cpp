@@ -104,8 +104,8 @@ std::optional<CommandBytes> CNuvekDevicePropertyPage::BuildCommand(const Command
 {
     PowerPackCodec::CommandState state;
     if (command.code == 1) {
-        const Lights lights = GatherLights(command);
-        state.lightValue = lights.Value();
+        const Lights lights = GatherLights();
+        state.lightValue = lights.Value(command.outlet);
         state.auxOn = {lights.auxOn[0], lights.auxOn[1]};
     }
     state.selections = GatherSelections();

@@ -261,7 +261,7 @@ std::optional<CommandBytes> CQuirelA1DevicePropertyPage::BuildCommand(const Comm
 {
     QuirelA1Codec::CommandState state;
     if (command.code == 1) {
-        const Lights lights = GatherLights(command);
+        const Lights lights = GatherLights();
         state.mainValue = lights.mainValue;
         state.auxValue = lights.auxValue;
         state.auxOn = lights.auxOn;

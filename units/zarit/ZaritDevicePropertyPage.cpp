@@ -325,7 +325,7 @@ std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(const Command
 {
     ZaritCodec::CommandState state;
     if (command.code == 1) {
-        const Lights lights = GatherLights(command);
+        const Lights lights = GatherLights();
         state.mainValue = lights.mainValue;
         state.auxValue = lights.auxValue;
         state.auxOn = lights.auxOn;

@@ -196,7 +196,7 @@ std::optional<CommandBytes> CZaritEDevicePropertyPage::BuildCommand(const Comman
 {
     ZaritECodec::CommandState state;
     if (command.code == 1) {
-        const Lights lights = GatherLights(command);
+        const Lights lights = GatherLights();
         state.mainValue = lights.mainValue;
         state.auxValue = lights.auxValue;
         state.auxOn = lights.auxOn;
