@@ -543,38 +543,6 @@ TEST(ZaritLightRules, ModellingRadiosWithoutPresetTest)
     EXPECT_EQ(kSpinDownLimit, 1);
 }
 
-TEST(ZaritDemoUnit, EveryRecordItSendsDecodes)
-{
-    DemoUnit unit(100, 0);
-    CommandState state;
-    const auto ask = [&](int number) {
-        const std::optional<std::vector<uint8_t>> record = unit.Send(2, *BuildCommand(kZarit, {2, number}, state));
-        EXPECT_TRUE(record.has_value()) << number;
-        return record.value_or(std::vector<uint8_t>());
-    };
-    EXPECT_TRUE(DecodeStatus(ViewOf(ask(1))).has_value());
-    EXPECT_TRUE(DecodeAuxFunctions(ViewOf(ask(2))).has_value());
-    EXPECT_TRUE(DecodeSelections(ViewOf(ask(3)), kZarit).has_value());
-    const std::optional<UnitInfo> info = DecodeUnitInfo(ViewOf(ask(4)));
-    ASSERT_TRUE(info.has_value());
-    EXPECT_EQ(info->model, "Zarit Z2S");
-    EXPECT_EQ(info->serial, "C123456");
-    EXPECT_TRUE(DecodeOptions(ViewOf(ask(5))).has_value());
-    const std::optional<Counters> counters = DecodeCounters(ViewOf(ask(6)));
-    ASSERT_TRUE(counters.has_value());
-    EXPECT_EQ(counters->counter, "25");
-    EXPECT_EQ(counters->totalCounter, "1300");
-    EXPECT_TRUE(DecodeAlarms(ViewOf(ask(7))).has_value());
-    EXPECT_TRUE(DecodeDates(ViewOf(ask(8))).has_value());
-    EXPECT_EQ(DecodeOwner(ViewOf(ask(10))).value().text, "strahlkon");
-    EXPECT_TRUE(DecodeServiceStatus(ViewOf(ask(100))).has_value());
-    for (int number = 101; number <= 104; ++number) {
-        const std::optional<Memory> memory = DecodeMemory(ViewOf(ask(number)), 0);
-        ASSERT_TRUE(memory.has_value()) << number;
-        EXPECT_EQ(memory->index, number - 101);
-    }
-}
-
 TEST(ZaritDemoUnit, TakesTheBuildersCommands)
 {
     DemoUnit unit(100, 0);

@@ -177,30 +177,6 @@ TEST(ZaritELightRules, ModellingRadiosOverTwoBars)
     EXPECT_EQ(kSpinDownLimit, 1);
 }
 
-TEST(ZaritEDemoUnit, EveryRecordItSendsDecodes)
-{
-    DemoUnit unit(101, 1);
-    CommandState state;
-    const auto ask = [&](int number) {
-        const std::optional<std::vector<uint8_t>> record = unit.Send(2, *BuildCommand(kZaritE, {2, number}, state));
-        EXPECT_TRUE(record.has_value()) << number;
-        return record.value_or(std::vector<uint8_t>());
-    };
-    EXPECT_TRUE(DecodeStatus(ViewOf(ask(1))).has_value());
-    EXPECT_TRUE(DecodeAuxFunctions(ViewOf(ask(2))).has_value());
-    EXPECT_TRUE(DecodeSelections(ViewOf(ask(3)), kZaritE).has_value());
-    const std::optional<UnitInfo> info = DecodeUnitInfo(ViewOf(ask(4)));
-    ASSERT_TRUE(info.has_value());
-    EXPECT_EQ(info->model, "Zarit 3200E");
-    EXPECT_EQ(info->serial, "C123456");
-    EXPECT_TRUE(DecodeOptions(ViewOf(ask(5))).has_value());
-    EXPECT_TRUE(DecodeCounters(ViewOf(ask(6))).has_value());
-    EXPECT_TRUE(DecodeAlarms(ViewOf(ask(7))).has_value());
-    EXPECT_TRUE(DecodeDates(ViewOf(ask(8))).has_value());
-    EXPECT_EQ(DecodeOwner(ViewOf(ask(10))).value().text, "");
-    EXPECT_TRUE(DecodeServiceStatus(ViewOf(ask(100))).has_value());
-}
-
 TEST(ZaritEDemoUnit, KeepsTheSelectionsTheBuilderSends)
 {
     DemoUnit unit(101, 1);

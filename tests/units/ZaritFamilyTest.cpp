@@ -1,9 +1,13 @@
-// The commands and selections that the Zarit and the ZaritE share, over
-// both family rows.
+// The commands and selections that the Zarit and the ZaritE share, and the
+// demo model's units of both, over both family rows.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
+#include <string>
+#include <utility>
 
+#include "DemoUnit.h"
 #include "TestRecord.h"
 #include "units/core/ZaritCodec.h"
 #include "units/core/ZaritECodec.h"
@@ -196,5 +200,71 @@ TEST(ZaritFamilyRecords, SelectionsBringOutOfRangeValuesInAndKeepALampRoleForEac
         const std::optional<Selections> selections = DecodeSelections(c.record, *c.row->family);
         ASSERT_TRUE(selections.has_value());
         EXPECT_EQ(*selections, c.selections);
+    }
+}
+
+// The demo model's unit of each family answers every record request with a
+// record that the family's decoders read.
+TEST(ZaritFamilyDemoUnit, EveryRecordItSendsDecodes)
+{
+    using Decodes = std::function<bool(const RecordView&)>;
+    struct Case {
+        const FamilyRow* row;
+        uint8_t address;
+        uint16_t energyClass;
+        // The records that each family decodes its own way.
+        Decodes status;
+        Decodes auxFunctions;
+        std::function<std::optional<UnitInfo>(const RecordView&)> unitInfo;
+        Decodes options;
+        const char* model;
+        // Counter and total counter, where the model's are checked.
+        std::optional<std::pair<std::string, std::string>> counters;
+        const char* owner;
+        int memories;
+    };
+    const Case cases[] = {
+        {&kZaritRow, 100, 0, [](const RecordView& r) { return ZaritCodec::DecodeStatus(r).has_value(); },
+         [](const RecordView& r) { return ZaritCodec::DecodeAuxFunctions(r).has_value(); }, &ZaritCodec::DecodeUnitInfo,
+         [](const RecordView& r) { return ZaritCodec::DecodeOptions(r).has_value(); }, "Zarit Z2S",
+         std::make_pair(std::string("25"), std::string("1300")), "strahlkon", 4},
+        {&kZaritERow, 101, 1, [](const RecordView& r) { return ZaritECodec::DecodeStatus(r).has_value(); },
+         [](const RecordView& r) { return ZaritECodec::DecodeAuxFunctions(r).has_value(); },
+         &ZaritECodec::DecodeUnitInfo, [](const RecordView& r) { return ZaritECodec::DecodeOptions(r).has_value(); },
+         "Zarit 3200E", std::nullopt, "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row->name);
+        DemoUnit unit(c.address, c.energyClass);
+        CommandState state;
+        const auto ask = [&](int number) {
+            const std::optional<std::vector<uint8_t>> record =
+                unit.Send(2, *BuildCommand(*c.row->family, {2, number}, state));
+            EXPECT_TRUE(record.has_value()) << number;
+            return record.value_or(std::vector<uint8_t>());
+        };
+        EXPECT_TRUE(c.status(ViewOf(ask(1))));
+        EXPECT_TRUE(c.auxFunctions(ViewOf(ask(2))));
+        EXPECT_TRUE(DecodeSelections(ViewOf(ask(3)), *c.row->family).has_value());
+        const std::optional<UnitInfo> info = c.unitInfo(ViewOf(ask(4)));
+        ASSERT_TRUE(info.has_value());
+        EXPECT_EQ(info->model, c.model);
+        EXPECT_EQ(info->serial, "C123456");
+        EXPECT_TRUE(c.options(ViewOf(ask(5))));
+        const std::optional<Counters> counters = DecodeCounters(ViewOf(ask(6)));
+        ASSERT_TRUE(counters.has_value());
+        if (c.counters) {
+            EXPECT_EQ(counters->counter, c.counters->first);
+            EXPECT_EQ(counters->totalCounter, c.counters->second);
+        }
+        EXPECT_TRUE(DecodeAlarms(ViewOf(ask(7))).has_value());
+        EXPECT_TRUE(DecodeDates(ViewOf(ask(8))).has_value());
+        EXPECT_EQ(DecodeOwner(ViewOf(ask(10))).value().text, c.owner);
+        EXPECT_TRUE(DecodeServiceStatus(ViewOf(ask(100))).has_value());
+        for (int number = 101; number < 101 + c.memories; ++number) {
+            const std::optional<Memory> memory = DecodeMemory(ViewOf(ask(number)), 0);
+            ASSERT_TRUE(memory.has_value()) << number;
+            EXPECT_EQ(memory->index, number - 101);
+        }
     }
 }
