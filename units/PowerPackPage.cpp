@@ -35,7 +35,7 @@ std::vector<CFamilyDevicePage::RecordRoute> CPowerPackPage::Records()
         {5, 5, DecoderOf(&CPowerPackPage::OnOptionsRecord)},
         ShownRecord<&PowerPackRecords::DecodeCounters, &CFamilyDevicePage::ShowCounters>(6),
         ShownRecord<&PowerPackRecords::DecodeAlarms, &CFamilyDevicePage::ShowAlarms>(7),
-        {8, 8, DecoderOf(&CPowerPackPage::OnDatesRecord)},
+        ShownRecord<&PowerPackRecords::DecodeDates, &CFamilyDevicePage::ShowDates>(8),
         {98, 98, DecoderOf(&CPowerPackPage::OnTestDoneRecord)},
         {100, 100, DecoderOf(&CPowerPackPage::OnServiceRecord)},
         {101, 104, DecoderOf(&CPowerPackPage::OnMemoryRecord)},
@@ -118,15 +118,6 @@ void CPowerPackPage::OnSelectionsRecord(const RecordView& record)
     if (!selections)
         return;
     ShowSelections(*selections, m_family.lampsUsed);
-}
-
-void CPowerPackPage::OnDatesRecord(const RecordView& record)
-{
-    const std::optional<std::string> delivery = PowerPackRecords::DecodeDeliveryDate(record);
-    if (!delivery)
-        return;
-    if (CInfosPageBase* infos = GetInfosPage())
-        infos->SetDelivery(UnitText(*delivery));
 }
 
 void CPowerPackPage::OnTestDoneRecord(const RecordView&)

@@ -59,7 +59,6 @@ private:
     void OnSelectionsRecord(const RecordView& record);
     void OnUnitInfoRecord(const RecordView& record);
     void OnOptionsRecord(const RecordView& record);
-    void OnDatesRecord(const RecordView& record);
     void OnTestDoneRecord(const RecordView& record);
     void OnServiceRecord(const RecordView& record);
     void OnMemoryRecord(const RecordView& record);

@@ -93,8 +93,12 @@ TEST(PowerPackRecords, DeliveryDateReadsYearThenMonth)
     };
     const Case cases[] = {{12, 3, "3.2012"}, {50, 1, "1.2050"}, {51, 5, "5.1951"}, {9, 10, "10.2009"}};
     for (const Case& c : cases) {
-        EXPECT_EQ(PowerPackRecords::DecodeDeliveryDate(TestRecord(8, 8, {{6, c.year}, {7, c.month}})), c.date);
-        EXPECT_EQ(PowerPackRecords::DecodeDeliveryDate(TestRecord(8, 8, {{6, c.year}, {7, c.month}})), c.date);
+        SCOPED_TRACE(c.date);
+        const auto dates = PowerPackRecords::DecodeDates(TestRecord(8, 8, {{6, c.year}, {7, c.month}}));
+        ASSERT_TRUE(dates.has_value());
+        EXPECT_EQ(dates->delivery, c.date);
+        EXPECT_FALSE(dates->service.has_value());
+        EXPECT_FALSE(dates->factory.has_value());
     }
 }
 

@@ -59,11 +59,13 @@ std::optional<Alarms> DecodeAlarms(const RecordView& record)
     return alarms;
 }
 
-std::optional<std::string> DecodeDeliveryDate(const RecordView& record)
+std::optional<UnitRecords::Dates> DecodeDates(const RecordView& record)
 {
     if (!record.Has(7))
         return std::nullopt;
-    return UnitInfoText::Date(record.Byte(6), record.Byte(7));
+    UnitRecords::Dates dates;
+    dates.delivery = UnitInfoText::Date(record.Byte(6), record.Byte(7));
+    return dates;
 }
 
 std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record)

@@ -54,8 +54,8 @@ std::optional<Alarms> DecodeAlarms(const RecordView& record);
 // The thermal alarm names the status panel's title first.
 const AlarmTitleOrder kAlarmTitleOrder = AlarmTitleOrder::ThermoFirst;
 
-// Record 8 (read to byte 7): the delivery date, "3.2012".
-std::optional<std::string> DecodeDeliveryDate(const RecordView& record);
+// Record 8 (read to byte 7): the delivery date, "3.2012", and no other.
+std::optional<UnitRecords::Dates> DecodeDates(const RecordView& record);
 
 // Record 100: the shared layout, every flash voltage in units of 1.42 V.
 std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record);

@@ -158,12 +158,9 @@ std::optional<Counters> DecodeCounters(const RecordView& record, int modelCode);
 using Alarms = UnitRecords::Alarms;
 std::optional<Alarms> DecodeAlarms(const RecordView& record);
 
-// Record 8, dates (read to byte 11); bytes above 99 count as 0.
-struct Dates {
-    std::string delivery;
-    std::string service;
-    std::string factory;
-};
+// Record 8, dates (read to byte 11): delivery, service and factory date;
+// bytes above 99 count as 0.
+using Dates = UnitRecords::Dates;
 std::optional<Dates> DecodeDates(const RecordView& record);
 
 // Record 100, service status: the shared layout with this family's factors.

@@ -43,7 +43,7 @@ const CFamilyDevicePage::Traits& CQuirelA1DevicePropertyPage::PageTraits()
             {5, 5, DecoderOf(&Self::DecodeOptions)},
             ShownRecord<&QuirelA1Codec::DecodeCounters, &Page::ShowCounters>(6),
             ShownRecord<&QuirelA1Codec::DecodeAlarms, &Page::ShowAlarms>(7),
-            {8, 8, DecoderOf(&Self::DecodeDates)},
+            ShownRecord<&QuirelA1Codec::DecodeDates, &Page::ShowDates>(8),
             TestDoneRoute(),
             {100, 100, DecoderOf(&Self::DecodeServiceStatus)},
             {101, 104, DecoderOf(&Self::DecodeMemory)},
@@ -174,17 +174,6 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
         page->SetPowerDisplay(options->powerDisplay);
         page->SetIrAddress(options->irAddress);
     }
-}
-
-void CQuirelA1DevicePropertyPage::DecodeDates(const RecordView& record)
-{
-    const std::optional<QuirelA1Codec::Dates> dates = QuirelA1Codec::DecodeDates(record);
-    CInfosPageBase* infos = GetInfosPage();
-    if (!dates || !infos)
-        return;
-    infos->SetDelivery(UnitText(dates->delivery));
-    infos->SetServiceDate(UnitText(dates->service));
-    infos->SetFactoryDate(UnitText(dates->factory));
 }
 
 void CQuirelA1DevicePropertyPage::DecodeServiceStatus(const RecordView& record)

@@ -114,7 +114,7 @@ const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
             {5, 5, DecoderOf(&CTikoDevicePropertyPage::DecodeOptions)},
             {6, 6, DecoderOf(&CTikoDevicePropertyPage::DecodeCounters)},
             ShownRecord<&TikoCodec::DecodeAlarms, &CTikoDevicePropertyPage::ShowAlarms>(7),
-            {8, 8, DecoderOf(&CTikoDevicePropertyPage::DecodeDates)},
+            ShownRecord<&TikoCodec::DecodeDates, &CTikoDevicePropertyPage::ShowDates>(8),
             {98, 98, DecoderOf(&CTikoDevicePropertyPage::OnTestDone)},
             {100, 100, DecoderOf(&CTikoDevicePropertyPage::DecodeServiceStatus)},
             {101, 104, DecoderOf(&CTikoDevicePropertyPage::DecodeMemory)},
@@ -427,17 +427,6 @@ void CTikoDevicePropertyPage::DecodeCounters(const RecordView& record)
     // The counter's form is the model's.
     if (const std::optional<TikoCodec::Counters> counters = TikoCodec::DecodeCounters(record, m_modelCode))
         ShowCounters(*counters);
-}
-
-void CTikoDevicePropertyPage::DecodeDates(const RecordView& record)
-{
-    const std::optional<TikoCodec::Dates> dates = TikoCodec::DecodeDates(record);
-    CInfosPageTiko* infos = GetLampOrTikoInfosPage();
-    if (!dates || !infos)
-        return;
-    infos->SetDelivery(UnitText(dates->delivery));
-    infos->SetServiceDate(UnitText(dates->service));
-    infos->SetFactoryDate(UnitText(dates->factory));
 }
 
 void CTikoDevicePropertyPage::OnTestDone(const RecordView&)

@@ -73,7 +73,6 @@ private:
     void DecodeUnitInfo(const RecordView& record);
     void DecodeOptions(const RecordView& record);
     void DecodeCounters(const RecordView& record);
-    void DecodeDates(const RecordView& record);
     void OnTestDone(const RecordView& record);
     void DecodeServiceStatus(const RecordView& record);
     void DecodeMemory(const RecordView& record);
