@@ -37,7 +37,7 @@ std::vector<CFamilyDevicePage::RecordRoute> CPowerPackPage::Records()
         ShownRecord<&PowerPackRecords::DecodeAlarms, &CFamilyDevicePage::ShowAlarms>(7),
         ShownRecord<&PowerPackRecords::DecodeDates, &CFamilyDevicePage::ShowDates>(8),
         {98, 98, DecoderOf(&CPowerPackPage::OnTestDoneRecord)},
-        {100, 100, DecoderOf(&CPowerPackPage::OnServiceRecord)},
+        ShownRecord<&PowerPackRecords::DecodeServiceStatus, &CFamilyDevicePage::ShowServiceStatus>(100),
         {101, 104, DecoderOf(&CPowerPackPage::OnMemoryRecord)},
     };
 }
@@ -123,12 +123,6 @@ void CPowerPackPage::OnSelectionsRecord(const RecordView& record)
 void CPowerPackPage::OnTestDoneRecord(const RecordView&)
 {
     m_auxOutlets.Restore();
-}
-
-void CPowerPackPage::OnServiceRecord(const RecordView& record)
-{
-    if (const std::optional<ServiceStatus> status = PowerPackRecords::DecodeServiceStatus(record))
-        ShowServiceStatus(*status);
 }
 
 void CPowerPackPage::OnMemoryRecord(const RecordView& record)

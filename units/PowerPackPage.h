@@ -60,7 +60,6 @@ private:
     void OnUnitInfoRecord(const RecordView& record);
     void OnOptionsRecord(const RecordView& record);
     void OnTestDoneRecord(const RecordView& record);
-    void OnServiceRecord(const RecordView& record);
     void OnMemoryRecord(const RecordView& record);
 
     // What sets the family apart in the records both send.

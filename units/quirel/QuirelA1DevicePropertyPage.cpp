@@ -45,7 +45,7 @@ const CFamilyDevicePage::Traits& CQuirelA1DevicePropertyPage::PageTraits()
             ShownRecord<&QuirelA1Codec::DecodeAlarms, &Page::ShowAlarms>(7),
             ShownRecord<&QuirelA1Codec::DecodeDates, &Page::ShowDates>(8),
             TestDoneRoute(),
-            {100, 100, DecoderOf(&Self::DecodeServiceStatus)},
+            ShownRecord<&QuirelA1Codec::DecodeServiceStatus, &Page::ShowServiceStatus>(100),
             {101, 104, DecoderOf(&Self::DecodeMemory)},
         },
         {
@@ -174,12 +174,6 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
         page->SetPowerDisplay(options->powerDisplay);
         page->SetIrAddress(options->irAddress);
     }
-}
-
-void CQuirelA1DevicePropertyPage::DecodeServiceStatus(const RecordView& record)
-{
-    if (const std::optional<ServiceStatus> status = QuirelA1Codec::DecodeServiceStatus(record))
-        ShowServiceStatus(*status);
 }
 
 void CQuirelA1DevicePropertyPage::DecodeMemory(const RecordView& record)

@@ -23,7 +23,6 @@ private:
     void DecodeSelections(const RecordView& record);
     void DecodeUnitInfo(const RecordView& record);
     void DecodeOptions(const RecordView& record);
-    void DecodeServiceStatus(const RecordView& record);
     void DecodeMemory(const RecordView& record);
 
     static const Traits& PageTraits();

@@ -116,7 +116,7 @@ const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
             ShownRecord<&TikoCodec::DecodeAlarms, &CTikoDevicePropertyPage::ShowAlarms>(7),
             ShownRecord<&TikoCodec::DecodeDates, &CTikoDevicePropertyPage::ShowDates>(8),
             {98, 98, DecoderOf(&CTikoDevicePropertyPage::OnTestDone)},
-            {100, 100, DecoderOf(&CTikoDevicePropertyPage::DecodeServiceStatus)},
+            ShownRecord<&TikoCodec::DecodeServiceStatus, &CTikoDevicePropertyPage::ShowServiceStatus>(100),
             {101, 104, DecoderOf(&CTikoDevicePropertyPage::DecodeMemory)},
         },
         {
@@ -434,12 +434,6 @@ void CTikoDevicePropertyPage::OnTestDone(const RecordView&)
     if (m_bar)
         m_bar->SetValue(m_bar->GetValue(), false);
     SetLedState(kLedRed);
-}
-
-void CTikoDevicePropertyPage::DecodeServiceStatus(const RecordView& record)
-{
-    if (const std::optional<ServiceStatus> status = TikoCodec::DecodeServiceStatus(record))
-        ShowServiceStatus(*status);
 }
 
 void CTikoDevicePropertyPage::DecodeMemory(const RecordView& record)

@@ -74,7 +74,6 @@ private:
     void DecodeOptions(const RecordView& record);
     void DecodeCounters(const RecordView& record);
     void OnTestDone(const RecordView& record);
-    void DecodeServiceStatus(const RecordView& record);
     void DecodeMemory(const RecordView& record);
 
     void FillLampFunctions();
