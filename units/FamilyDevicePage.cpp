@@ -20,6 +20,7 @@
 #include "pages/options/OptionsPageBase.h"
 #include "units/EnergyText.h"
 #include "units/core/RecordView.h"
+#include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
 
 namespace {
@@ -675,7 +676,21 @@ void CFamilyDevicePage::ShowServiceStatus(const ServiceStatus& status)
         m_infosPage->SetNominalFlashVoltage(UnitText(*volts.nominal));
 }
 
-// ---- Counters, alarms, dates and owner ----
+// ---- Unit information, counters, alarms, dates and owner ----
+
+void CFamilyDevicePage::ShowUnitInfo(const UnitRecords::UnitInfo& info)
+{
+    SetProgramVersion(info.versionMinor);
+    if (m_infosPage) {
+        m_infosPage->SetProgVersion(UnitText(info.version));
+        m_infosPage->SetType(UnitText(info.model));
+        m_infosPage->SetVoltageVersion(UnitText(info.voltage));
+        if (info.supplyTextId)
+            m_infosPage->SetActualVoltage(Text(*info.supplyTextId));
+        m_infosPage->SetSerial(UnitText(info.serial));
+    }
+    SetUnitCaption(UnitInfoText::Caption(m_unit->GetAddress(), info.model, info.serial));
+}
 
 void CFamilyDevicePage::ShowCounters(const UnitRecords::Counters& counters)
 {

@@ -268,6 +268,8 @@ public:
 
     // The record kinds every family shows alike; a field the record lacks
     // leaves its control as it is, as does a setting page the family lacks.
+    // Record 4: the information page, the program version and the caption.
+    void ShowUnitInfo(const UnitRecords::UnitInfo& info);
     // Record 6: the options page's counters and the owner.
     void ShowCounters(const UnitRecords::Counters& counters);
     // Record 7: the alarm words and lines, then the status rows.

@@ -9,7 +9,6 @@
 #include "pages/memory/MemoryPageBase.h"
 #include "pages/options/OptionsPageBase.h"
 #include "units/core/RecordView.h"
-#include "units/core/UnitInfoText.h"
 
 namespace {
 
@@ -82,20 +81,6 @@ void CPowerPackPage::FinishAuxFunctions()
 {
     UpdateAuxStatusTexts();
     EndSteps();
-}
-
-void CPowerPackPage::ShowUnitInfo(const std::string& version, int versionMinor, const std::string& model,
-                                  const std::string& voltage, const std::string& serial)
-{
-    SetProgramVersion(versionMinor);
-    if (CInfosPageBase* infos = GetInfosPage()) {
-        infos->SetProgVersion(UnitText(version));
-        infos->SetType(UnitText(model));
-        infos->SetVoltageVersion(UnitText(voltage));
-        infos->SetSerial(UnitText(serial));
-    }
-    SetUnitCaption(UnitInfoText::Caption(GetDevice()->GetAddress(), model, serial));
-    UpdateAuxStatusTexts();
 }
 
 void CPowerPackPage::ShowOptions(bool modellingLightOn, bool ir, bool cell, bool rf, bool buzzer, bool reduced)

@@ -40,10 +40,6 @@ protected:
     // answer ends the busy state.
     void ApplySequence(int sequence);
     void FinishAuxFunctions();
-    // Record 4: the information page, the aux pages' program version and
-    // the unit's caption, then the status rows.
-    void ShowUnitInfo(const std::string& version, int versionMinor, const std::string& model,
-                      const std::string& voltage, const std::string& serial);
     // Record 5: the flash boxes, the modelling lamp and the options both
     // families have.
     void ShowOptions(bool modellingLightOn, bool ir, bool cell, bool rf, bool buzzer, bool reduced);

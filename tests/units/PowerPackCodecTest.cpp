@@ -411,6 +411,8 @@ TEST(PowerPackRecords, UnitInfoGivesModelSymmetryLockAndUnsignedSerial)
         EXPECT_EQ(info->powerLocked, c.locked);
         EXPECT_EQ(info->model, c.name);
         EXPECT_EQ(info->voltage, "100...230 V");
+        // The power packs report no supply: the information page keeps its text.
+        EXPECT_FALSE(info->supplyTextId.has_value());
         EXPECT_EQ(info->symmetry, c.symmetry);
         EXPECT_EQ(info->serial, c.serialText);
     }

@@ -18,6 +18,7 @@
 #include "units/core/RecordView.h"
 #include "units/core/Selections.h"
 #include "units/core/StatusPlan.h"
+#include "units/core/UnitRecords.h"
 
 namespace PowerPackCodec {
 
@@ -79,19 +80,15 @@ std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record, const F
 // by the page only where they differ.
 std::optional<Selections> DecodeSelections(const RecordView& record, const Family& family);
 
-// Record 4 (read to byte 12). The unit's caption is
-// UnitInfoText::Caption(address, model, serial).
-struct UnitInfo {
-    std::string version;   // "2.07"
-    int versionMinor = 0;  // kept for the aux page (GetProgramVersion)
+// Record 4 (read to byte 12): the version "2.07", the model ("Nuvek N2" ...
+// "Nuvek N8 E", "Ribex R2" ... "Ribex R8 E"), the voltage "100...230 V" and
+// the serial number (unsigned); no supply.
+struct UnitInfo : UnitRecords::UnitInfo {
     // Where the family has the lock, byte 8 not 0: the power button is
     // disabled and shows the locked picture; else it is enabled and shows
     // the picture of the power flag.
     bool powerLocked = false;
-    std::string model;     // "Nuvek N2" ... "Nuvek N8 E", "Ribex R2" ... "Ribex R8 E"
-    std::string voltage;   // "100...230 V"
     std::string symmetry;  // "asym" or "sym" where the family has the distribution
-    std::string serial;    // unsigned
 };
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record, const Family& family);
 

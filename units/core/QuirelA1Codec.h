@@ -92,16 +92,10 @@ std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record);
 const int kLampsUsed = 3;
 std::optional<Selections> DecodeSelections(const RecordView& record);
 
-// Record 4, unit information (read to byte 12), for the info page; the
-// caption is UnitInfoText::Caption(address, model, serial).
-struct UnitInfo {
-    std::string version;   // "3.07"
-    int versionMinor = 0;  // the aux page compares it (GetProgramVersion)
-    std::string model;     // "Quirel Q4", "Quirel Q2", "Quirel 4", "Quirel 2"
-    std::string voltage;   // "117V", "100V", "230V"
-    int supplyTextId = 0;
-    std::string serial;    // unsigned
-};
+// Record 4, unit information (read to byte 12): the version "3.07", the
+// model ("Quirel Q4", "Quirel Q2", "Quirel 4", "Quirel 2"), the voltage
+// ("117V", "100V", "230V"), the supply and the serial number (unsigned).
+using UnitInfo = UnitRecords::UnitInfo;
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
 
 // Record 5, options (read to byte 7); nothing is sent back.

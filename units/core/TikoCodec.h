@@ -118,16 +118,13 @@ std::optional<Selections> DecodeSelections(const RecordView& record);
 // Record 4, unit information (read to byte 12), for the info page and the
 // page's model code, low-voltage flag and rating; the caption is
 // UnitInfoText::Caption(address, model, serial).
-struct UnitInfo {
+// The version is the model code, ".", byte 6 with two digits ("18.05"), the
+// model "Trovalex T160", "Sorvant 80", ..., empty for an unknown Hexor, the
+// serial number unsigned.
+struct UnitInfo : UnitRecords::UnitInfo {
     int modelCode = 0;
-    std::string version;      // model code, ".", byte 6 with two digits: "18.05"
-    int versionMinor = 0;
-    std::string model;        // "Trovalex T160", "Sorvant 80", ...; empty for an unknown Hexor
     std::optional<int> rating;  // joules 300, 600, 1200; none keeps the page's rating
-    std::string voltage;
     bool lowVoltage = false;  // the 100 V variants: the bar's joules use it
-    int supplyTextId = 0;
-    std::string serial;       // unsigned
 };
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
 

@@ -1,6 +1,6 @@
 // The record kinds that every family's page shows in the same way, as the
-// families' decoders read them: counters, alarms, dates and owner (the unit
-// information and service status follow their own headers). A field that a
+// families' decoders read them: unit information, counters, alarms, dates
+// and owner (the service status has its own header). A field that a
 // family's record does not carry stays empty, and the page leaves its
 // control as it is.
 #pragma once
@@ -11,6 +11,18 @@
 #include "units/core/StatusPlan.h"
 
 namespace UnitRecords {
+
+// Record 4: the information page's fields, the minor program version that
+// the aux pages compare, and the unit's notebook caption
+// (UnitInfoText::Caption(address, model, serial)).
+struct UnitInfo {
+    std::string version;
+    int versionMinor = 0;
+    std::string model;
+    std::string voltage;
+    std::optional<int> supplyTextId;  // where the unit reports its supply
+    std::string serial;
+};
 
 // Where the information page shows an owner text.
 enum class OwnerField {

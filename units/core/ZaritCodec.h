@@ -135,16 +135,11 @@ std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record);
 // any other the T0.1 field) and the two lamp roles.
 std::optional<Selections> DecodeSelections(const RecordView& record, const Family& family);
 
-// Record 4, unit information (read to byte 17), for the info page; the
-// caption is UnitInfoText::Caption(address, model, serial).
-struct UnitInfo {
-    std::string version;   // "37.05 / 38.12"
-    int versionMinor = 0;  // GetProgramVersion
-    std::string model;     // "Zarit Z4S", "Zarit Z2S", "Zarit Z4", "Zarit Z2"
-    std::string voltage;   // "100-230V", "230V", "117V", "100V"
-    int supplyTextId = 0;  // SetActualVoltage
-    std::string serial;    // eight characters, up to a 0
-};
+// Record 4, unit information (read to byte 17): the version "37.05 /
+// 38.12", the model ("Zarit Z4S", "Zarit Z2S", "Zarit Z4", "Zarit Z2"), the
+// voltage ("100-230V", "230V", "117V", "100V"), the supply and the serial
+// number (eight characters, up to a 0).
+using UnitInfo = UnitRecords::UnitInfo;
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
 
 // Record 5, options (read to byte 7), in the order the setters take them;

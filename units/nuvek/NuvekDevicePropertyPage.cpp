@@ -81,7 +81,8 @@ void CNuvekDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
     if (!info)
         return;
     m_symmetry = info->symmetry;
-    ShowUnitInfo(info->version, info->versionMinor, info->model, info->voltage, info->serial);
+    ShowUnitInfo(*info);
+    UpdateAuxStatusTexts();
 }
 
 void CNuvekDevicePropertyPage::DecodeOptions(const RecordView& record)

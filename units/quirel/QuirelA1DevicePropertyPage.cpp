@@ -13,7 +13,6 @@
 #include "pages/options/OptionsPage.h"
 #include "units/core/QuirelA1Codec.h"
 #include "units/core/RecordView.h"
-#include "units/core/UnitInfoText.h"
 
 namespace {
 
@@ -39,7 +38,7 @@ const CFamilyDevicePage::Traits& CQuirelA1DevicePropertyPage::PageTraits()
             {1, 1, DecoderOf(&Self::DecodeStatus)},
             {2, 2, DecoderOf(&Self::DecodeAuxFunctions)},
             {3, 3, DecoderOf(&Self::DecodeSelections)},
-            {4, 4, DecoderOf(&Self::DecodeUnitInfo)},
+            ShownRecord<&QuirelA1Codec::DecodeUnitInfo, &Page::ShowUnitInfo>(4),
             {5, 5, DecoderOf(&Self::DecodeOptions)},
             ShownRecord<&QuirelA1Codec::DecodeCounters, &Page::ShowCounters>(6),
             ShownRecord<&QuirelA1Codec::DecodeAlarms, &Page::ShowAlarms>(7),
@@ -135,22 +134,6 @@ void CQuirelA1DevicePropertyPage::DecodeSelections(const RecordView& record)
 {
     if (const std::optional<Selections> selections = QuirelA1Codec::DecodeSelections(record))
         ShowSelections(*selections, QuirelA1Codec::kLampsUsed);
-}
-
-void CQuirelA1DevicePropertyPage::DecodeUnitInfo(const RecordView& record)
-{
-    const std::optional<QuirelA1Codec::UnitInfo> info = QuirelA1Codec::DecodeUnitInfo(record);
-    if (!info)
-        return;
-    SetProgramVersion(info->versionMinor);
-    if (CInfosPageBase* infos = GetInfosPage()) {
-        infos->SetProgVersion(UnitText(info->version));
-        infos->SetType(UnitText(info->model));
-        infos->SetVoltageVersion(UnitText(info->voltage));
-        infos->SetActualVoltage(Text(info->supplyTextId));
-        infos->SetSerial(UnitText(info->serial));
-    }
-    SetUnitCaption(UnitInfoText::Caption(GetDevice()->GetAddress(), info->model, info->serial));
 }
 
 void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)

@@ -21,7 +21,6 @@ private:
     void DecodeStatus(const RecordView& record);
     void DecodeAuxFunctions(const RecordView& record);
     void DecodeSelections(const RecordView& record);
-    void DecodeUnitInfo(const RecordView& record);
     void DecodeOptions(const RecordView& record);
     void DecodeMemory(const RecordView& record);
 

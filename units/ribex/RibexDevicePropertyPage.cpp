@@ -88,7 +88,8 @@ void CRibexDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
     if (!info)
         return;
     SetPowerLocked(info->powerLocked);
-    ShowUnitInfo(info->version, info->versionMinor, info->model, info->voltage, info->serial);
+    ShowUnitInfo(*info);
+    UpdateAuxStatusTexts();
 }
 
 void CRibexDevicePropertyPage::DecodeOptions(const RecordView& record)

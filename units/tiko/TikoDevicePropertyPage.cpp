@@ -18,7 +18,6 @@
 #include "units/EnergyText.h"
 #include "units/core/RecordView.h"
 #include "units/core/TikoCodec.h"
-#include "units/core/UnitInfoText.h"
 
 namespace {
 
@@ -384,18 +383,10 @@ void CTikoDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
     if (!info)
         return;
     m_modelCode = static_cast<uint16_t>(info->modelCode);
-    SetProgramVersion(info->versionMinor);
     if (info->rating)
         m_rating = *info->rating;
     m_lowVoltage = info->lowVoltage;
-    if (CInfosPageTiko* infos = GetLampOrTikoInfosPage()) {
-        infos->SetProgVersion(UnitText(info->version));
-        infos->SetType(UnitText(info->model));
-        infos->SetVoltageVersion(UnitText(info->voltage));
-        infos->SetActualVoltage(Text(info->supplyTextId));
-        infos->SetSerial(UnitText(info->serial));
-    }
-    SetUnitCaption(UnitInfoText::Caption(GetDevice()->GetAddress(), info->model, info->serial));
+    ShowUnitInfo(*info);
 }
 
 void CTikoDevicePropertyPage::DecodeOptions(const RecordView& record)

@@ -13,7 +13,6 @@
 #include "pages/memory/MemoryPageZarit.h"
 #include "pages/options/OptionsPageZarit.h"
 #include "units/EnergyText.h"
-#include "units/core/UnitInfoText.h"
 #include "units/core/ZaritCodec.h"
 
 namespace {
@@ -85,7 +84,7 @@ std::vector<CFamilyDevicePage::RecordRoute> CZaritDevicePropertyPage::Records()
         {1, 1, DecoderOf(&Self::DecodeStatus)},
         {2, 2, DecoderOf(&Self::DecodeAuxFunctions)},
         {3, 3, DecoderOf(&Self::DecodeSelections)},
-        {4, 4, DecoderOf(&Self::DecodeUnitInfo)},
+        ShownRecord<&ZaritCodec::DecodeUnitInfo, &Page::ShowUnitInfo>(4),
         {5, 5, DecoderOf(&Self::DecodeOptions)},
         ShownRecord<&ZaritCodec::DecodeCounters, &Page::ShowCounters>(6),
         ShownRecord<&ZaritCodec::DecodeAlarms, &Page::ShowAlarms>(7),
@@ -210,22 +209,6 @@ void CZaritDevicePropertyPage::DecodeSelections(const RecordView& record)
     if (!selections)
         return;
     ShowSelections(*selections, ZaritCodec::kZarit.auxOutlets);
-}
-
-void CZaritDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
-{
-    const std::optional<ZaritCodec::UnitInfo> info = ZaritCodec::DecodeUnitInfo(record);
-    if (!info)
-        return;
-    SetProgramVersion(info->versionMinor);
-    if (CInfosPageBase* infos = GetInfosPage()) {
-        infos->SetProgVersion(UnitText(info->version));
-        infos->SetType(UnitText(info->model));
-        infos->SetVoltageVersion(UnitText(info->voltage));
-        infos->SetActualVoltage(Text(info->supplyTextId));
-        infos->SetSerial(UnitText(info->serial));
-    }
-    SetUnitCaption(UnitInfoText::Caption(GetDevice()->GetAddress(), info->model, info->serial));
 }
 
 void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)

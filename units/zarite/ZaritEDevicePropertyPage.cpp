@@ -11,7 +11,6 @@
 #include "pages/lamp/LampPageZaritE.h"
 #include "pages/options/OptionsPageZaritE.h"
 #include "units/EnergyText.h"
-#include "units/core/UnitInfoText.h"
 #include "units/core/ZaritECodec.h"
 
 namespace {
@@ -65,7 +64,7 @@ std::vector<CFamilyDevicePage::RecordRoute> CZaritEDevicePropertyPage::Records()
         {1, 1, DecoderOf(&Self::DecodeStatus)},
         {2, 2, DecoderOf(&Self::DecodeAuxFunctions)},
         {3, 3, DecoderOf(&Self::DecodeSelections)},
-        {4, 4, DecoderOf(&Self::DecodeUnitInfo)},
+        ShownRecord<&ZaritECodec::DecodeUnitInfo, &Page::ShowUnitInfo>(4),
         {5, 5, DecoderOf(&Self::DecodeOptions)},
         ShownRecord<&ZaritECodec::DecodeCounters, &Page::ShowCounters>(6),
         ShownRecord<&ZaritECodec::DecodeAlarms, &Page::ShowAlarms>(7),
@@ -137,22 +136,6 @@ void CZaritEDevicePropertyPage::DecodeSelections(const RecordView& record)
         lamp->SetLamp1(selections->lamps[0]);
         lamp->SetLamp2(selections->lamps[1]);
     }
-}
-
-void CZaritEDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
-{
-    const std::optional<ZaritECodec::UnitInfo> info = ZaritECodec::DecodeUnitInfo(record);
-    if (!info)
-        return;
-    SetProgramVersion(info->versionMinor);
-    if (CInfosPageBase* infos = GetInfosPage()) {
-        infos->SetProgVersion(UnitText(info->version));
-        infos->SetType(UnitText(info->model));
-        infos->SetVoltageVersion(UnitText(info->voltage));
-        infos->SetActualVoltage(Text(info->supplyTextId));
-        infos->SetSerial(UnitText(info->serial));
-    }
-    SetUnitCaption(UnitInfoText::Caption(GetDevice()->GetAddress(), info->model, info->serial));
 }
 
 void CZaritEDevicePropertyPage::DecodeOptions(const RecordView& record)
