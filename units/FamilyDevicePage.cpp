@@ -676,7 +676,7 @@ void CFamilyDevicePage::ShowServiceStatus(const ServiceStatus& status)
         m_infosPage->SetNominalFlashVoltage(UnitText(*volts.nominal));
 }
 
-// ---- Unit information, counters, alarms, dates and owner ----
+// ---- Unit information, flash boxes, counters, alarms, dates and owner ----
 
 void CFamilyDevicePage::ShowUnitInfo(const UnitRecords::UnitInfo& info)
 {
@@ -690,6 +690,15 @@ void CFamilyDevicePage::ShowUnitInfo(const UnitRecords::UnitInfo& info)
         m_infosPage->SetSerial(UnitText(info.serial));
     }
     SetUnitCaption(UnitInfoText::Caption(m_unit->GetAddress(), info.model, info.serial));
+}
+
+void CFamilyDevicePage::ShowFlashBoxes(const UnitRecords::FlashBoxes& boxes)
+{
+    SetModellingLightOn(boxes.modellingLightOn);
+    if (boxes.ir)
+        SetIrChecked(*boxes.ir);
+    SetCellChecked(boxes.cell);
+    SetRfChecked(boxes.rf);
 }
 
 void CFamilyDevicePage::ShowCounters(const UnitRecords::Counters& counters)

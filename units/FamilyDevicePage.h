@@ -270,6 +270,8 @@ public:
     // leaves its control as it is, as does a setting page the family lacks.
     // Record 4: the information page, the program version and the caption.
     void ShowUnitInfo(const UnitRecords::UnitInfo& info);
+    // Record 5: the modelling lamp and the trigger boxes.
+    void ShowFlashBoxes(const UnitRecords::FlashBoxes& boxes);
     // Record 6: the options page's counters and the owner.
     void ShowCounters(const UnitRecords::Counters& counters);
     // Record 7: the alarm words and lines, then the status rows.

@@ -83,15 +83,12 @@ void CPowerPackPage::FinishAuxFunctions()
     EndSteps();
 }
 
-void CPowerPackPage::ShowOptions(bool modellingLightOn, bool ir, bool cell, bool rf, bool buzzer, bool reduced)
+void CPowerPackPage::ShowOptions(const PowerPackCodec::Options& options)
 {
-    SetModellingLightOn(modellingLightOn);
-    SetIrChecked(ir);
-    SetCellChecked(cell);
-    SetRfChecked(rf);
-    if (COptionsPageBase* options = GetOptionsPage()) {
-        options->SetBuzzer(buzzer);
-        options->SetReduced(reduced);
+    ShowFlashBoxes(options);
+    if (COptionsPageBase* page = GetOptionsPage()) {
+        page->SetBuzzer(options.buzzer);
+        page->SetReduced(options.reduced);
     }
 }
 

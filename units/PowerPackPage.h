@@ -42,7 +42,7 @@ protected:
     void FinishAuxFunctions();
     // Record 5: the flash boxes, the modelling lamp and the options both
     // families have.
-    void ShowOptions(bool modellingLightOn, bool ir, bool cell, bool rf, bool buzzer, bool reduced);
+    void ShowOptions(const PowerPackCodec::Options& options);
 
     // Command 1: every light's value and the aux bars' on state.
     using Lights = CAuxOutletFeed::Lights;

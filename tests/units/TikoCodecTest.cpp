@@ -215,7 +215,8 @@ TEST(TikoRecords, OptionsFromTheirBits)
 {
     const std::optional<Options> all = DecodeOptions(TestRecord(5, 9, {{5, 0xFF}, {6, 9}, {7, 4}, {8, 0x01}}));
     ASSERT_TRUE(all.has_value());
-    EXPECT_TRUE(all->modellingLightOn && all->ir && all->cell && all->rf && all->buzzer && all->optionCell &&
+    EXPECT_EQ(all->ir, true);
+    EXPECT_TRUE(all->modellingLightOn && all->cell && all->rf && all->buzzer && all->optionCell &&
                 all->slow && all->reduced && all->store);
     EXPECT_EQ(all->powerDisplay, 4);
     EXPECT_EQ(all->irAddress, 2);
@@ -223,7 +224,7 @@ TEST(TikoRecords, OptionsFromTheirBits)
     const std::optional<Options> some = DecodeOptions(TestRecord(5, 9, {{5, 0x2A}, {6, 2}, {7, 0}, {8, 0xFE}}));
     ASSERT_TRUE(some.has_value());
     EXPECT_FALSE(some->modellingLightOn);
-    EXPECT_TRUE(some->ir);
+    EXPECT_EQ(some->ir, true);
     EXPECT_FALSE(some->cell);
     EXPECT_TRUE(some->buzzer);
     EXPECT_FALSE(some->slow);

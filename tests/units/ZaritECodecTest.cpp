@@ -106,6 +106,8 @@ TEST(ZaritERecords, OptionsOfTheCutDownPage)
         const std::optional<Options> options = DecodeOptions(TestRecord(5, 7, {{5, c.bits}, {6, c.display}}));
         ASSERT_TRUE(options.has_value());
         EXPECT_EQ(options->modellingLightOn, bool(c.bits & 0x01));
+        // No infrared trigger: its box is left as it is.
+        EXPECT_FALSE(options->ir.has_value());
         EXPECT_EQ(options->cell, bool(c.bits & 0x04));
         EXPECT_EQ(options->slow, bool(c.bits & 0x10));
         EXPECT_EQ(options->rf, bool(c.bits & 0x80));

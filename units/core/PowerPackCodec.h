@@ -94,11 +94,7 @@ std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record, const Family& f
 
 // Record 5 (read to byte 9 where the family has the ready and cell boxes,
 // else 5).
-struct Options {
-    bool modellingLightOn = false;  // "IDC_LM_LIGHT" (SetModellingLightOn)
-    bool ir = false;                // "IDC_FL_IR"
-    bool cell = false;              // "IDC_FL_CELL"
-    bool rf = false;                // "IDC_FL_RF"
+struct Options : UnitRecords::FlashBoxes {
     bool buzzer = false;            // options page
     bool recycling = false;         // bit 4: the Nuvek's slow box, the Ribex's fast box
     bool reduced = false;

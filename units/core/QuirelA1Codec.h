@@ -99,11 +99,7 @@ using UnitInfo = UnitRecords::UnitInfo;
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
 
 // Record 5, options (read to byte 7); nothing is sent back.
-struct Options {
-    bool modellingLightOn = false;
-    bool ir = false;       // IDC_FL_IR
-    bool cell = false;     // IDC_FL_CELL
-    bool rf = false;       // IDC_FL_RF
+struct Options : UnitRecords::FlashBoxes {
     bool buzzer = false;
     bool slow = false;
     bool reduced = false;

@@ -129,11 +129,7 @@ struct UnitInfo : UnitRecords::UnitInfo {
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
 
 // Record 5, options (read to byte 8); nothing is sent back.
-struct Options {
-    bool modellingLightOn = false;
-    bool ir = false;        // IDC_FL_IR
-    bool cell = false;      // IDC_FL_CELL
-    bool rf = false;        // IDC_FL_RF
+struct Options : UnitRecords::FlashBoxes {
     bool buzzer = false;
     bool optionCell = false;  // options page IDC_OP_CELL
     bool slow = false;

@@ -1,6 +1,7 @@
 // The record kinds that every family's page shows in the same way, as the
-// families' decoders read them: unit information, counters, alarms, dates
-// and owner (the service status has its own header). A field that a
+// families' decoders read them: unit information, the flash boxes of the
+// options, counters, alarms, dates and owner (the service status has its own
+// header). A field that a
 // family's record does not carry stays empty, and the page leaves its
 // control as it is.
 #pragma once
@@ -22,6 +23,15 @@ struct UnitInfo {
     std::string voltage;
     std::optional<int> supplyTextId;  // where the unit reports its supply
     std::string serial;
+};
+
+// Record 5's part that every family has: the modelling lamp and the flash
+// controls' trigger boxes. A family's options add their own fields.
+struct FlashBoxes {
+    bool modellingLightOn = false;
+    std::optional<bool> ir;  // IDC_FL_IR, where the unit has the infrared trigger
+    bool cell = false;       // IDC_FL_CELL
+    bool rf = false;         // IDC_FL_RF
 };
 
 // Where the information page shows an owner text.

@@ -145,14 +145,10 @@ std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
 // Record 5, options (read to byte 7), in the order the setters take them;
 // nothing is sent back by them except as the setters say (SetPowerDisplay,
 // SetSpeedDisplay).
-struct Options {
-    bool modellingLightOn = false;
-    bool ir = false;            // IDC_FL_IR
-    bool cell = false;          // IDC_FL_CELL
+struct Options : UnitRecords::FlashBoxes {
     bool slow = false;
     bool reduced = false;
     bool store = false;         // aux page's IDC_AU_STORE
-    bool rf = false;            // IDC_FL_RF
     bool powerDisplay = false;  // IDC_OP_POWERDISPLAY, then SetPowerDisplayMode
     bool speedDisplay = false;
     int buzzerVolume = 0;       // 0 to 3

@@ -81,11 +81,8 @@ using ZaritCodec::UnitInfo;
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
 
 // Record 5, options (read to byte 6).
-struct Options {
-    bool modellingLightOn = false;
-    bool cell = false;      // IDC_FL_CELL
+struct Options : UnitRecords::FlashBoxes {  // no infrared trigger
     bool slow = false;
-    bool rf = false;        // IDC_FL_RF
     int buzzerVolume = 0;   // 0 to 3: ID_OP_BUZZER_VOL checked from 1 on
 };
 std::optional<Options> DecodeOptions(const RecordView& record);

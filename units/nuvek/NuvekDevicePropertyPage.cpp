@@ -90,8 +90,7 @@ void CNuvekDevicePropertyPage::DecodeOptions(const RecordView& record)
     const std::optional<PowerPackCodec::Options> options = PowerPackCodec::DecodeOptions(record, kFamily);
     if (!options)
         return;
-    ShowOptions(options->modellingLightOn, options->ir, options->cell, options->rf, options->buzzer,
-                options->reduced);
+    ShowOptions(*options);
     if (COptionsPageBase* page = GetOptionsPage())
         page->SetSlow(options->recycling);
 }

@@ -141,10 +141,7 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
     const std::optional<QuirelA1Codec::Options> options = QuirelA1Codec::DecodeOptions(record);
     if (!options)
         return;
-    SetModellingLightOn(options->modellingLightOn);
-    SetIrChecked(options->ir);
-    SetCellChecked(options->cell);
-    SetRfChecked(options->rf);
+    ShowFlashBoxes(*options);
     if (COptionsPageBase* page = GetOptionsPage()) {
         page->SetBuzzer(options->buzzer);
         page->SetSlow(options->slow);

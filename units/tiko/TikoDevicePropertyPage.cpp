@@ -394,10 +394,7 @@ void CTikoDevicePropertyPage::DecodeOptions(const RecordView& record)
     const std::optional<TikoCodec::Options> options = TikoCodec::DecodeOptions(record);
     if (!options)
         return;
-    SetModellingLightOn(options->modellingLightOn);
-    SetIrChecked(options->ir);
-    SetCellChecked(options->cell);
-    SetRfChecked(options->rf);
+    ShowFlashBoxes(*options);
     COptionsPageTiko* page = GetInfosOrTikoOptionsPage();
     if (page) {
         page->SetBuzzer(options->buzzer);

@@ -216,9 +216,7 @@ void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
     const std::optional<ZaritCodec::Options> options = ZaritCodec::DecodeOptions(record);
     if (!options)
         return;
-    SetModellingLightOn(options->modellingLightOn);
-    SetIrChecked(options->ir);
-    SetCellChecked(options->cell);
+    ShowFlashBoxes(*options);
     COptionsPageZarit* page = ZaritOptionsPage();
     if (page) {
         page->SetSlow(options->slow);
@@ -226,7 +224,6 @@ void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
     }
     if (CAuxPageBase* aux = GetAuxPage())
         aux->SetStore(options->store);
-    SetRfChecked(options->rf);
     if (page) {
         page->SetPowerDisplay(options->powerDisplay);
         page->SetSpeedDisplay(options->speedDisplay);

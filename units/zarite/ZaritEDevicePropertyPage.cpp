@@ -143,12 +143,10 @@ void CZaritEDevicePropertyPage::DecodeOptions(const RecordView& record)
     const std::optional<ZaritECodec::Options> options = ZaritECodec::DecodeOptions(record);
     if (!options)
         return;
-    SetModellingLightOn(options->modellingLightOn);
-    SetCellChecked(options->cell);
+    ShowFlashBoxes(*options);
     auto* page = static_cast<COptionsPageZaritE*>(GetOptionsPage());
     if (page)
         page->SetSlow(options->slow);
-    SetRfChecked(options->rf);
     if (page)
         page->SetBuzzerVolume(options->buzzerVolume);
 }
