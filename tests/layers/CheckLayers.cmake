@@ -1,30 +1,21 @@
 cmake_minimum_required(VERSION 3.25)
 # Reads every include of the program's sources under ROOT against the table
-# of what each layer may use, and fails naming each include that runs up a
-# layer, reaches into the library's insides from GUI code, or brings the
-# toolkit into the library or the toolkit-free family code.
-#   cmake -D ROOT=<source root> -P CheckLayers.cmake
-
-# A layer (a folder, or one file that stands apart), then the paths its files
-# may include: a folder ends in "/", a single header is named whole. A layer
-# always uses its own folder. The more specific layer is listed first.
-set(layers
-  "app/main.cpp|app/ units/UnitFamilies.h"
-  "units/core/|comm/VeskComm.h"
-  "text/|"
-  "comm/|text/EnergyTables.h"
-  "controls/|text/"
-  "html/|"
-  "app/|text/ controls/ html/ comm/VeskComm.h"
-  "pages/|text/ controls/ app/ comm/VeskComm.h"
-  "units/|text/ controls/ app/ pages/ units/core/ comm/VeskComm.h"
-  "tools/|text/ comm/ controls/ app/ pages/ units/ html/")
-# Layers that must build without the toolkit.
-set(without_toolkit comm/ units/core/)
+# of what each layer may use (cmake/Layers.cmake), and fails naming each
+# include that runs up a layer, reaches into the library's insides from GUI
+# code, or brings the toolkit into the library or the toolkit-free family
+# code. Given LINKS, the targets each layer's target links as the build wrote
+# them ("layer|target..." a line, "#" a comment), it also names each link
+# the table does not give, and each the table gives that is missing.
+#   cmake -D ROOT=<source root> [-D LINKS=<file>] -P CheckLayers.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/Layers.cmake)
+set(layers ${VESK_LAYERS})
+set(without_toolkit ${VESK_LAYERS_WITHOUT_TOOLKIT})
 
 if(NOT ROOT)
   message(FATAL_ERROR "ROOT is not set")
 endif()
+# A relative root would make the folders' globs find nothing.
+file(REAL_PATH "${ROOT}" ROOT)
 set(folders)
 foreach(row IN LISTS layers)
   string(REGEX REPLACE "\\|.*" "" layer "${row}")
@@ -80,7 +71,31 @@ foreach(source IN LISTS sources)
     endif()
   endforeach()
 endforeach()
-if(faults GREATER 0)
-  message(FATAL_ERROR "${faults} include(s) break the layers")
+
+set(link_faults 0)
+if(LINKS)
+  file(STRINGS "${LINKS}" rows REGEX "^[^#]")
+  foreach(row IN LISTS rows)
+    string(REGEX REPLACE "\\|.*" "" layer "${row}")
+    string(REGEX REPLACE "^[^|]*\\|" "" linked "${row}")
+    separate_arguments(linked UNIX_COMMAND "${linked}")
+    list(REMOVE_DUPLICATES linked)
+    vesk_layer_links("${layer}" expected)
+    foreach(target IN LISTS linked)
+      if(NOT target IN_LIST expected)
+        message("${layer}: links ${target}, which ${layer} may not use")
+        math(EXPR link_faults "${link_faults} + 1")
+      endif()
+    endforeach()
+    foreach(target IN LISTS expected)
+      if(NOT target IN_LIST linked)
+        message("${layer}: does not link ${target}, which the table gives ${layer}")
+        math(EXPR link_faults "${link_faults} + 1")
+      endif()
+    endforeach()
+  endforeach()
+endif()
+if(faults GREATER 0 OR link_faults GREATER 0)
+  message(FATAL_ERROR "${faults} include(s) break the layers, ${link_faults} link(s) differ from the table")
 endif()
 message("the layers hold in ${ROOT}")
