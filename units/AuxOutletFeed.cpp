@@ -30,7 +30,7 @@ void CAuxOutletFeed::Show(int outlet, const PowerPackRecords::AuxOutlet& state)
         bar->SetPercent(static_cast<int16_t>(state.percent));
         bar->SetJoules(static_cast<int16_t>(state.joules));
     }
-    if (CLampPageBase* lamp = m_page.GetLampPage())
+    if (CLampPageBase* lamp = m_page.SettingBooks().GetLampPage())
         lamp->SetLampChoice(outlet, state.available);
 }
 

@@ -6,17 +6,13 @@
 #include <wx/bmpbuttn.h>
 #include <wx/bookctrl.h>
 #include <wx/checkbox.h>
-#include <wx/notebook.h>
 #include <wx/radiobut.h>
 #include <wx/statbmp.h>
 #include <wx/xrc/xmlres.h>
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
-#include "pages/aux/AuxPageBase.h"
 #include "pages/infos/InfosPageBase.h"
-#include "pages/lamp/LampPageBase.h"
-#include "pages/memory/MemoryPageBase.h"
 #include "pages/options/OptionsPageBase.h"
 #include "units/EnergyText.h"
 #include "units/core/RecordView.h"
@@ -68,7 +64,8 @@ CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
       m_statusPanel(*this, m_language, traits.titleOrder, [this](bool shown) { ShowFlashControls(shown); }),
       m_lightBars(*this, *this, traits.bars, m_language,
                   {[this](int outlet) { return ValueOfOutlet(outlet); }, [this] { return SpinLanding(); },
-                   [this](const BarRow& row, int step) { SendLight(row, step); }})
+                   [this](const BarRow& row, int step) { SendLight(row, step); }}),
+      m_settingBooks(*this, unit, *this, traits.pages, m_language, [this] { SendCommand(kCommandSelections, 0); })
 {
     SetLanguageOffset(unit->GetLanguageOffset());
     BindEvents();
@@ -141,8 +138,6 @@ void CFamilyDevicePage::BindEvents()
     Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnLmLight, this, XRCID("IDC_LM_LIGHT"));
     Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnPower, this, XRCID("IDC_POWER"));
     Bind(wxEVT_BUTTON, &CFamilyDevicePage::OnStatusSetButton, this, XRCID("IDC_ST_SET"));
-    Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CFamilyDevicePage::OnNotebookPageChanged, this, XRCID("IDC_LAMPMEMTAB"));
-    Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CFamilyDevicePage::OnNotebookPageChanged, this, XRCID("IDC_OPTIONSTAB"));
 }
 
 // ---- Records and commands ----
@@ -163,15 +158,8 @@ void CFamilyDevicePage::OnRecord(const uint8_t* bytes, uint8_t count)
     m_idle = true;
     // Texts the record wrote take their room: each setting page whose texts
     // changed, then the page, which asks for more room when it needs it.
-    bool grown = false;
-    for (wxNotebook* book : {m_lampMemoryBook, m_optionsBook}) {
-        for (size_t i = 0; book && i < book->GetPageCount(); ++i) {
-            if (auto* page = dynamic_cast<CPanel*>(book->GetPage(i)))
-                grown = page->LayoutIfResized() || grown;
-        }
-    }
     // The notebooks measure their pages again.
-    if (grown)
+    if (m_settingBooks.LayoutChangedPages())
         InvalidateBestSize();
     LayoutIfResized();
     // The unit hears the selections as the record left them, once for each
@@ -228,18 +216,6 @@ int CFamilyDevicePage::ValueOfOutlet(int outlet) const
     return m_lightBars.ValueOf(outlet);
 }
 
-Selections CFamilyDevicePage::GatherSelections()
-{
-    Selections selections;
-    selections.lampMemoryPage = GetLampMemorySelection();
-    selections.optionsPage = GetOptionsSelection();
-    selections.auxField = GetAuxPage() ? GetAuxPage()->GetSelectedFieldIndex() : 0;
-    selections.memory = GetSelectedMemory();
-    if (CLampPageBase* lamp = GetLampPage())
-        selections.lamps = {lamp->GetLamp1(), lamp->GetLamp2(), lamp->GetLamp3()};
-    return selections;
-}
-
 // ---- Building the page ----
 
 bool CFamilyDevicePage::InitControls()
@@ -253,9 +229,7 @@ bool CFamilyDevicePage::InitControls()
         m_powerButton->SetBitmap(wxBitmap(PowerPicture(PowerFace::Off)));
     if (m_lampButton)
         m_lampButton->SetBitmap(wxBitmap(LampPicture(false)));
-    m_lampMemoryBook = FindCtrl<wxNotebook>(this, "IDC_LAMPMEMTAB");
-    m_optionsBook = FindCtrl<wxNotebook>(this, "IDC_OPTIONSTAB");
-    BuildSettingPages();
+    m_settingBooks.Build();
     m_lightBars.Build();
     SetPageTexts();
     ShowCtrl(this, XRCID(kRadioBox), m_unit->GetRFStat() != 0);
@@ -275,39 +249,6 @@ bool CFamilyDevicePage::InitControls()
     return true;
 }
 
-void CFamilyDevicePage::BuildSettingPages()
-{
-    for (const SettingPageRow& row : m_traits.pages) {
-        wxNotebook* book = row.book == Book::LampMemory ? m_lampMemoryBook : m_optionsBook;
-        if (!book)
-            continue;
-        CSettingPage* page = row.create(m_unit, this);
-        page->Create(row.panel, book);
-        // A GTK notebook does not show a hidden page.
-        page->Show(true);
-        book->AddPage(page, Text(row.label), row.selected);
-        Keep(page);
-    }
-}
-
-void CFamilyDevicePage::Keep(CSettingPage* page)
-{
-    if (auto* aux = dynamic_cast<CAuxPageBase*>(page))
-        m_auxPage = aux;
-    if (auto* lamp = dynamic_cast<CLampPageBase*>(page))
-        m_lampPage = lamp;
-    if (auto* memory = dynamic_cast<CMemoryPageBase*>(page))
-        m_memoryPage = memory;
-    if (auto* options = dynamic_cast<COptionsPageBase*>(page)) {
-        m_optionsPage = options;
-        options->ShowResetTotal(0);
-    }
-    if (auto* infos = dynamic_cast<CInfosPageBase*>(page)) {
-        m_infosPage = infos;
-        infos->SetServiceLevel(0);
-    }
-}
-
 void CFamilyDevicePage::SetPageTexts()
 {
     for (const TextRow& row : m_traits.texts)
@@ -324,8 +265,7 @@ bool CFamilyDevicePage::SendIdleEvents(wxIdleEvent& event)
 
 void CFamilyDevicePage::SetFullView(bool full)
 {
-    ShowCtrl(this, XRCID("IDC_LAMPMEMTAB"), full);
-    ShowCtrl(this, XRCID("IDC_OPTIONSTAB"), full);
+    m_settingBooks.Show(full);
     for (const char* name : m_traits.fullViewControls)
         ShowCtrl(this, XRCID(name), full && UnitHasControl(name));
     Layout();
@@ -367,7 +307,7 @@ void CFamilyDevicePage::SetUnitCaption(const PageText& caption)
 
 int CFamilyDevicePage::GetSelectedMemory()
 {
-    return m_memoryPage ? m_memoryPage->GetSelectedMemory() : 0;
+    return m_settingBooks.SelectedMemory();
 }
 
 bool CFamilyDevicePage::IsAuxLightOn(int outlet)
@@ -563,55 +503,6 @@ void CFamilyDevicePage::ShowLmOver(bool show)
     Layout();
 }
 
-// ---- Notebooks ----
-
-void CFamilyDevicePage::OnNotebookPageChanged(wxBookCtrlEvent& event)
-{
-    event.Skip();
-    // A page that shows now takes its place, which it may have had before.
-    if (auto* book = wxDynamicCast(event.GetEventObject(), wxNotebook)) {
-        if (wxWindow* shown = book->GetCurrentPage())
-            shown->Layout();
-    }
-    // Pages added while the page is being built are no choice of the user.
-    if (m_unit->GetPage())
-        SendCommand(kCommandSelections, 0);
-}
-
-void CFamilyDevicePage::SelectNotebookPages(int lampMemoryPage, int optionsPage)
-{
-    const std::pair<wxNotebook*, int> wanted[] = {{m_lampMemoryBook, lampMemoryPage}, {m_optionsBook, optionsPage}};
-    for (const auto& [book, page] : wanted) {
-        if (book && page >= 0 && page < static_cast<int>(book->GetPageCount()) && book->GetSelection() != page)
-            book->SetSelection(static_cast<size_t>(page));
-    }
-}
-
-void CFamilyDevicePage::ShowSelections(const Selections& selections, int lampsUsed)
-{
-    SelectNotebookPages(selections.lampMemoryPage, selections.optionsPage);
-    if (CAuxPageBase* aux = GetAuxPage())
-        aux->SelectFieldByIndex(static_cast<int16_t>(selections.auxField));
-    if (CMemoryPageBase* memory = GetMemoryPage())
-        memory->SelectMemory(selections.memory);
-    if (CLampPageBase* lamp = GetLampPage()) {
-        lamp->SetLamp1(selections.lamps[0]);
-        lamp->SetLamp2(selections.lamps[1]);
-        if (lampsUsed > 2)
-            lamp->SetLamp3(selections.lamps[2]);
-    }
-}
-
-int CFamilyDevicePage::GetLampMemorySelection() const
-{
-    return m_lampMemoryBook && m_lampMemoryBook->GetSelection() > 0 ? 1 : 0;
-}
-
-int CFamilyDevicePage::GetOptionsSelection() const
-{
-    return m_optionsBook ? std::max(0, m_optionsBook->GetSelection()) : 0;
-}
-
 // ---- Spin buttons ----
 
 void CFamilyDevicePage::SendLight(const BarRow& row, int step)
@@ -665,15 +556,16 @@ void CFamilyDevicePage::ShowServiceStatus(const ServiceStatus& status)
         SetServiceLevel(status.level);
         UpdateAuxStatusTexts();
     }
-    if (!status.voltages || !m_infosPage)
+    CInfosPageBase* infos = m_settingBooks.GetInfosPage();
+    if (!status.voltages || !infos)
         return;
     const ServiceVoltages& volts = *status.voltages;
-    m_infosPage->SetPosFlashVoltage(UnitText(volts.positive));
-    m_infosPage->SetNegFlashVoltage(UnitText(volts.negative));
-    m_infosPage->SetLineVoltage(UnitText(volts.line));
-    m_infosPage->SetLineFrequency(UnitText(volts.frequency));
+    infos->SetPosFlashVoltage(UnitText(volts.positive));
+    infos->SetNegFlashVoltage(UnitText(volts.negative));
+    infos->SetLineVoltage(UnitText(volts.line));
+    infos->SetLineFrequency(UnitText(volts.frequency));
     if (volts.nominal)
-        m_infosPage->SetNominalFlashVoltage(UnitText(*volts.nominal));
+        infos->SetNominalFlashVoltage(UnitText(*volts.nominal));
 }
 
 // ---- Unit information, flash boxes, counters, alarms, dates and owner ----
@@ -703,10 +595,10 @@ void CFamilyDevicePage::ShowFlashBoxes(const UnitRecords::FlashBoxes& boxes)
 
 void CFamilyDevicePage::ShowCounters(const UnitRecords::Counters& counters)
 {
-    if (m_optionsPage) {
+    if (COptionsPageBase* options = m_settingBooks.GetOptionsPage()) {
         if (counters.counter)
-            m_optionsPage->SetCounter(UnitText(*counters.counter));
-        m_optionsPage->SetTotalCounter(UnitText(counters.totalCounter));
+            options->SetCounter(UnitText(*counters.counter));
+        options->SetTotalCounter(UnitText(counters.totalCounter));
     }
     if (counters.owner)
         ShowOwner(*counters.owner);
@@ -721,30 +613,29 @@ void CFamilyDevicePage::ShowAlarms(const UnitRecords::Alarms& alarms)
 
 void CFamilyDevicePage::ShowDates(const UnitRecords::Dates& dates)
 {
-    if (!m_infosPage)
+    CInfosPageBase* infos = m_settingBooks.GetInfosPage();
+    if (!infos)
         return;
-    m_infosPage->SetDelivery(UnitText(dates.delivery));
+    infos->SetDelivery(UnitText(dates.delivery));
     if (dates.service)
-        m_infosPage->SetServiceDate(UnitText(*dates.service));
+        infos->SetServiceDate(UnitText(*dates.service));
     if (dates.factory)
-        m_infosPage->SetFactoryDate(UnitText(*dates.factory));
+        infos->SetFactoryDate(UnitText(*dates.factory));
 }
 
 void CFamilyDevicePage::ShowOwner(const UnitRecords::Owner& owner)
 {
-    if (!m_infosPage)
+    CInfosPageBase* infos = m_settingBooks.GetInfosPage();
+    if (!infos)
         return;
     if (owner.field == UnitRecords::OwnerField::DisplayOnly)
-        m_infosPage->SetOwnerText(UnitText(owner.text));
+        infos->SetOwnerText(UnitText(owner.text));
     else
-        m_infosPage->SetOwner(UnitText(owner.text));
+        infos->SetOwner(UnitText(owner.text));
 }
 
 void CFamilyDevicePage::SetServiceLevel(int level)
 {
     const int shown = m_traits.radioHidesServiceLevel && m_unit->GetRFStat() ? 0 : level;
-    if (m_infosPage)
-        m_infosPage->SetServiceLevel(shown);
-    if (m_optionsPage)
-        m_optionsPage->ShowResetTotal(shown);
+    m_settingBooks.ShowServiceLevel(shown);
 }

@@ -23,6 +23,7 @@
 #include "units/DevicePictures.h"
 #include "units/LightBars.h"
 #include "units/PageLanguage.h"
+#include "units/SettingBooks.h"
 #include "units/StatusPanel.h"
 #include "units/core/Command.h"
 #include "units/core/CommandBytes.h"
@@ -33,19 +34,12 @@
 #include "units/core/StatusPlan.h"
 #include "units/core/UnitRecords.h"
 
-class CAuxPageBase;
 class CFlashDevice;
-class CInfosPageBase;
-class CLampPageBase;
-class CMemoryPageBase;
-class COptionsPageBase;
 class CSettingPage;
 class RecordView;
 class wxBitmapButton;
-class wxBookCtrlEvent;
 class wxCommandEvent;
 class wxIdleEvent;
-class wxNotebook;
 class wxStaticBitmap;
 
 class CFamilyDevicePage : public CFlashDevicePropertyPage, public CLightBarPage, public CSettingPageHost {
@@ -73,16 +67,9 @@ public:
         return {number, number, &CFamilyDevicePage::DecodeAndShow<decode, show>};
     }
 
-    enum class Book { LampMemory, Options };
-    // A setting page: made for the unit with this page as its host, loaded
-    // from its panel into its notebook, shown, then added with its label.
-    struct SettingPageRow {
-        Book book;
-        const char* panel;
-        int label;
-        bool selected;
-        CSettingPage* (*create)(CFlashDevice* unit, CSettingPageHost* host);
-    };
+    // A setting page in one of the two notebooks.
+    using Book = CSettingBooks::Book;
+    using SettingPageRow = CSettingBooks::Row;
     template <class Page>
     static CSettingPage* NewSettingPage(CFlashDevice* unit, CSettingPageHost* host)
     {
@@ -219,11 +206,9 @@ public:
     // The light bars the family's records and commands set and read.
     CLightBars& LightBars() { return m_lightBars; }
     const CLightBars& LightBars() const { return m_lightBars; }
-    CAuxPageBase* GetAuxPage() const { return m_auxPage; }
-    COptionsPageBase* GetOptionsPage() const { return m_optionsPage; }
-    CInfosPageBase* GetInfosPage() const { return m_infosPage; }
-    CLampPageBase* GetLampPage() const { return m_lampPage; }
-    CMemoryPageBase* GetMemoryPage() const { return m_memoryPage; }
+    // The setting pages the family's records and commands reach.
+    CSettingBooks& SettingBooks() { return m_settingBooks; }
+    const CSettingBooks& SettingBooks() const { return m_settingBooks; }
 
     int GetLedState() const { return m_ledState; }
     bool IsPowerOn() const { return m_power; }
@@ -284,15 +269,6 @@ public:
     void SetProgramVersion(int minor) { m_programVersion = static_cast<uint16_t>(minor); }
     void SetUnitCaption(const PageText& caption);
 
-    // The notebook pages the unit reports, selected where they differ.
-    void SelectNotebookPages(int lampMemoryPage, int optionsPage);
-    // Record 3: notebook pages, the aux field, the memory and the roles of
-    // the first lampsUsed outlets.
-    void ShowSelections(const Selections& selections, int lampsUsed);
-    // Notebook selections as command 11 reports them: the lamp/memory
-    // notebook's as 0 or 1, the options notebook's index.
-    int GetLampMemorySelection() const;
-    int GetOptionsSelection() const;
 
     // The text of id in the page's language, and a composed page text.
     wxString Text(int id) const;
@@ -331,9 +307,6 @@ protected:
 
     const Traits& GetTraits() const { return m_traits; }
 
-    // Command 11: what the notebooks, the aux page, the memory page and the
-    // lamp page show.
-    Selections GatherSelections();
 
 private:
     template <auto decode, auto show>
@@ -344,8 +317,6 @@ private:
     }
 
     void BindEvents();
-    void BuildSettingPages();
-    void Keep(CSettingPage* page);
     void SetPageTexts();
     // The flash controls and LED, shown where the unit has them or hidden
     // under the status panel's suggested settings.
@@ -359,7 +330,6 @@ private:
 
     void OnCommandBox(wxCommandEvent& event);
     void OnTest(wxCommandEvent& event);
-    void OnNotebookPageChanged(wxBookCtrlEvent& event);
     void OnRadio(wxCommandEvent& event);
     void OnLmLight(wxCommandEvent& event);
     void OnPower(wxCommandEvent& event);
@@ -370,13 +340,6 @@ private:
     wxStaticBitmap* m_led = nullptr;
     wxBitmapButton* m_powerButton = nullptr;
     wxBitmapButton* m_lampButton = nullptr;
-    CAuxPageBase* m_auxPage = nullptr;
-    COptionsPageBase* m_optionsPage = nullptr;
-    CInfosPageBase* m_infosPage = nullptr;
-    CLampPageBase* m_lampPage = nullptr;
-    CMemoryPageBase* m_memoryPage = nullptr;
-    wxNotebook* m_optionsBook = nullptr;
-    wxNotebook* m_lampMemoryBook = nullptr;
 
     bool m_idle = true;
     std::array<bool, 2> m_stepPending{};
@@ -390,6 +353,7 @@ private:
     CPageLanguage m_language;
     CStatusPanel m_statusPanel;
     CLightBars m_lightBars;
+    CSettingBooks m_settingBooks;
     CBusyCursor m_busyCursor;
     // Values of the selection reports raised while a record was applied.
     std::vector<int32_t> m_deferredSelections;

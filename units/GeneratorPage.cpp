@@ -34,7 +34,7 @@ void CGeneratorPage::OnTestDoneRecord(const RecordView&)
 
 std::array<bool, 8> CGeneratorPage::AllowedModellingModes()
 {
-    if (m_generator.presetTakesRadios && GetAuxPage() && GetAuxPage()->GetPreset() != 0)
+    if (m_generator.presetTakesRadios && SettingBooks().GetAuxPage() && SettingBooks().GetAuxPage()->GetPreset() != 0)
         return {};
     std::array<ModellingLight::AuxBar, 3> bars{};
     for (int outlet = 1; outlet <= m_auxOutlets.AuxBars(); ++outlet) {
@@ -58,7 +58,7 @@ void CGeneratorPage::UpdateModellingLightRadios()
 
 void CGeneratorPage::OnStatusSet()
 {
-    CAuxPageBase* aux = GetAuxPage();
+    CAuxPageBase* aux = SettingBooks().GetAuxPage();
     if (m_generator.okTakesSuggestions && aux) {
         const StatusSet set = PlanStatusSet(m_auxFlags, true, m_generator.okTakesColour);
         m_auxFlags = set.flags;

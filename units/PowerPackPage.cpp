@@ -66,14 +66,14 @@ void CPowerPackPage::OnOptionsRecord(const RecordView& record)
 void CPowerPackPage::FinishStatus(int modellingLightMode)
 {
     SetModellingLightMode(modellingLightMode);
-    SetLightsInhibited(GetAuxPage() && GetAuxPage()->GetPreset() != 0);
+    SetLightsInhibited(SettingBooks().GetAuxPage() && SettingBooks().GetAuxPage()->GetPreset() != 0);
     ShowLmOver(false);
     SetLmOverText(kLmOverLevel);
 }
 
 void CPowerPackPage::ApplySequence(int sequence)
 {
-    if (CAuxPageBase* aux = GetAuxPage())
+    if (CAuxPageBase* aux = SettingBooks().GetAuxPage())
         aux->SetSequence(sequence, false);
 }
 
@@ -86,7 +86,7 @@ void CPowerPackPage::FinishAuxFunctions()
 void CPowerPackPage::ShowOptions(const PowerPackCodec::Options& options)
 {
     ShowFlashBoxes(options);
-    if (COptionsPageBase* page = GetOptionsPage()) {
+    if (COptionsPageBase* page = SettingBooks().GetOptionsPage()) {
         page->SetBuzzer(options.buzzer);
         page->SetReduced(options.reduced);
     }
@@ -99,7 +99,7 @@ void CPowerPackPage::OnSelectionsRecord(const RecordView& record)
     const std::optional<Selections> selections = PowerPackCodec::DecodeSelections(record, m_family);
     if (!selections)
         return;
-    ShowSelections(*selections, m_family.lampsUsed);
+    SettingBooks().ShowSelections(*selections, m_family.lampsUsed);
 }
 
 void CPowerPackPage::OnTestDoneRecord(const RecordView&)
@@ -110,7 +110,7 @@ void CPowerPackPage::OnTestDoneRecord(const RecordView&)
 void CPowerPackPage::OnMemoryRecord(const RecordView& record)
 {
     const std::optional<PowerPackRecords::Memory> memory = PowerPackCodec::DecodeMemory(record, m_family);
-    CMemoryPageBase* page = GetMemoryPage();
+    CMemoryPageBase* page = SettingBooks().GetMemoryPage();
     if (!memory || !page)
         return;
     // Only the memory the user looks at is shown.
@@ -146,7 +146,7 @@ void CPowerPackPage::UpdateAuxStatusTexts()
 
 int CPowerPackPage::AuxPageSequence() const
 {
-    return GetAuxPage() ? GetAuxPage()->GetSequence() : 0;
+    return SettingBooks().GetAuxPage() ? SettingBooks().GetAuxPage()->GetSequence() : 0;
 }
 
 CPowerPackPage::Lights CPowerPackPage::GatherLights() const

@@ -192,11 +192,11 @@ TEST_F(FamilyProgramTest, ZaritModelUnitsPageShowsEveryRecordAndFollowsThePage)
     EXPECT_EQ(TextOf(page, "IDC_IN_DELIVERY_STAT"), "11.2008");
     EXPECT_EQ(TextOf(page, "IDC_ST_FLASH_LA"), "flash duration t0.1 opt.");
     EXPECT_EQ(TextOf(page, "IDC_ST_FLASH"), "1/85");
-    auto* options = static_cast<COptionsPageZarit*>(page->GetOptionsPage());
+    auto* options = static_cast<COptionsPageZarit*>(page->SettingBooks().GetOptionsPage());
     EXPECT_TRUE(options->IsReadinessChecked());
     EXPECT_TRUE(options->IsSensitivityChecked());
-    EXPECT_EQ(page->GetLampPage()->GetLamp1(), 1);
-    EXPECT_EQ(page->GetLampPage()->GetLamp2(), 2);
+    EXPECT_EQ(page->SettingBooks().GetLampPage()->GetLamp1(), 1);
+    EXPECT_EQ(page->SettingBooks().GetLampPage()->GetLamp2(), 2);
     EXPECT_EQ(TextOf(page, "IDC_STATUS"), "status");
     EXPECT_NE(page->LightBars().Main()->GetFace().large, "");
     // The model reports radio release: the page shows its box and no LED.

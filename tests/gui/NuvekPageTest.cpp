@@ -38,8 +38,8 @@ TEST_F(NuvekPageTest, EnergyRangeBoxFollowsTheUnitAndSendsTheOptions)
     Tick("IDC_OP_SLOW", true);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{17, {0x0F}}}));
     Deliver(5, RecordData(6, {{5, 0x10}}));
-    EXPECT_TRUE(page->GetOptionsPage()->IsSlowChecked());
-    EXPECT_FALSE(page->GetOptionsPage()->IsBuzzerChecked());
+    EXPECT_TRUE(page->SettingBooks().GetOptionsPage()->IsSlowChecked());
+    EXPECT_FALSE(page->SettingBooks().GetOptionsPage()->IsBuzzerChecked());
 }
 
 TEST_F(NuvekPageTest, CompactViewAlsoHidesTheEnergyRangeBox)
@@ -59,7 +59,7 @@ TEST_F(NuvekPageTest, StatusRowsShowTheDistributionThenTheSequence)
     EXPECT_EQ(Label("IDC_ST_FLASH"), "asym");
     EXPECT_EQ(Label("IDC_ST_SEQUENCE"), "");
     Deliver(2, RecordData(7, {{5, 6}}));
-    EXPECT_EQ(page->GetAuxPage()->GetSequence(), 6);
+    EXPECT_EQ(page->SettingBooks().GetAuxPage()->GetSequence(), 6);
     EXPECT_EQ(Label("IDC_ST_SEQUENCE_LA"), "sequence");
     EXPECT_EQ(Label("IDC_ST_SEQUENCE"), "6");
     EXPECT_EQ(Label("IDC_ST_FLASH2"), "asym");
@@ -80,7 +80,7 @@ TEST_F(NuvekPageTest, SecondOutletIsOnByEitherOfItsBits)
 
 TEST_F(NuvekPageTest, MemoryTableStartsWithTheDistributionAndPutsTheFourthOnLineThreeLeft)
 {
-    page->GetMemoryPage()->SelectMemory(0);
+    page->SettingBooks().GetMemoryPage()->SelectMemory(0);
     // Sequence 5, alternate 1 (byte 8), delay 2.00 s, interval 1.00 s,
     // preset 2, asymmetric: the preset is the fifth and is dropped.
     Deliver(101, RecordData(16, {{5, 40},

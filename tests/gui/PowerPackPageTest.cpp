@@ -115,11 +115,11 @@ TYPED_TEST(PowerPackPageTest, SettingPagesSitInTheirNotebooksInOrder)
     EXPECT_EQ(options->GetPageText(1), "options");
     EXPECT_EQ(options->GetPageText(2), "infos");
     EXPECT_EQ(options->GetSelection(), 0);
-    EXPECT_EQ(lampMemory->GetPage(0), this->page->GetLampPage());
-    EXPECT_EQ(lampMemory->GetPage(1), this->page->GetMemoryPage());
-    EXPECT_EQ(options->GetPage(0), this->page->GetAuxPage());
-    EXPECT_EQ(options->GetPage(1), this->page->GetOptionsPage());
-    EXPECT_EQ(options->GetPage(2), this->page->GetInfosPage());
+    EXPECT_EQ(lampMemory->GetPage(0), this->page->SettingBooks().GetLampPage());
+    EXPECT_EQ(lampMemory->GetPage(1), this->page->SettingBooks().GetMemoryPage());
+    EXPECT_EQ(options->GetPage(0), this->page->SettingBooks().GetAuxPage());
+    EXPECT_EQ(options->GetPage(1), this->page->SettingBooks().GetOptionsPage());
+    EXPECT_EQ(options->GetPage(2), this->page->SettingBooks().GetInfosPage());
     // Service level 0 until the unit reports one.
     EXPECT_FALSE(this->Shown("IDC_OP_RESET_TOTAL"));
     EXPECT_EQ(this->page->LightBars().Aux(3), nullptr);
@@ -245,8 +245,8 @@ TYPED_TEST(PowerPackPageTest, SelectionsRecordSelectsAndReportsTheAppliedStateAf
     EXPECT_EQ(this->template Find<wxNotebook>("IDC_LAMPMEMTAB")->GetSelection(), 0);
     EXPECT_EQ(this->template Find<wxNotebook>("IDC_OPTIONSTAB")->GetSelection(), 2);
     EXPECT_EQ(this->page->GetSelectedMemory(), 2);
-    EXPECT_EQ(this->page->GetLampPage()->GetLamp1(), 5);
-    EXPECT_EQ(this->page->GetLampPage()->GetLamp2(), 7);
+    EXPECT_EQ(this->page->SettingBooks().GetLampPage()->GetLamp1(), 5);
+    EXPECT_EQ(this->page->SettingBooks().GetLampPage()->GetLamp2(), 7);
     // Both notebooks changed: two reports, each of the state the whole
     // record left, never the old roles or memory.
     const Sent report = this->Selections(0x04, 2, 5, 7, 9);
@@ -254,7 +254,7 @@ TYPED_TEST(PowerPackPageTest, SelectionsRecordSelectsAndReportsTheAppliedStateAf
 
     // Nothing changes, nothing is reported; a role above 20 counts as 0.
     this->Deliver(3, RecordData(10, {{5, 0x04}, {6, 2}, {7, 21}, {8, 7}, {9, 9}}));
-    EXPECT_EQ(this->page->GetLampPage()->GetLamp1(), 0);
+    EXPECT_EQ(this->page->SettingBooks().GetLampPage()->GetLamp1(), 0);
     EXPECT_TRUE(this->Commands().empty());
 }
 
@@ -279,14 +279,14 @@ TYPED_TEST(PowerPackPageTest, OptionsRecordSetsFlashBoxesLampAndOptions)
     EXPECT_TRUE(this->Checked("IDC_FL_RF"));
     EXPECT_TRUE(this->page->IsModellingLightOn());
     EXPECT_TRUE(SamePicture(this->template Find<wxBitmapButton>("IDC_LM_LIGHT")->GetBitmapLabel(), LampPicture(true)));
-    EXPECT_TRUE(this->page->GetOptionsPage()->IsBuzzerChecked());
-    EXPECT_TRUE(this->page->GetOptionsPage()->IsReducedChecked());
+    EXPECT_TRUE(this->page->SettingBooks().GetOptionsPage()->IsBuzzerChecked());
+    EXPECT_TRUE(this->page->SettingBooks().GetOptionsPage()->IsReducedChecked());
     EXPECT_TRUE(this->Commands().empty());
 
     this->Deliver(5, RecordData(10, {{5, 0}}));
     EXPECT_FALSE(this->Checked("IDC_FL_CELL"));
     EXPECT_FALSE(this->page->IsModellingLightOn());
-    EXPECT_FALSE(this->page->GetOptionsPage()->IsBuzzerChecked());
+    EXPECT_FALSE(this->page->SettingBooks().GetOptionsPage()->IsBuzzerChecked());
 }
 
 TYPED_TEST(PowerPackPageTest, CountersRecordShowsTotalAndOwner)
@@ -412,7 +412,7 @@ TYPED_TEST(PowerPackPageTest, ServiceStatusSetsLedLevelAndVoltages)
 
 TYPED_TEST(PowerPackPageTest, MemoryRecordFillsTheTableOfTheChosenMemoryOnly)
 {
-    this->page->GetMemoryPage()->SelectMemory(1);
+    this->page->SettingBooks().GetMemoryPage()->SelectMemory(1);
     // Memory 3 is not the chosen one: nothing changes, nothing is sent.
     this->Deliver(103, RecordData(16, {{5, 60}, {6, 50}, {8, 3}, {15, 0x1B}}));
     EXPECT_EQ(this->Label("IDC_ME_LINE1L"), "");
@@ -624,7 +624,7 @@ TYPED_TEST(PowerPackPageTest, ThirdSpinAndOtherReleasesSendNothing)
 
 TYPED_TEST(PowerPackPageTest, StatusSetButtonRebuildsTheRows)
 {
-    this->page->GetAuxPage()->SetSequence(4, true);
+    this->page->SettingBooks().GetAuxPage()->SetSequence(4, true);
     this->Click("IDC_ST_SET");
     // The sequence row follows whatever rows the family shows first.
     bool found = false;

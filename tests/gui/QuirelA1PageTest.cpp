@@ -113,7 +113,7 @@ protected:
         SpinRelease(spin);
     }
     using FamilyPageTest::Click;
-    CAuxPage* Aux() const { return static_cast<CAuxPage*>(page->GetAuxPage()); }
+    CAuxPage* Aux() const { return static_cast<CAuxPage*>(page->SettingBooks().GetAuxPage()); }
     CGeneratorPage* Generator() const { return static_cast<CGeneratorPage*>(page); }
     // An entry of a list picked by the user.
     void Choose(const char* name, int entry)
@@ -142,7 +142,7 @@ TEST_F(QuirelA1PageTest, AsksForAllRecordsAndHoldsItsFiveSettingPagesThreeAuxBar
     EXPECT_EQ(options->GetPageText(0), "auxiliary flash functions");
     EXPECT_EQ(options->GetPageText(1), "options");
     EXPECT_EQ(options->GetPageText(2), "infos");
-    EXPECT_NE(dynamic_cast<CAuxPage*>(page->GetAuxPage()), nullptr);
+    EXPECT_NE(dynamic_cast<CAuxPage*>(page->SettingBooks().GetAuxPage()), nullptr);
     for (int outlet = 1; outlet <= 3; ++outlet)
         EXPECT_NE(page->LightBars().Aux(outlet), nullptr) << outlet;
 
@@ -290,16 +290,16 @@ TEST_F(QuirelA1PageTest, OptionsRecordSetsBoxesLampOptionsStoreAndIrAddress)
     EXPECT_TRUE(Checked("IDC_FL_IR"));
     EXPECT_TRUE(Checked("IDC_FL_CELL"));
     EXPECT_TRUE(Checked("IDC_FL_RF"));
-    const COptionsPageBase* options = page->GetOptionsPage();
+    const COptionsPageBase* options = page->SettingBooks().GetOptionsPage();
     EXPECT_TRUE(options->IsBuzzerChecked());
     EXPECT_TRUE(options->IsSlowChecked());
     EXPECT_TRUE(options->IsReducedChecked());
-    EXPECT_TRUE(page->GetAuxPage()->IsStoreChecked());
+    EXPECT_TRUE(page->SettingBooks().GetAuxPage()->IsStoreChecked());
     EXPECT_EQ(Find<wxComboBox>("IDC_OP_IRADDRESS")->GetSelection(), 1);
     // Above 3 counts as the third entry; 0 selects none.
     Deliver(5, RecordData(8, {{7, 9}}));
     EXPECT_EQ(Find<wxComboBox>("IDC_OP_IRADDRESS")->GetSelection(), 2);
-    EXPECT_FALSE(page->GetAuxPage()->IsStoreChecked());
+    EXPECT_FALSE(page->SettingBooks().GetAuxPage()->IsStoreChecked());
     Deliver(5, RecordData(8, {{7, 0}}));
     EXPECT_EQ(Find<wxComboBox>("IDC_OP_IRADDRESS")->GetSelection(), wxNOT_FOUND);
     EXPECT_TRUE(Commands().empty());
@@ -312,11 +312,11 @@ TEST_F(QuirelA1PageTest, SelectionsRecordSelectsAndReportsWhatItLeftAfterwards)
     Deliver(3, RecordData(10, {{5, 0x2F}, {6, 0x07}, {7, 20}, {8, 21}, {9, 3}}));
     EXPECT_EQ(Find<wxNotebook>("IDC_LAMPMEMTAB")->GetSelection(), 1);
     EXPECT_EQ(Find<wxNotebook>("IDC_OPTIONSTAB")->GetSelection(), 2);
-    EXPECT_EQ(page->GetAuxPage()->GetSelectedFieldIndex(), 5);
+    EXPECT_EQ(page->SettingBooks().GetAuxPage()->GetSelectedFieldIndex(), 5);
     EXPECT_EQ(page->GetSelectedMemory(), 3);
-    EXPECT_EQ(page->GetLampPage()->GetLamp1(), 20);
-    EXPECT_EQ(page->GetLampPage()->GetLamp2(), 0);
-    EXPECT_EQ(page->GetLampPage()->GetLamp3(), 3);
+    EXPECT_EQ(page->SettingBooks().GetLampPage()->GetLamp1(), 20);
+    EXPECT_EQ(page->SettingBooks().GetLampPage()->GetLamp2(), 0);
+    EXPECT_EQ(page->SettingBooks().GetLampPage()->GetLamp3(), 3);
     // The options notebook moved and the field was selected: each report
     // carries the state the whole record left.
     const Sent report{11, {1 + 2 * 2 + 8 * 5, 3, 20, 0, 3}};
@@ -446,7 +446,7 @@ TEST_F(QuirelA1PageTest, OkTakesOverTheSuggestedFlashDurationWithOneBusyCursor)
     page->SendCommand(6, 1);
     Click("IDC_ST_SET");
     EXPECT_EQ(Commands(), (std::vector<Sent>{{6, {1}}, {6, {1}}}));
-    EXPECT_EQ(page->GetAuxPage()->GetT01Value(), 1000);
+    EXPECT_EQ(page->SettingBooks().GetAuxPage()->GetT01Value(), 1000);
     EXPECT_TRUE(page->IsStepPending());
     EXPECT_TRUE(page->IsBusy());
     EXPECT_EQ(Generator()->GetAuxFlags(), 0);
@@ -491,7 +491,7 @@ TEST_F(QuirelA1PageTest, OkTakesOverTheIntervalBeforeTheFlashDuration)
         Commands();
         Click("IDC_ST_SET");
         EXPECT_EQ(Commands(), c.sent);
-        EXPECT_EQ(page->GetAuxPage()->GetInterval(), c.interval);
+        EXPECT_EQ(page->SettingBooks().GetAuxPage()->GetInterval(), c.interval);
         EXPECT_FALSE(Shown("IDC_STATUS2"));
         Deliver(2, AuxFunctions(AuxRecord()));
     }
@@ -568,7 +568,7 @@ TEST_F(QuirelA1PageTest, ServiceStatusSetsLedLevelAndVoltages)
 
 TEST_F(QuirelA1PageTest, MemoryShowsOutletsBottomUpAndASixthEntryOnTheLeft)
 {
-    page->GetMemoryPage()->SelectMemory(0);
+    page->SettingBooks().GetMemoryPage()->SelectMemory(0);
     // Outlets 1 to 3 at 5.0 (bit 7 is not part of it), 6.0 and 7.0, on and
     // available; flash duration 1/500.
     Deliver(101, RecordData(16, {{5, 0x80 | 50}, {6, 60}, {7, 70}, {13, 0x0B}, {15, 0x3F}}));
@@ -730,7 +730,7 @@ TEST_F(QuirelA1PageTest, SettingPagesSendThroughTheQuirelBuilder)
     // The owner: fourteen bytes, zeros after the text.
     auto* owner = Find<wxTextCtrl>("IDC_IN_OWNER_SERVICE");
     owner->ChangeValue("abc");
-    page->GetInfosPage()->OnFieldCommit(owner->GetId());
+    page->SettingBooks().GetInfosPage()->OnFieldCommit(owner->GetId());
     EXPECT_EQ(Commands(), (std::vector<Sent>{{22, {'a', 'b', 'c', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}}));
 }
 

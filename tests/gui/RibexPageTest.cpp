@@ -85,15 +85,15 @@ TEST_F(RibexPageTest, OptionsOfTheRibexComeAndGo)
 {
     // Fast (bit 4) and the ready and cell options of byte 9.
     Deliver(5, RecordData(10, {{5, 0x10}, {9, 0x03}}));
-    EXPECT_TRUE(page->GetOptionsPage()->IsFastChecked());
-    EXPECT_TRUE(page->GetOptionsPage()->IsReadyChecked());
-    EXPECT_TRUE(page->GetOptionsPage()->IsCellChecked());
+    EXPECT_TRUE(page->SettingBooks().GetOptionsPage()->IsFastChecked());
+    EXPECT_TRUE(page->SettingBooks().GetOptionsPage()->IsReadyChecked());
+    EXPECT_TRUE(page->SettingBooks().GetOptionsPage()->IsCellChecked());
     // Fast 2, ready 16, cell 32; the buzzer box now ticked adds 1.
     Tick("IDC_OP_BUZZER", true);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{17, {0x33}}}));
     Deliver(5, RecordData(10, {{5, 0x20}, {9, 0}}));
-    EXPECT_FALSE(page->GetOptionsPage()->IsReadyChecked());
-    EXPECT_TRUE(page->GetOptionsPage()->IsReducedChecked());
+    EXPECT_FALSE(page->SettingBooks().GetOptionsPage()->IsReadyChecked());
+    EXPECT_TRUE(page->SettingBooks().GetOptionsPage()->IsReducedChecked());
     Tick("IDC_OP_FAST", true);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{17, {0x06}}}));
 }
@@ -108,7 +108,7 @@ TEST_F(RibexPageTest, StatusRowsStartWithTheSequence)
 
 TEST_F(RibexPageTest, MemoryTableShowsTheFirstFourTimingEntries)
 {
-    page->GetMemoryPage()->SelectMemory(3);
+    page->SettingBooks().GetMemoryPage()->SelectMemory(3);
     Deliver(104, RecordData(16, {{5, 40},
                                  {6, 50},
                                  {8, 0x45},
@@ -127,7 +127,7 @@ TEST_F(RibexPageTest, MemoryTableShowsTheFirstFourTimingEntries)
 TEST_F(RibexPageTest, SelectionsCarryThreeLampRoles)
 {
     Deliver(3, RecordData(10, {{5, 0x03}, {6, 1}, {7, 4}, {8, 5}, {9, 6}}));
-    EXPECT_EQ(page->GetLampPage()->GetLamp3(), 6);
+    EXPECT_EQ(page->SettingBooks().GetLampPage()->GetLamp3(), 6);
     Commands();
     SelectTab("IDC_OPTIONSTAB", 2);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{11, {0x05, 0x01, 0x04, 0x05, 0x06}}}));

@@ -70,7 +70,7 @@ protected:
 
 void FirstMemory(ShortRecordTest& test)
 {
-    test.page->GetMemoryPage()->SelectMemory(0);
+    test.page->SettingBooks().GetMemoryPage()->SelectMemory(0);
 }
 
 // Nuvek and Ribex differ in the lengths of the records they read.
@@ -84,7 +84,8 @@ FamilyRow PowerPack(const char* name, uint16_t type, std::size_t selectionsLengt
             &FirstMemory,
             {
                 {1, 25, {{5, 55}, {21, allOn}}, [](ShortRecordTest& t) { return t.page->IsPowerOn(); }},
-                {3, selectionsLength, {{5, 0x04}}, [](ShortRecordTest& t) { return t.page->GetOptionsSelection() == 2; }},
+                {3, selectionsLength, {{5, 0x04}},
+                 [](ShortRecordTest& t) { return t.page->SettingBooks().GetOptionsSelection() == 2; }},
                 {4, 13, {{5, 2}, {6, 9}}, [](ShortRecordTest& t) { return t.page->GetProgramVersion() == 9; }},
                 {6, 24, {{9, 5}},
                  [](ShortRecordTest& t) { return t.Find<wxTextCtrl>("IDC_OP_TOTALCOUNTER")->GetValue() == "5"; }},
@@ -92,7 +93,7 @@ FamilyRow PowerPack(const char* name, uint16_t type, std::size_t selectionsLengt
                 {8, 8, {{6, 12}, {7, 3}}, [](ShortRecordTest& t) { return t.Label("IDC_IN_DELIVERY_STAT") == "3.2012"; }},
                 {100, 7, {{5, 0x80}}, [](ShortRecordTest& t) { return t.page->GetLedState() == 2; }},
                 {2, auxFunctionsLength, {{5, 3}},
-                 [](ShortRecordTest& t) { return t.page->GetAuxPage()->GetSequence() == 3; }},
+                 [](ShortRecordTest& t) { return t.page->SettingBooks().GetAuxPage()->GetSequence() == 3; }},
                 {5, optionsLength, {{5, 0x04}}, [](ShortRecordTest& t) { return t.page->IsCellChecked(); }},
                 {101, 16, {{5, 20}, {6, 30}, {15, 0x09}},
                  [](ShortRecordTest& t) { return t.Label("IDC_ME_LINE1L") == "3.0"; }},
@@ -107,8 +108,10 @@ FamilyRow QuirelA1()
             &FirstMemory,
             {
                 {1, 25, {{5, 55}, {21, power}}, [](ShortRecordTest& t) { return t.page->IsPowerOn(); }},
-                {2, 23, {{5, 3}}, [](ShortRecordTest& t) { return t.page->GetAuxPage()->GetSequence() == 3; }},
-                {3, 10, {{5, 0x04}}, [](ShortRecordTest& t) { return t.page->GetOptionsSelection() == 2; }},
+                {2, 23, {{5, 3}},
+                 [](ShortRecordTest& t) { return t.page->SettingBooks().GetAuxPage()->GetSequence() == 3; }},
+                {3, 10, {{5, 0x04}},
+                 [](ShortRecordTest& t) { return t.page->SettingBooks().GetOptionsSelection() == 2; }},
                 {4, 13, {{5, 2}, {6, 9}}, [](ShortRecordTest& t) { return t.page->GetProgramVersion() == 9; }},
                 {5, 8, {{5, 0x04}}, [](ShortRecordTest& t) { return t.page->IsCellChecked(); }},
                 {6, 24, {{9, 5}},
@@ -130,7 +133,8 @@ FamilyRow Trovalex()
                 {1, 10, {{5, 70}, {6, 1}, {9, 1}}, [](ShortRecordTest& t) { return t.Tiko()->IsPowerOn(); }},
                 {2, 14, {{5, 3}, {13, 1}},
                  [](ShortRecordTest& t) { return t.Tiko()->GetOptionsOrTikoAuxPage()->GetSequence() == 3; }},
-                {3, 8, {{5, 0x02}, {7, 4}}, [](ShortRecordTest& t) { return t.Tiko()->GetOptionsSelection() == 2; }},
+                {3, 8, {{5, 0x02}, {7, 4}},
+                 [](ShortRecordTest& t) { return t.Tiko()->SettingBooks().GetOptionsSelection() == 2; }},
                 {4, 13, {{5, 25}, {6, 9}}, [](ShortRecordTest& t) { return t.Tiko()->GetProgramVersion() == 9; }},
                 {5, 9, {{5, 0x04}, {8, 1}}, [](ShortRecordTest& t) { return t.Tiko()->IsCellChecked(); }},
                 {6, 22, {{7, 5}},
@@ -157,8 +161,10 @@ FamilyRow ZaritE()
             [](ShortRecordTest&) {},
             {
                 {1, 25, {{5, 55}, {21, allOn}}, [](ShortRecordTest& t) { return t.page->IsPowerOn(); }},
-                {2, 21, {{5, 3}}, [](ShortRecordTest& t) { return t.page->GetAuxPage()->GetSequence() == 3; }},
-                {3, 9, {{5, 0x04}}, [](ShortRecordTest& t) { return t.page->GetOptionsSelection() == 2; }},
+                {2, 21, {{5, 3}},
+                 [](ShortRecordTest& t) { return t.page->SettingBooks().GetAuxPage()->GetSequence() == 3; }},
+                {3, 9, {{5, 0x04}},
+                 [](ShortRecordTest& t) { return t.page->SettingBooks().GetOptionsSelection() == 2; }},
                 {4, 18, {{6, 9}}, [](ShortRecordTest& t) { return t.page->GetProgramVersion() == 9; }},
                 {5, 7, {{5, 0x04}}, [](ShortRecordTest& t) { return t.page->IsCellChecked(); }},
                 {6, 12, {{11, 5}}, [](ShortRecordTest& t) { return t.Label("IDC_OP_TOTALCOUNTER") == "5"; }},
@@ -176,8 +182,10 @@ FamilyRow Zarit()
             &FirstMemory,
             {
                 {1, 25, {{5, 55}, {21, allOn}}, [](ShortRecordTest& t) { return t.page->IsPowerOn(); }},
-                {2, 23, {{5, 3}}, [](ShortRecordTest& t) { return t.page->GetAuxPage()->GetSequence() == 3; }},
-                {3, 10, {{5, 0x04}}, [](ShortRecordTest& t) { return t.page->GetOptionsSelection() == 2; }},
+                {2, 23, {{5, 3}},
+                 [](ShortRecordTest& t) { return t.page->SettingBooks().GetAuxPage()->GetSequence() == 3; }},
+                {3, 10, {{5, 0x04}},
+                 [](ShortRecordTest& t) { return t.page->SettingBooks().GetOptionsSelection() == 2; }},
                 {4, 18, {{6, 9}}, [](ShortRecordTest& t) { return t.page->GetProgramVersion() == 9; }},
                 {5, 8, {{5, 0x04}}, [](ShortRecordTest& t) { return t.page->IsCellChecked(); }},
                 {6, 12, {{11, 5}}, [](ShortRecordTest& t) { return t.Label("IDC_OP_TOTALCOUNTER") == "5"; }},

@@ -62,8 +62,11 @@ protected:
     }
 
     CZaritEDevicePropertyPage* ZaritE() const { return static_cast<CZaritEDevicePropertyPage*>(page); }
-    CAuxPageZaritE* Aux() const { return static_cast<CAuxPageZaritE*>(page->GetAuxPage()); }
-    COptionsPageZaritE* Options() const { return static_cast<COptionsPageZaritE*>(page->GetOptionsPage()); }
+    CAuxPageZaritE* Aux() const { return static_cast<CAuxPageZaritE*>(page->SettingBooks().GetAuxPage()); }
+    COptionsPageZaritE* Options() const
+    {
+        return static_cast<COptionsPageZaritE*>(page->SettingBooks().GetOptionsPage());
+    }
 
     std::vector<bool> EnabledRadios() const
     {
@@ -87,9 +90,9 @@ TEST_F(ZaritEPageTest, HoldsTheLampPageAloneAndTheZaritInformationPanel)
     EXPECT_EQ(options->GetPageText(0), "auxiliary flash functions");
     EXPECT_EQ(options->GetPageText(1), "options");
     EXPECT_EQ(options->GetPageText(2), "infos");
-    EXPECT_EQ(page->GetMemoryPage(), nullptr);
-    EXPECT_NE(dynamic_cast<CAuxPageZaritE*>(page->GetAuxPage()), nullptr);
-    EXPECT_EQ(page->GetInfosPage()->GetPanelName(), std::string("DLG_INFOS_PAGE_ZARIT"));
+    EXPECT_EQ(page->SettingBooks().GetMemoryPage(), nullptr);
+    EXPECT_NE(dynamic_cast<CAuxPageZaritE*>(page->SettingBooks().GetAuxPage()), nullptr);
+    EXPECT_EQ(page->SettingBooks().GetInfosPage()->GetPanelName(), std::string("DLG_INFOS_PAGE_ZARIT"));
     EXPECT_EQ(page->LightBars().Aux(3), nullptr);
     // Neither infrared, nor toggles, nor a third outlet.
     for (const char* name : {"IDC_FL_IR", "IDC_SPEED", "IDC_USER", "IDC_AUX_LIGHT3", "IDC_SPIN_AUX3"})
@@ -256,8 +259,8 @@ TEST_F(ZaritEPageTest, SelectionsOfTheOptionsNotebookAndTwoLamps)
     EXPECT_EQ(Find<wxNotebook>("IDC_LAMPMEMTAB")->GetSelection(), 0);
     EXPECT_EQ(Find<wxNotebook>("IDC_OPTIONSTAB")->GetSelection(), 2);
     EXPECT_EQ(Aux()->GetSelectedFieldIndex(), 1);
-    EXPECT_EQ(page->GetLampPage()->GetLamp1(), 0);
-    EXPECT_EQ(page->GetLampPage()->GetLamp2(), 7);
+    EXPECT_EQ(page->SettingBooks().GetLampPage()->GetLamp1(), 0);
+    EXPECT_EQ(page->SettingBooks().GetLampPage()->GetLamp2(), 7);
     // The notebook and the field changed: two reports, 2 x 2 + 8, then 0,
     // the two roles and 0.
     const Sent report{11, {12, 0, 0, 7, 0}};

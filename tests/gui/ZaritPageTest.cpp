@@ -106,8 +106,11 @@ protected:
     }
 
     CZaritDevicePropertyPage* Zarit() const { return static_cast<CZaritDevicePropertyPage*>(page); }
-    CAuxPageZarit* Aux() const { return static_cast<CAuxPageZarit*>(page->GetAuxPage()); }
-    COptionsPageZarit* Options() const { return static_cast<COptionsPageZarit*>(page->GetOptionsPage()); }
+    CAuxPageZarit* Aux() const { return static_cast<CAuxPageZarit*>(page->SettingBooks().GetAuxPage()); }
+    COptionsPageZarit* Options() const
+    {
+        return static_cast<COptionsPageZarit*>(page->SettingBooks().GetOptionsPage());
+    }
 
     void Toggle(const char* name, bool on)
     {
@@ -147,9 +150,9 @@ TEST_F(ZaritPageTest, AsksForAllRecordsAndHoldsTheZaritSettingPages)
     EXPECT_EQ(options->GetPageText(0), "auxiliary flash functions");
     EXPECT_EQ(options->GetPageText(1), "options");
     EXPECT_EQ(options->GetPageText(2), "infos");
-    EXPECT_NE(dynamic_cast<CAuxPageZarit*>(page->GetAuxPage()), nullptr);
-    EXPECT_NE(dynamic_cast<COptionsPageZarit*>(page->GetOptionsPage()), nullptr);
-    EXPECT_EQ(page->GetInfosPage()->GetPanelName(), std::string("DLG_INFOS_PAGE_ZARIT"));
+    EXPECT_NE(dynamic_cast<CAuxPageZarit*>(page->SettingBooks().GetAuxPage()), nullptr);
+    EXPECT_NE(dynamic_cast<COptionsPageZarit*>(page->SettingBooks().GetOptionsPage()), nullptr);
+    EXPECT_EQ(page->SettingBooks().GetInfosPage()->GetPanelName(), std::string("DLG_INFOS_PAGE_ZARIT"));
     ASSERT_NE(page->LightBars().Aux(3), nullptr);
 }
 
@@ -484,7 +487,7 @@ TEST_F(ZaritPageTest, SelectionsAreShownAndReportedAfterTheRecord)
     EXPECT_EQ(Find<wxNotebook>("IDC_OPTIONSTAB")->GetSelection(), 2);
     EXPECT_EQ(Aux()->GetSelectedFieldIndex(), 6);
     EXPECT_EQ(page->GetSelectedMemory(), 2);
-    EXPECT_EQ(page->GetLampPage()->GetLamp3(), 0);
+    EXPECT_EQ(page->SettingBooks().GetLampPage()->GetLamp3(), 0);
     // The options notebook and the aux field changed: two reports of the
     // state the whole record left.
     const Sent report{11, {0x01 | 0x04 | 0x30, 2, 5, 7, 0}};
@@ -517,7 +520,7 @@ TEST_F(ZaritPageTest, OptionsSetBoxesTogglesAndTheSpeedFlag)
     EXPECT_TRUE(Checked("IDC_FL_RF"));
     EXPECT_FALSE(Options()->IsSlowChecked());
     EXPECT_TRUE(Options()->IsReducedChecked());
-    EXPECT_TRUE(page->GetAuxPage()->IsStoreChecked());
+    EXPECT_TRUE(page->SettingBooks().GetAuxPage()->IsStoreChecked());
     EXPECT_TRUE(Options()->IsSpeedDisplayChecked());
     EXPECT_EQ(Options()->GetBuzzerVolume(), 2);
     EXPECT_EQ(Options()->GetBuzzerMode(), 1);
@@ -539,7 +542,7 @@ TEST_F(ZaritPageTest, OptionsSetBoxesTogglesAndTheSpeedFlag)
 
 TEST_F(ZaritPageTest, PowerAndSpeedDisplayChangedTogetherAskForTheMemoryTwice)
 {
-    page->GetMemoryPage()->SelectMemory(2);
+    page->SettingBooks().GetMemoryPage()->SelectMemory(2);
     Deliver(5, RecordData(8, {{6, 0x03}}));
     EXPECT_EQ(Zarit()->GetPowerDisplayMode(), 1);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{2, {0, 103}}, {2, {0, 103}}}));
@@ -588,7 +591,7 @@ TEST_F(ZaritPageTest, TogglesSendTheirCommandsAndTheSpeedFollowsTheUnitOnly)
 
 TEST_F(ZaritPageTest, OptionsPageActionsGoThroughTheZaritBuilder)
 {
-    page->GetMemoryPage()->SelectMemory(1);
+    page->SettingBooks().GetMemoryPage()->SelectMemory(1);
     Tick("IDC_OP_POWERDISPLAY", true);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{2, {0, 102}}, {17, {0x01}}}));
     EXPECT_EQ(Zarit()->GetPowerDisplayMode(), 1);
@@ -701,7 +704,7 @@ TEST_F(ZaritPageTest, RadioUnitStillTakesTheServiceLevel)
 
 TEST_F(ZaritPageTest, MemoryShowsItsOutletsAndSixRowsForTheChosenMemoryOnly)
 {
-    page->GetMemoryPage()->SelectMemory(0);
+    page->SettingBooks().GetMemoryPage()->SelectMemory(0);
     // Outlets 1 to 3 available, 1 and 3 on; duration index 1 (1/85),
     // sequence 5 with alternate, delay 2.00 s, interval 1.50 s, strobe.
     const std::vector<uint8_t> memory = RecordData(16, {{5, 0x80 | 60},
@@ -747,7 +750,7 @@ TEST_F(ZaritPageTest, MemoryWithStrobeAndSpeedInGerman)
     page = static_cast<CFamilyDevicePage*>(unit->CreatePage(Frame()));
     page->Show();
     Commands();
-    page->GetMemoryPage()->SelectMemory(3);
+    page->SettingBooks().GetMemoryPage()->SelectMemory(3);
     Options()->SetSpeedDisplay(true);
     Commands();
     // Sequence 2, interval, delay, alternate and strobe: the strobe is the

@@ -91,7 +91,7 @@ void CNuvekDevicePropertyPage::DecodeOptions(const RecordView& record)
     if (!options)
         return;
     ShowOptions(*options);
-    if (COptionsPageBase* page = GetOptionsPage())
+    if (COptionsPageBase* page = SettingBooks().GetOptionsPage())
         page->SetSlow(options->recycling);
 }
 
@@ -108,8 +108,8 @@ std::optional<CommandBytes> CNuvekDevicePropertyPage::BuildCommand(const Command
         state.lightValue = lights.Value(command.outlet);
         state.auxOn = {lights.auxOn[0], lights.auxOn[1]};
     }
-    state.selections = GatherSelections();
-    if (const COptionsPageBase* options = GetOptionsPage()) {
+    state.selections = SettingBooks().GatherSelections();
+    if (const COptionsPageBase* options = SettingBooks().GetOptionsPage()) {
         state.buzzer = options->IsBuzzerChecked();
         state.recycling = options->IsSlowChecked();
         state.reduced = options->IsReducedChecked();

@@ -94,7 +94,7 @@ void CQuirelA1DevicePropertyPage::DecodeStatus(const RecordView& record)
     SetPowerState(status->powerOn);
     AuxOutlets().Show(status->outlets);
     SetModellingLightMode(status->modellingLightMode);
-    SetLightsInhibited(GetAuxPage() && GetAuxPage()->GetPreset() != 0);
+    SetLightsInhibited(SettingBooks().GetAuxPage() && SettingBooks().GetAuxPage()->GetPreset() != 0);
     ShowLmOver(status->lmOverShown);
     SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(status->lmOverText));
 }
@@ -104,7 +104,7 @@ void CQuirelA1DevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
     const std::optional<QuirelA1Codec::AuxFunctions> functions = QuirelA1Codec::DecodeAuxFunctions(record);
     if (!functions)
         return;
-    if (auto* aux = dynamic_cast<CAuxPage*>(GetAuxPage())) {
+    if (auto* aux = dynamic_cast<CAuxPage*>(SettingBooks().GetAuxPage())) {
         aux->SetSequence(functions->sequence, false);
         aux->SetDelay(functions->delay, true);
         aux->SetPreset(functions->preset, false);
@@ -133,7 +133,7 @@ void CQuirelA1DevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 void CQuirelA1DevicePropertyPage::DecodeSelections(const RecordView& record)
 {
     if (const std::optional<Selections> selections = QuirelA1Codec::DecodeSelections(record))
-        ShowSelections(*selections, QuirelA1Codec::kLampsUsed);
+        SettingBooks().ShowSelections(*selections, QuirelA1Codec::kLampsUsed);
 }
 
 void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
@@ -142,14 +142,14 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
     if (!options)
         return;
     ShowFlashBoxes(*options);
-    if (COptionsPageBase* page = GetOptionsPage()) {
+    if (COptionsPageBase* page = SettingBooks().GetOptionsPage()) {
         page->SetBuzzer(options->buzzer);
         page->SetSlow(options->slow);
         page->SetReduced(options->reduced);
     }
-    if (CAuxPageBase* aux = GetAuxPage())
+    if (CAuxPageBase* aux = SettingBooks().GetAuxPage())
         aux->SetStore(options->store);
-    if (COptionsPageBase* page = GetOptionsPage()) {
+    if (COptionsPageBase* page = SettingBooks().GetOptionsPage()) {
         // The options page hands the scale on to SetPowerDisplay.
         page->SetPowerDisplay(options->powerDisplay);
         page->SetIrAddress(options->irAddress);
@@ -159,7 +159,7 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
 void CQuirelA1DevicePropertyPage::DecodeMemory(const RecordView& record)
 {
     const std::optional<QuirelA1Codec::Memory> memory = QuirelA1Codec::DecodeMemory(record);
-    CMemoryPageBase* page = GetMemoryPage();
+    CMemoryPageBase* page = SettingBooks().GetMemoryPage();
     if (!memory || !page)
         return;
     // Only the memory the user looks at is shown.
@@ -196,7 +196,7 @@ void CQuirelA1DevicePropertyPage::DecodeMemory(const RecordView& record)
 void CQuirelA1DevicePropertyPage::UpdateAuxStatusTexts()
 {
     QuirelA1Codec::AuxValues values;
-    if (const CAuxPageBase* aux = GetAuxPage()) {
+    if (const CAuxPageBase* aux = SettingBooks().GetAuxPage()) {
         values.preset = aux->GetPreset();
         values.t01Value = aux->GetT01Value();
         values.t01ValueSuggested = aux->GetT01ValueAlt();
@@ -229,8 +229,8 @@ std::optional<CommandBytes> CQuirelA1DevicePropertyPage::BuildCommand(const Comm
         state.auxValue = lights.auxValue;
         state.auxOn = lights.auxOn;
     }
-    state.selections = GatherSelections();
-    if (const COptionsPageBase* options = GetOptionsPage()) {
+    state.selections = SettingBooks().GatherSelections();
+    if (const COptionsPageBase* options = SettingBooks().GetOptionsPage()) {
         state.buzzer = options->IsBuzzerChecked();
         state.slow = options->IsSlowChecked();
         state.reduced = options->IsReducedChecked();

@@ -68,7 +68,7 @@ void CRibexDevicePropertyPage::DecodeStatus(const RecordView& record)
     // The second bar also stands for the third outlet.
     if (auto* bar = LightBars().AuxAs<CVeskAuxCtlRibex>(2))
         bar->SetState2(status->outlet3On, status->outlet3Available);
-    if (CLampPageBase* lamp = GetLampPage())
+    if (CLampPageBase* lamp = SettingBooks().GetLampPage())
         lamp->SetLampChoice(3, status->outlet3Available);
     FinishStatus(status->modellingLightMode);
 }
@@ -98,7 +98,7 @@ void CRibexDevicePropertyPage::DecodeOptions(const RecordView& record)
     if (!options)
         return;
     ShowOptions(*options);
-    if (COptionsPageBase* page = GetOptionsPage()) {
+    if (COptionsPageBase* page = SettingBooks().GetOptionsPage()) {
         page->SetFast(options->recycling);
         page->SetReady(options->ready);
         page->SetCell(options->cellOption);
@@ -108,7 +108,7 @@ void CRibexDevicePropertyPage::DecodeOptions(const RecordView& record)
 StatusRows CRibexDevicePropertyPage::BuildStatusRows()
 {
     PowerPackCodec::AuxValues values;
-    if (const CAuxPageBase* aux = GetAuxPage()) {
+    if (const CAuxPageBase* aux = SettingBooks().GetAuxPage()) {
         values.preset = aux->GetPreset();
         values.delay = aux->GetDelay();
         values.t01MaxPreset = aux->GetT01MaxPreset();
@@ -127,8 +127,8 @@ std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(const Command
         state.lightValue = lights.Value(command.outlet);
         state.auxOn = {lights.auxOn[0], lights.auxOn[1]};
     }
-    state.selections = GatherSelections();
-    if (const COptionsPageBase* options = GetOptionsPage()) {
+    state.selections = SettingBooks().GatherSelections();
+    if (const COptionsPageBase* options = SettingBooks().GetOptionsPage()) {
         state.buzzer = options->IsBuzzerChecked();
         state.recycling = options->IsFastChecked();
         state.reduced = options->IsReducedChecked();

@@ -277,17 +277,17 @@ void CTikoDevicePropertyPage::SetBarsActive(bool active)
 
 CAuxPageTiko* CTikoDevicePropertyPage::GetOptionsOrTikoAuxPage() const
 {
-    return static_cast<CAuxPageTiko*>(GetAuxPage());
+    return static_cast<CAuxPageTiko*>(SettingBooks().GetAuxPage());
 }
 
 COptionsPageTiko* CTikoDevicePropertyPage::GetInfosOrTikoOptionsPage() const
 {
-    return static_cast<COptionsPageTiko*>(GetOptionsPage());
+    return static_cast<COptionsPageTiko*>(SettingBooks().GetOptionsPage());
 }
 
 CInfosPageTiko* CTikoDevicePropertyPage::GetLampOrTikoInfosPage() const
 {
-    return static_cast<CInfosPageTiko*>(GetInfosPage());
+    return static_cast<CInfosPageTiko*>(SettingBooks().GetInfosPage());
 }
 
 // ---- Modelling light and status panel ----
@@ -370,7 +370,7 @@ void CTikoDevicePropertyPage::DecodeSelections(const RecordView& record)
     const std::optional<TikoCodec::Selections> selections = TikoCodec::DecodeSelections(record);
     if (!selections)
         return;
-    SelectNotebookPages(0, selections->optionsTab);
+    SettingBooks().SelectNotebookPages(0, selections->optionsTab);
     if (CAuxPageTiko* aux = GetOptionsOrTikoAuxPage())
         aux->SelectFieldByIndex(static_cast<int16_t>(selections->auxField));
     SelectMemory(selections->memory);
@@ -459,7 +459,7 @@ std::optional<CommandBytes> CTikoDevicePropertyPage::BuildCommand(const Command&
         state.barValue = m_bar->GetValue();
     }
     state.modelCode = m_modelCode;
-    state.optionsTab = GetOptionsSelection();
+    state.optionsTab = SettingBooks().GetOptionsSelection();
     const CAuxPageTiko* aux = GetOptionsOrTikoAuxPage();
     state.auxField = aux ? aux->GetSelectedFieldIndex() : 0;
     state.memory = GetSelectedMemory();

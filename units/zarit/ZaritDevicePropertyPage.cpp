@@ -104,12 +104,12 @@ CZaritDevicePropertyPage::CZaritDevicePropertyPage(CFlashDevice* unit) : CGenera
 
 CAuxPageZarit* CZaritDevicePropertyPage::ZaritAuxPage() const
 {
-    return static_cast<CAuxPageZarit*>(GetAuxPage());
+    return static_cast<CAuxPageZarit*>(SettingBooks().GetAuxPage());
 }
 
 COptionsPageZarit* CZaritDevicePropertyPage::ZaritOptionsPage() const
 {
-    return static_cast<COptionsPageZarit*>(GetOptionsPage());
+    return static_cast<COptionsPageZarit*>(SettingBooks().GetOptionsPage());
 }
 
 bool CZaritDevicePropertyPage::IsSpeedDisplayOn() const
@@ -208,7 +208,7 @@ void CZaritDevicePropertyPage::DecodeSelections(const RecordView& record)
     const std::optional<Selections> selections = ZaritCodec::DecodeSelections(record, ZaritCodec::kZarit);
     if (!selections)
         return;
-    ShowSelections(*selections, ZaritCodec::kZarit.auxOutlets);
+    SettingBooks().ShowSelections(*selections, ZaritCodec::kZarit.auxOutlets);
 }
 
 void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
@@ -222,7 +222,7 @@ void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
         page->SetSlow(options->slow);
         page->SetReduced(options->reduced);
     }
-    if (CAuxPageBase* aux = GetAuxPage())
+    if (CAuxPageBase* aux = SettingBooks().GetAuxPage())
         aux->SetStore(options->store);
     if (page) {
         page->SetPowerDisplay(options->powerDisplay);
@@ -240,7 +240,7 @@ void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
 void CZaritDevicePropertyPage::DecodeMemory(const RecordView& record)
 {
     const std::optional<ZaritCodec::Memory> memory = ZaritCodec::DecodeMemory(record, GetLanguageOffset());
-    CMemoryPageBase* page = GetMemoryPage();
+    CMemoryPageBase* page = SettingBooks().GetMemoryPage();
     if (!memory || !page)
         return;
     // Only the memory the user looks at is shown.
@@ -310,7 +310,7 @@ std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(const Command
         state.auxValue = lights.auxValue;
         state.auxOn = lights.auxOn;
     }
-    state.selections = GatherSelections();
+    state.selections = SettingBooks().GatherSelections();
     state.powerDisplayMode = GetPowerDisplay();
     if (const COptionsPageZarit* options = ZaritOptionsPage()) {
         state.slow = options->IsSlowChecked();

@@ -81,7 +81,7 @@ CZaritEDevicePropertyPage::CZaritEDevicePropertyPage(CFlashDevice* unit) : CGene
 
 CAuxPageZaritE* CZaritEDevicePropertyPage::ZaritEAuxPage() const
 {
-    return static_cast<CAuxPageZaritE*>(GetAuxPage());
+    return static_cast<CAuxPageZaritE*>(SettingBooks().GetAuxPage());
 }
 
 wxString CZaritEDevicePropertyPage::GetBarText(int16_t value, bool available, bool on, bool inhibited,
@@ -129,10 +129,10 @@ void CZaritEDevicePropertyPage::DecodeSelections(const RecordView& record)
     const std::optional<Selections> selections = ZaritCodec::DecodeSelections(record, ZaritCodec::kZaritE);
     if (!selections)
         return;
-    SelectNotebookPages(kLampNotebookUntouched, selections->optionsPage);
-    if (CAuxPageBase* aux = GetAuxPage())
+    SettingBooks().SelectNotebookPages(kLampNotebookUntouched, selections->optionsPage);
+    if (CAuxPageBase* aux = SettingBooks().GetAuxPage())
         aux->SelectFieldByIndex(static_cast<int16_t>(selections->auxField));
-    if (CLampPageBase* lamp = GetLampPage()) {
+    if (CLampPageBase* lamp = SettingBooks().GetLampPage()) {
         lamp->SetLamp1(selections->lamps[0]);
         lamp->SetLamp2(selections->lamps[1]);
     }
@@ -144,7 +144,7 @@ void CZaritEDevicePropertyPage::DecodeOptions(const RecordView& record)
     if (!options)
         return;
     ShowFlashBoxes(*options);
-    auto* page = static_cast<COptionsPageZaritE*>(GetOptionsPage());
+    auto* page = static_cast<COptionsPageZaritE*>(SettingBooks().GetOptionsPage());
     if (page)
         page->SetSlow(options->slow);
     if (page)
@@ -182,8 +182,8 @@ std::optional<CommandBytes> CZaritEDevicePropertyPage::BuildCommand(const Comman
         state.auxValue = lights.auxValue;
         state.auxOn = lights.auxOn;
     }
-    state.selections = GatherSelections();
-    if (const auto* options = static_cast<const COptionsPageZaritE*>(GetOptionsPage())) {
+    state.selections = SettingBooks().GatherSelections();
+    if (const auto* options = static_cast<const COptionsPageZaritE*>(SettingBooks().GetOptionsPage())) {
         state.slow = options->IsSlowChecked();
         state.buzzerVolume = options->IsBuzzerVolumeChecked();
     }

@@ -1,0 +1,156 @@
+#include "units/SettingBooks.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <wx/notebook.h>
+#include <wx/xrc/xmlres.h>
+
+#include "app/CtrlHelpers.h"
+#include "app/FlashDevice.h"
+#include "pages/SettingPage.h"
+#include "pages/SettingPageHost.h"
+#include "pages/aux/AuxPageBase.h"
+#include "pages/infos/InfosPageBase.h"
+#include "pages/lamp/LampPageBase.h"
+#include "pages/memory/MemoryPageBase.h"
+#include "pages/options/OptionsPageBase.h"
+#include "units/PageLanguage.h"
+
+CSettingBooks::CSettingBooks(wxWindow& page, CFlashDevice* unit, CSettingPageHost& host, const std::vector<Row>& rows,
+                             const CPageLanguage& language, std::function<void()> chosen)
+    : m_page(page),
+      m_unit(unit),
+      m_host(host),
+      m_rows(rows),
+      m_language(language),
+      m_chosen(std::move(chosen))
+{
+    m_page.Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CSettingBooks::OnPageChanged, this, XRCID("IDC_LAMPMEMTAB"));
+    m_page.Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CSettingBooks::OnPageChanged, this, XRCID("IDC_OPTIONSTAB"));
+}
+
+void CSettingBooks::Build()
+{
+    m_lampMemoryBook = FindCtrl<wxNotebook>(&m_page, "IDC_LAMPMEMTAB");
+    m_optionsBook = FindCtrl<wxNotebook>(&m_page, "IDC_OPTIONSTAB");
+    for (const Row& row : m_rows) {
+        wxNotebook* book = row.book == Book::LampMemory ? m_lampMemoryBook : m_optionsBook;
+        if (!book)
+            continue;
+        CSettingPage* page = row.create(m_unit, &m_host);
+        page->Create(row.panel, book);
+        // A GTK notebook does not show a hidden page.
+        page->Show(true);
+        book->AddPage(page, m_language.Text(row.label), row.selected);
+        Keep(page);
+    }
+}
+
+void CSettingBooks::Keep(CSettingPage* page)
+{
+    if (auto* aux = dynamic_cast<CAuxPageBase*>(page))
+        m_auxPage = aux;
+    if (auto* lamp = dynamic_cast<CLampPageBase*>(page))
+        m_lampPage = lamp;
+    if (auto* memory = dynamic_cast<CMemoryPageBase*>(page))
+        m_memoryPage = memory;
+    if (auto* options = dynamic_cast<COptionsPageBase*>(page)) {
+        m_optionsPage = options;
+        options->ShowResetTotal(0);
+    }
+    if (auto* infos = dynamic_cast<CInfosPageBase*>(page)) {
+        m_infosPage = infos;
+        infos->SetServiceLevel(0);
+    }
+}
+
+void CSettingBooks::Show(bool shown)
+{
+    ShowCtrl(&m_page, XRCID("IDC_LAMPMEMTAB"), shown);
+    ShowCtrl(&m_page, XRCID("IDC_OPTIONSTAB"), shown);
+}
+
+bool CSettingBooks::LayoutChangedPages()
+{
+    bool grown = false;
+    for (wxNotebook* book : {m_lampMemoryBook, m_optionsBook}) {
+        for (size_t i = 0; book && i < book->GetPageCount(); ++i) {
+            if (auto* page = dynamic_cast<CPanel*>(book->GetPage(i)))
+                grown = page->LayoutIfResized() || grown;
+        }
+    }
+    return grown;
+}
+
+int CSettingBooks::SelectedMemory() const
+{
+    return m_memoryPage ? m_memoryPage->GetSelectedMemory() : 0;
+}
+
+void CSettingBooks::ShowServiceLevel(int level)
+{
+    if (m_infosPage)
+        m_infosPage->SetServiceLevel(level);
+    if (m_optionsPage)
+        m_optionsPage->ShowResetTotal(level);
+}
+
+void CSettingBooks::OnPageChanged(wxBookCtrlEvent& event)
+{
+    event.Skip();
+    // A page that shows now takes its place, which it may have had before.
+    if (auto* book = wxDynamicCast(event.GetEventObject(), wxNotebook)) {
+        if (wxWindow* shown = book->GetCurrentPage())
+            shown->Layout();
+    }
+    // Pages added while the page is being built are no choice of the user.
+    if (m_unit->GetPage())
+        m_chosen();
+}
+
+void CSettingBooks::SelectNotebookPages(int lampMemoryPage, int optionsPage)
+{
+    const std::pair<wxNotebook*, int> wanted[] = {{m_lampMemoryBook, lampMemoryPage}, {m_optionsBook, optionsPage}};
+    for (const auto& [book, page] : wanted) {
+        if (book && page >= 0 && page < static_cast<int>(book->GetPageCount()) && book->GetSelection() != page)
+            book->SetSelection(static_cast<size_t>(page));
+    }
+}
+
+void CSettingBooks::ShowSelections(const Selections& selections, int lampsUsed)
+{
+    SelectNotebookPages(selections.lampMemoryPage, selections.optionsPage);
+    if (m_auxPage)
+        m_auxPage->SelectFieldByIndex(static_cast<int16_t>(selections.auxField));
+    if (m_memoryPage)
+        m_memoryPage->SelectMemory(selections.memory);
+    if (m_lampPage) {
+        m_lampPage->SetLamp1(selections.lamps[0]);
+        m_lampPage->SetLamp2(selections.lamps[1]);
+        if (lampsUsed > 2)
+            m_lampPage->SetLamp3(selections.lamps[2]);
+    }
+}
+
+int CSettingBooks::GetLampMemorySelection() const
+{
+    return m_lampMemoryBook && m_lampMemoryBook->GetSelection() > 0 ? 1 : 0;
+}
+
+int CSettingBooks::GetOptionsSelection() const
+{
+    return m_optionsBook ? std::max(0, m_optionsBook->GetSelection()) : 0;
+}
+
+Selections CSettingBooks::GatherSelections() const
+{
+    Selections selections;
+    selections.lampMemoryPage = GetLampMemorySelection();
+    selections.optionsPage = GetOptionsSelection();
+    selections.auxField = m_auxPage ? m_auxPage->GetSelectedFieldIndex() : 0;
+    selections.memory = m_host.GetSelectedMemory();
+    if (m_lampPage)
+        selections.lamps = {m_lampPage->GetLamp1(), m_lampPage->GetLamp2(), m_lampPage->GetLamp3()};
+    return selections;
+}

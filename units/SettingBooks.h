@@ -1,0 +1,93 @@
+// The two notebooks of setting pages on a device page, the lamp/memory book
+// and the options book: the family's setting pages built into them, the
+// typed pages the unit's records and commands reach, and what the books and
+// pages have selected.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "units/core/Selections.h"
+
+class CAuxPageBase;
+class CFlashDevice;
+class CInfosPageBase;
+class CLampPageBase;
+class CMemoryPageBase;
+class COptionsPageBase;
+class CPageLanguage;
+class CSettingPage;
+class CSettingPageHost;
+class wxBookCtrlEvent;
+class wxNotebook;
+class wxWindow;
+
+class CSettingBooks {
+public:
+    enum class Book { LampMemory, Options };
+    // A setting page: made for the unit with the device page as its host,
+    // loaded from its panel into its notebook, shown, then added with its
+    // label.
+    struct Row {
+        Book book;
+        const char* panel;
+        int label;
+        bool selected;
+        CSettingPage* (*create)(CFlashDevice* unit, CSettingPageHost* host);
+    };
+
+    // chosen runs when the user picks another page in either book.
+    CSettingBooks(wxWindow& page, CFlashDevice* unit, CSettingPageHost& host, const std::vector<Row>& rows,
+                  const CPageLanguage& language, std::function<void()> chosen);
+
+    // Finds the notebooks in the page's layout and builds the setting pages.
+    void Build();
+    // Shows or hides both notebooks.
+    void Show(bool shown);
+    // Lays out again each setting page whose content changed its size;
+    // returns whether any did.
+    bool LayoutChangedPages();
+
+    CAuxPageBase* GetAuxPage() const { return m_auxPage; }
+    COptionsPageBase* GetOptionsPage() const { return m_optionsPage; }
+    CInfosPageBase* GetInfosPage() const { return m_infosPage; }
+    CLampPageBase* GetLampPage() const { return m_lampPage; }
+    CMemoryPageBase* GetMemoryPage() const { return m_memoryPage; }
+
+    // The memory page's selected memory; 0 without one.
+    int SelectedMemory() const;
+    // The level the setting pages show: the information page's service
+    // group and the options page's total reset.
+    void ShowServiceLevel(int level);
+
+    // The notebook pages the unit reports, selected where they differ.
+    void SelectNotebookPages(int lampMemoryPage, int optionsPage);
+    // Record 3: notebook pages, the aux field, the memory and the roles of
+    // the first lampsUsed outlets.
+    void ShowSelections(const Selections& selections, int lampsUsed);
+    // Notebook selections as command 11 reports them: the lamp/memory
+    // notebook's as 0 or 1, the options notebook's index.
+    int GetLampMemorySelection() const;
+    int GetOptionsSelection() const;
+    // Command 11: what the notebooks, the aux page, the memory page (as the
+    // host reports it) and the lamp page show.
+    Selections GatherSelections() const;
+
+private:
+    void Keep(CSettingPage* page);
+    void OnPageChanged(wxBookCtrlEvent& event);
+
+    wxWindow& m_page;
+    CFlashDevice* m_unit;
+    CSettingPageHost& m_host;
+    const std::vector<Row>& m_rows;
+    const CPageLanguage& m_language;
+    std::function<void()> m_chosen;
+    wxNotebook* m_lampMemoryBook = nullptr;
+    wxNotebook* m_optionsBook = nullptr;
+    CAuxPageBase* m_auxPage = nullptr;
+    COptionsPageBase* m_optionsPage = nullptr;
+    CInfosPageBase* m_infosPage = nullptr;
+    CLampPageBase* m_lampPage = nullptr;
+    CMemoryPageBase* m_memoryPage = nullptr;
+};
