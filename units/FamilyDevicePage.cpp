@@ -573,13 +573,13 @@ void CFamilyDevicePage::ShowServiceStatus(const ServiceStatus& status)
 void CFamilyDevicePage::ShowUnitInfo(const UnitRecords::UnitInfo& info)
 {
     SetProgramVersion(info.versionMinor);
-    if (m_infosPage) {
-        m_infosPage->SetProgVersion(UnitText(info.version));
-        m_infosPage->SetType(UnitText(info.model));
-        m_infosPage->SetVoltageVersion(UnitText(info.voltage));
+    if (CInfosPageBase* infos = m_settingBooks.GetInfosPage()) {
+        infos->SetProgVersion(UnitText(info.version));
+        infos->SetType(UnitText(info.model));
+        infos->SetVoltageVersion(UnitText(info.voltage));
         if (info.supplyTextId)
-            m_infosPage->SetActualVoltage(Text(*info.supplyTextId));
-        m_infosPage->SetSerial(UnitText(info.serial));
+            infos->SetActualVoltage(Text(*info.supplyTextId));
+        infos->SetSerial(UnitText(info.serial));
     }
     SetUnitCaption(UnitInfoText::Caption(m_unit->GetAddress(), info.model, info.serial));
 }
