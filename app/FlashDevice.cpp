@@ -1,7 +1,6 @@
 #include "app/FlashDevice.h"
 
-CFlashDevice::CFlashDevice(VESKCOMM_PORT port, uint16_t languageOffset)
-    : m_languageOffset(languageOffset), m_port(port)
+CFlashDevice::CFlashDevice(VESKCOMM_PORT port, uint16_t languageOffset) : m_languageOffset(languageOffset), m_port(port)
 {
 }
 

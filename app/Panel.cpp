@@ -116,9 +116,9 @@ void CPanel::KeepLayoutWidths(wxWindow* parent)
         if (wxDynamicCast(child, CPanel) || child->IsTopLevel())
             continue;
         auto* text = wxDynamicCast(child, wxStaticText);
-        const bool fixed = text && text->GetMinSize().x != wxDefaultCoord &&
-                           !text->HasFlag(wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_START | wxST_ELLIPSIZE_MIDDLE |
-                                          wxST_ELLIPSIZE_END);
+        const bool fixed =
+            text && text->GetMinSize().x != wxDefaultCoord &&
+            !text->HasFlag(wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_START | wxST_ELLIPSIZE_MIDDLE | wxST_ELLIPSIZE_END);
         const bool kept = std::any_of(m_reservedWidths.begin(), m_reservedWidths.end(),
                                       [child](const ReservedWidth& reserved) { return reserved.control == child; });
         if (fixed && !kept)

@@ -50,8 +50,7 @@ const char* const kNotFoundControls[] = {"IDC_DEMO",      "IDC_NOTFOUND",  "IDC_
                                          "IDC_NOTFOUND3", "IDC_NOTFOUND4", "IDC_NOTFOUND5"};
 
 // Only the full view shows these toolbar controls.
-const char* const kFullViewControls[] = {"IDC_ADDRESSFROM", "IDC_ADDRESSTO", "IDC_ADDRESS", "IDC_TO",
-                                         "IDC_LANGUAGE"};
+const char* const kFullViewControls[] = {"IDC_ADDRESSFROM", "IDC_ADDRESSTO", "IDC_ADDRESS", "IDC_TO", "IDC_LANGUAGE"};
 
 struct NamedText {
     const char* name;
@@ -65,8 +64,10 @@ const NamedText kFrameTexts[] = {
 
 const NamedText kToolHelp[] = {{"IDC_EXIT", 2074}, {"IDC_ZOOM", 2075}, {"IDC_HELPGENERAL", 2078}};
 
-const NamedText kControlToolTips[] = {{"IDC_COMSELECT", 2076},   {"IDC_STUDIOSELECT", 2077},
-                                      {"IDC_ADDRESSFROM", 2079}, {"IDC_ADDRESSTO", 2080},
+const NamedText kControlToolTips[] = {{"IDC_COMSELECT", 2076},
+                                      {"IDC_STUDIOSELECT", 2077},
+                                      {"IDC_ADDRESSFROM", 2079},
+                                      {"IDC_ADDRESSTO", 2080},
                                       {"IDC_LANGUAGE", 2081}};
 
 const int kLanguageNameText = 2001;
@@ -182,13 +183,13 @@ void CStrahlkonStudioDlg::CreateToolBarControls()
     bar->AddControl(m_languageList);
     bar->AddControl(new wxStaticText(bar, XRCID("IDC_ADDRESS"), "From", wxDefaultPosition, width(kAddressLabelWidth),
                                      wxALIGN_RIGHT | wxST_NO_AUTORESIZE));
-    m_addressFrom = new wxTextCtrl(bar, XRCID("IDC_ADDRESSFROM"), wxString(), wxDefaultPosition, width(20),
-                                   wxTE_PROCESS_ENTER);
+    m_addressFrom =
+        new wxTextCtrl(bar, XRCID("IDC_ADDRESSFROM"), wxString(), wxDefaultPosition, width(20), wxTE_PROCESS_ENTER);
     bar->AddControl(m_addressFrom);
     bar->AddControl(new wxStaticText(bar, XRCID("IDC_TO"), "To", wxDefaultPosition, width(kToLabelWidth),
                                      wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE));
-    m_addressTo = new wxTextCtrl(bar, XRCID("IDC_ADDRESSTO"), wxString(), wxDefaultPosition, width(20),
-                                 wxTE_PROCESS_ENTER);
+    m_addressTo =
+        new wxTextCtrl(bar, XRCID("IDC_ADDRESSTO"), wxString(), wxDefaultPosition, width(20), wxTE_PROCESS_ENTER);
     bar->AddControl(m_addressTo);
     bar->Realize();
 

@@ -27,9 +27,15 @@ constexpr int kMaxBytesPerIdle = 1002;
 // Characters of a frame text that name head, length, studio, unit and command.
 constexpr std::size_t kFrameKeyLength = 12;
 
-bool IsDemoAddress(int address) { return address >= kFirstDemoAddress && address <= kLastDemoAddress; }
+bool IsDemoAddress(int address)
+{
+    return address >= kFirstDemoAddress && address <= kLastDemoAddress;
+}
 
-VESKCOMM_DEVICE Handle(CFlashDeviceNV* device) { return reinterpret_cast<VESKCOMM_DEVICE>(device); }
+VESKCOMM_DEVICE Handle(CFlashDeviceNV* device)
+{
+    return reinterpret_cast<VESKCOMM_DEVICE>(device);
+}
 
 // Marks the port busy for the length of a call that may run callbacks.
 class BusyScope {
@@ -244,8 +250,7 @@ void CComm::Deliver(CFlashDeviceNV* device)
     const uint8_t count = m_record[0];
     device->Dispatch(m_record, count);
     if (g_pCallbacks && g_pCallbacks->pfnDataReceived)
-        g_pCallbacks->pfnDataReceived(g_pCallbacks->pContext, Handle(device), device->GetGuiDevice(),
-                                      m_record, count);
+        g_pCallbacks->pfnDataReceived(g_pCallbacks->pContext, Handle(device), device->GetGuiDevice(), m_record, count);
 }
 
 void CComm::OnTimeout()
@@ -307,8 +312,8 @@ void CComm::RemoveDevice(uint8_t address, bool forNoAnswerFrame)
 void CComm::Refocus()
 {
     if (g_pCallbacks && g_pCallbacks->pfnGetFocusedDevice)
-        m_pFlashFocus = OwnRecordOrNull(reinterpret_cast<CFlashDeviceNV*>(
-            g_pCallbacks->pfnGetFocusedDevice(g_pCallbacks->pContext)));
+        m_pFlashFocus = OwnRecordOrNull(
+            reinterpret_cast<CFlashDeviceNV*>(g_pCallbacks->pfnGetFocusedDevice(g_pCallbacks->pContext)));
 }
 
 void CComm::Poll()

@@ -84,7 +84,7 @@ private:
     CFlashDeviceNV* OwnRecordOrNull(CFlashDeviceNV* device) const;
     bool IsAccepted(uint8_t address) const;
 
-    std::deque<QueuedFrame> m_queue;  // the first is on the bus while waiting
+    std::deque<QueuedFrame> m_queue;                         // the first is on the bus while waiting
     std::vector<std::unique_ptr<CFlashDeviceNV>> m_devices;  // in the order found
     CFlashDeviceNV* m_pFlashFocus = nullptr;
     uint8_t m_studio;
@@ -102,8 +102,8 @@ private:
     int16_t m_strayAnswers = 0;  // answers in a row from another address to the first frame
     bool m_focusTurn = false;
     bool m_firstPoll = true;
-    int16_t m_sweepCounter;  // sends left in the start-up burst
-    uint8_t m_record[kRecordSize] = {};  // also the automatic requests' command buffer
+    int16_t m_sweepCounter;                                     // sends left in the start-up burst
+    uint8_t m_record[kRecordSize] = {};                         // also the automatic requests' command buffer
     std::array<std::unique_ptr<CDemoDevice>, 4> m_demoDevices;  // addresses 100 to 103
     FrameAssembler m_received;
     std::string m_demoAnswer;

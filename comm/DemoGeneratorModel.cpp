@@ -10,6 +10,7 @@ namespace {
 
 // Flat at 23 up to index 62, then rising with the square of the index:
 // max(23, round(((i - 24.1) / 7.915)^2)).
+// clang-format off
 constexpr std::array<uint16_t, 256> kEnergySteps = {
     23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,
     23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,  23,
@@ -28,20 +29,25 @@ constexpr std::array<uint16_t, 256> kEnergySteps = {
     638, 644, 651, 657, 664, 670, 677, 683, 690, 697, 703, 710, 717, 724, 730, 737,
     744, 751, 758, 765, 772, 779, 786, 793, 800, 807, 815, 822, 829, 836, 844, 851,
 };
+// clang-format on
 
+// clang-format off
 constexpr std::array<uint8_t, 64> kTimeFactors = {
     68,  68,  67,  67,  66,  65,  65,  65,  65,  64,  64,  64,  64,  64,  64,  214,
     209, 202, 198, 193, 188, 184, 181, 177, 173, 170, 167, 165, 162, 159, 157, 154,
     152, 150, 148, 146, 143, 141, 140, 138, 136, 135, 133, 132, 128, 124, 120, 117,
     116, 114, 113, 112, 111, 110, 109, 107, 106, 105, 104, 103, 102, 101, 100, 99,
 };
+// clang-format on
 
+// clang-format off
 constexpr std::array<uint8_t, 64> kTimeOffsets = {
     144, 144, 148, 148, 152, 152, 156, 156, 160, 160, 164, 164, 168, 168, 172, 230,
     220, 210, 200, 190, 180, 170, 160, 150, 140, 130, 120, 116, 112, 108, 104, 100,
     96,  92,  88,  84,  80,  76,  72,  68,  64,  60,  56,  52,  50,  48,  46,  46,
     44,  44,  44,  44,  42,  42,  42,  42,  40,  40,  40,  40,  40,  40,  40,  40,
 };
+// clang-format on
 
 constexpr std::array<std::array<uint8_t, 32>, 2> kShortTimeCorrections = {{
     {86, 84, 83, 82, 81, 79, 78, 77, 76, 74, 73, 72, 72, 71, 70, 70,
@@ -50,6 +56,7 @@ constexpr std::array<std::array<uint8_t, 32>, 2> kShortTimeCorrections = {{
      72,  70,  69,  68,  67,  67, 66, 65, 65, 65, 64, 64, 64, 64, 64, 64},
 }};
 
+// clang-format off
 constexpr std::array<uint16_t, 65> kDurations = {
     85,   100,  108,  115,  125,  132,  140,  150,  162,  175,  187,  200,  215,
     230,  250,  265,  285,  305,  325,  350,  375,  405,  435,  465,  500,  535,
@@ -57,15 +64,18 @@ constexpr std::array<uint16_t, 65> kDurations = {
     1400, 1500, 1630, 1750, 1870, 2000, 2150, 2300, 2450, 2620, 2800, 3000, 3250,
     3500, 3750, 4000, 4300, 4600, 4900, 5250, 5600, 6000, 6500, 7000, 7500, 8000,
 };
+// clang-format on
 
 constexpr std::array<uint16_t, kStepPositions> kStepTargets = {0, 125, 250, 500, 1000, 2000, 4000, 6000};
 
 constexpr int kFirstRatioCode = 33;
+// clang-format off
 constexpr std::array<uint8_t, 38> kRatioBases = {
     84,  88,  92,  96,  100, 104, 108, 108, 112, 116, 116, 120, 120,
     124, 124, 128, 128, 132, 132, 136, 136, 140, 140, 144, 144, 148,
     148, 152, 152, 156, 156, 160, 160, 164, 164, 168, 168, 172,
 };
+// clang-format on
 
 constexpr int kFirstTimeBaseCode = 70;
 constexpr std::array<uint8_t, 41> kTimeBases = {
@@ -115,11 +125,20 @@ constexpr uint16_t kSequencePeriods[2][2][2] = {
 
 }  // namespace
 
-uint32_t Joules(int code) { return EnergyTables::Joules(code); }
+uint32_t Joules(int code)
+{
+    return EnergyTables::Joules(code);
+}
 
-uint8_t Percent(int code) { return EnergyTables::Percent(code); }
+uint8_t Percent(int code)
+{
+    return EnergyTables::Percent(code);
+}
 
-uint32_t EnergyStep(int index) { return kEnergySteps[index]; }
+uint32_t EnergyStep(int index)
+{
+    return kEnergySteps[index];
+}
 
 uint8_t EnergyStepIndex(uint32_t x)
 {
@@ -131,19 +150,40 @@ uint8_t EnergyStepIndex(uint32_t x)
     return static_cast<uint8_t>(index);
 }
 
-uint32_t TimeFactor(int quarterIndex) { return kTimeFactors[quarterIndex]; }
+uint32_t TimeFactor(int quarterIndex)
+{
+    return kTimeFactors[quarterIndex];
+}
 
-uint32_t TimeOffset(int quarterIndex) { return kTimeOffsets[quarterIndex]; }
+uint32_t TimeOffset(int quarterIndex)
+{
+    return kTimeOffsets[quarterIndex];
+}
 
-uint32_t ShortTimeCorrection(int energyClass, int index) { return kShortTimeCorrections[energyClass != 0][index]; }
+uint32_t ShortTimeCorrection(int energyClass, int index)
+{
+    return kShortTimeCorrections[energyClass != 0][index];
+}
 
-uint32_t Duration(int index) { return kDurations[index]; }
+uint32_t Duration(int index)
+{
+    return kDurations[index];
+}
 
-uint32_t StepTarget(int position) { return kStepTargets[position]; }
+uint32_t StepTarget(int position)
+{
+    return kStepTargets[position];
+}
 
-uint32_t RatioBase(int code) { return kRatioBases[code - kFirstRatioCode]; }
+uint32_t RatioBase(int code)
+{
+    return kRatioBases[code - kFirstRatioCode];
+}
 
-uint8_t TimeBase(int code) { return kTimeBases[code - kFirstTimeBaseCode]; }
+uint8_t TimeBase(int code)
+{
+    return kTimeBases[code - kFirstTimeBaseCode];
+}
 
 uint8_t CodeFromJoules(uint32_t total)
 {
@@ -200,7 +240,10 @@ uint32_t DurationFromTimes(const DurationInputs& in)
     return static_cast<uint32_t>(kRateClock / std::max<int64_t>(w, 1));
 }
 
-const SequenceProgram& SequenceProgramOf(int program) { return kSequencePrograms[program - 1]; }
+const SequenceProgram& SequenceProgramOf(int program)
+{
+    return kSequencePrograms[program - 1];
+}
 
 uint32_t SequencePeriod(int energyClass, bool outlets1And2Active, int program)
 {

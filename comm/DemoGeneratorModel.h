@@ -60,7 +60,7 @@ double LogRatio(double numerator, double denominator);
 // bounded energy differences g and h.
 struct DurationInputs {
     int energyClass;
-    int channelCount;  // 2 or 3
+    int channelCount;     // 2 or 3
     uint32_t timeFactor;  // A of the energy-step index
     uint32_t resultTime1;
     uint32_t resultTime2;

@@ -25,6 +25,7 @@ struct Layout {
     Build build;
 };
 
+// clang-format off
 const Layout kLayouts[] = {
     {1, 1,
      [](CDemoUnitState& d, uint16_t) {
@@ -148,6 +149,7 @@ const Layout kLayouts[] = {
          return data;
      }},
 };
+// clang-format on
 
 }  // namespace
 

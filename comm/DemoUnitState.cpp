@@ -103,11 +103,20 @@ CDemoUnitState::CDemoUnitState(uint16_t address, uint16_t energyClass)
         StoreMemory(memories[i], i + 1);
 }
 
-void CDemoUnitState::MarkPending(uint16_t record) { m_changeMask |= PendingBit(record); }
+void CDemoUnitState::MarkPending(uint16_t record)
+{
+    m_changeMask |= PendingBit(record);
+}
 
-void CDemoUnitState::MarkAllPending() { m_changeMask = kAllPending; }
+void CDemoUnitState::MarkAllPending()
+{
+    m_changeMask = kAllPending;
+}
 
-void CDemoUnitState::ClearPending(uint16_t record) { m_changeMask &= ~PendingBit(record); }
+void CDemoUnitState::ClearPending(uint16_t record)
+{
+    m_changeMask &= ~PendingBit(record);
+}
 
 uint16_t CDemoUnitState::NextPendingRecord()
 {
@@ -119,7 +128,10 @@ uint16_t CDemoUnitState::NextPendingRecord()
     return kRecordStatus;
 }
 
-bool CDemoUnitState::IsPowered() const { return settings.channelStates[0] & kPowerBit; }
+bool CDemoUnitState::IsPowered() const
+{
+    return settings.channelStates[0] & kPowerBit;
+}
 
 void CDemoUnitState::SetPowered(bool on)
 {
@@ -199,9 +211,15 @@ void CDemoUnitState::ResetTimingValues()
     MarkPending(2);
 }
 
-bool CDemoUnitState::IsActive(int outlet) const { return (settings.channelStates[outlet] & 3) == 3; }
+bool CDemoUnitState::IsActive(int outlet) const
+{
+    return (settings.channelStates[outlet] & 3) == 3;
+}
 
-bool CDemoUnitState::IsLoaded(int outlet) const { return IsActive(outlet) && settings.channelEnergies[outlet] != 0; }
+bool CDemoUnitState::IsLoaded(int outlet) const
+{
+    return IsActive(outlet) && settings.channelEnergies[outlet] != 0;
+}
 
 void CDemoUnitState::SetWarning(int bit, bool on)
 {
@@ -418,8 +436,7 @@ void CDemoUnitState::AdjustTimedValue(uint16_t value, int mode)
             }
             const uint32_t base = offset + s.recycleValue;
             s.derivedTime = base;
-            SetWarning(kWarnTimedShort,
-                       !(IsActive(3) || value != 0 || offset == 0 || s.timedValue >= 20));
+            SetWarning(kWarnTimedShort, !(IsActive(3) || value != 0 || offset == 0 || s.timedValue >= 20));
             if (value != 0) {
                 if (s.timedValue > kLongestTimedValue)
                     s.timedValue = kLongestTimedValue;
@@ -632,8 +649,8 @@ uint32_t CDemoUnitState::ComputeTimes(uint8_t index)
     const uint32_t j1 = m_outletJoules[1];
     const uint32_t j2 = m_outletJoules[2];
     const uint32_t total = std::max(2 * model::EnergyStep(index), j1 + j2);
-    const uint32_t duration = ComputeTimesFromEnergyRatio(index, total, static_cast<int64_t>(total) - 2 * std::min(j1, j2),
-                                                          static_cast<int64_t>(total) - j1 - j2);
+    const uint32_t duration = ComputeTimesFromEnergyRatio(
+        index, total, static_cast<int64_t>(total) - 2 * std::min(j1, j2), static_cast<int64_t>(total) - j1 - j2);
     if (j1 >= j2)
         std::swap(m_resultTimes[0], m_resultTimes[1]);
     return duration;

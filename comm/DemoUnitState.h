@@ -34,8 +34,8 @@ public:
         uint16_t effectiveLampMode = 0;
         uint8_t lampFollow = 0;
         std::array<uint8_t, 8> switchFlags{};  // 1 to 7
-        uint16_t powerDisplayMode = 0;  // command 19
-        uint16_t infraredAddress = 3;  // the infrared address + 1, never changed
+        uint16_t powerDisplayMode = 0;         // command 19
+        uint16_t infraredAddress = 3;          // the infrared address + 1, never changed
         uint16_t warningBits = 0;
         uint16_t latchedWarningBits = 0;
         uint8_t durationIndex = 0;

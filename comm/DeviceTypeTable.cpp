@@ -1,6 +1,5 @@
 #include "comm/DeviceTypeTable.h"
 
-
 namespace {
 
 template <class Record>
@@ -29,11 +28,12 @@ struct DeviceTypeRow {
     uint8_t radioByte;    // data byte whose bit 0 is the radio flag
     uint8_t classMask;    // energy class = variant & classMask
     uint8_t nameMask;
-    ModelName names[4];   // the first whose key matches
+    ModelName names[4];  // the first whose key matches
 };
 
 // Rows of one type code are tried in order. Short codes are fixed-width,
 // blanks included.
+// clang-format off
 const DeviceTypeRow kDeviceTypes[] = {
     {16, 0xC0, 0x40, Make<CQuirelA1DeviceNV>, 2, 8, 3, 3,
      {{1, "Quirel Q4", "-  Q4"}, {kAnyOther, "Quirel Q2", "-  Q2"}}},
@@ -55,6 +55,7 @@ const DeviceTypeRow kDeviceTypes[] = {
     {137, 0, 0, Make<CZaritDeviceNV>, 3, 13, 7, 7,
      {{0, "Zarit 1600E", "-  Z16E"}, {1, "Zarit 3200E", "-  Z32E"}, {kAnyOther, "Zarit 6400E", "-  Z64E"}}},
 };
+// clang-format on
 
 constexpr int kDataStart = 5;  // data byte k is record byte 5 + k
 

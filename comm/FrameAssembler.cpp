@@ -3,8 +3,11 @@
 #include "comm/FrameCodec.h"
 
 namespace {
-bool IsStartChar(char c) { return c >= 'P' && c <= 'W'; }
+bool IsStartChar(char c)
+{
+    return c >= 'P' && c <= 'W';
 }
+}  // namespace
 
 bool FrameAssembler::Feed(char c)
 {

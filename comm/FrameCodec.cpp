@@ -11,14 +11,16 @@ constexpr uint8_t kMaxLength = kRecordSize - 1;
 constexpr uint8_t kHeadAnswer = 0x32;
 constexpr uint8_t kHeadBroadcast = 0x34;
 
-char NibbleChar(unsigned nibble) { return static_cast<char>(0x30 + (nibble & 0x0F)); }
+char NibbleChar(unsigned nibble)
+{
+    return static_cast<char>(0x30 + (nibble & 0x0F));
+}
 
 }  // namespace
 
 uint8_t DecodePair(char high, char low)
 {
-    return static_cast<uint8_t>((static_cast<uint8_t>(high) - 0x30) * 16 +
-                                (static_cast<uint8_t>(low) - 0x30));
+    return static_cast<uint8_t>((static_cast<uint8_t>(high) - 0x30) * 16 + (static_cast<uint8_t>(low) - 0x30));
 }
 
 uint8_t Checksum(const uint8_t* bytes, std::size_t count)
@@ -42,8 +44,8 @@ std::string EncodeFrameText(uint8_t head, const uint8_t* bytes, std::size_t coun
     return text;
 }
 
-std::string EncodeCommand(uint8_t* buffer, int length, uint8_t studio, uint8_t address,
-                          uint16_t command, bool rangeMark)
+std::string EncodeCommand(uint8_t* buffer, int length, uint8_t studio, uint8_t address, uint16_t command,
+                          bool rangeMark)
 {
     if (!buffer || length < 0 || length > kMaxCommandData)
         return {};
@@ -95,8 +97,7 @@ std::string EncodeRecord(FrameHead head, uint8_t studio, uint8_t address, uint16
     AppendBe16(bytes, record);
     bytes.insert(bytes.end(), data, data + count);
     bytes.push_back(Checksum(bytes.data(), bytes.size()));
-    return EncodeFrameText(head == FrameHead::Broadcast ? kHeadBroadcast : kHeadAnswer, bytes.data(),
-                           bytes.size());
+    return EncodeFrameText(head == FrameHead::Broadcast ? kHeadBroadcast : kHeadAnswer, bytes.data(), bytes.size());
 }
 
 FrameHead DecodeFrame(std::string_view text, uint8_t (&record)[kRecordSize])

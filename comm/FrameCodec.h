@@ -26,8 +26,8 @@ enum : uint16_t {
     // Settings of which only the newest waiting one matters.
     kCommandInterval = 7,
     kCommandDelay = 8,
-    kRecordIdentity = 4,     // answer to kCommandIdentify
-    kRecordStatus = 100,     // answer to a status poll with nothing pending
+    kRecordIdentity = 4,       // answer to kCommandIdentify
+    kRecordStatus = 100,       // answer to a status poll with nothing pending
     kFirstMemoryRecord = 101,  // the unit's memories, one record each
     kCommandStatusPoll = 100,
     kCommandIdentify = 101,  // one data byte 0
@@ -63,8 +63,8 @@ std::string EncodeFrameText(uint8_t head, const uint8_t* bytes, std::size_t coun
 // return. The head letter is "P" for an identify frame when rangeMark is set.
 // A null buffer or more than kMaxCommandData bytes yields an empty text and
 // leaves the buffer alone.
-std::string EncodeCommand(uint8_t* buffer, int length, uint8_t studio, uint8_t address,
-                          uint16_t command, bool rangeMark);
+std::string EncodeCommand(uint8_t* buffer, int length, uint8_t studio, uint8_t address, uint16_t command,
+                          bool rangeMark);
 
 // Decodes a command text (without its carriage return): head "S" or "P",
 // a length byte of at least 5 that matches the text, a right checksum.

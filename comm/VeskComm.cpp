@@ -14,8 +14,14 @@
 
 namespace {
 
-CComm* Port(VESKCOMM_PORT port) { return reinterpret_cast<CComm*>(port); }
-CFlashDeviceNV* Device(VESKCOMM_DEVICE device) { return reinterpret_cast<CFlashDeviceNV*>(device); }
+CComm* Port(VESKCOMM_PORT port)
+{
+    return reinterpret_cast<CComm*>(port);
+}
+CFlashDeviceNV* Device(VESKCOMM_DEVICE device)
+{
+    return reinterpret_cast<CFlashDeviceNV*>(device);
+}
 
 // At most size - 1 characters, NUL up to and including out[size - 1].
 void CopyName(const std::string& name, char* out, int size)
@@ -161,8 +167,8 @@ void VeskCommPortSetRange(VESKCOMM_PORT port, unsigned char lowestAddress, unsig
     Port(port)->SetAddressTo(highestAddress);
 }
 
-void VeskCommPortTransmit(VESKCOMM_PORT port, unsigned char* buffer, unsigned char length,
-                          unsigned char address, unsigned short command)
+void VeskCommPortTransmit(VESKCOMM_PORT port, unsigned char* buffer, unsigned char length, unsigned char address,
+                          unsigned short command)
 {
     if (!port) {
         std::fprintf(stderr, "VeskComm(79): assertion failed: port != NULL\n");

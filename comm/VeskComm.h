@@ -29,8 +29,8 @@ extern "C" {
 #endif
 
 /* Opaque handles: a bus-master port and a unit record of a port. */
-typedef struct VeskCommPort *VESKCOMM_PORT;
-typedef struct VeskCommDevice *VESKCOMM_DEVICE;
+typedef struct VeskCommPort* VESKCOMM_PORT;
+typedef struct VeskCommDevice* VESKCOMM_DEVICE;
 
 /*
  * The caller's callback block, kept (not copied) by VeskCommInitialize: it
@@ -43,23 +43,23 @@ typedef struct VeskCommDevice *VESKCOMM_DEVICE;
  */
 typedef struct CommCallbacks {
     /* A unit was lost, or the port closes: the record dies after this call. */
-    void (*pfnDeviceLost)(void *context, VESKCOMM_DEVICE device, void *guiDevice);
+    void (*pfnDeviceLost)(void* context, VESKCOMM_DEVICE device, void* guiDevice);
     /* A new unit record: the result is handed back as guiDevice later. */
-    void *(*pfnDeviceFound)(void *context, VESKCOMM_DEVICE device);
+    void* (*pfnDeviceFound)(void* context, VESKCOMM_DEVICE device);
     /* Which unit to keep polled: asked after a unit was found or lost. */
-    VESKCOMM_DEVICE (*pfnGetFocusedDevice)(void *context);
+    VESKCOMM_DEVICE (*pfnGetFocusedDevice)(void* context);
     /* An accepted answer or broadcast for a unit. */
-    void (*pfnDataReceived)(void *context, VESKCOMM_DEVICE device, void *guiDevice,
-                            const unsigned char *record, int count);
-    void *pContext;
+    void (*pfnDataReceived)(void* context, VESKCOMM_DEVICE device, void* guiDevice, const unsigned char* record,
+                            int count);
+    void* pContext;
 } CommCallbacks;
 
 /* Unit records. Names are copied into out: at most size - 1 characters, the
  * rest of out up to out[size - 1] filled with NUL. */
 VESKCOMM_API unsigned char VeskCommDeviceGetAdresse(VESKCOMM_DEVICE device);
 VESKCOMM_API unsigned char VeskCommDeviceGetEnergietyp(VESKCOMM_DEVICE device);
-VESKCOMM_API void VeskCommDeviceGetGeraetetyp(VESKCOMM_DEVICE device, char *out, int size);
-VESKCOMM_API void VeskCommDeviceGetGeraetetypKurz(VESKCOMM_DEVICE device, char *out, int size);
+VESKCOMM_API void VeskCommDeviceGetGeraetetyp(VESKCOMM_DEVICE device, char* out, int size);
+VESKCOMM_API void VeskCommDeviceGetGeraetetypKurz(VESKCOMM_DEVICE device, char* out, int size);
 VESKCOMM_API int VeskCommDeviceGetPCKennwort(VESKCOMM_DEVICE device);
 VESKCOMM_API unsigned char VeskCommDeviceGetRF_Stat(VESKCOMM_DEVICE device);
 VESKCOMM_API int VeskCommDeviceGetVersion(VESKCOMM_DEVICE device);
@@ -68,28 +68,25 @@ VESKCOMM_API int VeskCommDeviceGetVersion(VESKCOMM_DEVICE device);
  * adapters to the port-name list (a second call lists them again). */
 VESKCOMM_API void VeskCommFinalize(void);
 VESKCOMM_API int VeskCommGetNumberOfPorts(void);
-VESKCOMM_API const char *VeskCommGetPortName(int index);
-VESKCOMM_API void VeskCommInitialize(const void *reserved, CommCallbacks *callbacks);
+VESKCOMM_API const char* VeskCommGetPortName(int index);
+VESKCOMM_API void VeskCommInitialize(const void* reserved, CommCallbacks* callbacks);
 
 /* Ports. VeskCommPortOpen returns a port also when the adapter did not open
  * (VeskCommPortIsOpen tells); such a port sends and receives nothing. */
 VESKCOMM_API void VeskCommPortClose(VESKCOMM_PORT port);
 VESKCOMM_API void VeskCommPortIdle(VESKCOMM_PORT port);
 VESKCOMM_API bool VeskCommPortIsOpen(VESKCOMM_PORT port);
-VESKCOMM_API VESKCOMM_PORT VeskCommPortOpen(const char *portName, unsigned char studio,
-                                            unsigned char lowestAddress,
+VESKCOMM_API VESKCOMM_PORT VeskCommPortOpen(const char* portName, unsigned char studio, unsigned char lowestAddress,
                                             unsigned char highestAddress);
 VESKCOMM_API void VeskCommPortSetDemo(VESKCOMM_PORT port);
 VESKCOMM_API void VeskCommPortSetFocusedDevice(VESKCOMM_PORT port, VESKCOMM_DEVICE device);
-VESKCOMM_API void VeskCommPortSetRange(VESKCOMM_PORT port, unsigned char lowestAddress,
-                                       unsigned char highestAddress);
+VESKCOMM_API void VeskCommPortSetRange(VESKCOMM_PORT port, unsigned char lowestAddress, unsigned char highestAddress);
 /* Sends one command: the caller lays its data into buffer[6 .. 5 + length];
  * the library writes the header into buffer[0 .. 5] and the checksum into
  * buffer[6 + length], so the buffer holds at least length + 7 bytes.
  * length is at most 249. */
-VESKCOMM_API void VeskCommPortTransmit(VESKCOMM_PORT port, unsigned char *buffer,
-                                       unsigned char length, unsigned char address,
-                                       unsigned short command);
+VESKCOMM_API void VeskCommPortTransmit(VESKCOMM_PORT port, unsigned char* buffer, unsigned char length,
+                                       unsigned char address, unsigned short command);
 
 #ifdef __cplusplus
 }

@@ -31,8 +31,8 @@ void CAuxLightBar::CreateCheckBox(wxWindowID checkId, wxWindowID spinId)
     wxWindow* container = GetParent();
     wxWindow* page = container ? container->GetParent() : nullptr;
     m_spin = page ? page->FindWindow(spinId) : nullptr;
-    m_check = new wxCheckBox(this, checkId, wxEmptyString, wxPoint(4, 8),
-                             wxDefaultSize, 0, wxDefaultValidator, "check");
+    m_check =
+        new wxCheckBox(this, checkId, wxEmptyString, wxPoint(4, 8), wxDefaultSize, 0, wxDefaultValidator, "check");
     m_check->Bind(wxEVT_CHECKBOX, &CAuxLightBar::OnCheck, this);
     EnableSpin(false);
 }
@@ -121,21 +121,18 @@ BarFace CAuxLightBar::GetFace() const
     const wxRect client = GetClientRect();
     const bool on = AnyOn();
     const bool available = AnyAvailable();
-    face.textColour = BarTextColour(
-        m_active, m_warning,
-        wxColour(m_style.colour[0], m_style.colour[1], m_style.colour[2]));
+    face.textColour =
+        BarTextColour(m_active, m_warning, wxColour(m_style.colour[0], m_style.colour[1], m_style.colour[2]));
     face.large = m_page->GetBarText(m_value, available, on, m_inhibited, m_channel);
     LayoutAuxFace(face, client, (client.width - 7) / 4, client.x + m_style.rowLeft,
-                  m_value != 0 && on && available && !m_inhibited,
-                  m_joules, m_percent, m_value);
+                  m_value != 0 && on && available && !m_inhibited, m_joules, m_percent, m_value);
     face.outline = m_channel != 3;
 
     if (m_style.indicators) {
         const int third = client.height / 3;
         auto indicator = [&](int pair, int top) {
             const bool lit = m_available[pair] && m_active;
-            face.indicators.push_back(
-                {wxRect(client.x + 4, top, 4, third), lit ? kIndicatorLit : kIndicatorDark});
+            face.indicators.push_back({wxRect(client.x + 4, top, 4, third), lit ? kIndicatorLit : kIndicatorDark});
         };
         if (m_channel == 1) {
             indicator(0, client.y + third);

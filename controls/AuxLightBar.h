@@ -14,8 +14,7 @@
 class CLightBarPage;
 class wxCheckBox;
 
-class CAuxLightBar : public wxWindow
-{
+class CAuxLightBar : public wxWindow {
 public:
     // Links the page's spin button spinId (beside the placeholder) and makes
     // the check box; the page calls it right after attaching bar and spin.
@@ -40,9 +39,9 @@ public:
     struct Style {
         unsigned char colour[3];  // text while active
         int16_t joulesCap;
-        bool hidesCheckBox;       // the unit's own switch replaces it
-        bool indicators;          // one marker per outlet at the left edge
-        int rowLeft;              // left edge of the joules
+        bool hidesCheckBox;  // the unit's own switch replaces it
+        bool indicators;     // one marker per outlet at the left edge
+        int rowLeft;         // left edge of the joules
     };
 
 protected:

@@ -32,8 +32,8 @@ wxString BarPercentText(int16_t value, int16_t percent)
     return text;
 }
 
-void LayoutAuxFace(BarFace& face, const wxRect& client, int inset, int rowLeft,
-                   bool lowerRow, int16_t joules, int16_t percent, int16_t value)
+void LayoutAuxFace(BarFace& face, const wxRect& client, int inset, int rowLeft, bool lowerRow, int16_t joules,
+                   int16_t percent, int16_t value)
 {
     const int upper = client.height - client.height / 4;
     face.largePoints = 24;
@@ -62,8 +62,7 @@ void DrawBarFace(wxDC& dc, const wxRect& client, const BarFace& face)
     dc.SetFont(BarFont(face.largePoints, "Arial"));
     const wxSize text = dc.GetTextExtent(face.large);
     const wxRect& box = face.largeBox;
-    dc.DrawText(face.large, box.x + (box.width - text.x) / 2,
-                box.y + (box.height - text.y) / 2);
+    dc.DrawText(face.large, box.x + (box.width - text.x) / 2, box.y + (box.height - text.y) / 2);
 
     if (face.lowerRow) {
         dc.SetFont(BarFont(8, "MS Sans Serif"));

@@ -18,7 +18,7 @@ struct BarIndicator {
 
 struct BarFace {
     wxColour textColour;
-    wxString large;        // centred in largeBox
+    wxString large;  // centred in largeBox
     wxRect largeBox;
     int largePoints = 24;
     bool lowerRow = false;  // joules and percent below the large text
@@ -40,7 +40,7 @@ wxString BarPercentText(int16_t value, int16_t percent);
 // The auxiliary bars' layout in client: the large text over the upper three
 // quarters right of inset; when shown, the lower row with the joules at
 // rowLeft and the percent right of the middle.
-void LayoutAuxFace(BarFace& face, const wxRect& client, int inset, int rowLeft,
-                   bool lowerRow, int16_t joules, int16_t percent, int16_t value);
+void LayoutAuxFace(BarFace& face, const wxRect& client, int inset, int rowLeft, bool lowerRow, int16_t joules,
+                   int16_t percent, int16_t value);
 
 void DrawBarFace(wxDC& dc, const wxRect& client, const BarFace& face);

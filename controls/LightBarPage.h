@@ -7,14 +7,12 @@
 
 #include <wx/string.h>
 
-class CLightBarPage
-{
+class CLightBarPage {
 public:
     // The large text of a bar: the family's FormatEnergyText for this light.
     // inhibited is the bar's own lock; a page whose lights take more flags
     // (the Zarit speed display) adds them. The Tiko page uses only value.
-    virtual wxString GetBarText(int16_t value, bool available, bool on,
-                                bool inhibited, int16_t channel) = 0;
+    virtual wxString GetBarText(int16_t value, bool available, bool on, bool inhibited, int16_t channel) = 0;
     // Added to the ids of the texts a bar fetches itself.
     virtual uint16_t GetLanguageOffset() = 0;
     // The family's command builder; a bar's check box sends code 1 with the

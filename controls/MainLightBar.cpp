@@ -55,9 +55,7 @@ BarFace CMainLightBar::GetFace() const
     BarFace face;
     face.largePoints = 30;
     face.largeBox = GetClientRect();
-    face.textColour = BarTextColour(
-        m_active, false,
-        wxColour(m_style.colour[0], m_style.colour[1], m_style.colour[2]));
+    face.textColour = BarTextColour(m_active, false, wxColour(m_style.colour[0], m_style.colour[1], m_style.colour[2]));
     if (m_inhibited)
         face.large = GetString(m_page->GetLanguageOffset() + m_style.markerText);
     else

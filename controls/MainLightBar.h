@@ -12,8 +12,7 @@
 
 class CLightBarPage;
 
-class CMainLightBar : public wxWindow
-{
+class CMainLightBar : public wxWindow {
 public:
     int16_t GetValue() const { return m_value; }
     // The unit is powered: the text takes the family's colour.
@@ -27,9 +26,9 @@ public:
 
     // What sets a family's bar apart.
     struct Style {
-        int markerText;              // English text id of the marker
-        unsigned char colour[3];     // text while active
-        bool showsAvailability;      // the page reports the light's availability
+        int markerText;           // English text id of the marker
+        unsigned char colour[3];  // text while active
+        bool showsAvailability;   // the page reports the light's availability
     };
 
 protected:

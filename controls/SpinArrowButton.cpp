@@ -9,6 +9,7 @@
 
 namespace {
 
+// clang-format off
 const char* const kUpArrowXpm[] = {
     "13 10 2 1",
     ". c None",
@@ -24,7 +25,9 @@ const char* const kUpArrowXpm[] = {
     ".###########.",
     ".............",
 };
+// clang-format on
 
+// clang-format off
 const char* const kDownArrowXpm[] = {
     "13 10 2 1",
     ". c None",
@@ -40,6 +43,7 @@ const char* const kDownArrowXpm[] = {
     ".............",
     ".............",
 };
+// clang-format on
 
 }  // namespace
 
@@ -165,6 +169,6 @@ void CSpinArrowButton::OnPaint(wxPaintEvent&)
     wxRendererNative::Get().DrawPushButton(this, dc, rect, flags);
     const wxBitmap arrow = IsEnabled() ? m_arrow : m_arrow.ConvertToDisabled();
     const int shift = m_pressed ? 1 : 0;
-    dc.DrawBitmap(arrow, (rect.width - arrow.GetWidth()) / 2 + shift,
-                  (rect.height - arrow.GetHeight()) / 2 + shift, true);
+    dc.DrawBitmap(arrow, (rect.width - arrow.GetWidth()) / 2 + shift, (rect.height - arrow.GetHeight()) / 2 + shift,
+                  true);
 }

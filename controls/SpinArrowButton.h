@@ -10,8 +10,7 @@
 
 class CSpinButton;
 
-class CSpinArrowButton : public wxWindow
-{
+class CSpinArrowButton : public wxWindow {
 public:
     // down: 0 for the upper (step up) half, else the lower half.
     CSpinArrowButton(CSpinButton* parent, int down);

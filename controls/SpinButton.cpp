@@ -8,8 +8,7 @@ wxEND_EVENT_TABLE()
 
 // The arrows exist from the start, so every setter can reach them.
 CSpinButton::CSpinButton(wxWindow* parent, wxWindowID id)
-    : wxControl(parent, id, wxDefaultPosition, wxDefaultSize, wxNO_BORDER,
-                wxDefaultValidator, "control"),
+    : wxControl(parent, id, wxDefaultPosition, wxDefaultSize, wxNO_BORDER, wxDefaultValidator, "control"),
       m_up(new CSpinArrowButton(this, 0)),
       m_down(new CSpinArrowButton(this, 1))
 {

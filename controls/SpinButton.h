@@ -8,8 +8,7 @@
 
 class CSpinArrowButton;
 
-class CSpinButton : public wxControl
-{
+class CSpinButton : public wxControl {
 public:
     CSpinButton(wxWindow* parent, wxWindowID id);
 

@@ -3,8 +3,7 @@
 
 #include "controls/AuxLightBar.h"
 
-class CVeskAuxCtl : public CAuxLightBar
-{
+class CVeskAuxCtl : public CAuxLightBar {
 public:
     // channel: the outlet number, 1 to 3.
     CVeskAuxCtl(CLightBarPage* page, int16_t channel);

@@ -4,8 +4,7 @@
 
 #include "controls/AuxLightBar.h"
 
-class CVeskAuxCtlNuvek : public CAuxLightBar
-{
+class CVeskAuxCtlNuvek : public CAuxLightBar {
 public:
     // channel: the outlet number, 1 to 3.
     CVeskAuxCtlNuvek(CLightBarPage* page, int16_t channel);

@@ -5,8 +5,7 @@
 
 #include "controls/AuxLightBar.h"
 
-class CVeskAuxCtlRibex : public CAuxLightBar
-{
+class CVeskAuxCtlRibex : public CAuxLightBar {
 public:
     // channel: the outlet number, 1 to 3.
     CVeskAuxCtlRibex(CLightBarPage* page, int16_t channel);

@@ -71,8 +71,7 @@ BarFace CVeskAuxCtlTiko::GetFace() const
     const wxRect client = GetClientRect();
     face.textColour = BarTextColour(m_active, m_warning, kActiveText);
     face.large = m_page->GetBarText(m_value, true, true, false, 1);
-    LayoutAuxFace(face, client, 0, client.x + kRowLeft, m_value != 0,
-                  m_joules, m_percent, m_value);
+    LayoutAuxFace(face, client, 0, client.x + kRowLeft, m_value != 0, m_joules, m_percent, m_value);
     face.outline = false;
     return face;
 }

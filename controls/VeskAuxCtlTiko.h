@@ -12,8 +12,7 @@
 
 class CLightBarPage;
 
-class CVeskAuxCtlTiko : public wxWindow
-{
+class CVeskAuxCtlTiko : public wxWindow {
 public:
     // Creates no window: AttachControl does, in the page's placeholder.
     explicit CVeskAuxCtlTiko(CLightBarPage* page);

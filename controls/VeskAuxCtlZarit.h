@@ -3,8 +3,7 @@
 
 #include "controls/AuxLightBar.h"
 
-class CVeskAuxCtlZarit : public CAuxLightBar
-{
+class CVeskAuxCtlZarit : public CAuxLightBar {
 public:
     // channel: the outlet number, 1 to 3.
     CVeskAuxCtlZarit(CLightBarPage* page, int16_t channel);

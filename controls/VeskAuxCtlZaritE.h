@@ -3,8 +3,7 @@
 
 #include "controls/AuxLightBar.h"
 
-class CVeskAuxCtlZaritE : public CAuxLightBar
-{
+class CVeskAuxCtlZaritE : public CAuxLightBar {
 public:
     // channel: the outlet number, 1 to 3.
     CVeskAuxCtlZaritE(CLightBarPage* page, int16_t channel);

@@ -3,8 +3,7 @@
 
 #include "controls/MainLightBar.h"
 
-class CVeskMainCtl : public CMainLightBar
-{
+class CVeskMainCtl : public CMainLightBar {
 public:
     explicit CVeskMainCtl(CLightBarPage* page);
     void SetValue(int16_t value) { StoreValue(value, true); }

@@ -3,8 +3,7 @@
 
 #include "controls/MainLightBar.h"
 
-class CVeskMainCtlNuvek : public CMainLightBar
-{
+class CVeskMainCtlNuvek : public CMainLightBar {
 public:
     explicit CVeskMainCtlNuvek(CLightBarPage* page);
     // available 0: the page's text is empty.

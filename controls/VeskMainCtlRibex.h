@@ -3,8 +3,7 @@
 
 #include "controls/MainLightBar.h"
 
-class CVeskMainCtlRibex : public CMainLightBar
-{
+class CVeskMainCtlRibex : public CMainLightBar {
 public:
     explicit CVeskMainCtlRibex(CLightBarPage* page);
     // available 0: the page's text is empty.

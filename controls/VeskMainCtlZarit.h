@@ -3,8 +3,7 @@
 
 #include "controls/MainLightBar.h"
 
-class CVeskMainCtlZarit : public CMainLightBar
-{
+class CVeskMainCtlZarit : public CMainLightBar {
 public:
     explicit CVeskMainCtlZarit(CLightBarPage* page);
     void SetValue(int16_t value) { StoreValue(value, true); }

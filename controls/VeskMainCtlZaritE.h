@@ -3,8 +3,7 @@
 
 #include "controls/MainLightBar.h"
 
-class CVeskMainCtlZaritE : public CMainLightBar
-{
+class CVeskMainCtlZaritE : public CMainLightBar {
 public:
     explicit CVeskMainCtlZaritE(CLightBarPage* page);
     void SetValue(int16_t value) { StoreValue(value, true); }

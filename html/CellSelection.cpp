@@ -82,8 +82,7 @@ void SelectCellsInRect(const wxHtmlCell& cell, const wxRect& rect, CellSet& sele
     }
 }
 
-std::vector<wxRect> SelectedWordsInBand(const wxHtmlContainerCell& root, const CellSet& selected, int top,
-                                        int bottom)
+std::vector<wxRect> SelectedWordsInBand(const wxHtmlContainerCell& root, const CellSet& selected, int top, int bottom)
 {
     std::vector<wxRect> found;
     if (!selected.empty())

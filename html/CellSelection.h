@@ -27,7 +27,6 @@ void SelectCellsInRect(const wxHtmlCell& cell, const wxRect& rect, CellSet& sele
 
 // The places (page coordinates) of the selected words that the page band
 // from top to bottom (both included) shows.
-std::vector<wxRect> SelectedWordsInBand(const wxHtmlContainerCell& root, const CellSet& selected, int top,
-                                        int bottom);
+std::vector<wxRect> SelectedWordsInBand(const wxHtmlContainerCell& root, const CellSet& selected, int top, int bottom);
 
 }  // namespace vhtml

@@ -197,8 +197,7 @@ std::vector<HtmlWindow*> HtmlFrameset::WindowsByColumn() const
     const size_t columns = m_columns.size();
     std::vector<size_t> order(m_frames.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [columns](size_t a, size_t b) { return a % columns < b % columns; });
+    std::stable_sort(order.begin(), order.end(), [columns](size_t a, size_t b) { return a % columns < b % columns; });
     std::vector<HtmlWindow*> windows;
     for (size_t i : order) {
         if (m_frames[i].window)

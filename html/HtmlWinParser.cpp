@@ -69,8 +69,8 @@ HtmlWinParser::HtmlWinParser(HtmlWindow* window) : wxHtmlWinParser(window), m_wi
     AddTagHandler(new HTML_Handler_PRE);
 }
 
-void HtmlWinParser::SetFonts(const wxString& normalFace, int normalItalic, const wxString& fixedFace,
-                             int fixedItalic, const int* sizes)
+void HtmlWinParser::SetFonts(const wxString& normalFace, int normalItalic, const wxString& fixedFace, int fixedItalic,
+                             const int* sizes)
 {
     m_normalFace = normalFace;
     m_fixedFace = fixedFace;

@@ -214,8 +214,8 @@ void HtmlWindow::CreateLayout()
             // to what is left, so that it needs no horizontal bar as well.
             SetScrollbars(kScrollUnit, kScrollUnit, 0, m_Cell->GetHeight() / kScrollUnit, 0, 0);
             m_Cell->Layout(GetClientSize().x);
-            SetScrollbars(kScrollUnit, kScrollUnit, m_Cell->GetWidth() / kScrollUnit,
-                          m_Cell->GetHeight() / kScrollUnit, 0, 0);
+            SetScrollbars(kScrollUnit, kScrollUnit, m_Cell->GetWidth() / kScrollUnit, m_Cell->GetHeight() / kScrollUnit,
+                          0, 0);
         } else {
             SetScrollbars(1, 1, 0, 0, 0, 0);
             m_Cell->Layout(GetClientSize().x);

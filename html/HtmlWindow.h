@@ -123,8 +123,7 @@ public:
     // The frame windows of the frameset shown, at every level.
     int CountFrameWindows() const;
     // A viewer for a frame or a pop-up window, with this one's launcher.
-    HtmlWindow* NewChildViewer(wxWindow* parent, const wxPoint& pos, const wxSize& size, long style,
-                               bool scrollBars);
+    HtmlWindow* NewChildViewer(wxWindow* parent, const wxPoint& pos, const wxSize& size, long style, bool scrollBars);
 
     const std::vector<HtmlHistoryItem>& GetHistory() const { return m_history; }
     int GetHistoryPosition() const { return m_historyPosition; }

@@ -51,9 +51,8 @@ bool HasProtocol(const wxString& text)
     if (text.empty() || !IsAsciiLetter(text[0]))
         return false;
     size_t p = 1;
-    while (p < text.length() &&
-           (IsAsciiLetter(text[p]) || (text[p] >= '0' && text[p] <= '9') || text[p] == '+' || text[p] == '-' ||
-            text[p] == '.'))
+    while (p < text.length() && (IsAsciiLetter(text[p]) || (text[p] >= '0' && text[p] <= '9') || text[p] == '+' ||
+                                 text[p] == '-' || text[p] == '.'))
         ++p;
     return p >= 2 && p < text.length() && text[p] == ':';
 }

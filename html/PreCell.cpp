@@ -8,10 +8,12 @@ namespace vhtml {
 namespace {
 
 // The only references preformatted text knows, in this order.
+// clang-format off
 const wchar_t* const kReplacements[][2] = {
     {L"&copy;", L"(c)"}, {L"&nbsp;", L" "}, {L"&quot;", L"\""}, {L"&lt;", L"<"},
     {L"&gt;", L">"},     {L"&amp;", L"&"},  {L"\t", L"        "}, {L"\r", L""},
 };
+// clang-format on
 
 std::vector<wxString> LinesOf(const wxString& text)
 {

@@ -391,10 +391,9 @@ private:
 long BoundOf(const Text& attribute)
 {
     static const std::unordered_map<Text, long> bounds = {
-        {L"COLSPAN", kMaxSpan},       {L"ROWSPAN", kMaxSpan},        {L"WIDTH", kMaxPixels},
-        {L"HEIGHT", kMaxPixels},      {L"BORDER", kMaxPixels},       {L"CELLSPACING", kMaxPixels},
-        {L"CELLPADDING", kMaxPixels}, {L"SIZE", kMaxPixels},         {L"HSPACE", kMaxPixels},
-        {L"VSPACE", kMaxPixels},
+        {L"COLSPAN", kMaxSpan},  {L"ROWSPAN", kMaxSpan},       {L"WIDTH", kMaxPixels},       {L"HEIGHT", kMaxPixels},
+        {L"BORDER", kMaxPixels}, {L"CELLSPACING", kMaxPixels}, {L"CELLPADDING", kMaxPixels}, {L"SIZE", kMaxPixels},
+        {L"HSPACE", kMaxPixels}, {L"VSPACE", kMaxPixels},
     };
     const auto found = bounds.find(Upper(attribute));
     return found == bounds.end() ? 0 : found->second;
@@ -475,9 +474,9 @@ public:
 
 private:
     struct Frame {
-        size_t end;     // the token at which the element's content ends
-        long element;   // the element's opener, kNoPartner for the page
-        bool written;   // false: only the element's content is written
+        size_t end;    // the token at which the element's content ends
+        long element;  // the element's opener, kNoPartner for the page
+        bool written;  // false: only the element's content is written
         bool list;
     };
 

@@ -8,8 +8,7 @@
 
 #include <wx/string.h>
 
-class CSettingPageHost
-{
+class CSettingPageHost {
 public:
     // The family's command builder: it lays the command with what its pages
     // show and sends it to the unit. Same signature as the light bars' seam,

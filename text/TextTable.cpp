@@ -14,10 +14,11 @@ constexpr int kLanguageStep = 500;
 constexpr int kFirstEnglish = 2001;
 
 struct TextRow {
-    int id;  // English number
+    int id;                        // English number
     const char* text[kLanguages];  // English, German, French, Spanish
 };
 
+// clang-format off
 constexpr TextRow kTexts[] = {
     {2001, {"english", "deutsch", "français", "español"}},
     {2002, {"studio", "Studio", "studio", "estudio"}},
@@ -282,6 +283,7 @@ constexpr TextRow kTexts[] = {
             "sincronización solo dispara uno de los aparatos utilizados, mientras todos los demás esperan."}},
     {2239, {"alternate", "Wechsel", "alterné", "alterno"}},
 };
+// clang-format on
 
 // The lookup below searches by number, so the rows must stay in order.
 constexpr bool RowsAscending()

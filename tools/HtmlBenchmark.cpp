@@ -37,8 +37,8 @@ public:
 // lists, small tables and preformatted examples.
 std::string MegabytePage()
 {
-    static const char* const words[] = {"flash", "unit", "studio", "energy", "modelling", "lamp", "address",
-                                        "power", "pack", "setting", "memory", "option", "release", "bus"};
+    static const char* const words[] = {"flash", "unit", "studio",  "energy", "modelling", "lamp",    "address",
+                                        "power", "pack", "setting", "memory", "option",    "release", "bus"};
     std::string page = "<html><head><title>Help</title></head><body bgcolor=#FFFFFF>";
     for (int section = 0; page.size() < (1 << 20); ++section) {
         page += "<h2><a name=\"s" + std::to_string(section) + "\">Section " + std::to_string(section) + "</a></h2>";

@@ -58,7 +58,9 @@ int AdapterCount()
 class LatencyApp : public CStrahlkonStudioApp {
 public:
     explicit LatencyApp(int trials)
-        : CStrahlkonStudioApp(BuiltFamilies()), m_trials(trials), m_pump(this, wxWindow::NewControlId()) {}
+        : CStrahlkonStudioApp(BuiltFamilies()), m_trials(trials), m_pump(this, wxWindow::NewControlId())
+    {
+    }
 
     bool OnInit() override
     {
@@ -123,8 +125,7 @@ private:
         if (!m_settled) {
             m_settled = Settled();
             if (m_settled) {
-                std::printf("pages settled after %.1f s\n",
-                            std::chrono::duration<double>(now - m_started).count());
+                std::printf("pages settled after %.1f s\n", std::chrono::duration<double>(now - m_started).count());
                 m_nextTrial = now;
             } else if (now - m_started > std::chrono::seconds(kSettleLimitSeconds)) {
                 std::printf("pages did not settle\n");

@@ -19,7 +19,10 @@
 
 namespace {
 
-bool IsZaritType(uint16_t typeCode) { return typeCode == 37 || typeCode == 137; }
+bool IsZaritType(uint16_t typeCode)
+{
+    return typeCode == 37 || typeCode == 137;
+}
 
 }  // namespace
 

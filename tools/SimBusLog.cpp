@@ -12,8 +12,8 @@ std::string Now()
 {
     const auto now = std::chrono::system_clock::now();
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const long millis = static_cast<long>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
+    const long millis =
+        static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
     std::tm local{};
     ::localtime_r(&seconds, &local);
     char text[32];
@@ -105,8 +105,8 @@ void SimBusLog::Sent(const std::string& text)
             Line("-> text " + Quoted(piece));
         } else {
             const uint8_t length = record[0];
-            Line("-> " + Unit(record[2], record[1]) + (head == FrameHead::Broadcast ? " broadcast" : "") +
-                 " record " + std::to_string(ReadBe16(record + 3)) + Data(record + 5, length - 5u));
+            Line("-> " + Unit(record[2], record[1]) + (head == FrameHead::Broadcast ? " broadcast" : "") + " record " +
+                 std::to_string(ReadBe16(record + 3)) + Data(record + 5, length - 5u));
         }
         start = next;
     }

@@ -59,8 +59,8 @@ Changed Store(Records& records, const std::vector<uint8_t>& data)
     stored[1] = At(records, 1, SimRecords::kAux1);
     stored[2] = At(records, 1, SimRecords::kMain);
     stored[3] = At(records, 2, 5) & 0x3F;
-    stored[10] = static_cast<uint8_t>(Bit(switches, 2) | Bit(switches, 4) << 1 | Bit(switches, 3) << 3 |
-                                      Bit(switches, 5) << 4);
+    stored[10] =
+        static_cast<uint8_t>(Bit(switches, 2) | Bit(switches, 4) << 1 | Bit(switches, 3) << 3 | Bit(switches, 5) << 4);
     records[memory] = stored;
     return {memory};
 }

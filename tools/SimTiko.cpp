@@ -81,8 +81,8 @@ Changed Store(Records& records, const std::vector<uint8_t>& data)
     if (data.empty())
         return {};
     const uint16_t memory = SimRecords::MemoryOf(data);
-    records[memory] = {At(records, 1, kEnergy), static_cast<uint8_t>(At(records, 2, 5) & 0x3F),
-                       At(records, 2, kDelay), At(records, 2, kDelay + 1)};
+    records[memory] = {At(records, 1, kEnergy), static_cast<uint8_t>(At(records, 2, 5) & 0x3F), At(records, 2, kDelay),
+                       At(records, 2, kDelay + 1)};
     return {memory};
 }
 
@@ -178,6 +178,4 @@ std::vector<SimUnitFamily::CommandEffect> Effects()
 
 }  // namespace
 
-SimTiko::SimTiko(Model model) : SimUnitFamily(model, DefaultRecords(model == kTrovalex), Effects())
-{
-}
+SimTiko::SimTiko(Model model) : SimUnitFamily(model, DefaultRecords(model == kTrovalex), Effects()) {}

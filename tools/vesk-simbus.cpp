@@ -159,8 +159,7 @@ std::string LinkTarget(const std::string& path)
 {
     char target[4096];
     const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
-    return length > 0 && static_cast<std::size_t>(length) < sizeof target ? std::string(target, length)
-                                                                           : std::string();
+    return length > 0 && static_cast<std::size_t>(length) < sizeof target ? std::string(target, length) : std::string();
 }
 
 // A pseudo-terminal's slave side, as an earlier bus linked it.

@@ -25,8 +25,7 @@ public:
         static_cast<Bar*>(bar)->SetState(on, available);
     }
 
-    CAuxOutletFeed(CFamilyDevicePage& page, const std::vector<CFamilyDevicePage::BarRow>& bars,
-                   StateSetter setState);
+    CAuxOutletFeed(CFamilyDevicePage& page, const std::vector<CFamilyDevicePage::BarRow>& bars, StateSetter setState);
 
     // Aux bars 1 to this (2 or 3).
     int AuxBars() const { return m_auxBars; }

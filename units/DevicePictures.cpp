@@ -17,19 +17,26 @@ namespace {
 PictureData LedPicture(int state)
 {
     switch (state) {
-    case 1: return led_red_xpm;
-    case 2: return led_green_xpm;
-    default: return led_blank_xpm;
+    case 1:
+        return led_red_xpm;
+    case 2:
+        return led_green_xpm;
+    default:
+        return led_blank_xpm;
     }
 }
 
 PictureData PowerPicture(PowerFace face)
 {
     switch (face) {
-    case PowerFace::On: return power_on_xpm;
-    case PowerFace::OnBlue: return power_on_blue_xpm;
-    case PowerFace::Locked: return power_locked_xpm;
-    default: return power_off_xpm;
+    case PowerFace::On:
+        return power_on_xpm;
+    case PowerFace::OnBlue:
+        return power_on_blue_xpm;
+    case PowerFace::Locked:
+        return power_locked_xpm;
+    default:
+        return power_off_xpm;
     }
 }
 

@@ -27,8 +27,7 @@ wxString Tenths(double tenths)
 
 // The texts that the light's state decides before its energy: true when it
 // set one.
-bool StateText(bool available, bool on, bool inhibited, short channel,
-               int languageOffset, wxString& text)
+bool StateText(bool available, bool on, bool inhibited, short channel, int languageOffset, wxString& text)
 {
     if (!available)
         text.clear();
@@ -68,9 +67,8 @@ wxString ClampedText(int shifted)
 
 }  // namespace
 
-wxString FormatEnergyTextQuirelA1(short value, bool available, bool on,
-                                  bool inhibited, short channel,
-                                  int powerDisplay, int languageOffset)
+wxString FormatEnergyTextQuirelA1(short value, bool available, bool on, bool inhibited, short channel, int powerDisplay,
+                                  int languageOffset)
 {
     wxString text;
     if (StateText(available, on, inhibited, channel, languageOffset, text))
@@ -83,8 +81,7 @@ wxString FormatEnergyTextTiko(short value, int powerDisplay)
     return ScaledText(value, powerDisplay, kTikoScale);
 }
 
-wxString FormatEnergyTextZarit(short value, bool available, bool on, int flags,
-                               short channel, int powerDisplay,
+wxString FormatEnergyTextZarit(short value, bool available, bool on, int flags, short channel, int powerDisplay,
                                bool speedDisplay, int languageOffset)
 {
     wxString text;
@@ -98,8 +95,7 @@ wxString FormatEnergyTextZarit(short value, bool available, bool on, int flags,
     return ClampedText(shifted);
 }
 
-wxString FormatEnergyTextZaritE(short value, bool available, bool on,
-                                int flags, short channel, int languageOffset)
+wxString FormatEnergyTextZaritE(short value, bool available, bool on, int flags, short channel, int languageOffset)
 {
     wxString text;
     if (StateText(available, on, flags & 1, channel, languageOffset, text))

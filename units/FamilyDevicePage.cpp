@@ -103,15 +103,9 @@ std::vector<CFamilyDevicePage::TextRow> CFamilyDevicePage::LampTextRows(bool inf
                                                                         const TopRadio& top)
 {
     std::vector<TextRow> texts = {
-        {"IDC_FLASH", 2071, ""},
-        {"IDC_MODELING", 2062, ""},
-        {"IDC_STATUS", 2124, ""},
-        {"IDC_LM_FULL", 2063, ""},
-        {"IDC_LM_LOW", 2064, ""},
-        {"IDC_LM_PROP1", 2065, " 1"},
-        {"IDC_LM_PROP2", 2065, " 2"},
-        {"IDC_LM_PROP3", 2065, " 3"},
-        {"IDC_LM_PROP4", 2065, " 4"},
+        {"IDC_FLASH", 2071, ""},      {"IDC_MODELING", 2062, ""},   {"IDC_STATUS", 2124, ""},
+        {"IDC_LM_FULL", 2063, ""},    {"IDC_LM_LOW", 2064, ""},     {"IDC_LM_PROP1", 2065, " 1"},
+        {"IDC_LM_PROP2", 2065, " 2"}, {"IDC_LM_PROP3", 2065, " 3"}, {"IDC_LM_PROP4", 2065, " 4"},
         {"IDC_LM_PROP5", 2065, " 5"},
     };
     if (top.name && top.textId)
@@ -352,13 +346,34 @@ void CFamilyDevicePage::SetBox(const char* name, bool checked)
         box->SetValue(checked);
 }
 
-bool CFamilyDevicePage::IsCellChecked() { return IsBoxChecked("IDC_FL_CELL"); }
-bool CFamilyDevicePage::IsIrChecked() { return IsBoxChecked("IDC_FL_IR"); }
-bool CFamilyDevicePage::IsRfChecked() { return IsBoxChecked(kRadioBox); }
-void CFamilyDevicePage::SetCellChecked(bool checked) { SetBox("IDC_FL_CELL", checked); }
-void CFamilyDevicePage::SetIrChecked(bool checked) { SetBox("IDC_FL_IR", checked); }
-void CFamilyDevicePage::SetRfChecked(bool checked) { SetBox(kRadioBox, checked); }
-void CFamilyDevicePage::SetEnergyRangeChecked(bool checked) { SetBox("IDC_ENERGIEBEREICH", checked); }
+bool CFamilyDevicePage::IsCellChecked()
+{
+    return IsBoxChecked("IDC_FL_CELL");
+}
+bool CFamilyDevicePage::IsIrChecked()
+{
+    return IsBoxChecked("IDC_FL_IR");
+}
+bool CFamilyDevicePage::IsRfChecked()
+{
+    return IsBoxChecked(kRadioBox);
+}
+void CFamilyDevicePage::SetCellChecked(bool checked)
+{
+    SetBox("IDC_FL_CELL", checked);
+}
+void CFamilyDevicePage::SetIrChecked(bool checked)
+{
+    SetBox("IDC_FL_IR", checked);
+}
+void CFamilyDevicePage::SetRfChecked(bool checked)
+{
+    SetBox(kRadioBox, checked);
+}
+void CFamilyDevicePage::SetEnergyRangeChecked(bool checked)
+{
+    SetBox("IDC_ENERGIEBEREICH", checked);
+}
 
 void CFamilyDevicePage::OnCommandBox(wxCommandEvent& event)
 {

@@ -269,7 +269,6 @@ public:
     void SetProgramVersion(int minor) { m_programVersion = static_cast<uint16_t>(minor); }
     void SetUnitCaption(const PageText& caption);
 
-
     // The text of id in the page's language, and a composed page text.
     wxString Text(int id) const;
     wxString Text(const PageText& text) const;
@@ -306,7 +305,6 @@ protected:
     void EndSteps();
 
     const Traits& GetTraits() const { return m_traits; }
-
 
 private:
     template <auto decode, auto show>

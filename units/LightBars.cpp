@@ -13,11 +13,7 @@
 
 CLightBars::CLightBars(wxWindow& page, CLightBarPage& barPage, const std::vector<Row>& rows,
                        const CPageLanguage& language, Spins spins)
-    : m_page(page),
-      m_barPage(barPage),
-      m_rows(rows),
-      m_language(language),
-      m_spins(std::move(spins))
+    : m_page(page), m_barPage(barPage), m_rows(rows), m_language(language), m_spins(std::move(spins))
 {
     for (const Row& row : m_rows) {
         m_page.Bind(wxEVT_SPIN_UP, &CLightBars::OnSpin, this, XRCID(row.spin));

@@ -19,12 +19,7 @@
 
 CSettingBooks::CSettingBooks(wxWindow& page, CFlashDevice* unit, CSettingPageHost& host, const std::vector<Row>& rows,
                              const CPageLanguage& language, std::function<void()> chosen)
-    : m_page(page),
-      m_unit(unit),
-      m_host(host),
-      m_rows(rows),
-      m_language(language),
-      m_chosen(std::move(chosen))
+    : m_page(page), m_unit(unit), m_host(host), m_rows(rows), m_language(language), m_chosen(std::move(chosen))
 {
     m_page.Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CSettingBooks::OnPageChanged, this, XRCID("IDC_LAMPMEMTAB"));
     m_page.Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CSettingBooks::OnPageChanged, this, XRCID("IDC_OPTIONSTAB"));

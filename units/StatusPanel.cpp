@@ -12,12 +12,12 @@
 
 namespace {
 
-const char* const kGroup1[] = {"IDC_STATUS",      "IDC_ST_SEQUENCE", "IDC_ST_SEQUENCE_LA", "IDC_ST_FLASH",
-                               "IDC_ST_FLASH_LA", "IDC_ST_INTERVAL", "IDC_ST_INTERVAL_LA", "IDC_ST_DELAY",
-                               "IDC_ST_DELAY_LA"};
-const char* const kGroup2[] = {"IDC_STATUS2",      "IDC_ST_SEQUENCE2", "IDC_ST_SEQUENCE_LA2", "IDC_ST_FLASH2",
-                               "IDC_ST_FLASH_LA2", "IDC_ST_INTERVAL2", "IDC_ST_INTERVAL_LA2", "IDC_ST_DELAY2",
-                               "IDC_ST_DELAY_LA2"};
+const char* const kGroup1[] = {"IDC_STATUS",         "IDC_ST_SEQUENCE", "IDC_ST_SEQUENCE_LA",
+                               "IDC_ST_FLASH",       "IDC_ST_FLASH_LA", "IDC_ST_INTERVAL",
+                               "IDC_ST_INTERVAL_LA", "IDC_ST_DELAY",    "IDC_ST_DELAY_LA"};
+const char* const kGroup2[] = {"IDC_STATUS2",         "IDC_ST_SEQUENCE2", "IDC_ST_SEQUENCE_LA2",
+                               "IDC_ST_FLASH2",       "IDC_ST_FLASH_LA2", "IDC_ST_INTERVAL2",
+                               "IDC_ST_INTERVAL_LA2", "IDC_ST_DELAY2",    "IDC_ST_DELAY_LA2"};
 const char* const kAlarmGroup[] = {"IDC_ST_ALARM", "IDC_ST_ALARM1", "IDC_ST_ALARM2", "IDC_ST_ALARM3"};
 
 // What the status panel may show, for the room it keeps from the start: a
@@ -58,10 +58,7 @@ const int kTextApprox = 2110;
 
 CStatusPanel::CStatusPanel(CPanel& page, const CPageLanguage& language, AlarmTitleOrder titleOrder,
                            std::function<void(bool shown)> showFlashControls)
-    : m_page(page),
-      m_language(language),
-      m_titleOrder(titleOrder),
-      m_showFlashControls(std::move(showFlashControls))
+    : m_page(page), m_language(language), m_titleOrder(titleOrder), m_showFlashControls(std::move(showFlashControls))
 {
 }
 
@@ -123,11 +120,26 @@ void CStatusPanel::SetBoth(const char* first, const char* second, const wxString
     SetCtrlText(&m_page, XRCID(second), text);
 }
 
-void CStatusPanel::SetFlashText(const wxString& text) { SetBoth("IDC_ST_FLASH", "IDC_ST_FLASH2", text); }
-void CStatusPanel::SetSequenceText(const wxString& text) { SetBoth("IDC_ST_SEQUENCE", "IDC_ST_SEQUENCE2", text); }
-void CStatusPanel::SetIntervalText(const wxString& text) { SetBoth("IDC_ST_INTERVAL", "IDC_ST_INTERVAL2", text); }
-void CStatusPanel::SetDelayText(const wxString& text) { SetBoth("IDC_ST_DELAY", "IDC_ST_DELAY2", text); }
-void CStatusPanel::SetFlashLabel(const wxString& text) { SetBoth("IDC_ST_FLASH_LA", "IDC_ST_FLASH_LA2", text); }
+void CStatusPanel::SetFlashText(const wxString& text)
+{
+    SetBoth("IDC_ST_FLASH", "IDC_ST_FLASH2", text);
+}
+void CStatusPanel::SetSequenceText(const wxString& text)
+{
+    SetBoth("IDC_ST_SEQUENCE", "IDC_ST_SEQUENCE2", text);
+}
+void CStatusPanel::SetIntervalText(const wxString& text)
+{
+    SetBoth("IDC_ST_INTERVAL", "IDC_ST_INTERVAL2", text);
+}
+void CStatusPanel::SetDelayText(const wxString& text)
+{
+    SetBoth("IDC_ST_DELAY", "IDC_ST_DELAY2", text);
+}
+void CStatusPanel::SetFlashLabel(const wxString& text)
+{
+    SetBoth("IDC_ST_FLASH_LA", "IDC_ST_FLASH_LA2", text);
+}
 void CStatusPanel::SetSequenceLabel(const wxString& text)
 {
     SetBoth("IDC_ST_SEQUENCE_LA", "IDC_ST_SEQUENCE_LA2", text);
@@ -136,8 +148,14 @@ void CStatusPanel::SetIntervalLabel(const wxString& text)
 {
     SetBoth("IDC_ST_INTERVAL_LA", "IDC_ST_INTERVAL_LA2", text);
 }
-void CStatusPanel::SetDelayLabel(const wxString& text) { SetBoth("IDC_ST_DELAY_LA", "IDC_ST_DELAY_LA2", text); }
-void CStatusPanel::SetFlashRedText(const wxString& text) { SetCtrlText(&m_page, XRCID("IDC_ST_FLASH_RED"), text); }
+void CStatusPanel::SetDelayLabel(const wxString& text)
+{
+    SetBoth("IDC_ST_DELAY_LA", "IDC_ST_DELAY_LA2", text);
+}
+void CStatusPanel::SetFlashRedText(const wxString& text)
+{
+    SetCtrlText(&m_page, XRCID("IDC_ST_FLASH_RED"), text);
+}
 void CStatusPanel::SetSequenceRedText(const wxString& text)
 {
     SetCtrlText(&m_page, XRCID("IDC_ST_SEQUENCE_RED"), text);

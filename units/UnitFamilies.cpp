@@ -10,13 +10,8 @@
 UnitFamilies BuiltFamilies()
 {
     return {
-        {16, &CreateUnitOf<CQuirelA1Device>},
-        {18, &CreateUnitOf<CTikoDevice>},
-        {20, &CreateUnitOf<CNuvekDevice>},
-        {25, &CreateUnitOf<CTikoDevice>},
-        {26, &CreateUnitOf<CTikoDevice>},
-        {32, &CreateUnitOf<CRibexDevice>},
-        {37, &CreateUnitOf<CZaritDevice>},
-        {137, &CreateUnitOf<CZaritEDevice>},
+        {16, &CreateUnitOf<CQuirelA1Device>}, {18, &CreateUnitOf<CTikoDevice>},    {20, &CreateUnitOf<CNuvekDevice>},
+        {25, &CreateUnitOf<CTikoDevice>},     {26, &CreateUnitOf<CTikoDevice>},    {32, &CreateUnitOf<CRibexDevice>},
+        {37, &CreateUnitOf<CZaritDevice>},    {137, &CreateUnitOf<CZaritEDevice>},
     };
 }

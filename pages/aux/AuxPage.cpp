@@ -21,8 +21,8 @@ using Word = Base::Word;
 const unsigned kAll = Base::Bit(CAuxPage::SEQUENCE) | Base::Bit(CAuxPage::T01) | Base::Bit(CAuxPage::INTERVAL) |
                       Base::Bit(CAuxPage::DELAY) | Base::Bit(CAuxPage::PRESET) | Base::Bit(CAuxPage::ALTERNATE);
 // What a running preset leaves to edit.
-const unsigned kLockedOut = Base::Bit(CAuxPage::SEQUENCE) | Base::Bit(CAuxPage::T01) |
-                            Base::Bit(CAuxPage::INTERVAL) | Base::Bit(CAuxPage::ALTERNATE);
+const unsigned kLockedOut = Base::Bit(CAuxPage::SEQUENCE) | Base::Bit(CAuxPage::T01) | Base::Bit(CAuxPage::INTERVAL) |
+                            Base::Bit(CAuxPage::ALTERNATE);
 const unsigned kAllButPreset = kAll & ~Base::Bit(CAuxPage::PRESET);
 
 unsigned Others(int field)
@@ -159,8 +159,8 @@ void CAuxPage::HideHelpDrawing()
 int16_t CAuxPage::CurrentDrawingKey() const
 {
     CSettingPageHost* host = GetHost();
-    const bool spread = GetDevice() && GetDevice()->GetEnergyType() == 0 && host->IsAuxLightOn(1) &&
-                        host->IsAuxLightOn(2);
+    const bool spread =
+        GetDevice() && GetDevice()->GetEnergyType() == 0 && host->IsAuxLightOn(1) && host->IsAuxLightOn(2);
     return PresetDrawingKey(GetPreset(), host->GetLanguageOffset(), spread);
 }
 

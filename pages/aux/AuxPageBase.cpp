@@ -38,7 +38,6 @@ const int kOff = 2028;
 const int kLine = 1;
 const int kPage = 10;
 
-
 }  // namespace
 
 CAuxPageBase::CAuxPageBase(CFlashDevice* unit, CSettingPageHost* host, const Table& table)

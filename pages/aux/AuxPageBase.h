@@ -54,8 +54,8 @@ public:
         const char* caption;  // its label
         int16_t index;        // the number the unit and command 11 know it by
         Editor editor;
-        int16_t command;      // sent on release, per step or per scroll
-        Word word;            // the value the field shows
+        int16_t command;  // sent on release, per step or per scroll
+        Word word;        // the value the field shows
     };
 
     // Which state of the page a help row is for: some families lock fields
@@ -80,12 +80,12 @@ public:
     };
 
     struct Table {
-        std::vector<FieldRow> fields;    // in the order the mouse tests them
+        std::vector<FieldRow> fields;  // in the order the mouse tests them
         std::vector<HelpRow> help;
-        std::vector<TextRow> labels;     // captions, set once
-        std::vector<TextRow> toolTips;   // set once
-        int scrollRange;                  // also the top of delay and interval
-        int secondsDivisor;               // delay and interval units per second
+        std::vector<TextRow> labels;    // captions, set once
+        std::vector<TextRow> toolTips;  // set once
+        int scrollRange;                // also the top of delay and interval
+        int secondsDivisor;             // delay and interval units per second
         int secondsDecimals;
         int sequenceMax;
         bool skipSequenceOne;             // units before program version 4 lack 1

@@ -43,12 +43,14 @@ struct Drawing {
     const Words* words;
 };
 
+// clang-format off
 const Drawing kDrawings[] = {
     {442, &kShort, &kEnglish},  {178, &kShort, &kGerman},  {177, &kShort, &kFrench},
     {443, &kMedium, &kEnglish}, {180, &kMedium, &kGerman}, {179, &kMedium, &kFrench},
     {444, &kLong, &kEnglish},   {181, &kLong, &kGerman},   {182, &kLong, &kFrench},
     {445, &kSpread, &kEnglish}, {183, &kSpread, &kGerman}, {184, &kSpread, &kFrench},
 };
+// clang-format on
 
 // Which drawing a preset gets, per language: English and Spanish share one.
 struct Range {

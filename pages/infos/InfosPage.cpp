@@ -2,6 +2,7 @@
 
 namespace {
 
+// clang-format off
 const InfosPageTraits kTraits = {
     "DLG_INFOS_PAGE",
     true,  // service fields
@@ -13,10 +14,8 @@ const InfosPageTraits kTraits = {
     true,  // serial as number
     "255.255",  // widest version
 };
+// clang-format on
 
 }  // namespace
 
-CInfosPage::CInfosPage(CFlashDevice* unit, CSettingPageHost* host)
-    : CInfosPageBase(unit, host, kTraits)
-{
-}
+CInfosPage::CInfosPage(CFlashDevice* unit, CSettingPageHost* host) : CInfosPageBase(unit, host, kTraits) {}

@@ -2,6 +2,7 @@
 
 namespace {
 
+// clang-format off
 const InfosPageTraits kTraits = {
     "DLG_INFOS_PAGE_RIBEX",
     false,  // service fields
@@ -13,10 +14,8 @@ const InfosPageTraits kTraits = {
     true,  // serial as number
     "255.255",  // widest version
 };
+// clang-format on
 
 }  // namespace
 
-CInfosPageRibex::CInfosPageRibex(CFlashDevice* unit, CSettingPageHost* host)
-    : CInfosPageBase(unit, host, kTraits)
-{
-}
+CInfosPageRibex::CInfosPageRibex(CFlashDevice* unit, CSettingPageHost* host) : CInfosPageBase(unit, host, kTraits) {}

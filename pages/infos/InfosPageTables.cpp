@@ -50,11 +50,13 @@ ServiceRow Row(std::vector<const char*> controls, ShownWhen shown)
 }
 
 // The service group with its rows of voltages and frequency.
+// clang-format off
 const std::vector<const char*> kServiceGroup = {
     "IDC_IN_SERVICE_GROUP", "IDC_IN_LINE_V",      "IDC_IN_LINE_V_LA",      "IDC_IN_LINE_F",
     "IDC_IN_LINE_F_LA",     "IDC_IN_SOLL_FLASH_V", "IDC_IN_POS_FLASH_V",    "IDC_IN_POS_FLASH_V_LA",
     "IDC_IN_NEG_FLASH_V",   "IDC_IN_NEG_FLASH_V_LA",
 };
+// clang-format on
 
 }  // namespace
 
@@ -99,6 +101,7 @@ const ServiceTable kServiceLevelsZarit = {
     Row({"IDC_IN_OWNER", "IDC_IN_OWNER_LA", "IDC_IN_DELIVERY_STAT", "IDC_IN_SER_STAT"}, Below(2)),
 };
 
+// clang-format off
 const ServiceTable kServiceLevelsNuvek = {
     Row(kServiceGroup, kNever),
     Row({"IDC_IN_DELIVERY"}, Not(0)),
@@ -106,7 +109,9 @@ const ServiceTable kServiceLevelsNuvek = {
     Row({"IDC_IN_SER"}, AtLeast(2)),
     Row({"IDC_IN_SER_STAT"}, Below(2)),
 };
+// clang-format on
 
+// clang-format off
 const std::vector<InfoCaption> kInfoCaptions = {
     {"IDC_IN_OWNER_LA", 2053, nullptr},
     {"IDC_IN_GROUP", 2054, nullptr},
@@ -117,6 +122,7 @@ const std::vector<InfoCaption> kInfoCaptions = {
     {"IDC_INF_LB_ACTUAL_1", 2059, nullptr},
     {"IDC_INF_LB_SERIAL_1", 2060, nullptr},
 };
+// clang-format on
 
 const std::vector<InfoCaption> kInfoCaptionsTiko = {
     {"IDC_IN_OWNER_LA", 2053, nullptr},
@@ -131,6 +137,7 @@ const std::vector<InfoCaption> kInfoCaptionsTiko = {
     {"IDC_IN_NEG_FLASH_V_LA", 0, "total flash voltage"},
 };
 
+// clang-format off
 const std::vector<InfoCaption> kInfoCaptionsNuvek = {
     {"IDC_IN_OWNER_LA", 2053, nullptr},
     {"IDC_IN_GROUP", 2054, nullptr},
@@ -140,3 +147,4 @@ const std::vector<InfoCaption> kInfoCaptionsNuvek = {
     {"IDC_INF_LB_VVERSION_1", 2058, nullptr},
     {"IDC_INF_LB_SERIAL_1", 2060, nullptr},
 };
+// clang-format on

@@ -9,6 +9,7 @@ bool IsSorvantOrHexor(uint16_t typeCode)
     return typeCode == 25 || typeCode == 26;
 }
 
+// clang-format off
 const InfosPageTraits kTraits = {
     "DLG_INFOS_PAGE",
     true,  // service fields
@@ -21,10 +22,8 @@ const InfosPageTraits kTraits = {
     "255.255",  // widest version
     IsSorvantOrHexor,
 };
+// clang-format on
 
 }  // namespace
 
-CInfosPageTiko::CInfosPageTiko(CFlashDevice* unit, CSettingPageHost* host)
-    : CInfosPageBase(unit, host, kTraits)
-{
-}
+CInfosPageTiko::CInfosPageTiko(CFlashDevice* unit, CSettingPageHost* host) : CInfosPageBase(unit, host, kTraits) {}

@@ -2,6 +2,7 @@
 
 namespace {
 
+// clang-format off
 const InfosPageTraits kTraits = {
     "DLG_INFOS_PAGE_ZARIT",
     true,  // service fields
@@ -13,10 +14,8 @@ const InfosPageTraits kTraits = {
     false,  // serial as number
     "37.255 / 38.255",  // widest version
 };
+// clang-format on
 
 }  // namespace
 
-CInfosPageZaritE::CInfosPageZaritE(CFlashDevice* unit, CSettingPageHost* host)
-    : CInfosPageBase(unit, host, kTraits)
-{
-}
+CInfosPageZaritE::CInfosPageZaritE(CFlashDevice* unit, CSettingPageHost* host) : CInfosPageBase(unit, host, kTraits) {}

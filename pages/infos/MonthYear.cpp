@@ -83,8 +83,8 @@ int MonthYearValue(const std::string& text)
 {
     int month = 0;
     int year = 0;
-    if (!ReadMonthYear(text, month, year) || month < 1 || month > 12 || year < 1996 || year > 2036
-        || Format(month, year) != text)
+    if (!ReadMonthYear(text, month, year) || month < 1 || month > 12 || year < 1996 || year > 2036 ||
+        Format(month, year) != text)
         return -1;
     return (year < 2000 ? year - 1900 : year - 2000) * 256 + month;
 }

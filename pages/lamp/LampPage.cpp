@@ -6,7 +6,4 @@ const LampPageTraits kTraits = {"DLG_LAMP_PAGE", 3};
 
 }  // namespace
 
-CLampPage::CLampPage(CFlashDevice* unit, CSettingPageHost* host)
-    : CLampPageBase(unit, host, kTraits)
-{
-}
+CLampPage::CLampPage(CFlashDevice* unit, CSettingPageHost* host) : CLampPageBase(unit, host, kTraits) {}

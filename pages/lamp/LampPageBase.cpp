@@ -93,12 +93,30 @@ int CLampPageBase::GetLamp(int outlet)
     return choice ? choice->GetSelection() : wxNOT_FOUND;
 }
 
-void CLampPageBase::SetLamp1(int role) { SetLamp(1, role); }
-void CLampPageBase::SetLamp2(int role) { SetLamp(2, role); }
-void CLampPageBase::SetLamp3(int role) { SetLamp(3, role); }
-int CLampPageBase::GetLamp1() { return GetLamp(1); }
-int CLampPageBase::GetLamp2() { return GetLamp(2); }
-int CLampPageBase::GetLamp3() { return GetLamp(3); }
+void CLampPageBase::SetLamp1(int role)
+{
+    SetLamp(1, role);
+}
+void CLampPageBase::SetLamp2(int role)
+{
+    SetLamp(2, role);
+}
+void CLampPageBase::SetLamp3(int role)
+{
+    SetLamp(3, role);
+}
+int CLampPageBase::GetLamp1()
+{
+    return GetLamp(1);
+}
+int CLampPageBase::GetLamp2()
+{
+    return GetLamp(2);
+}
+int CLampPageBase::GetLamp3()
+{
+    return GetLamp(3);
+}
 
 void CLampPageBase::SetLampChoice(int outlet, bool enabled)
 {

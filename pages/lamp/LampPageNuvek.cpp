@@ -6,7 +6,4 @@ const LampPageTraits kTraits = {"DLG_LAMP_PAGE_NUVEK", 2};
 
 }  // namespace
 
-CLampPageNuvek::CLampPageNuvek(CFlashDevice* unit, CSettingPageHost* host)
-    : CLampPageBase(unit, host, kTraits)
-{
-}
+CLampPageNuvek::CLampPageNuvek(CFlashDevice* unit, CSettingPageHost* host) : CLampPageBase(unit, host, kTraits) {}

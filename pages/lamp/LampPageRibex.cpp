@@ -6,7 +6,4 @@ const LampPageTraits kTraits = {"DLG_LAMP_PAGE_RIBEX", 3};
 
 }  // namespace
 
-CLampPageRibex::CLampPageRibex(CFlashDevice* unit, CSettingPageHost* host)
-    : CLampPageBase(unit, host, kTraits)
-{
-}
+CLampPageRibex::CLampPageRibex(CFlashDevice* unit, CSettingPageHost* host) : CLampPageBase(unit, host, kTraits) {}

@@ -6,7 +6,4 @@ const LampPageTraits kTraits = {"DLG_LAMP_PAGE_ZARIT", 3};
 
 }  // namespace
 
-CLampPageZarit::CLampPageZarit(CFlashDevice* unit, CSettingPageHost* host)
-    : CLampPageBase(unit, host, kTraits)
-{
-}
+CLampPageZarit::CLampPageZarit(CFlashDevice* unit, CSettingPageHost* host) : CLampPageBase(unit, host, kTraits) {}

@@ -15,7 +15,4 @@ const MemoryPageTraits kTraits = {
 
 }  // namespace
 
-CMemoryPage::CMemoryPage(CFlashDevice* unit, CSettingPageHost* host)
-    : CMemoryPageBase(unit, host, kTraits)
-{
-}
+CMemoryPage::CMemoryPage(CFlashDevice* unit, CSettingPageHost* host) : CMemoryPageBase(unit, host, kTraits) {}

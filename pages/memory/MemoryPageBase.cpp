@@ -144,20 +144,71 @@ void CMemoryPageBase::OnRecall(wxCommandEvent&)
     SendCommand(13, GetSelectedMemory());
 }
 
-void CMemoryPageBase::SetLine1L(const wxString& text) { SetMemoryCell(this, 1, MemoryCell::LeftValue, text); }
-void CMemoryPageBase::SetLine2L(const wxString& text) { SetMemoryCell(this, 2, MemoryCell::LeftValue, text); }
-void CMemoryPageBase::SetLine3L(const wxString& text) { SetMemoryCell(this, 3, MemoryCell::LeftValue, text); }
-void CMemoryPageBase::SetLine4L(const wxString& text) { SetMemoryCell(this, 4, MemoryCell::LeftValue, text); }
-void CMemoryPageBase::SetLine5L(const wxString& text) { SetMemoryCell(this, 5, MemoryCell::LeftValue, text); }
-void CMemoryPageBase::SetLine3LLabel(const wxString& text) { SetMemoryCell(this, 3, MemoryCell::LeftLabel, text); }
-void CMemoryPageBase::SetLine5LLabel(const wxString& text) { SetMemoryCell(this, 5, MemoryCell::LeftLabel, text); }
-void CMemoryPageBase::SetLine1R(const wxString& text) { SetMemoryCell(this, 1, MemoryCell::RightValue, text); }
-void CMemoryPageBase::SetLine2R(const wxString& text) { SetMemoryCell(this, 2, MemoryCell::RightValue, text); }
-void CMemoryPageBase::SetLine3R(const wxString& text) { SetMemoryCell(this, 3, MemoryCell::RightValue, text); }
-void CMemoryPageBase::SetLine4R(const wxString& text) { SetMemoryCell(this, 4, MemoryCell::RightValue, text); }
-void CMemoryPageBase::SetLine5R(const wxString& text) { SetMemoryCell(this, 5, MemoryCell::RightValue, text); }
-void CMemoryPageBase::SetLine1RLabel(const wxString& text) { SetMemoryCell(this, 1, MemoryCell::RightLabel, text); }
-void CMemoryPageBase::SetLine2RLabel(const wxString& text) { SetMemoryCell(this, 2, MemoryCell::RightLabel, text); }
-void CMemoryPageBase::SetLine3RLabel(const wxString& text) { SetMemoryCell(this, 3, MemoryCell::RightLabel, text); }
-void CMemoryPageBase::SetLine4RLabel(const wxString& text) { SetMemoryCell(this, 4, MemoryCell::RightLabel, text); }
-void CMemoryPageBase::SetLine5RLabel(const wxString& text) { SetMemoryCell(this, 5, MemoryCell::RightLabel, text); }
+void CMemoryPageBase::SetLine1L(const wxString& text)
+{
+    SetMemoryCell(this, 1, MemoryCell::LeftValue, text);
+}
+void CMemoryPageBase::SetLine2L(const wxString& text)
+{
+    SetMemoryCell(this, 2, MemoryCell::LeftValue, text);
+}
+void CMemoryPageBase::SetLine3L(const wxString& text)
+{
+    SetMemoryCell(this, 3, MemoryCell::LeftValue, text);
+}
+void CMemoryPageBase::SetLine4L(const wxString& text)
+{
+    SetMemoryCell(this, 4, MemoryCell::LeftValue, text);
+}
+void CMemoryPageBase::SetLine5L(const wxString& text)
+{
+    SetMemoryCell(this, 5, MemoryCell::LeftValue, text);
+}
+void CMemoryPageBase::SetLine3LLabel(const wxString& text)
+{
+    SetMemoryCell(this, 3, MemoryCell::LeftLabel, text);
+}
+void CMemoryPageBase::SetLine5LLabel(const wxString& text)
+{
+    SetMemoryCell(this, 5, MemoryCell::LeftLabel, text);
+}
+void CMemoryPageBase::SetLine1R(const wxString& text)
+{
+    SetMemoryCell(this, 1, MemoryCell::RightValue, text);
+}
+void CMemoryPageBase::SetLine2R(const wxString& text)
+{
+    SetMemoryCell(this, 2, MemoryCell::RightValue, text);
+}
+void CMemoryPageBase::SetLine3R(const wxString& text)
+{
+    SetMemoryCell(this, 3, MemoryCell::RightValue, text);
+}
+void CMemoryPageBase::SetLine4R(const wxString& text)
+{
+    SetMemoryCell(this, 4, MemoryCell::RightValue, text);
+}
+void CMemoryPageBase::SetLine5R(const wxString& text)
+{
+    SetMemoryCell(this, 5, MemoryCell::RightValue, text);
+}
+void CMemoryPageBase::SetLine1RLabel(const wxString& text)
+{
+    SetMemoryCell(this, 1, MemoryCell::RightLabel, text);
+}
+void CMemoryPageBase::SetLine2RLabel(const wxString& text)
+{
+    SetMemoryCell(this, 2, MemoryCell::RightLabel, text);
+}
+void CMemoryPageBase::SetLine3RLabel(const wxString& text)
+{
+    SetMemoryCell(this, 3, MemoryCell::RightLabel, text);
+}
+void CMemoryPageBase::SetLine4RLabel(const wxString& text)
+{
+    SetMemoryCell(this, 4, MemoryCell::RightLabel, text);
+}
+void CMemoryPageBase::SetLine5RLabel(const wxString& text)
+{
+    SetMemoryCell(this, 5, MemoryCell::RightLabel, text);
+}

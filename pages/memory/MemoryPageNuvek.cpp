@@ -15,7 +15,4 @@ const MemoryPageTraits kTraits = {
 
 }  // namespace
 
-CMemoryPageNuvek::CMemoryPageNuvek(CFlashDevice* unit, CSettingPageHost* host)
-    : CMemoryPageBase(unit, host, kTraits)
-{
-}
+CMemoryPageNuvek::CMemoryPageNuvek(CFlashDevice* unit, CSettingPageHost* host) : CMemoryPageBase(unit, host, kTraits) {}

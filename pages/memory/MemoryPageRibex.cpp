@@ -15,7 +15,4 @@ const MemoryPageTraits kTraits = {
 
 }  // namespace
 
-CMemoryPageRibex::CMemoryPageRibex(CFlashDevice* unit, CSettingPageHost* host)
-    : CMemoryPageBase(unit, host, kTraits)
-{
-}
+CMemoryPageRibex::CMemoryPageRibex(CFlashDevice* unit, CSettingPageHost* host) : CMemoryPageBase(unit, host, kTraits) {}

@@ -15,7 +15,4 @@ const MemoryPageTraits kTraits = {
 
 }  // namespace
 
-CMemoryPageZarit::CMemoryPageZarit(CFlashDevice* unit, CSettingPageHost* host)
-    : CMemoryPageBase(unit, host, kTraits)
-{
-}
+CMemoryPageZarit::CMemoryPageZarit(CFlashDevice* unit, CSettingPageHost* host) : CMemoryPageBase(unit, host, kTraits) {}

@@ -27,7 +27,10 @@ std::string CommandText(uint8_t address, uint16_t command, const Bytes& data, ui
 }
 
 // Checked: a record too short fails the test instead of being read past.
-uint16_t At16(const Bytes& data, std::size_t i) { return ReadBe16(Bytes{data.at(i), data.at(i + 1)}.data()); }
+uint16_t At16(const Bytes& data, std::size_t i)
+{
+    return ReadBe16(Bytes{data.at(i), data.at(i + 1)}.data());
+}
 
 class DemoDeviceTest : public testing::Test {
 protected:
@@ -132,7 +135,10 @@ struct EnergyCase {
     Bytes energies;
 };
 
-void PrintTo(const EnergyCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EnergyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class DemoEnergyTest : public DemoDeviceTest, public testing::WithParamInterface<EnergyCase> {};
 
@@ -153,18 +159,17 @@ TEST_P(DemoEnergyTest, CommandOneBalancesTheOutletsWithinTheGenerator)
 
 INSTANTIATE_TEST_SUITE_P(
     FreshUnit, DemoEnergyTest,
-    testing::Values(
-        EnergyCase{"TotalShiftsEveryOutlet", {100, 0, 0x0F}, {100, 88, 61, 88}},
-        EnergyCase{"Outlet3FillsWhatTheOthersLeave", {100, 3, 0x0F}, {100, 60, 33, 98}},
-        EnergyCase{"Outlet1StaysAtOutlet3sEnergy", {80, 1, 0x0F}, {72, 60, 33, 60}},
-        EnergyCase{"Outlet2StaysAtOutlet3sEnergy", {90, 2, 0x0F}, {76, 60, 60, 60}},
-        EnergyCase{"WithoutOutlet3Outlet1TakesTheRest", {100, 1, 0x07}, {100, 99, 33, 60}},
-        // Outlet 2 off: its energy is shifted too, but not below the lowest
-        // code; the shift of -12 starts beyond the limit loop.
-        EnergyCase{"Outlet3KeepsTheTotalAtCode60", {20, 0, 0x0B}, {61, 48, 33, 52}},
-        EnergyCase{"BelowLowestCodeIsRaised", {10, 1, 0x0F}, {64, 33, 33, 60}},
-        // Channels 4 and up do not exist: the switch bits apply, no energy changes.
-        EnergyCase{"ChannelAboveThreeOnlySwitches", {100, 4, 0x07}, {72, 60, 33, 60}}),
+    testing::Values(EnergyCase{"TotalShiftsEveryOutlet", {100, 0, 0x0F}, {100, 88, 61, 88}},
+                    EnergyCase{"Outlet3FillsWhatTheOthersLeave", {100, 3, 0x0F}, {100, 60, 33, 98}},
+                    EnergyCase{"Outlet1StaysAtOutlet3sEnergy", {80, 1, 0x0F}, {72, 60, 33, 60}},
+                    EnergyCase{"Outlet2StaysAtOutlet3sEnergy", {90, 2, 0x0F}, {76, 60, 60, 60}},
+                    EnergyCase{"WithoutOutlet3Outlet1TakesTheRest", {100, 1, 0x07}, {100, 99, 33, 60}},
+                    // Outlet 2 off: its energy is shifted too, but not below the lowest
+                    // code; the shift of -12 starts beyond the limit loop.
+                    EnergyCase{"Outlet3KeepsTheTotalAtCode60", {20, 0, 0x0B}, {61, 48, 33, 52}},
+                    EnergyCase{"BelowLowestCodeIsRaised", {10, 1, 0x0F}, {64, 33, 33, 60}},
+                    // Channels 4 and up do not exist: the switch bits apply, no energy changes.
+                    EnergyCase{"ChannelAboveThreeOnlySwitches", {100, 4, 0x07}, {72, 60, 33, 60}}),
     [](const testing::TestParamInfo<EnergyCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DemoDeviceTest, TotalFarBelowTheOutletsBringsThemToTheLowestCodeAndCountsThem)
@@ -263,9 +268,8 @@ TEST_F(DemoDeviceTest, EveryRecordOnceInOrderAfterCommandFourteen)
         std::size_t zaritESize;
     };
     const std::vector<Expected> order = {
-        {1, 20, 20},  {2, 19, 19},   {3, 5, 5},     {4, 14, 14},   {5, 4, 4},     {6, 7, 19},   {7, 4, 4},
-        {8, 7, 7},    {9, 9, 9},     {10, 14, 0},   {101, 11, 11}, {102, 11, 11}, {103, 11, 11}, {104, 11, 11},
-        {100, 2, 2},
+        {1, 20, 20}, {2, 19, 19}, {3, 5, 5},     {4, 14, 14},   {5, 4, 4},     {6, 7, 19},    {7, 4, 4},   {8, 7, 7},
+        {9, 9, 9},   {10, 14, 0}, {101, 11, 11}, {102, 11, 11}, {103, 11, 11}, {104, 11, 11}, {100, 2, 2},
     };
     for (CDemoDevice* unit : {&zarit, &zaritE}) {
         EXPECT_EQ(Ask(14, {}, unit).record, 100);
@@ -450,7 +454,7 @@ TEST_F(DemoDeviceTest, StepsRunThroughEveryPositionAndMeetTheirDurations)
         uint8_t position;  // + 0x80 with the flag
         uint16_t duration;
     };
-    const std::vector<Step> up = {{1, 125},  {2, 250},  {3, 500}, {4, 1000}, {5, 2000},
+    const std::vector<Step> up = {{1, 125},  {2, 250},  {3, 500},     {4, 1000}, {5, 2000},
                                   {6, 4000}, {7, 5600}, {0x80, 4600}, {0, 2450}};
     for (const Step& step : up) {
         Ask(6, {1});

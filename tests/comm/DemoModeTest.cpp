@@ -19,7 +19,8 @@ protected:
     bool DemoFrameOnTheLine() const
     {
         const std::vector<std::string> texts = SentTexts();
-        return std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return t.size() > 7 && t[6] == '6'; });
+        return std::any_of(texts.begin(), texts.end(),
+                           [](const std::string& t) { return t.size() > 7 && t[6] == '6'; });
     }
 };
 

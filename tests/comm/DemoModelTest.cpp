@@ -17,14 +17,14 @@ struct Pair {
 TEST(DemoModelTest, EnergyTableHasItsRoundingExceptionsAndNoEntryOutsideTheCodes)
 {
     const std::vector<Pair> joules = {
-        {33, 154}, {36, 190},   {49, 466},   {60, 1000}, {61, 1072}, {67, 1624},
-        {72, 2297}, {88, 6964}, {98, 13929}, {99, 14928}, {100, 16000},
-        {0, 0},    {32, 0},     {101, 0},
+        {33, 154},  {36, 190},   {49, 466},   {60, 1000},   {61, 1072}, {67, 1624}, {72, 2297},
+        {88, 6964}, {98, 13929}, {99, 14928}, {100, 16000}, {0, 0},     {32, 0},    {101, 0},
     };
     for (const Pair& p : joules)
         EXPECT_EQ(model::Joules(static_cast<int>(p.in)), p.out) << "J(" << p.in << ")";
 
-    const std::vector<Pair> percent = {{33, 9}, {52, 36}, {60, 62}, {66, 95}, {67, 10}, {72, 15}, {100, 100}, {0, 0}, {20, 0}};
+    const std::vector<Pair> percent = {{33, 9},  {52, 36},   {60, 62}, {66, 95}, {67, 10},
+                                       {72, 15}, {100, 100}, {0, 0},   {20, 0}};
     for (const Pair& p : percent)
         EXPECT_EQ(model::Percent(static_cast<int>(p.in)), p.out) << "P(" << p.in << ")";
 }
@@ -33,14 +33,16 @@ TEST(DemoModelTest, EnergyStepsMeetEveryGivenPointAndRiseSteadily)
 {
     for (int i = 0; i <= 60; ++i)
         EXPECT_EQ(model::EnergyStep(i), 23u) << i;
-    const std::vector<Pair> points = {{64, 25}, {72, 37}, {100, 92}, {136, 200}, {181, 393}, {200, 494}, {219, 606}, {255, 851}};
+    const std::vector<Pair> points = {{64, 25},   {72, 37},   {100, 92},  {136, 200},
+                                      {181, 393}, {200, 494}, {219, 606}, {255, 851}};
     for (const Pair& p : points)
         EXPECT_EQ(model::EnergyStep(static_cast<int>(p.in)), p.out) << "L[" << p.in << "]";
     for (int i = 1; i < 256; ++i)
         EXPECT_GE(model::EnergyStep(i), model::EnergyStep(i - 1)) << i;
 
     // The halving search: the largest index at or below x, 0 when none is.
-    const std::vector<Pair> searches = {{0, 0}, {22, 0}, {23, 62}, {24, 63}, {150, 121}, {200, 136}, {800, 248}, {851, 255}, {5000, 255}};
+    const std::vector<Pair> searches = {{0, 0},     {22, 0},    {23, 62},   {24, 63},   {150, 121},
+                                        {200, 136}, {800, 248}, {851, 255}, {5000, 255}};
     for (const Pair& p : searches)
         EXPECT_EQ(model::EnergyStepIndex(p.in), p.out) << "search " << p.in;
 }
@@ -48,9 +50,8 @@ TEST(DemoModelTest, EnergyStepsMeetEveryGivenPointAndRiseSteadily)
 TEST(DemoModelTest, CodeFromJoules)
 {
     const std::vector<Pair> cases = {
-        {0, 0},      {1, 33},      {100, 33},    {154, 33},    {156, 34},  {308, 43},
-        {1000, 60},  {1001, 60},   {1002, 61},   {2154, 72},   {15000, 100}, {16000, 100},
-        {40000, 100},
+        {0, 0},     {1, 33},    {100, 33},  {154, 33},    {156, 34},    {308, 43},    {1000, 60},
+        {1001, 60}, {1002, 61}, {2154, 72}, {15000, 100}, {16000, 100}, {40000, 100},
     };
     for (const Pair& c : cases)
         EXPECT_EQ(model::CodeFromJoules(c.in), c.out) << "CodeFromJoules(" << c.in << ")";
@@ -64,8 +65,8 @@ TEST(DemoModelTest, FindDurationStepGivesTheTableDurationAtOrBelowAndItsIndex)
         int index;
     };
     const std::vector<Case> cases = {
-        {0, 85, 0}, {84, 85, 0}, {85, 85, 0}, {99, 85, 0}, {100, 100, 1}, {564, 535, 25},
-        {7499, 7000, 62}, {7500, 7500, 63}, {8000, 7500, 63}, {10000, 7500, 63},
+        {0, 85, 0},     {84, 85, 0},      {85, 85, 0},      {99, 85, 0},      {100, 100, 1},
+        {564, 535, 25}, {7499, 7000, 62}, {7500, 7500, 63}, {8000, 7500, 63}, {10000, 7500, 63},
     };
     for (const Case& c : cases) {
         uint8_t index = 99;
@@ -77,8 +78,8 @@ TEST(DemoModelTest, FindDurationStepGivesTheTableDurationAtOrBelowAndItsIndex)
 TEST(DemoModelTest, RecycleFromIndexRisesInSegments)
 {
     const std::vector<Pair> cases = {
-        {0, 0},    {1, 20},    {71, 20},   {72, 20},   {106, 37},  {135, 52},
-        {136, 53}, {180, 82},  {181, 84},  {218, 106}, {219, 108}, {248, 143}, {255, 152},
+        {0, 0},    {1, 20},   {71, 20},   {72, 20},   {106, 37},  {135, 52},  {136, 53},
+        {180, 82}, {181, 84}, {218, 106}, {219, 108}, {248, 143}, {255, 152},
     };
     for (const Pair& c : cases)
         EXPECT_EQ(model::RecycleFromIndex(static_cast<int>(c.in)), c.out) << "RecycleFromIndex(" << c.in << ")";
@@ -112,8 +113,8 @@ TEST(DemoModelTest, SequenceProgramsAndTheirFirstPeriods)
         std::vector<uint32_t> steps;
     };
     const std::vector<Case> cases = {
-        {1, 2, {2, 2}},           {4, 2, {16, 16}},          {5, 3, {2, 2, 2}},        {8, 3, {16, 16, 16}},
-        {9, 4, {2, 2, 2, 2}},     {12, 4, {16, 16, 16, 16}}, {13, 4, {8, 8, 4, 2}},     {16, 4, {64, 64, 32, 16}},
+        {1, 2, {2, 2}},       {4, 2, {16, 16}},          {5, 3, {2, 2, 2}},     {8, 3, {16, 16, 16}},
+        {9, 4, {2, 2, 2, 2}}, {12, 4, {16, 16, 16, 16}}, {13, 4, {8, 8, 4, 2}}, {16, 4, {64, 64, 32, 16}},
     };
     for (const Case& c : cases) {
         const model::SequenceProgram& p = model::SequenceProgramOf(c.program);

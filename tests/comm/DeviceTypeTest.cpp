@@ -48,32 +48,20 @@ TEST_P(DeviceTypeTest, IdentityAnswerMakesTheRecordOfTheTable)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DeviceTypeTest,
-    testing::Values(IdentityCase{16, 0x41, 0, "Quirel Q4", "-  Q4", 1},
-                    IdentityCase{16, 0x40, 1, "Quirel Q2", "-  Q2", 0},
-                    IdentityCase{16, 0x42, 0, "Quirel Q2", "-  Q2", 2},
-                    IdentityCase{16, 0x43, 0, "Quirel Q2", "-  Q2", 3},
-                    IdentityCase{16, 0x01, 0, nullptr, nullptr, 0},
-                    IdentityCase{16, 0x81, 0, nullptr, nullptr, 0},
-                    IdentityCase{16, 0xC1, 0, nullptr, nullptr, 0},
-                    IdentityCase{18, 0x06, 3, "T160", "-T160", 2},
-                    IdentityCase{20, 0x00, 0, "Nuvek N2", "-  N2", 0},
-                    IdentityCase{20, 0x07, 1, "Nuvek N8 E", "- N8E", 3},
-                    IdentityCase{25, 0x00, 0, "Sorvant 40", "- S40", 0},
-                    IdentityCase{25, 0x01, 0, "Sorvant 80", "- S80", 1},
-                    IdentityCase{25, 0x06, 0, "Sorvant 160", "-S160", 2},
-                    IdentityCase{25, 0x07, 0, "Sorvant 160", "-S160", 3},
-                    IdentityCase{26, 0x00, 0, "Hexor 800", "-H800", 0},
-                    IdentityCase{26, 0x05, 0, "Hexor 1600", "-H1600", 1},
-                    IdentityCase{32, 0x01, 0, "Ribex R4", "-  R4", 1},
-                    IdentityCase{32, 0x03, 1, "Ribex R8 E", "-  R8E", 3},
-                    IdentityCase{37, 0x00, 1, "Zarit 1600S", "-  Z16S", 0},
-                    IdentityCase{37, 0x02, 0, "Zarit 6400S", "-  Z64S", 2},
-                    IdentityCase{37, 0x09, 0, "Zarit Z4", "-  Z4", 1},
-                    IdentityCase{37, 0x38, 0, "Zarit Z2", "-  Z2", 0},
-                    IdentityCase{37, 0x0F, 0, "Zarit Z8", "-  Z8", 7},
-                    IdentityCase{137, 0x01, 1, "Zarit 3200E", "-  Z32E", 1},
-                    IdentityCase{137, 0x06, 0, "Zarit 6400E", "-  Z64E", 6},
-                    IdentityCase{99, 0x00, 0, nullptr, nullptr, 0}));
+    testing::Values(
+        IdentityCase{16, 0x41, 0, "Quirel Q4", "-  Q4", 1}, IdentityCase{16, 0x40, 1, "Quirel Q2", "-  Q2", 0},
+        IdentityCase{16, 0x42, 0, "Quirel Q2", "-  Q2", 2}, IdentityCase{16, 0x43, 0, "Quirel Q2", "-  Q2", 3},
+        IdentityCase{16, 0x01, 0, nullptr, nullptr, 0}, IdentityCase{16, 0x81, 0, nullptr, nullptr, 0},
+        IdentityCase{16, 0xC1, 0, nullptr, nullptr, 0}, IdentityCase{18, 0x06, 3, "T160", "-T160", 2},
+        IdentityCase{20, 0x00, 0, "Nuvek N2", "-  N2", 0}, IdentityCase{20, 0x07, 1, "Nuvek N8 E", "- N8E", 3},
+        IdentityCase{25, 0x00, 0, "Sorvant 40", "- S40", 0}, IdentityCase{25, 0x01, 0, "Sorvant 80", "- S80", 1},
+        IdentityCase{25, 0x06, 0, "Sorvant 160", "-S160", 2}, IdentityCase{25, 0x07, 0, "Sorvant 160", "-S160", 3},
+        IdentityCase{26, 0x00, 0, "Hexor 800", "-H800", 0}, IdentityCase{26, 0x05, 0, "Hexor 1600", "-H1600", 1},
+        IdentityCase{32, 0x01, 0, "Ribex R4", "-  R4", 1}, IdentityCase{32, 0x03, 1, "Ribex R8 E", "-  R8E", 3},
+        IdentityCase{37, 0x00, 1, "Zarit 1600S", "-  Z16S", 0}, IdentityCase{37, 0x02, 0, "Zarit 6400S", "-  Z64S", 2},
+        IdentityCase{37, 0x09, 0, "Zarit Z4", "-  Z4", 1}, IdentityCase{37, 0x38, 0, "Zarit Z2", "-  Z2", 0},
+        IdentityCase{37, 0x0F, 0, "Zarit Z8", "-  Z8", 7}, IdentityCase{137, 0x01, 1, "Zarit 3200E", "-  Z32E", 1},
+        IdentityCase{137, 0x06, 0, "Zarit 6400E", "-  Z64E", 6}, IdentityCase{99, 0x00, 0, nullptr, nullptr, 0}));
 
 class RadioByteTest : public BusFixture {};
 

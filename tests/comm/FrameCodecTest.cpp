@@ -23,7 +23,10 @@ struct EncodeCase {
     const char* text;  // without the carriage return
 };
 
-void PrintTo(const EncodeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EncodeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class EncodeTest : public testing::TestWithParam<EncodeCase> {};
 
@@ -33,8 +36,8 @@ TEST_P(EncodeTest, BuildsHeaderChecksumAndText)
     uint8_t buffer[300];
     std::memset(buffer, 0xEE, sizeof buffer);
     std::copy(c.data.begin(), c.data.end(), buffer + 6);
-    const std::string text = EncodeCommand(buffer, static_cast<int>(c.data.size()), c.studio, c.address,
-                                           c.command, c.rangeMark);
+    const std::string text =
+        EncodeCommand(buffer, static_cast<int>(c.data.size()), c.studio, c.address, c.command, c.rangeMark);
     EXPECT_EQ(text, std::string(c.text) + "\r");
 
     const std::size_t n = c.data.size();
@@ -48,17 +51,23 @@ TEST_P(EncodeTest, BuildsHeaderChecksumAndText)
     EXPECT_EQ(text.size(), 2 * n + 15);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Frames, EncodeTest,
-    testing::Values(
-        EncodeCase{"StatusPoll", {}, 1, 3, 100, false, "S105010300646="},
-        EncodeCase{"Identify", {0}, 1, 2, 101, false, "S10601020065006>"},
-        EncodeCase{"IdentifyAfterRangeChange", {0}, 1, 2, 101, true, "P10601020065006>"},
-        EncodeCase{"RangeMarkOnlyOnIdentify", {}, 1, 3, 100, true, "S105010300646="},
-        EncodeCase{"NoAnswerHeadS0", {7}, 1, 5, 102, false, "S006010500660779"},
-        // 10 to 15 are ":" to "?", never hexadecimal letters.
-        EncodeCase{"HighNibbles", {0xAB, 0xFF}, 20, 0xC3, 0x1E2F, false, "S10714<31>2?:;?" "?=5"}),
-    [](const testing::TestParamInfo<EncodeCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Frames, EncodeTest,
+                         testing::Values(EncodeCase{"StatusPoll", {}, 1, 3, 100, false, "S105010300646="},
+                                         EncodeCase{"Identify", {0}, 1, 2, 101, false, "S10601020065006>"},
+                                         EncodeCase{
+                                             "IdentifyAfterRangeChange", {0}, 1, 2, 101, true, "P10601020065006>"},
+                                         EncodeCase{"RangeMarkOnlyOnIdentify", {}, 1, 3, 100, true, "S105010300646="},
+                                         EncodeCase{"NoAnswerHeadS0", {7}, 1, 5, 102, false, "S006010500660779"},
+                                         // 10 to 15 are ":" to "?", never hexadecimal letters.
+                                         EncodeCase{"HighNibbles",
+                                                    {0xAB, 0xFF},
+                                                    20,
+                                                    0xC3,
+                                                    0x1E2F,
+                                                    false,
+                                                    "S10714<31>2?:;?"
+                                                    "?=5"}),
+                         [](const testing::TestParamInfo<EncodeCase>& info) { return std::string(info.param.name); });
 
 TEST(EncodeCommandTest, RefusesWhatCannotBeFramed)
 {
@@ -77,7 +86,10 @@ struct DecodeCase {
     FrameHead head;
 };
 
-void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DecodeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class DecodeTest : public testing::TestWithParam<DecodeCase> {};
 
@@ -92,26 +104,24 @@ TEST_P(DecodeTest, AcceptsOnlyWellFormedAnswersAndBroadcasts)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Frames, DecodeTest,
-    testing::Values(
-        DecodeCase{"Answer", "S2060102006481>>", FrameHead::Answer},
-        DecodeCase{"Broadcast", "S4060102006481>>", FrameHead::Broadcast},
-        DecodeCase{"NoData", "S205010300646=", FrameHead::Answer},
-        DecodeCase{"CommandHeadS1", "S1060102006481>>", FrameHead::Rejected},
-        DecodeCase{"HeadP2", "P2060102006481>>", FrameHead::Rejected},
-        DecodeCase{"OddLength", "S2060102006481>>0", FrameHead::Rejected},
-        DecodeCase{"OnePairMore", "S206010200648100>>", FrameHead::Rejected},
-        DecodeCase{"OnePairLess", "S20601020064>>", FrameHead::Rejected},
-        DecodeCase{"WrongChecksum", "S2060102006481>=", FrameHead::Rejected},
-        // "A" decodes as 17: not refused, but the checksum no longer fits.
-        DecodeCase{"HexLetter", "S206010200648A>>", FrameHead::Rejected},
-        DecodeCase{"Empty", "", FrameHead::Rejected},
-        DecodeCase{"HeadOnly", "S2", FrameHead::Rejected},
-        // Length bytes below 5 would take the header from stale bytes.
-        DecodeCase{"LengthFour", "S20401020007", FrameHead::Rejected},
-        DecodeCase{"LengthZero", "S20000", FrameHead::Rejected}),
-    [](const testing::TestParamInfo<DecodeCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Frames, DecodeTest,
+                         testing::Values(DecodeCase{"Answer", "S2060102006481>>", FrameHead::Answer},
+                                         DecodeCase{"Broadcast", "S4060102006481>>", FrameHead::Broadcast},
+                                         DecodeCase{"NoData", "S205010300646=", FrameHead::Answer},
+                                         DecodeCase{"CommandHeadS1", "S1060102006481>>", FrameHead::Rejected},
+                                         DecodeCase{"HeadP2", "P2060102006481>>", FrameHead::Rejected},
+                                         DecodeCase{"OddLength", "S2060102006481>>0", FrameHead::Rejected},
+                                         DecodeCase{"OnePairMore", "S206010200648100>>", FrameHead::Rejected},
+                                         DecodeCase{"OnePairLess", "S20601020064>>", FrameHead::Rejected},
+                                         DecodeCase{"WrongChecksum", "S2060102006481>=", FrameHead::Rejected},
+                                         // "A" decodes as 17: not refused, but the checksum no longer fits.
+                                         DecodeCase{"HexLetter", "S206010200648A>>", FrameHead::Rejected},
+                                         DecodeCase{"Empty", "", FrameHead::Rejected},
+                                         DecodeCase{"HeadOnly", "S2", FrameHead::Rejected},
+                                         // Length bytes below 5 would take the header from stale bytes.
+                                         DecodeCase{"LengthFour", "S20401020007", FrameHead::Rejected},
+                                         DecodeCase{"LengthZero", "S20000", FrameHead::Rejected}),
+                         [](const testing::TestParamInfo<DecodeCase>& info) { return std::string(info.param.name); });
 
 // A frame text of an answer with the given data bytes.
 std::string AnswerText(uint8_t length, const std::vector<uint8_t>& bytesAfterLength)
@@ -151,7 +161,10 @@ struct CommandCase {
     CommandFrame frame;
 };
 
-void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CommandCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class DecodeCommandTest : public testing::TestWithParam<CommandCase> {};
 
@@ -175,18 +188,20 @@ TEST_P(DecodeCommandTest, ReadsCommandsAsAUnitDoes)
 
 INSTANTIATE_TEST_SUITE_P(
     Frames, DecodeCommandTest,
-    testing::Values(
-        CommandCase{"StatusPoll", "S105010300646=", true, {false, true, 1, 3, 100, {}}},
-        CommandCase{"IdentifyAfterRangeChange", "P10601020065006>", true, {true, true, 1, 2, 101, {0}}},
-        CommandCase{"NoAnswerWanted", "S006010500660779", true, {false, false, 1, 5, 102, {7}}},
-        CommandCase{"HighNibbles", "S10714<31>2?:;?" "?=5", true, {false, true, 20, 0xC3, 0x1E2F, {0xAB, 0xFF}}},
-        CommandCase{"HeadT", "T105010300646=", false, {}},
-        CommandCase{"OddLength", "S105010300646=0", false, {}},
-        CommandCase{"WrongChecksum", "S105010300646>", false, {}},
-        CommandCase{"OnePairMore", "S10501030064006=", false, {}},
-        CommandCase{"LengthFour", "S10401030008", false, {}},
-        CommandCase{"HeadOnly", "S1", false, {}},
-        CommandCase{"Empty", "", false, {}}),
+    testing::Values(CommandCase{"StatusPoll", "S105010300646=", true, {false, true, 1, 3, 100, {}}},
+                    CommandCase{"IdentifyAfterRangeChange", "P10601020065006>", true, {true, true, 1, 2, 101, {0}}},
+                    CommandCase{"NoAnswerWanted", "S006010500660779", true, {false, false, 1, 5, 102, {7}}},
+                    CommandCase{"HighNibbles",
+                                "S10714<31>2?:;?"
+                                "?=5",
+                                true,
+                                {false, true, 20, 0xC3, 0x1E2F, {0xAB, 0xFF}}},
+                    CommandCase{"HeadT", "T105010300646=", false, {}},
+                    CommandCase{"OddLength", "S105010300646=0", false, {}},
+                    CommandCase{"WrongChecksum", "S105010300646>", false, {}},
+                    CommandCase{"OnePairMore", "S10501030064006=", false, {}},
+                    CommandCase{"LengthFour", "S10401030008", false, {}}, CommandCase{"HeadOnly", "S1", false, {}},
+                    CommandCase{"Empty", "", false, {}}),
     [](const testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
 
 TEST(DecodeCommandTest, ReadsBackWhatTheEncoderWrote)
@@ -208,8 +223,7 @@ TEST(DecodeCommandTest, ReadsBackWhatTheEncoderWrote)
 TEST(EncodeRecordTest, AnswersAndBroadcastsDecodeAsRecords)
 {
     EXPECT_EQ(EncodeRecord(FrameHead::Answer, 1, 2, 100, std::vector<uint8_t>{0x81}.data(), 1), "S2060102006481>>");
-    EXPECT_EQ(EncodeRecord(FrameHead::Broadcast, 1, 2, 100, std::vector<uint8_t>{0x81}.data(), 1),
-              "S4060102006481>>");
+    EXPECT_EQ(EncodeRecord(FrameHead::Broadcast, 1, 2, 100, std::vector<uint8_t>{0x81}.data(), 1), "S4060102006481>>");
     EXPECT_EQ(EncodeRecord(FrameHead::Answer, 1, 3, 100, nullptr, 0), "S205010300646=");
 
     // The largest record the port takes, and one byte more, which it refuses.

@@ -15,14 +15,19 @@ std::string Frame(uint8_t address, uint16_t command, std::vector<uint8_t> data =
 {
     std::vector<uint8_t> buffer(7 + data.size());
     std::copy(data.begin(), data.end(), buffer.begin() + 6);
-    std::string text =
-        EncodeCommand(buffer.data(), static_cast<int>(data.size()), studio, address, command, rangeMark);
+    std::string text = EncodeCommand(buffer.data(), static_cast<int>(data.size()), studio, address, command, rangeMark);
     text.pop_back();  // the bus hands frames on without their carriage return
     return text;
 }
 
-std::string Identify(uint8_t address) { return Frame(address, 101, {0}); }
-std::string Poll(uint8_t address) { return Frame(address, 100); }
+std::string Identify(uint8_t address)
+{
+    return Frame(address, 101, {0});
+}
+std::string Poll(uint8_t address)
+{
+    return Frame(address, 100);
+}
 
 class PortTest : public BusFixture {
 protected:
@@ -60,11 +65,11 @@ TEST_F(PortTest, BurstThenSearchStepsWithExactTextsAndTicks)
     Run(20);
     // Five identify frames to lowest - 1, the first marked "P"; 150 ms each,
     // noticed at the second tick after the send; then the search from 1.
-    EXPECT_THAT(sent, ElementsAre(Sent{1, "P10601000065006<"}, Sent{3, "S10601000065006<"},
-                                  Sent{5, "S10601000065006<"}, Sent{7, "S10601000065006<"},
-                                  Sent{9, "S10601000065006<"}, Sent{11, "S10601010065006="},
-                                  Sent{13, "S10601020065006>"}, Sent{15, "S10601030065006?"},
-                                  Sent{17, "S106010400650070"}, Sent{19, "S10601010065006="}));
+    EXPECT_THAT(sent,
+                ElementsAre(Sent{1, "P10601000065006<"}, Sent{3, "S10601000065006<"}, Sent{5, "S10601000065006<"},
+                            Sent{7, "S10601000065006<"}, Sent{9, "S10601000065006<"}, Sent{11, "S10601010065006="},
+                            Sent{13, "S10601020065006>"}, Sent{15, "S10601030065006?"}, Sent{17, "S106010400650070"},
+                            Sent{19, "S10601010065006="}));
     EXPECT_TRUE(events.empty());
 }
 
@@ -92,14 +97,14 @@ TEST_F(PortTest, UnitFoundWithCallbacksInOrderAndFocusPollsAlternateWithSearch)
     };
     Open(1, 1, 4);
     Run(22);
-    EXPECT_THAT(events, ElementsAre("found 2 Zarit 3200S", "focus?", "data 2 4", "data 2 100", "data 2 100",
-                                    "data 2 100"));
+    EXPECT_THAT(events,
+                ElementsAre("found 2 Zarit 3200S", "focus?", "data 2 4", "data 2 100", "data 2 100", "data 2 100"));
     // The identity answer came at tick 14; from then on a focus poll and a
     // search step take turns whenever the queue runs empty.
     const std::vector<Sent> after(std::find_if(sent.begin(), sent.end(), [](const Sent& s) { return s.tick >= 14; }),
                                   sent.end());
-    EXPECT_THAT(after, ElementsAre(Sent{14, Poll(2)}, Sent{15, Identify(3)}, Sent{17, Poll(2)},
-                                   Sent{18, Identify(4)}, Sent{20, Poll(2)}, Sent{21, Identify(1)}));
+    EXPECT_THAT(after, ElementsAre(Sent{14, Poll(2)}, Sent{15, Identify(3)}, Sent{17, Poll(2)}, Sent{18, Identify(4)},
+                                   Sent{20, Poll(2)}, Sent{21, Identify(1)}));
 }
 
 TEST_F(PortTest, WithoutFocusOnlySearchStepsAndKnownUnitsGetStatusPolls)
@@ -206,8 +211,8 @@ TEST_F(PortTest, CommandsSevenAndEightReplaceWaitingFramesButNotTheFirst)
     send(8, 2);  // replaces 8/1
     send(7, 1);  // appended behind
     send(5, 1);
-    send(8, 3);  // replaces 8/2 in its place
-    send(7, 2);  // replaces 7/1
+    send(8, 3);     // replaces 8/2 in its place
+    send(7, 2);     // replaces 7/1
     send(8, 4, 3);  // another unit: appended
     unit.answerDelay = 0;
     Run(40);
@@ -217,8 +222,8 @@ TEST_F(PortTest, CommandsSevenAndEightReplaceWaitingFramesButNotTheFirst)
         if (code != "0064" && code != "0065")
             commands.push_back(text);
     }
-    EXPECT_THAT(commands, testing::IsSupersetOf({Frame(2, 8, {3, 0}), Frame(2, 7, {2, 0}), Frame(2, 5, {1, 0}),
-                                                 Frame(3, 8, {4, 0})}));
+    EXPECT_THAT(commands, testing::IsSupersetOf(
+                              {Frame(2, 8, {3, 0}), Frame(2, 7, {2, 0}), Frame(2, 5, {1, 0}), Frame(3, 8, {4, 0})}));
     const auto position = [&](const std::string& text) {
         return std::find(commands.begin(), commands.end(), text) - commands.begin();
     };
@@ -273,7 +278,10 @@ struct StrayCase {
     bool givenUp;
 };
 
-void PrintTo(const StrayCase& c, std::ostream* os) { *os << c.events; }
+void PrintTo(const StrayCase& c, std::ostream* os)
+{
+    *os << c.events;
+}
 
 class StrayAnswerTest : public PortTest, public testing::WithParamInterface<StrayCase> {};
 
@@ -427,9 +435,8 @@ TEST_F(PortTest, SetRangeMarksTheNextIdentifyAndMovesTheSearch)
     Run(14);
     VeskCommPortSetRange(port, 5, 6);
     ASSERT_TRUE(RunUntil([&] { return Has("found 6 Ribex R8"); }));
-    const auto firstMarked = std::find_if(sent.begin(), sent.end(), [](const Sent& s) {
-        return s.tick > 14 && s.text[0] == 'P';
-    });
+    const auto firstMarked =
+        std::find_if(sent.begin(), sent.end(), [](const Sent& s) { return s.tick > 14 && s.text[0] == 'P'; });
     ASSERT_NE(firstMarked, sent.end());
     EXPECT_EQ(std::count_if(sent.begin(), sent.end(), [](const Sent& s) { return s.text[0] == 'P'; }), 2);
 }

@@ -35,7 +35,10 @@ public:
     }
     const std::string& Path() const { return m_path; }
 
-    void Write(const std::string& text) { ASSERT_EQ(::write(m_master, text.data(), text.size()), static_cast<ssize_t>(text.size())); }
+    void Write(const std::string& text)
+    {
+        ASSERT_EQ(::write(m_master, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    }
 
     // What arrives within a second, until count bytes are there.
     std::string Read(std::size_t count)
@@ -223,10 +226,12 @@ TEST_F(FakeSysfs, ListsUsbAdaptersInNumericOrderThenTheEnvironmentsPaths)
     std::vector<std::pair<std::string, std::string>> got;
     for (const AdapterInfo& a : adapters)
         got.emplace_back(a.description, a.devicePath);
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"Vesk Bus Adapter A", "/dev/ttyUSB2"}, {"ttyUSB3", "/dev/ttyUSB3"},
-        {"Vesk Bus Adapter B", "/dev/ttyUSB10"}, {"Modem", "/dev/ttyACM0"},
-        {"/dev/pts/7", "/dev/pts/7"},           {"/tmp/bus", "/tmp/bus"}};
+    const std::vector<std::pair<std::string, std::string>> expected = {{"Vesk Bus Adapter A", "/dev/ttyUSB2"},
+                                                                       {"ttyUSB3", "/dev/ttyUSB3"},
+                                                                       {"Vesk Bus Adapter B", "/dev/ttyUSB10"},
+                                                                       {"Modem", "/dev/ttyACM0"},
+                                                                       {"/dev/pts/7", "/dev/pts/7"},
+                                                                       {"/tmp/bus", "/tmp/bus"}};
     EXPECT_EQ(got, expected);
 }
 

@@ -53,7 +53,9 @@ TEST(SimBusLogTest, EachFrameIsOneLineWithItsAddressCodeAndData)
     } cases[] = {
         {[](SimBusLog& log) { log.Command(Command(3, 12, {2}), true, {103}); },
          {"<- address 3 studio 1 command 12 data 02, changes record 103"}},
-        {[](SimBusLog& log) { log.Command(Command(3, 13, {0}), true, {1, 2}); },
+        {[](SimBusLog& log) {
+             log.Command(Command(3, 13, {0}), true, {1, 2});
+         },
          {"<- address 3 studio 1 command 13 data 00, changes records 1, 2"}},
         {[](SimBusLog& log) { log.Command(Command(200, 102, {}, false), false, {}); },
          {"<- address 200 studio 1 command 102, no answer wanted, no unit there"}},

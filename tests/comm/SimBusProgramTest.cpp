@@ -111,8 +111,8 @@ TEST_F(SimBusProgramTest, AnswersEveryCommandAtOnceWhileTheProgramReadsAsFastAsI
         uint8_t record[kRecordSize];
         ASSERT_TRUE(Receive(record, 3000)) << "round " << round;
         EXPECT_EQ(record[2], 3);
-        slowest = std::max<long>(
-            slowest, std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - sent).count());
+        slowest =
+            std::max<long>(slowest, std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - sent).count());
     }
     EXPECT_LT(slowest, 400);
 }
@@ -184,8 +184,7 @@ TEST_F(SimBusProgramTest, LinkReplacesOnlyALinkToATerminalThatAnEarlierBusLeft)
         {"a file", [](const fs::path& p, const fs::path&) { std::ofstream(p) << "the user's words"; },
          ": a file is there"},
         {"a folder", [](const fs::path& p, const fs::path&) { fs::create_directory(p); }, ": a folder is there"},
-        {"a link to a file", [](const fs::path& p, const fs::path& m) { fs::create_symlink(m, p); },
-         ": a link to \""},
+        {"a link to a file", [](const fs::path& p, const fs::path& m) { fs::create_symlink(m, p); }, ": a link to \""},
         {"a link to a device", [](const fs::path& p, const fs::path&) { fs::create_symlink("/dev/null", p); },
          ": a link to \"/dev/null\""},
     };

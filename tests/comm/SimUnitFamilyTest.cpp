@@ -135,8 +135,8 @@ TEST_F(SimUnitFamilyTest, QuirelUnitReportsEveryRecordAsLongAsItsDecodersRead)
     // A Quirel Q4: the table makes a unit only with variant bits 0x40.
     Start(16, 0x41);
     Send(14, {});
-    const std::pair<uint16_t, std::size_t> lengths[] = {{1, 20}, {2, 18}, {3, 5}, {5, 3}, {6, 19},
-                                                         {7, 3},  {8, 7},  {101, 11}, {104, 11}};
+    const std::pair<uint16_t, std::size_t> lengths[] = {{1, 20}, {2, 18}, {3, 5},    {5, 3},   {6, 19},
+                                                        {7, 3},  {8, 7},  {101, 11}, {104, 11}};
     ASSERT_TRUE(RunUntil([&] {
         for (const auto& [number, length] : lengths)
             if (!records.count(number))
@@ -228,8 +228,8 @@ TEST_F(SimUnitFamilyTest, TikoUnitsReportTheirRecordsByModel)
             return true;
         }));
         // Each as long as its decoder reads.
-        const std::pair<uint16_t, std::size_t> lengths[] = {{1, 5}, {2, 9}, {3, 3}, {5, 4}, {6, 17},
-                                                             {7, 2}, {8, 7}, {101, 4}, {104, 4}};
+        const std::pair<uint16_t, std::size_t> lengths[] = {{1, 5}, {2, 9}, {3, 3},   {5, 4},  {6, 17},
+                                                            {7, 2}, {8, 7}, {101, 4}, {104, 4}};
         for (const auto& [number, length] : lengths)
             EXPECT_EQ(records[number].size(), length) << number;
         EXPECT_EQ(records[4][0], c.type);

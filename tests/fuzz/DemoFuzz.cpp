@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
             const std::size_t count = std::min<std::size_t>(kind & 0x0F, size - (i + 3));
             for (std::size_t k = 0; k < count; ++k)
                 buffer[6 + k] = data[i + 3 + k];
-            frame = EncodeCommand(buffer, static_cast<int>(count), 1, static_cast<uint8_t>(100 + (size & 1)),
-                                  command, false);
+            frame = EncodeCommand(buffer, static_cast<int>(count), 1, static_cast<uint8_t>(100 + (size & 1)), command,
+                                  false);
             i += 3 + count;
         } else {
             const std::size_t count = std::min<std::size_t>(data[i + 1] % 40, size - (i + 2));

@@ -25,9 +25,9 @@ TEST_F(AuxPagePresetDrawingTest, KeysByPresetLanguageAndSpread)
         int16_t french;
     };
     const Case cases[] = {
-        {0, false, 0, 0, 0, 0},         {1, false, 1, 442, 178, 177},   {4, true, 1, 442, 178, 177},
-        {5, false, 2, 443, 180, 179},   {8, true, 2, 443, 180, 179},    {9, false, 3, 444, 181, 182},
-        {16, false, 3, 444, 181, 182},  {9, true, 3, 445, 183, 184},    {16, true, 3, 445, 183, 184},
+        {0, false, 0, 0, 0, 0},        {1, false, 1, 442, 178, 177}, {4, true, 1, 442, 178, 177},
+        {5, false, 2, 443, 180, 179},  {8, true, 2, 443, 180, 179},  {9, false, 3, 444, 181, 182},
+        {16, false, 3, 444, 181, 182}, {9, true, 3, 445, 183, 184},  {16, true, 3, 445, 183, 184},
         {17, true, 0, 0, 0, 0},
     };
     for (const Case& c : cases) {

@@ -24,11 +24,13 @@ struct Row {
     wxClassInfo* kind;
 };
 
+// clang-format off
 const Row kCommon[] = {
     {"IDC_AU_SEQUENCE", wxCLASSINFO(wxStaticText)},   {"IDC_AU_LA_SEQUENCE", wxCLASSINFO(wxStaticText)},
     {"IDC_AU_HELPGROUP", wxCLASSINFO(wxStaticBox)},   {"IDC_AU_HELPTEXT", wxCLASSINFO(wxTextCtrl)},
     {"IDC_AU_RESET", wxCLASSINFO(wxButton)},
 };
+// clang-format on
 
 const Row kQuirelA1[] = {
     {"IDC_AU_T01", wxCLASSINFO(wxStaticText)},          {"IDC_AU_INTERVAL", wxCLASSINFO(wxStaticText)},

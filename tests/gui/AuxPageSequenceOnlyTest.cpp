@@ -60,12 +60,12 @@ TEST_F(SequencePageTest, SequenceStepRuleAndLimits)
         int sent;
     };
     const Case cases[] = {
-        {Kind::QuirelA1, 3, 0, 1, "2", 2},   {Kind::QuirelA1, 3, 2, -1, "off", 0}, {Kind::QuirelA1, 3, 3, -1, "2", 2},
-        {Kind::QuirelA1, 4, 0, 1, "1", 1},   {Kind::QuirelA1, 4, 2, -1, "1", 1},   {Kind::QuirelA1, 0, 1, 1, "2", 2},
+        {Kind::QuirelA1, 3, 0, 1, "2", 2},    {Kind::QuirelA1, 3, 2, -1, "off", 0}, {Kind::QuirelA1, 3, 3, -1, "2", 2},
+        {Kind::QuirelA1, 4, 0, 1, "1", 1},    {Kind::QuirelA1, 4, 2, -1, "1", 1},   {Kind::QuirelA1, 0, 1, 1, "2", 2},
         {Kind::QuirelA1, 4, 0, -1, "off", 0}, {Kind::QuirelA1, 4, 50, 1, "50", 50}, {Kind::Nuvek, 3, 0, 1, "2", 2},
-        {Kind::Nuvek, 4, 0, 1, "1", 1},      {Kind::Nuvek, 3, 2, -1, "off", 0},    {Kind::Nuvek, 4, 8, 1, "8", 8},
-        {Kind::Nuvek, 4, 7, 1, "8", 8},      {Kind::Ribex, 3, 0, 1, "2", 2},       {Kind::Ribex, 4, 0, 1, "1", 1},
-        {Kind::Ribex, 4, 8, 1, "9", 9},      {Kind::Ribex, 4, 50, 1, "50", 50},
+        {Kind::Nuvek, 4, 0, 1, "1", 1},       {Kind::Nuvek, 3, 2, -1, "off", 0},    {Kind::Nuvek, 4, 8, 1, "8", 8},
+        {Kind::Nuvek, 4, 7, 1, "8", 8},       {Kind::Ribex, 3, 0, 1, "2", 2},       {Kind::Ribex, 4, 0, 1, "1", 1},
+        {Kind::Ribex, 4, 8, 1, "9", 9},       {Kind::Ribex, 4, 50, 1, "50", 50},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << Name(c.kind) << " version " << c.version << " from " << c.start << " by "

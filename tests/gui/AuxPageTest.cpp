@@ -362,11 +362,10 @@ TEST_F(QuirelAuxPageTest, SelectionReportIsClampedByThePreset)
         int field;
     };
     const Case cases[] = {
-        {0, 0, CAuxPage::SEQUENCE}, {0, 1, CAuxPage::T01},    {0, 2, CAuxPage::INTERVAL},
-        {0, 3, CAuxPage::ALTERNATE}, {0, 4, CAuxPage::DELAY},  {0, 5, CAuxPage::PRESET},
-        {0, 6, CAuxPage::PRESET},   {0, 7, CAuxPage::PRESET}, {0, -3, CAuxPage::SEQUENCE},
-        {3, 0, CAuxPage::DELAY},    {3, 2, CAuxPage::DELAY},  {3, 3, CAuxPage::DELAY},
-        {3, 4, CAuxPage::DELAY},    {3, 5, CAuxPage::PRESET}, {3, 7, CAuxPage::PRESET},
+        {0, 0, CAuxPage::SEQUENCE},  {0, 1, CAuxPage::T01},    {0, 2, CAuxPage::INTERVAL}, {0, 3, CAuxPage::ALTERNATE},
+        {0, 4, CAuxPage::DELAY},     {0, 5, CAuxPage::PRESET}, {0, 6, CAuxPage::PRESET},   {0, 7, CAuxPage::PRESET},
+        {0, -3, CAuxPage::SEQUENCE}, {3, 0, CAuxPage::DELAY},  {3, 2, CAuxPage::DELAY},    {3, 3, CAuxPage::DELAY},
+        {3, 4, CAuxPage::DELAY},     {3, 5, CAuxPage::PRESET}, {3, 7, CAuxPage::PRESET},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "preset " << c.preset << " index " << c.index);
@@ -451,9 +450,8 @@ TEST_F(QuirelAuxPageTest, LongPresetDrawingDependsOnTheUnitAndItsLights)
         int16_t key;
     };
     const Case cases[] = {
-        {0, 0, true, true, 445},    {500, 0, true, true, 183}, {1000, 0, true, true, 184},
-        {1500, 0, true, true, 445}, {0, 1, true, true, 444},   {500, 0, true, false, 181},
-        {1000, 0, false, true, 182},
+        {0, 0, true, true, 445}, {500, 0, true, true, 183},  {1000, 0, true, true, 184},  {1500, 0, true, true, 445},
+        {0, 1, true, true, 444}, {500, 0, true, false, 181}, {1000, 0, false, true, 182},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.language << " class " << int(c.energyClass) << " lights " << c.light1
@@ -554,7 +552,7 @@ TEST_F(QuirelAuxPageTest, T01CaptionFollowsTheModeAndTheValueItsWord)
         int16_t stored;
     };
     const Case cases[] = {
-        {0x00, 250, "flash duration t0.1 opt.", "1/250", 0x00}, {0x81, 0, "flash duration t0.1", "", 0x81},
+        {0x00, 250, "flash duration t0.1 opt.", "1/250", 0x00},   {0x81, 0, "flash duration t0.1", "", 0x81},
         {0x80, 1000, "flash duration t0.1 min.", "1/1000", 0x80}, {0xF3, 60, "flash duration t0.1", "1/60", 0x83},
         {0x70, 30, "flash duration t0.1 opt.", "1/30", 0x00},
     };

@@ -79,9 +79,12 @@ TEST_F(TikoAuxPageTest, EachTypeShowsWhatItHas)
         EXPECT_EQ(Enabled(), "1111");
 
         const std::pair<const char*, const char*> captions[] = {
-            {"IDC_AU_RESET", "reset"},           {"IDC_AU_LA_SEQUENCE", "sequence"},
-            {"IDC_AU_LA_INTERVAL", "interval"},  {"IDC_AU_LA_DELAY", "delay"},
-            {"IDC_AU_LA_ALTERNATE", "alternate the order"}, {"IDC_AU_STORE", "store aux. flash functions"},
+            {"IDC_AU_RESET", "reset"},
+            {"IDC_AU_LA_SEQUENCE", "sequence"},
+            {"IDC_AU_LA_INTERVAL", "interval"},
+            {"IDC_AU_LA_DELAY", "delay"},
+            {"IDC_AU_LA_ALTERNATE", "alternate the order"},
+            {"IDC_AU_STORE", "store aux. flash functions"},
         };
         for (const auto& [name, caption] : captions)
             EXPECT_EQ(TextOf(page, name), caption) << name;
@@ -106,7 +109,7 @@ TEST_F(TikoAuxPageTest, SelectionReportPicksTheDelayOnlyOnType18)
         int field;
     };
     const Case cases[] = {
-        {18, 0, Page::SEQUENCE}, {18, 1, Page::SEQUENCE}, {18, 2, Page::SEQUENCE}, {18, 3, Page::DELAY},
+        {18, 0, Page::SEQUENCE}, {18, 1, Page::SEQUENCE}, {18, 2, Page::SEQUENCE},  {18, 3, Page::DELAY},
         {18, 5, Page::DELAY},    {18, 7, Page::DELAY},    {18, -1, Page::SEQUENCE}, {25, 3, Page::SEQUENCE},
         {25, 5, Page::SEQUENCE}, {26, 7, Page::SEQUENCE}, {25, 1, Page::SEQUENCE},
     };

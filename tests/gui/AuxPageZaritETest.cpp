@@ -102,8 +102,9 @@ TEST_F(ZaritEAuxPageTest, SelectionReportPicksSequenceOrT01WithoutSwappingEditor
         Commands sent;
     };
     const Case cases[] = {
-        {5, Page::T01, {{11, 0}}}, {1, Page::T01, {}},               {0, Page::SEQUENCE, {{11, 0}}},
-        {7, Page::T01, {{11, 0}}}, {-3, Page::SEQUENCE, {{11, 0}}}, {0, Page::SEQUENCE, {}},
+        {5, Page::T01, {{11, 0}}},       {1, Page::T01, {}},
+        {0, Page::SEQUENCE, {{11, 0}}},  {7, Page::T01, {{11, 0}}},
+        {-3, Page::SEQUENCE, {{11, 0}}}, {0, Page::SEQUENCE, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
@@ -141,9 +142,9 @@ TEST_F(ZaritEAuxPageTest, ScrollBarEditsNothing)
     for (int16_t index : {0, 1}) {
         page->SelectFieldByIndex(index);
         Sent();
-        for (wxEventType type : {wxEVT_SCROLL_LINEUP, wxEVT_SCROLL_LINEDOWN, wxEVT_SCROLL_PAGEUP,
-                                 wxEVT_SCROLL_PAGEDOWN, wxEVT_SCROLL_THUMBTRACK, wxEVT_SCROLL_THUMBRELEASE,
-                                 wxEVT_SCROLL_TOP, wxEVT_SCROLL_BOTTOM})
+        for (wxEventType type :
+             {wxEVT_SCROLL_LINEUP, wxEVT_SCROLL_LINEDOWN, wxEVT_SCROLL_PAGEUP, wxEVT_SCROLL_PAGEDOWN,
+              wxEVT_SCROLL_THUMBTRACK, wxEVT_SCROLL_THUMBRELEASE, wxEVT_SCROLL_TOP, wxEVT_SCROLL_BOTTOM})
             ScrollEvent(page, type, 1200);
         EXPECT_TRUE(Sent().empty()) << index;
         EXPECT_EQ(TextOf(page, "IDC_AU_SEQUENCE"), "5");

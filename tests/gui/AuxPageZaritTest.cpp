@@ -221,9 +221,12 @@ TEST_F(ZaritAuxPageTest, ColourAndT01StepsGoToTheUnitUnlessOneOfTheirKindIsUnder
         Commands sent;  // upper arrow, then lower
     };
     const Case cases[] = {
-        {5, "colour", false, false, {{20, 1}, {20, 0}}}, {5, "colour", true, false, {{20, 1}, {20, 0}}},
-        {5, "colour", false, true, {}},                  {1, "t0.1", false, false, {{6, 1}, {6, 0}}},
-        {1, "t0.1", false, true, {{6, 1}, {6, 0}}},      {1, "t0.1", true, false, {}},
+        {5, "colour", false, false, {{20, 1}, {20, 0}}},
+        {5, "colour", true, false, {{20, 1}, {20, 0}}},
+        {5, "colour", false, true, {}},
+        {1, "t0.1", false, false, {{6, 1}, {6, 0}}},
+        {1, "t0.1", false, true, {{6, 1}, {6, 0}}},
+        {1, "t0.1", true, false, {}},
     };
     page->SetColour(5);
     page->SetT01Value(250);
@@ -274,10 +277,14 @@ TEST_F(ZaritAuxPageTest, SelectionReportPicksByIndex)
         const char* help;
     };
     const Case cases[] = {
-        {0, Page::SEQUENCE, "help sequence"},    {1, Page::T01, "Help flash duration t0.1"},
-        {2, Page::INTERVAL, "help interval"},    {3, Page::ALTERNATE, "help alternate"},
-        {4, Page::DELAY, "help delay"},          {5, Page::COLOR, "Help colour temperature"},
-        {6, Page::NO_ALTERNATE, "help alternate"}, {7, Page::NO_ALTERNATE, "help alternate"},
+        {0, Page::SEQUENCE, "help sequence"},
+        {1, Page::T01, "Help flash duration t0.1"},
+        {2, Page::INTERVAL, "help interval"},
+        {3, Page::ALTERNATE, "help alternate"},
+        {4, Page::DELAY, "help delay"},
+        {5, Page::COLOR, "Help colour temperature"},
+        {6, Page::NO_ALTERNATE, "help alternate"},
+        {7, Page::NO_ALTERNATE, "help alternate"},
         {-2, Page::SEQUENCE, "help sequence"},
     };
     for (const Case& c : cases) {

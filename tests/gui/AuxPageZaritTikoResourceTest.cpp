@@ -172,7 +172,7 @@ TEST_F(AuxPageZaritTikoResourceTest, TikoFieldsKeepTheirPlaceWhenHidden)
     ASSERT_NE(page, nullptr);
     page->SetSize(page->GetBestSize());
     page->Layout();
-    const char* const names[] = {"IDC_AU_SEQUENCE", "IDC_AU_DELAY",  "IDC_AU_LA_DELAY",
+    const char* const names[] = {"IDC_AU_SEQUENCE", "IDC_AU_DELAY",     "IDC_AU_LA_DELAY",
                                  "IDC_AU_INTERVAL", "IDC_AU_ALTERNATE", "IDC_AU_SPIN_container"};
     std::vector<wxRect> before;
     for (const char* name : names)

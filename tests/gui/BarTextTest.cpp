@@ -59,9 +59,9 @@ const QuirelCase kQuirelCases[] = {
 TEST(EnergyText, QuirelA1Rule)
 {
     for (const QuirelCase& c : kQuirelCases) {
-        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " value " << c.value << " available "
-                                        << c.available << " on " << c.on << " inhibited " << c.inhibited
-                                        << " channel " << c.channel << " offset " << c.offset);
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " value " << c.value << " available " << c.available
+                                        << " on " << c.on << " inhibited " << c.inhibited << " channel " << c.channel
+                                        << " offset " << c.offset);
         EXPECT_EQ(FormatEnergyTextQuirelA1(c.value, c.available, c.on, c.inhibited, c.channel, c.mode, c.offset),
                   c.text);
     }
@@ -75,8 +75,8 @@ TEST(EnergyText, TikoRule)
         const char* text;
     };
     const Case cases[] = {
-        {0, 100, "10"}, {0, 55, "5.5"}, {0, 0, "0"},   {1, 100, "9.6"}, {1, 55, "5.1"},
-        {2, 55, "4.1"}, {3, 57, "3.3"}, {3, 0, "0"},   {4, 100, "10"},  {4, 55, "5.5"},
+        {0, 100, "10"}, {0, 55, "5.5"}, {0, 0, "0"}, {1, 100, "9.6"}, {1, 55, "5.1"},
+        {2, 55, "4.1"}, {3, 57, "3.3"}, {3, 0, "0"}, {4, 100, "10"},  {4, 55, "5.5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << c.mode << " value " << c.value);
@@ -97,6 +97,7 @@ struct ZaritCase {
     const char* zaritE;
 };
 
+// clang-format off
 const ZaritCase kZaritCases[] = {
     {75, 1, 1, 0, 0, 0, 0, kEnglish, "7.5", "7.5"},
     {75, 1, 1, 0, 0, 1, 0, kEnglish, "6.5", "7.5"},
@@ -117,6 +118,7 @@ const ZaritCase kZaritCases[] = {
     {50, 1, 0, 0, 1, 0, 0, kGerman, "aus", "aus"},
     {50, 1, 1, 1, 1, 0, 0, kGerman, "ein", "ein"},
 };
+// clang-format on
 
 TEST(EnergyText, ZaritAndZaritERules)
 {
@@ -138,7 +140,7 @@ TEST(BarText, PercentIsWholeAbove66AndTenthsBelow)
         const char* text;
     };
     const Case cases[] = {
-        {66, 95, "9.5%"}, {67, 10, "10%"},   {62, 62, "6.2%"}, {50, 31, "3.1%"},
+        {66, 95, "9.5%"},   {67, 10, "10%"}, {62, 62, "6.2%"}, {50, 31, "3.1%"},
         {100, 100, "100%"}, {90, 25, "25%"}, {90, -5, "-5%"},  {0, 0, "0.0%"},
     };
     for (const Case& c : cases) {

@@ -163,19 +163,23 @@ const std::vector<PanelRow>& Panels()
     static const std::vector<PanelRow> rows = {
         {kQuirelA1, With(CommonControls(), {Notebook("IDC_LAMPMEMTAB"), Box("IDC_FL_IR")}), fourLights,
          join(join(madeByThePage, tikoOnly), {"IDC_SPEED", "IDC_USER"})},
-        {kTiko, With(CommonControls(), tiko), {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1"},
-         join(madeByThePage, {"IDC_LAMPMEMTAB", "IDC_MAIN_LIGHT", "IDC_SPIN_MAIN", "IDC_AUX_LIGHT2", "IDC_SPIN_AUX2",
-                              "IDC_AUX_LIGHT3", "IDC_SPIN_AUX3", "IDC_SPEED", "IDC_USER", "IDC_ME_MEMORY1",
-                              "IDC_ME_STORE", "IDC_ME_REC"})},
+        {kTiko,
+         With(CommonControls(), tiko),
+         {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1"},
+         join(madeByThePage,
+              {"IDC_LAMPMEMTAB", "IDC_MAIN_LIGHT", "IDC_SPIN_MAIN", "IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_LIGHT3",
+               "IDC_SPIN_AUX3", "IDC_SPEED", "IDC_USER", "IDC_ME_MEMORY1", "IDC_ME_STORE", "IDC_ME_REC"})},
         {kZarit,
          With(CommonControls(), {Notebook("IDC_LAMPMEMTAB"),
                                  Box("IDC_FL_IR"),
                                  {"IDC_SPEED", wxCLASSINFO(wxToggleButton)},
                                  {"IDC_USER", wxCLASSINFO(wxToggleButton)}}),
          fourLights, join(madeByThePage, tikoOnly)},
-        {kZaritE, With(CommonControls(), {Notebook("IDC_LAMPMEMTAB")}),
+        {kZaritE,
+         With(CommonControls(), {Notebook("IDC_LAMPMEMTAB")}),
          {"IDC_MAIN_LIGHT", "IDC_SPIN_MAIN", "IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", "IDC_AUX_LIGHT2", "IDC_SPIN_AUX2"},
-         join(join(madeByThePage, tikoOnly), {"IDC_FL_IR", "IDC_AUX_LIGHT3", "IDC_SPIN_AUX3", "IDC_SPEED", "IDC_USER"})},
+         join(join(madeByThePage, tikoOnly),
+              {"IDC_FL_IR", "IDC_AUX_LIGHT3", "IDC_SPIN_AUX3", "IDC_SPEED", "IDC_USER"})},
     };
     return rows;
 }
@@ -185,9 +189,8 @@ const std::vector<PanelRow>& Panels()
 // hidden.
 std::set<std::string> HiddenAtStart(const std::string& panel)
 {
-    std::set<std::string> hidden = {"IDC_STATUS2",   "IDC_ST_SET",    "IDC_ST_ALARM",  "IDC_ST_ALARM1",
-                                    "IDC_ST_ALARM2", "IDC_ST_ALARM3", "IDC_LM_OVER",   "IDC_LED",
-                                    "IDC_FL_RF",     "IDC_LM_NONE"};
+    std::set<std::string> hidden = {"IDC_STATUS2",   "IDC_ST_SET",  "IDC_ST_ALARM", "IDC_ST_ALARM1", "IDC_ST_ALARM2",
+                                    "IDC_ST_ALARM3", "IDC_LM_OVER", "IDC_LED",      "IDC_FL_RF",     "IDC_LM_NONE"};
     for (const std::string row : kStatusRows) {
         hidden.insert("IDC_ST_" + row + "2");
         hidden.insert("IDC_ST_" + row + "_LA2");
@@ -276,9 +279,8 @@ void ExpectWholeInsideAndApart(wxWindow* page)
     const wxRect area(page->GetClientSize());
     for (wxWindow* window : shown) {
         const wxRect rect = RectInPage(page, window);
-        EXPECT_TRUE(area.Contains(rect)) << window->GetName() << " at " << rect.x << "," << rect.y << " "
-                                         << rect.width << "x" << rect.height << " outside " << area.width << "x"
-                                         << area.height;
+        EXPECT_TRUE(area.Contains(rect)) << window->GetName() << " at " << rect.x << "," << rect.y << " " << rect.width
+                                         << "x" << rect.height << " outside " << area.width << "x" << area.height;
         if (!wxDynamicCast(window, wxNotebook) && !wxDynamicCast(window, wxStaticBox) &&
             !window->GetName().EndsWith("_container")) {
             EXPECT_GE(rect.width, window->GetBestSize().x) << window->GetName() << " cut: " << window->GetLabel();
@@ -352,15 +354,15 @@ protected:
             const char* suffix;
         };
         const Row rows[] = {
-            {"IDC_FLASH", 2071, ""},       {"IDC_MODELING", 2062, ""},   {"IDC_STATUS", 2124, ""},
-            {"IDC_LM_FULL", 2063, ""},     {"IDC_LM_LOW", 2064, ""},     {"IDC_LM_PROP1", 2065, " 1"},
-            {"IDC_LM_PROP2", 2065, " 2"},  {"IDC_LM_PROP3", 2065, " 3"}, {"IDC_LM_PROP4", 2065, " 4"},
-            {"IDC_LM_PROP5", 2065, " 5"},  {"IDC_LM_PROPMAX", 2066, ""}, {"IDC_FL_CELL", 2067, ""},
-            {"IDC_FL_IR", 2068, ""},       {"IDC_FL_RF", 2147, ""},      {"IDC_FL_TEST", 2069, ""},
-            {"IDC_ST_SET", 2072, ""},      {"IDC_SPEED", 2231, ""},      {"IDC_USER", 2232, ""},
-            {"IDC_ME_FR_MEMORY", 2016, ""}, {"IDC_ME_FR_INFO", 2092, ""}, {"IDC_ME_MEMORY5", 2016, " 1"},
-            {"IDC_ME_MEMORY6", 2016, " 2"}, {"IDC_ME_MEMORY7", 2016, " 3"}, {"IDC_ME_MEMORY8", 2016, " 4"},
-            {"IDC_ME_REC2", 2093, ""},     {"IDC_ME_STORE2", 2094, ""},  {"IDC_ME_LINE1L_LA", 2026, ""},
+            {"IDC_FLASH", 2071, ""},          {"IDC_MODELING", 2062, ""},     {"IDC_STATUS", 2124, ""},
+            {"IDC_LM_FULL", 2063, ""},        {"IDC_LM_LOW", 2064, ""},       {"IDC_LM_PROP1", 2065, " 1"},
+            {"IDC_LM_PROP2", 2065, " 2"},     {"IDC_LM_PROP3", 2065, " 3"},   {"IDC_LM_PROP4", 2065, " 4"},
+            {"IDC_LM_PROP5", 2065, " 5"},     {"IDC_LM_PROPMAX", 2066, ""},   {"IDC_FL_CELL", 2067, ""},
+            {"IDC_FL_IR", 2068, ""},          {"IDC_FL_RF", 2147, ""},        {"IDC_FL_TEST", 2069, ""},
+            {"IDC_ST_SET", 2072, ""},         {"IDC_SPEED", 2231, ""},        {"IDC_USER", 2232, ""},
+            {"IDC_ME_FR_MEMORY", 2016, ""},   {"IDC_ME_FR_INFO", 2092, ""},   {"IDC_ME_MEMORY5", 2016, " 1"},
+            {"IDC_ME_MEMORY6", 2016, " 2"},   {"IDC_ME_MEMORY7", 2016, " 3"}, {"IDC_ME_MEMORY8", 2016, " 4"},
+            {"IDC_ME_REC2", 2093, ""},        {"IDC_ME_STORE2", 2094, ""},    {"IDC_ME_LINE1L_LA", 2026, ""},
             {"IDC_ENERGIEBEREICH", 2200, ""},
         };
         for (const Row& row : rows)
@@ -386,8 +388,7 @@ protected:
                 out.push_back(Text(id, offset));
             return out;
         };
-        std::vector<wxString> labels =
-            texts({2017, 2018, 2019, 2020, 2022, 2023, 2024, 2025, 2113, 2114, 2125, 2207});
+        std::vector<wxString> labels = texts({2017, 2018, 2019, 2020, 2022, 2023, 2024, 2025, 2113, 2114, 2125, 2207});
         std::vector<wxString> values = texts({2028, 2116, 2208, 2226});
         for (const char* number : {"1/20000", "99.99s", "+1200", "-1200"})
             values.push_back(number);

@@ -52,10 +52,12 @@ TEST_F(FlashDeviceTest, KeepsWhatTheFactoryAndTheDecodersGiveIt)
         std::function<bool(const StandInUnit&)> holds;
     };
     const Field fields[] = {
-        {"address", [](StandInUnit& u) { u.SetAddress(20); }, [](const StandInUnit& u) { return u.GetAddress() == 20; }},
+        {"address", [](StandInUnit& u) { u.SetAddress(20); },
+         [](const StandInUnit& u) { return u.GetAddress() == 20; }},
         {"energy type", [](StandInUnit& u) { u.SetEnergyType(255); },
          [](const StandInUnit& u) { return u.GetEnergyType() == 255; }},
-        {"type code", [](StandInUnit& u) { u.SetVersion(137); }, [](const StandInUnit& u) { return u.GetVersion() == 137; }},
+        {"type code", [](StandInUnit& u) { u.SetVersion(137); },
+         [](const StandInUnit& u) { return u.GetVersion() == 137; }},
         {"radio", [](StandInUnit& u) { u.SetRFStat(1); }, [](const StandInUnit& u) { return u.GetRFStat() == 1; }},
         {"status", [](StandInUnit& u) { u.SetStatusValue(0xBEEF); },
          [](const StandInUnit& u) { return u.GetStatusValue() == 0xBEEF; }},

@@ -38,8 +38,9 @@ private:
 
 wxBEGIN_EVENT_TABLE(FocusPage, CPanel)
     wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID("IDC_T_EDIT"), wxFocusEventHandler(FocusPage::OnEditKillFocus))
-    wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID("IDC_T_EDIT2"), wxFocusEventHandler(FocusPage::OnEditKillFocus))
-    wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID("IDC_T_BOXED_EDIT"), wxFocusEventHandler(FocusPage::OnEditKillFocus))
+        wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID("IDC_T_EDIT2"), wxFocusEventHandler(FocusPage::OnEditKillFocus))
+            wx__DECLARE_EVT1(wxEVT_KILL_FOCUS, XRCID("IDC_T_BOXED_EDIT"),
+                             wxFocusEventHandler(FocusPage::OnEditKillFocus))
 wxEND_EVENT_TABLE()
 
 // Delivers a kill-focus to a control as the toolkit does.

@@ -59,8 +59,10 @@ private:
             {},
             {
                 {"IDC_MAIN_LIGHT", "IDC_SPIN_MAIN", nullptr, 0, NewMainBar<CVeskMainCtlZaritE>, 2026, "", 0, 1},
-                {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", "IDC_AUX_CHECK1", 1, NewAuxBar<CVeskAuxCtlZaritE>, 2015, " 1", 0, 1},
-                {"IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_CHECK2", 2, NewAuxBar<CVeskAuxCtlZaritE>, 2015, " 2", 0, 1},
+                {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", "IDC_AUX_CHECK1", 1, NewAuxBar<CVeskAuxCtlZaritE>, 2015, " 1", 0,
+                 1},
+                {"IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_CHECK2", 2, NewAuxBar<CVeskAuxCtlZaritE>, 2015, " 2", 0,
+                 1},
             },
             {
                 {"IDC_LM_PROPMAX", 0, 0x40},

@@ -65,8 +65,8 @@ private:
 
 // Another application object, such as the program's own, in the harness's
 // place for the guard's life: it is wxTheApp, the test calls its OnInit and
-// OnExit itself, and its assertions still reach the test. The toolkit stays the harness's, already initialised. Deleting
-// the object at the end puts the harness's application back.
+// OnExit itself, and its assertions still reach the test. The toolkit stays the harness's, already initialised.
+// Deleting the object at the end puts the harness's application back.
 template <class App>
 class ScopedApp {
 public:

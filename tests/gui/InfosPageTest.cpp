@@ -399,10 +399,10 @@ TEST_F(InfosPageTest, AFocusedEditGoesWithItsDevicePageUnsent)
 TEST_F(InfosPageTest, EachServiceLevelShowsItsControls)
 {
     const std::vector<std::pair<char, const char*>> letters = {
-        {'G', "IDC_IN_SERVICE_GROUP"}, {'P', "IDC_IN_POS_FLASH_V"},  {'S', "IDC_IN_SER"},
-        {'s', "IDC_IN_SER_STAT"},      {'D', "IDC_IN_DELIVERY"},     {'d', "IDC_IN_DELIVERY_STAT"},
+        {'G', "IDC_IN_SERVICE_GROUP"}, {'P', "IDC_IN_POS_FLASH_V"},    {'S', "IDC_IN_SER"},
+        {'s', "IDC_IN_SER_STAT"},      {'D', "IDC_IN_DELIVERY"},       {'d', "IDC_IN_DELIVERY_STAT"},
         {'F', "IDC_IN_DATE_TOVR"},     {'f', "IDC_IN_DATE_TOVR_STAT"}, {'V', "IDC_IN_DATE_SERVICE"},
-        {'O', "IDC_IN_OWNER_SERVICE"}, {'o', "IDC_IN_OWNER"},        {'A', "IDC_IN_VNOW"},
+        {'O', "IDC_IN_OWNER_SERVICE"}, {'o', "IDC_IN_OWNER"},          {'A', "IDC_IN_VNOW"},
     };
     const struct {
         Family family;
@@ -410,28 +410,17 @@ TEST_F(InfosPageTest, EachServiceLevelShowsItsControls)
         int level;
         const char* shown;
     } cases[] = {
-        {Family::QuirelA1, 16, 0, "sdoA"},
-        {Family::QuirelA1, 16, 1, "GPsDfVOA"},
-        {Family::QuirelA1, 16, 2, "GPSDFVOA"},
-        {Family::QuirelA1, 16, 3, "GPSDFVOA"},
-        {Family::Tiko, 18, 0, "sd"},
-        {Family::Tiko, 18, 1, "GPsD"},
-        {Family::Tiko, 18, 2, "GPSD"},
-        {Family::Tiko, 25, 0, "sd"},
-        {Family::Tiko, 25, 1, "GSD"},
-        {Family::Tiko, 26, 2, "GSD"},
-        {Family::Zarit, 37, 0, "sdoA"},
-        {Family::Zarit, 37, 1, "sdoA"},
-        {Family::Zarit, 37, 2, "GPSDfVOA"},
-        {Family::Zarit, 37, 3, "GPSDFVOA"},
-        {Family::ZaritE, 137, 1, "sdoA"},
-        {Family::ZaritE, 137, 2, "GPSDfVOA"},
-        {Family::ZaritE, 137, 3, "GPSDFVOA"},
-        {Family::Nuvek, 20, 0, "sdo"},
-        {Family::Nuvek, 20, 1, "sDo"},
-        {Family::Nuvek, 20, 2, "SDo"},
-        {Family::Ribex, 32, 1, "sDo"},
-        {Family::Ribex, 32, 3, "SDo"},
+        {Family::QuirelA1, 16, 0, "sdoA"},     {Family::QuirelA1, 16, 1, "GPsDfVOA"},
+        {Family::QuirelA1, 16, 2, "GPSDFVOA"}, {Family::QuirelA1, 16, 3, "GPSDFVOA"},
+        {Family::Tiko, 18, 0, "sd"},           {Family::Tiko, 18, 1, "GPsD"},
+        {Family::Tiko, 18, 2, "GPSD"},         {Family::Tiko, 25, 0, "sd"},
+        {Family::Tiko, 25, 1, "GSD"},          {Family::Tiko, 26, 2, "GSD"},
+        {Family::Zarit, 37, 0, "sdoA"},        {Family::Zarit, 37, 1, "sdoA"},
+        {Family::Zarit, 37, 2, "GPSDfVOA"},    {Family::Zarit, 37, 3, "GPSDFVOA"},
+        {Family::ZaritE, 137, 1, "sdoA"},      {Family::ZaritE, 137, 2, "GPSDfVOA"},
+        {Family::ZaritE, 137, 3, "GPSDFVOA"},  {Family::Nuvek, 20, 0, "sdo"},
+        {Family::Nuvek, 20, 1, "sDo"},         {Family::Nuvek, 20, 2, "SDo"},
+        {Family::Ribex, 32, 1, "sDo"},         {Family::Ribex, 32, 3, "SDo"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(Row(c.family).name) + " type " + std::to_string(c.typeCode) + " level " +
@@ -534,8 +523,7 @@ TEST_F(InfosPageTest, CaptionsInThePagesLanguage)
                 if ((family == Family::Nuvek || family == Family::Ribex) &&
                     control == std::string("IDC_INF_LB_ACTUAL_1"))
                     continue;
-                EXPECT_EQ(TextOf(page, control), wxString::FromUTF8(offset ? texts.second : texts.first))
-                    << control;
+                EXPECT_EQ(TextOf(page, control), wxString::FromUTF8(offset ? texts.second : texts.first)) << control;
             }
             if (family == Family::Tiko) {
                 EXPECT_EQ(TextOf(page, "IDC_IN_POS_FLASH_V_LA"), "flash voltage");

@@ -35,14 +35,14 @@ const std::vector<Family>& Families()
 {
     static const std::vector<Family> families = {
         {"QuirelA1", "DLG_LAMP_PAGE", [](CFlashDevice* u, CSettingPageHost* h) { return new CLampPage(u, h); }, 3},
-        {"Zarit", "DLG_LAMP_PAGE_ZARIT",
-         [](CFlashDevice* u, CSettingPageHost* h) { return new CLampPageZarit(u, h); }, 3},
+        {"Zarit", "DLG_LAMP_PAGE_ZARIT", [](CFlashDevice* u, CSettingPageHost* h) { return new CLampPageZarit(u, h); },
+         3},
         {"ZaritE", "DLG_LAMP_PAGE_ZARITE",
          [](CFlashDevice* u, CSettingPageHost* h) { return new CLampPageZaritE(u, h); }, 2},
-        {"Nuvek", "DLG_LAMP_PAGE_NUVEK",
-         [](CFlashDevice* u, CSettingPageHost* h) { return new CLampPageNuvek(u, h); }, 2},
-        {"Ribex", "DLG_LAMP_PAGE_RIBEX",
-         [](CFlashDevice* u, CSettingPageHost* h) { return new CLampPageRibex(u, h); }, 3},
+        {"Nuvek", "DLG_LAMP_PAGE_NUVEK", [](CFlashDevice* u, CSettingPageHost* h) { return new CLampPageNuvek(u, h); },
+         2},
+        {"Ribex", "DLG_LAMP_PAGE_RIBEX", [](CFlashDevice* u, CSettingPageHost* h) { return new CLampPageRibex(u, h); },
+         3},
     };
     return families;
 }

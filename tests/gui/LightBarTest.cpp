@@ -65,8 +65,8 @@ struct TextRequest {
 
 std::ostream& operator<<(std::ostream& out, const TextRequest& r)
 {
-    return out << "(" << r.value << ", " << r.available << ", " << r.on << ", " << r.inhibited << ", "
-               << r.channel << ")";
+    return out << "(" << r.value << ", " << r.available << ", " << r.on << ", " << r.inhibited << ", " << r.channel
+               << ")";
 }
 
 // A device page: its InitControls builds what the test asks for; it answers
@@ -263,7 +263,8 @@ TYPED_TEST(MainBarTest, PresetModeWithoutASpinButtonOnlyShowsTheMarker)
 
 // Nuvek and Ribex: the page reports whether the light is there.
 template <class Kit>
-class MainBarAvailabilityTest : public MainBarTest<Kit> {};
+class MainBarAvailabilityTest : public MainBarTest<Kit> {
+};
 using AvailabilityKits = ::testing::Types<NuvekMain, RibexMain>;
 TYPED_TEST_SUITE(MainBarAvailabilityTest, AvailabilityKits);
 
@@ -424,9 +425,9 @@ TYPED_TEST(AuxBarTest, StatesDecideCheckBoxSpinButtonAndTexts)
     this->MakeAuxPage();
     for (bool inhibitFirst : {false, true}) {
         for (const StateCase& c : kStateCases) {
-            SCOPED_TRACE(testing::Message() << "on " << c.on << " available " << c.available << " inhibited "
-                                            << c.inhibited << " channel " << c.channel << " inhibit first "
-                                            << inhibitFirst);
+            SCOPED_TRACE(testing::Message()
+                         << "on " << c.on << " available " << c.available << " inhibited " << c.inhibited << " channel "
+                         << c.channel << " inhibit first " << inhibitFirst);
             auto* bar = this->bars[c.channel - 1];
             bar->SetValue(55, false);
             if (inhibitFirst)
@@ -495,10 +496,8 @@ TYPED_TEST(AuxBarTest, TextColourFollowsPowerThenWarning)
         bool active, warning;
         wxColour colour;
     };
-    const Case cases[] = {{false, false, kGrey},
-                          {false, true, kGrey},
-                          {true, false, TypeParam::Colour()},
-                          {true, true, kRed}};
+    const Case cases[] = {
+        {false, false, kGrey}, {false, true, kGrey}, {true, false, TypeParam::Colour()}, {true, true, kRed}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "active " << c.active << " warning " << c.warning);
         bar->SetActive(c.active);
@@ -720,8 +719,8 @@ TEST_F(TikoBarTest, SettingStaysWithinTheRangeOfTheEnergyRangeBox)
         int16_t value;
         int16_t stored;
     };
-    const Case cases[] = {{true, 40, 50},   {false, 40, 60},  {true, 120, 100}, {false, 120, 100},
-                          {true, 55, 55},   {false, 55, 60},  {true, -3, 50},   {false, 75, 75}};
+    const Case cases[] = {{true, 40, 50}, {false, 40, 60}, {true, 120, 100}, {false, 120, 100},
+                          {true, 55, 55}, {false, 55, 60}, {true, -3, 50},   {false, 75, 75}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wide " << c.wideRange << " value " << c.value);
         page->energyRange = c.wideRange;
@@ -749,15 +748,13 @@ TEST_F(TikoBarTest, PercentAndJoulesFromTheTablesAtTheirEnds)
         const char* joules;
     };
     const Case cases[] = {
-        {50, 300, false, "3.1%", "9J"},       {50, 300, true, "3.1%", "7J"},
-        {55, 1200, false, "4.5%", "53J"},     {66, 600, false, "9.5%", "56J"},
-        {67, 600, false, "10%", "60J"},       {90, 1200, false, "50%", "600J"},
-        {90, 1200, true, "50%", "500J"},      {99, 1200, false, "93%", "1119J"},
-        {100, 1200, false, "100%", "1200J"},  {100, 1200, true, "100%", "1000J"},
+        {50, 300, false, "3.1%", "9J"},     {50, 300, true, "3.1%", "7J"},     {55, 1200, false, "4.5%", "53J"},
+        {66, 600, false, "9.5%", "56J"},    {67, 600, false, "10%", "60J"},    {90, 1200, false, "50%", "600J"},
+        {90, 1200, true, "50%", "500J"},    {99, 1200, false, "93%", "1119J"}, {100, 1200, false, "100%", "1200J"},
+        {100, 1200, true, "100%", "1000J"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "value " << c.value << " rating " << c.rating << " low "
-                                        << c.lowVoltage);
+        SCOPED_TRACE(testing::Message() << "value " << c.value << " rating " << c.rating << " low " << c.lowVoltage);
         bar->SetValue(c.value, false);
         bar->UpdatePercent();
         bar->SetJoules(c.lowVoltage, c.rating);

@@ -58,9 +58,9 @@ TEST_F(MainWindowTest, ToolbarHoldsItsToolsAndControlsInOrder)
     for (size_t i = 0; i < bar->GetToolsCount(); ++i)
         ids.push_back(bar->GetToolByPos(static_cast<int>(i))->GetId());
     std::vector<int> expected;
-    for (const char* name : {"IDC_EXIT", "IDC_COMSELECT", "IDC_STUDIO_LA", "IDC_STUDIOSELECT", "IDC_ZOOM",
-                             "IDC_HELPGENERAL", "IDC_LANGUAGE", "IDC_ADDRESS", "IDC_ADDRESSFROM", "IDC_TO",
-                             "IDC_ADDRESSTO"})
+    for (const char* name :
+         {"IDC_EXIT", "IDC_COMSELECT", "IDC_STUDIO_LA", "IDC_STUDIOSELECT", "IDC_ZOOM", "IDC_HELPGENERAL",
+          "IDC_LANGUAGE", "IDC_ADDRESS", "IDC_ADDRESSFROM", "IDC_TO", "IDC_ADDRESSTO"})
         expected.push_back(XRCID(name));
     EXPECT_EQ(ids, expected);
     for (const char* name : {"IDC_EXIT", "IDC_ZOOM", "IDC_HELPGENERAL"})
@@ -125,9 +125,8 @@ TEST_F(MainWindowTest, EachLanguageLabelsTheFrameAndListsEveryLanguageInItsOwnNa
         EXPECT_EQ(ToolTip("IDC_ADDRESSFROM"), GetString(2079 + offset));
         EXPECT_EQ(ToolTip("IDC_ADDRESSTO"), GetString(2080 + offset));
         EXPECT_EQ(ToolTip("IDC_LANGUAGE"), GetString(2081 + offset));
-        EXPECT_EQ(Entries(LanguageList()),
-                  (std::vector<wxString>{"english", "deutsch", wxString::FromUTF8("français"),
-                                         wxString::FromUTF8("español")}));
+        EXPECT_EQ(Entries(LanguageList()), (std::vector<wxString>{"english", "deutsch", wxString::FromUTF8("français"),
+                                                                  wxString::FromUTF8("español")}));
         EXPECT_EQ(LanguageList()->GetSelection(), c.language - 1);
         // Pages are labelled in the language too.
         ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
@@ -161,8 +160,8 @@ TEST_F(MainWindowTest, SwitchingLanguageReopensAndRebuildsThePagesInTheNewLangua
     EXPECT_EQ(PortList()->GetStringSelection(), busName);
 
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }));
-    EXPECT_EQ(PageLabels(), (std::vector<wxString>{wxString::FromUTF8("Gerät2-Zarit 3200S"),
-                                                   wxString::FromUTF8("Gerät3-Nuvek N4")}));
+    EXPECT_EQ(PageLabels(),
+              (std::vector<wxString>{wxString::FromUTF8("Gerät2-Zarit 3200S"), wxString::FromUTF8("Gerät3-Nuvek N4")}));
     Exit();
     EXPECT_EQ(StoredValue("Language"), 2);
 
@@ -205,9 +204,8 @@ TEST_F(MainWindowTest, LanguageZeroShowsTheFrameAsEnglish)
 {
     bus.AddUnit(2, 1, 37, 1);
     StartOnBus(0);
-    EXPECT_EQ(Entries(LanguageList()),
-              (std::vector<wxString>{"english", "deutsch", wxString::FromUTF8("français"),
-                                     wxString::FromUTF8("español")}));
+    EXPECT_EQ(Entries(LanguageList()), (std::vector<wxString>{"english", "deutsch", wxString::FromUTF8("français"),
+                                                              wxString::FromUTF8("español")}));
     EXPECT_EQ(PortList()->GetCount(), static_cast<unsigned int>(busPort));
     EXPECT_EQ(PortList()->GetStringSelection(), wxString::FromUTF8(bus.PortName()));
     EXPECT_EQ(Label("IDC_ADDRESS"), "address");

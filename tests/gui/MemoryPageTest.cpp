@@ -40,15 +40,20 @@ struct Family {
 const std::vector<Family>& Families()
 {
     static const std::vector<Family> families = {
-        {"QuirelA1", "DLG_MEMORY_PAGE", [](CFlashDevice* u, CSettingPageHost* h) { return new CMemoryPage(u, h); },
+        {"QuirelA1",
+         "DLG_MEMORY_PAGE",
+         [](CFlashDevice* u, CSettingPageHost* h) { return new CMemoryPage(u, h); },
          {std::nullopt, "lamp 3", "lamp 2", "lamp 1"}},
-        {"Zarit", "DLG_MEMORY_PAGE_ZARIT",
+        {"Zarit",
+         "DLG_MEMORY_PAGE_ZARIT",
          [](CFlashDevice* u, CSettingPageHost* h) { return new CMemoryPageZarit(u, h); },
          {std::nullopt, "lamp 1", "lamp 2", "lamp 3"}},
-        {"Nuvek", "DLG_MEMORY_PAGE_NUVEK",
+        {"Nuvek",
+         "DLG_MEMORY_PAGE_NUVEK",
          [](CFlashDevice* u, CSettingPageHost* h) { return new CMemoryPageNuvek(u, h); },
          {"lamp 1", "lamp 2", std::nullopt, "="}},
-        {"Ribex", "DLG_MEMORY_PAGE_RIBEX",
+        {"Ribex",
+         "DLG_MEMORY_PAGE_RIBEX",
          [](CFlashDevice* u, CSettingPageHost* h) { return new CMemoryPageRibex(u, h); },
          {"lamp 1", "lamp 2-3", std::nullopt, "="}},
     };
@@ -180,22 +185,14 @@ TEST_F(MemoryPageTest, TheTableSettersWriteTheirCells)
 {
     using Setter = void (CMemoryPageBase::*)(const wxString&);
     const std::vector<std::pair<Setter, const char*>> cells = {
-        {&CMemoryPageBase::SetLine1L, "IDC_ME_LINE1L"},
-        {&CMemoryPageBase::SetLine2L, "IDC_ME_LINE2L"},
-        {&CMemoryPageBase::SetLine3L, "IDC_ME_LINE3L"},
-        {&CMemoryPageBase::SetLine4L, "IDC_ME_LINE4L"},
-        {&CMemoryPageBase::SetLine5L, "IDC_ME_LINE5L"},
-        {&CMemoryPageBase::SetLine3LLabel, "IDC_ME_LINE3L_LA"},
-        {&CMemoryPageBase::SetLine5LLabel, "IDC_ME_LINE5L_LA"},
-        {&CMemoryPageBase::SetLine1R, "IDC_ME_LINE1R"},
-        {&CMemoryPageBase::SetLine2R, "IDC_ME_LINE2R"},
-        {&CMemoryPageBase::SetLine3R, "IDC_ME_LINE3R"},
-        {&CMemoryPageBase::SetLine4R, "IDC_ME_LINE4R"},
-        {&CMemoryPageBase::SetLine5R, "IDC_ME_LINE5R"},
-        {&CMemoryPageBase::SetLine1RLabel, "IDC_ME_LINE1R_LA"},
-        {&CMemoryPageBase::SetLine2RLabel, "IDC_ME_LINE2R_LA"},
-        {&CMemoryPageBase::SetLine3RLabel, "IDC_ME_LINE3R_LA"},
-        {&CMemoryPageBase::SetLine4RLabel, "IDC_ME_LINE4R_LA"},
+        {&CMemoryPageBase::SetLine1L, "IDC_ME_LINE1L"},         {&CMemoryPageBase::SetLine2L, "IDC_ME_LINE2L"},
+        {&CMemoryPageBase::SetLine3L, "IDC_ME_LINE3L"},         {&CMemoryPageBase::SetLine4L, "IDC_ME_LINE4L"},
+        {&CMemoryPageBase::SetLine5L, "IDC_ME_LINE5L"},         {&CMemoryPageBase::SetLine3LLabel, "IDC_ME_LINE3L_LA"},
+        {&CMemoryPageBase::SetLine5LLabel, "IDC_ME_LINE5L_LA"}, {&CMemoryPageBase::SetLine1R, "IDC_ME_LINE1R"},
+        {&CMemoryPageBase::SetLine2R, "IDC_ME_LINE2R"},         {&CMemoryPageBase::SetLine3R, "IDC_ME_LINE3R"},
+        {&CMemoryPageBase::SetLine4R, "IDC_ME_LINE4R"},         {&CMemoryPageBase::SetLine5R, "IDC_ME_LINE5R"},
+        {&CMemoryPageBase::SetLine1RLabel, "IDC_ME_LINE1R_LA"}, {&CMemoryPageBase::SetLine2RLabel, "IDC_ME_LINE2R_LA"},
+        {&CMemoryPageBase::SetLine3RLabel, "IDC_ME_LINE3R_LA"}, {&CMemoryPageBase::SetLine4RLabel, "IDC_ME_LINE4R_LA"},
         {&CMemoryPageBase::SetLine5RLabel, "IDC_ME_LINE5R_LA"},
     };
     CMemoryPageBase* page = MakeZarit();
@@ -270,8 +267,8 @@ TEST_F(MemoryPageTest, TheHelpersServeADevicePagesOwnMemoryRadios)
     </object>
   </object>
 </resource>)"));
-    const MemoryRadioGroup own = {
-        "IDC_TEST_MEMORY_UNSET", {"IDC_ME_MEMORY5", "IDC_ME_MEMORY6", "IDC_ME_MEMORY7", "IDC_ME_MEMORY8"}};
+    const MemoryRadioGroup own = {"IDC_TEST_MEMORY_UNSET",
+                                  {"IDC_ME_MEMORY5", "IDC_ME_MEMORY6", "IDC_ME_MEMORY7", "IDC_ME_MEMORY8"}};
     wxWindow* page = wxXmlResource::Get()->LoadPanel(Frame(), "DLG_TEST_OWN_MEMORIES");
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(GetSelectedMemoryOf(page, own), 0);

@@ -83,15 +83,9 @@ TEST_F(NuvekPageTest, MemoryTableStartsWithTheDistributionAndPutsTheFourthOnLine
     page->SettingBooks().GetMemoryPage()->SelectMemory(0);
     // Sequence 5, alternate 1 (byte 8), delay 2.00 s, interval 1.00 s,
     // preset 2, asymmetric: the preset is the fifth and is dropped.
-    Deliver(101, RecordData(16, {{5, 40},
-                                 {6, 50},
-                                 {8, 0x45},
-                                 {9, 0},
-                                 {10, 200},
-                                 {11, 0},
-                                 {12, 100},
-                                 {14, 2},
-                                 {15, 0x40 | 0x1B}}));
+    Deliver(101,
+            RecordData(
+                16, {{5, 40}, {6, 50}, {8, 0x45}, {9, 0}, {10, 200}, {11, 0}, {12, 100}, {14, 2}, {15, 0x40 | 0x1B}}));
     EXPECT_EQ(Label("IDC_ME_LINE1R_LA"), "distribution");
     EXPECT_EQ(Label("IDC_ME_LINE1R"), "asym");
     EXPECT_EQ(Label("IDC_ME_LINE2R_LA"), "sequence");
@@ -113,7 +107,8 @@ TEST_F(NuvekPageTest, SelectionsCarryTwoLampRolesAndAZero)
     Commands();
     SelectTab("IDC_LAMPMEMTAB", 0);
     SelectTab("IDC_LAMPMEMTAB", 1);
-    EXPECT_EQ(Commands(), (std::vector<Sent>{{11, {0x04, 0x02, 0x05, 0x07, 0x00}}, {11, {0x05, 0x02, 0x05, 0x07, 0x00}}}));
+    EXPECT_EQ(Commands(),
+              (std::vector<Sent>{{11, {0x04, 0x02, 0x05, 0x07, 0x00}}, {11, {0x05, 0x02, 0x05, 0x07, 0x00}}}));
 }
 
 // A page made in German takes every text in German.

@@ -31,18 +31,25 @@ using Names = std::vector<const char*>;
         "IDC_OP_COUNTER", "IDC_OP_TOTALCOUNTER"
 
 // Every control of each panel.
+// clang-format off
 const Names kSharedPanel = {
     "IDC_RECYCLING_TITEL", "IDC_OP_REDUCED", "IDC_OP_SLOW", "IDC_OP_BUZZER", "IDC_OP_CELL",
     "IDC_OP_POWERDISPLAY", "IDC_OP_POWERDISPLAY_LA", "IDC_OP_IRADDRESS", "IDC_OP_IRADDRESS_LA", FLASH_INFOS,
 };
+// clang-format on
+// clang-format off
 const Names kNuvekPanel = {
     "IDC_RECYCLING_TITEL", "IDC_OP_REDUCED", "IDC_OP_SLOW", "IDC_OP_BUZZER",
     "IDC_FLASH_TITEL", "IDC_OP_TOTALCOUNTER_LB", "IDC_OP_TOTALCOUNTER", "IDC_OP_RESET_TOTAL",
 };
+// clang-format on
+// clang-format off
 const Names kRibexPanel = {
     "IDC_RECYCLING_TITEL", "IDC_OP_REDUCED", "IDC_OP_FAST", "IDC_OP_BUZZER", "IDC_OP_READY", "IDC_OP_CELL_RIBEX",
     "IDC_FLASH_TITEL", "IDC_OP_TOTALCOUNTER_LB", "IDC_OP_TOTALCOUNTER", "IDC_OP_RESET_TOTAL",
 };
+// clang-format on
+// clang-format off
 const Names kZaritPanel = {
     "IDC_RECYCLING_TITEL", "IDC_OP_REDUCED", "IDC_OP_SLOW", "IDC_OP_CELL", "ID_OP_SENSITIVITY", "ID_OP_READINESS",
     "IDC_OP_POWERDISPLAY_LA", "IDC_OP_POWERDISPLAY", "ID_OP_SPEEDDISPLAY",
@@ -50,10 +57,13 @@ const Names kZaritPanel = {
     "ID_OP_BUZZER_VOL_0", "ID_OP_BUZZER_VOL_1", "ID_OP_BUZZER_VOL_2", "ID_OP_BUZZER_VOL_3",
     "wxID_OP_BUZZER_LA_MODE", "ID_OP_BUZZER_MODE_0", "ID_OP_BUZZER_MODE_1", "ID_OP_BRIGHTNESS", FLASH_INFOS,
 };
+// clang-format on
+// clang-format off
 const Names kZaritEPanel = {
     "IDC_OP_BUZZER_VOL", "ID_OP_BUZZER_VOL", "IDC_OP_BUZZER", "IDC_OP_SLOW", "IDC_OP_CELL",
     "IDC_OP_POWERDISPLAY_LA", FLASH_INFOS,
 };
+// clang-format on
 
 struct InitCase {
     const char* what;
@@ -66,6 +76,7 @@ struct InitCase {
     Names disabled;
 };
 
+// clang-format off
 const InitCase kInitCases[] = {
     {"QuirelA1", Family::QuirelA1, 16, 0, 0, &kSharedPanel, {"IDC_OP_CELL"}, {}},
     {"QuirelA1 with radio release", Family::QuirelA1, 16, 1, 0, &kSharedPanel, {"IDC_OP_CELL", FLASH_INFOS}, {}},
@@ -95,6 +106,7 @@ const InitCase kInitCases[] = {
     {"ZaritE with radio release", Family::ZaritE, 137, 1, 2, &kZaritEPanel,
      {FLASH_INFOS, "IDC_OP_CELL", "IDC_OP_BUZZER", "IDC_OP_POWERDISPLAY_LA"}, {}},
 };
+// clang-format on
 
 struct Caption {
     const char* control;
@@ -102,38 +114,59 @@ struct Caption {
 };
 using Captions = std::vector<Caption>;
 
+// clang-format off
 const Captions kSharedCaptions = {
     {"IDC_RECYCLING_TITEL", 2044}, {"IDC_FLASH_TITEL", 2045}, {"IDC_OP_REDUCED", 2046}, {"IDC_OP_SLOW", 2047},
     {"IDC_OP_BUZZER", 2048}, {"IDC_OP_RESET", 2029}, {"IDC_OP_RESET_TOTAL", 2029}, {"IDC_OP_COUNTER_LB", 2049},
     {"IDC_OP_TOTALCOUNTER_LB", 2050}, {"IDC_OP_POWERDISPLAY_LA", 2051}, {"IDC_OP_IRADDRESS_LA", 2052},
     {"IDC_OP_CELL", 2148},
 };
+// clang-format on
 
 const Captions& CaptionsOf(Family family)
 {
     static const Captions nuvek = {
-        {"IDC_RECYCLING_TITEL", 2044}, {"IDC_FLASH_TITEL", 2045}, {"IDC_OP_REDUCED", 2046}, {"IDC_OP_SLOW", 2047},
-        {"IDC_OP_BUZZER", 2048}, {"IDC_OP_RESET_TOTAL", 2029}, {"IDC_OP_TOTALCOUNTER_LB", 2050},
-    };
-    static const Captions ribex = {
-        {"IDC_RECYCLING_TITEL", 2044}, {"IDC_FLASH_TITEL", 2045}, {"IDC_OP_REDUCED", 2046}, {"IDC_OP_FAST", 2204},
-        {"IDC_OP_READY", 2205}, {"IDC_OP_CELL_RIBEX", 2206}, {"IDC_OP_BUZZER", 2048}, {"IDC_OP_RESET_TOTAL", 2029},
+        {"IDC_RECYCLING_TITEL", 2044},    {"IDC_FLASH_TITEL", 2045},
+        {"IDC_OP_REDUCED", 2046},         {"IDC_OP_SLOW", 2047},
+        {"IDC_OP_BUZZER", 2048},          {"IDC_OP_RESET_TOTAL", 2029},
         {"IDC_OP_TOTALCOUNTER_LB", 2050},
     };
+    static const Captions ribex = {
+        {"IDC_RECYCLING_TITEL", 2044}, {"IDC_FLASH_TITEL", 2045},    {"IDC_OP_REDUCED", 2046},
+        {"IDC_OP_FAST", 2204},         {"IDC_OP_READY", 2205},       {"IDC_OP_CELL_RIBEX", 2206},
+        {"IDC_OP_BUZZER", 2048},       {"IDC_OP_RESET_TOTAL", 2029}, {"IDC_OP_TOTALCOUNTER_LB", 2050},
+    };
     static const Captions zarit = {
-        {"IDC_RECYCLING_TITEL", 2044}, {"IDC_FLASH_TITEL", 2045}, {"IDC_OP_REDUCED", 2046}, {"IDC_OP_SLOW", 2047},
-        {"IDC_OP_BUZZER", 2048}, {"IDC_OP_RESET", 2029}, {"IDC_OP_RESET_TOTAL", 2029}, {"IDC_OP_COUNTER_LB", 2049},
-        {"IDC_OP_TOTALCOUNTER_LB", 2050}, {"IDC_OP_POWERDISPLAY_LA", 2051}, {"IDC_OP_CELL", 2148},
-        {"ID_OP_SENSITIVITY", 2206}, {"IDC_OP_POWERDISPLAY", 2211}, {"ID_OP_SPEEDDISPLAY", 2212},
-        {"wxID_OP_BUZZER_BOX", 2210}, {"wxID_OP_BUZZER_LA_VOL", 2213}, {"wxID_OP_BUZZER_LA_MODE", 2214},
-        {"ID_OP_BUZZER_VOL_0", 2215}, {"ID_OP_BUZZER_VOL_1", 2216}, {"ID_OP_BUZZER_VOL_2", 2217},
-        {"ID_OP_BUZZER_VOL_3", 2218}, {"ID_OP_BUZZER_MODE_0", 2219}, {"ID_OP_BUZZER_MODE_1", 2220},
-        {"ID_OP_READINESS", 2205}, {"ID_OP_BRIGHTNESS", 2221},
+        {"IDC_RECYCLING_TITEL", 2044},
+        {"IDC_FLASH_TITEL", 2045},
+        {"IDC_OP_REDUCED", 2046},
+        {"IDC_OP_SLOW", 2047},
+        {"IDC_OP_BUZZER", 2048},
+        {"IDC_OP_RESET", 2029},
+        {"IDC_OP_RESET_TOTAL", 2029},
+        {"IDC_OP_COUNTER_LB", 2049},
+        {"IDC_OP_TOTALCOUNTER_LB", 2050},
+        {"IDC_OP_POWERDISPLAY_LA", 2051},
+        {"IDC_OP_CELL", 2148},
+        {"ID_OP_SENSITIVITY", 2206},
+        {"IDC_OP_POWERDISPLAY", 2211},
+        {"ID_OP_SPEEDDISPLAY", 2212},
+        {"wxID_OP_BUZZER_BOX", 2210},
+        {"wxID_OP_BUZZER_LA_VOL", 2213},
+        {"wxID_OP_BUZZER_LA_MODE", 2214},
+        {"ID_OP_BUZZER_VOL_0", 2215},
+        {"ID_OP_BUZZER_VOL_1", 2216},
+        {"ID_OP_BUZZER_VOL_2", 2217},
+        {"ID_OP_BUZZER_VOL_3", 2218},
+        {"ID_OP_BUZZER_MODE_0", 2219},
+        {"ID_OP_BUZZER_MODE_1", 2220},
+        {"ID_OP_READINESS", 2205},
+        {"ID_OP_BRIGHTNESS", 2221},
     };
     static const Captions zaritE = {
-        {"ID_OP_BUZZER_VOL", 2210}, {"IDC_FLASH_TITEL", 2045}, {"IDC_OP_BUZZER_VOL", 2213}, {"IDC_OP_SLOW", 2047},
-        {"IDC_OP_RESET", 2029}, {"IDC_OP_RESET_TOTAL", 2029}, {"IDC_OP_COUNTER_LB", 2049},
-        {"IDC_OP_TOTALCOUNTER_LB", 2050}, {"IDC_OP_POWERDISPLAY_LA", 2051},
+        {"ID_OP_BUZZER_VOL", 2210},  {"IDC_FLASH_TITEL", 2045},        {"IDC_OP_BUZZER_VOL", 2213},
+        {"IDC_OP_SLOW", 2047},       {"IDC_OP_RESET", 2029},           {"IDC_OP_RESET_TOTAL", 2029},
+        {"IDC_OP_COUNTER_LB", 2049}, {"IDC_OP_TOTALCOUNTER_LB", 2050}, {"IDC_OP_POWERDISPLAY_LA", 2051},
     };
     switch (family) {
     case Family::QuirelA1:

@@ -175,7 +175,8 @@ TEST_F(PanelTest, SetCtrlTextOnAnEditRaisesNoTextEvent)
 {
     TestPage* page = MakePage();
     int textEvents = 0;
-    page->Bind(wxEVT_TEXT, [&textEvents](wxCommandEvent&) { ++textEvents; }, XRCID("IDC_T_EDIT"));
+    page->Bind(
+        wxEVT_TEXT, [&textEvents](wxCommandEvent&) { ++textEvents; }, XRCID("IDC_T_EDIT"));
     SetCtrlText(page, XRCID("IDC_T_EDIT"), "from the unit");
     SetCtrlText(page, XRCID("IDC_T_EDIT"), "from the unit");
     Yield();
@@ -268,8 +269,8 @@ struct AttachCase {
     const char* layout;
     const char* name;
     wxSize placeSize;
-    bool createFirst;   // a control that already has its window
-    bool passParent;    // parent given, else the control's own parent
+    bool createFirst;  // a control that already has its window
+    bool passParent;   // parent given, else the control's own parent
 };
 
 TEST_F(PanelTest, AttachControlPutsTheOwnControlInItsPlace)
@@ -306,7 +307,8 @@ TEST_F(PanelTest, AttachControlPutsTheOwnControlInItsPlace)
 
         // The page tells the control's events by the place's name.
         int seen = 0;
-        page->Bind(wxEVT_BUTTON, [&seen](wxCommandEvent&) { ++seen; }, XRCID(c.name));
+        page->Bind(
+            wxEVT_BUTTON, [&seen](wxCommandEvent&) { ++seen; }, XRCID(c.name));
         wxCommandEvent click(wxEVT_BUTTON, control->GetId());
         click.SetEventObject(control);
         control->HandleWindowEvent(click);

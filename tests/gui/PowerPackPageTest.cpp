@@ -79,8 +79,9 @@ protected:
     // Command 11 with the given notebooks, memory and lamp roles.
     static Sent Selections(int tabs, int memory, int lamp1, int lamp2, int lamp3 = 0)
     {
-        return {11, {uint8_t(tabs), uint8_t(memory), uint8_t(lamp1), uint8_t(lamp2),
-                     uint8_t(Family::kThirdLamp ? lamp3 : 0)}};
+        return {
+            11,
+            {uint8_t(tabs), uint8_t(memory), uint8_t(lamp1), uint8_t(lamp2), uint8_t(Family::kThirdLamp ? lamp3 : 0)}};
     }
 };
 
@@ -128,10 +129,18 @@ TYPED_TEST(PowerPackPageTest, SettingPagesSitInTheirNotebooksInOrder)
 TYPED_TEST(PowerPackPageTest, LabelsAndToolTipsInThePagesLanguage)
 {
     const std::pair<const char*, const char*> labels[] = {
-        {"IDC_FLASH", "flash control"}, {"IDC_MODELING", "modeling light"}, {"IDC_STATUS", "status"},
-        {"IDC_LM_FULL", "full"},        {"IDC_LM_LOW", "low"},              {"IDC_LM_PROP1", "prop  1"},
-        {"IDC_LM_PROP5", "prop  5"},    {"IDC_FL_CELL", "cell"},            {"IDC_FL_IR", "ir"},
-        {"IDC_FL_RF", "rfs"},           {"IDC_FL_TEST", "test"},            {"IDC_ST_SET", "ok"},
+        {"IDC_FLASH", "flash control"},
+        {"IDC_MODELING", "modeling light"},
+        {"IDC_STATUS", "status"},
+        {"IDC_LM_FULL", "full"},
+        {"IDC_LM_LOW", "low"},
+        {"IDC_LM_PROP1", "prop  1"},
+        {"IDC_LM_PROP5", "prop  5"},
+        {"IDC_FL_CELL", "cell"},
+        {"IDC_FL_IR", "ir"},
+        {"IDC_FL_RF", "rfs"},
+        {"IDC_FL_TEST", "test"},
+        {"IDC_ST_SET", "ok"},
     };
     for (const auto& [name, text] : labels)
         EXPECT_EQ(this->Label(name), text) << name;
@@ -204,8 +213,8 @@ TYPED_TEST(PowerPackPageTest, StatusRecordShowsBarsPowerAndModellingLight)
     EXPECT_EQ(this->page->LightBars().Aux(2)->GetFace().textColour, wxColour(255, 0, 0));
     EXPECT_TRUE(this->page->IsPowerOn());
     EXPECT_TRUE(this->Shown("IDC_LED"));
-    EXPECT_TRUE(SamePicture(this->template Find<wxBitmapButton>("IDC_POWER")->GetBitmapLabel(),
-                            PowerPicture(PowerFace::On)));
+    EXPECT_TRUE(
+        SamePicture(this->template Find<wxBitmapButton>("IDC_POWER")->GetBitmapLabel(), PowerPicture(PowerFace::On)));
     EXPECT_TRUE(this->Checked("IDC_LM_PROP3"));
     EXPECT_FALSE(this->Shown("IDC_LM_OVER"));
     EXPECT_EQ(this->Label("IDC_LM_OVER"), "set to prop5");
@@ -234,8 +243,8 @@ TYPED_TEST(PowerPackPageTest, PowerFromTheUnitMovesTheBarsAndLedOnlyWhenItChange
     EXPECT_FALSE(this->page->IsPowerOn());
     EXPECT_FALSE(this->Shown("IDC_LED"));
     EXPECT_NE(this->page->LightBars().Main()->GetFace().textColour, wxColour(0, 255, 0));
-    EXPECT_TRUE(SamePicture(this->template Find<wxBitmapButton>("IDC_POWER")->GetBitmapLabel(),
-                            PowerPicture(PowerFace::Off)));
+    EXPECT_TRUE(
+        SamePicture(this->template Find<wxBitmapButton>("IDC_POWER")->GetBitmapLabel(), PowerPicture(PowerFace::Off)));
 }
 
 TYPED_TEST(PowerPackPageTest, SelectionsRecordSelectsAndReportsTheAppliedStateAfterwards)
@@ -451,7 +460,8 @@ TYPED_TEST(PowerPackPageTest, FlashBoxesSendTheirOnAndOffCodes)
         uint8_t on;
         uint8_t off;
     };
-    for (const Case& c : {Case{"IDC_FL_CELL", 0x41, 0x40}, Case{"IDC_FL_IR", 0x81, 0x80}, Case{"IDC_FL_RF", 0x21, 0x20}}) {
+    for (const Case& c :
+         {Case{"IDC_FL_CELL", 0x41, 0x40}, Case{"IDC_FL_IR", 0x81, 0x80}, Case{"IDC_FL_RF", 0x21, 0x20}}) {
         this->Tick(c.box, true);
         this->Tick(c.box, false);
         EXPECT_EQ(this->Commands(), (std::vector<Sent>{{4, {c.on}}, {4, {c.off}}})) << c.box;

@@ -58,13 +58,12 @@ std::vector<Control> PanelControls(bool ribex)
     return controls;
 }
 
-const char* const kPlaces[] = {"IDC_MAIN_LIGHT", "IDC_SPIN_MAIN", "IDC_AUX_LIGHT1",
+const char* const kPlaces[] = {"IDC_MAIN_LIGHT", "IDC_SPIN_MAIN",  "IDC_AUX_LIGHT1",
                                "IDC_SPIN_AUX1",  "IDC_AUX_LIGHT2", "IDC_SPIN_AUX2"};
 
 wxRect RectInPage(wxWindow* page, wxWindow* window)
 {
-    return wxRect(page->ScreenToClient(window->GetParent()->ClientToScreen(window->GetPosition())),
-                  window->GetSize());
+    return wxRect(page->ScreenToClient(window->GetParent()->ClientToScreen(window->GetPosition())), window->GetSize());
 }
 
 bool ShownIn(wxWindow* page, wxWindow* window)
@@ -144,8 +143,7 @@ protected:
     {
         wxWindow* sample = this->page->FindWindow(XRCID("IDC_STATUS"));
         const wxString label = Longest(sample, Texts({2203, 2017, 2022, 2023, 2024, 2025, 2125}, offset));
-        const wxString value =
-            Longest(sample, {"asym", "99.99s", "1/20000", "99", GetString(2100 + offset) + " 99"});
+        const wxString value = Longest(sample, {"asym", "99.99s", "1/20000", "99", GetString(2100 + offset) + " 99"});
         for (const std::string row : {"FLASH", "SEQUENCE", "INTERVAL", "DELAY"}) {
             for (const char* suffix : {"_LA", "_LA2"})
                 SetCtrlText(this->page, XRCID(("IDC_ST_" + row + suffix).c_str()), label);
@@ -181,13 +179,14 @@ TYPED_TEST_SUITE(PowerPackPanelTest, Units, UnitNames);
 
 TYPED_TEST(PowerPackPanelTest, PanelHoldsEveryControlItsPageLooksUp)
 {
-    wxWindow* panel =
-        wxXmlResource::Get()->LoadPanel(this->Frame(), this->kRibex ? "DLG_DEVICE_PAGE_RIBEX" : "DLG_DEVICE_PAGE_NUVEK");
+    wxWindow* panel = wxXmlResource::Get()->LoadPanel(this->Frame(),
+                                                      this->kRibex ? "DLG_DEVICE_PAGE_RIBEX" : "DLG_DEVICE_PAGE_NUVEK");
     ASSERT_NE(panel, nullptr);
     for (const Control& control : PanelControls(this->kRibex)) {
         wxWindow* window = panel->FindWindow(XRCID(control.name.c_str()));
         ASSERT_NE(window, nullptr) << control.name;
-        EXPECT_TRUE(window->IsKindOf(control.kind)) << control.name << " is a " << window->GetClassInfo()->GetClassName();
+        EXPECT_TRUE(window->IsKindOf(control.kind))
+            << control.name << " is a " << window->GetClassInfo()->GetClassName();
     }
     for (const char* place : kPlaces)
         EXPECT_NE(panel->FindWindow(wxString(place) + "_container"), nullptr) << place;

@@ -147,8 +147,8 @@ TEST_F(QuirelA1PageTest, AsksForAllRecordsAndHoldsItsFiveSettingPagesThreeAuxBar
         EXPECT_NE(page->LightBars().Aux(outlet), nullptr) << outlet;
 
     const std::pair<const char*, const char*> labels[] = {
-        {"IDC_LM_PROPMAX", "p. max"}, {"IDC_LM_FULL", "full"}, {"IDC_LM_PROP5", "prop  5"},
-        {"IDC_FLASH", "flash control"}, {"IDC_ST_SET", "ok"}, {"IDC_STATUS", "status"},
+        {"IDC_LM_PROPMAX", "p. max"},   {"IDC_LM_FULL", "full"}, {"IDC_LM_PROP5", "prop  5"},
+        {"IDC_FLASH", "flash control"}, {"IDC_ST_SET", "ok"},    {"IDC_STATUS", "status"},
     };
     for (const auto& [name, text] : labels)
         EXPECT_EQ(Label(name), text) << name;
@@ -264,7 +264,9 @@ TEST_F(QuirelA1PageTest, PowerDisplayScalesFollowTheOptionsRecord)
         const char* aux2;
     };
     const Case cases[] = {
-        {0, "5.5", "10", "7.0"}, {1, "4.5", "9.0", "6.0"}, {3, "2.5", "7.0", "4.0"},
+        {0, "5.5", "10", "7.0"},
+        {1, "4.5", "9.0", "6.0"},
+        {3, "2.5", "7.0", "4.0"},
         // Third stops: 55 reads -4, 100 reads 9, 70 reads 0.
         {4, "-4", "9", "0"},
         // A mode above 4 counts as 4.
@@ -395,10 +397,14 @@ TEST_F(QuirelA1PageTest, StatusRowsFollowTheAuxFunctionsRecord)
     record.delay = 150;
     Deliver(2, AuxFunctions(record));
     const std::pair<const char*, const char*> rows[] = {
-        {"IDC_ST_FLASH_LA", "flash duration t0.1 opt."}, {"IDC_ST_FLASH", "off"},
-        {"IDC_ST_SEQUENCE_LA", "sequence"},              {"IDC_ST_SEQUENCE", "5"},
-        {"IDC_ST_INTERVAL_LA", "delay"},                 {"IDC_ST_INTERVAL", "1.50s"},
-        {"IDC_ST_DELAY_LA", ""},                         {"IDC_ST_DELAY", ""},
+        {"IDC_ST_FLASH_LA", "flash duration t0.1 opt."},
+        {"IDC_ST_FLASH", "off"},
+        {"IDC_ST_SEQUENCE_LA", "sequence"},
+        {"IDC_ST_SEQUENCE", "5"},
+        {"IDC_ST_INTERVAL_LA", "delay"},
+        {"IDC_ST_INTERVAL", "1.50s"},
+        {"IDC_ST_DELAY_LA", ""},
+        {"IDC_ST_DELAY", ""},
     };
     for (const auto& [name, text] : rows)
         EXPECT_EQ(Label(name), text) << name;
@@ -581,16 +587,24 @@ TEST_F(QuirelA1PageTest, MemoryShowsOutletsBottomUpAndASixthEntryOnTheLeft)
 
     // Every entry: sequence 3, interval 1.50 s, delay 2.00 s, alternate 1,
     // preset 2 (the sixth, on line 5 left; the outlets read on, the third off).
-    Deliver(101, RecordData(16, {{5, 50}, {6, 60}, {7, 70}, {8, 0x40 | 3}, {10, 200}, {12, 150}, {13, 0x08},
-                                 {14, 2}, {15, 0x3F}}));
+    Deliver(101,
+            RecordData(
+                16, {{5, 50}, {6, 60}, {7, 70}, {8, 0x40 | 3}, {10, 200}, {12, 150}, {13, 0x08}, {14, 2}, {15, 0x3F}}));
     const std::pair<const char*, const char*> lines[] = {
-        {"IDC_ME_LINE1R_LA", "flash duration"}, {"IDC_ME_LINE1R", "min"},
-        {"IDC_ME_LINE2R_LA", "sequence"},       {"IDC_ME_LINE2R", "3"},
-        {"IDC_ME_LINE3R_LA", "interval"},       {"IDC_ME_LINE3R", "1.50s"},
-        {"IDC_ME_LINE4R_LA", "delay"},          {"IDC_ME_LINE4R", "2.00s"},
-        {"IDC_ME_LINE5R_LA", "alternate"},      {"IDC_ME_LINE5R", "1"},
-        {"IDC_ME_LINE5L_LA", "pr. seq."},       {"IDC_ME_LINE5L", "nr.2"},
-        {"IDC_ME_LINE4L", "on"},                {"IDC_ME_LINE2L", "off"},
+        {"IDC_ME_LINE1R_LA", "flash duration"},
+        {"IDC_ME_LINE1R", "min"},
+        {"IDC_ME_LINE2R_LA", "sequence"},
+        {"IDC_ME_LINE2R", "3"},
+        {"IDC_ME_LINE3R_LA", "interval"},
+        {"IDC_ME_LINE3R", "1.50s"},
+        {"IDC_ME_LINE4R_LA", "delay"},
+        {"IDC_ME_LINE4R", "2.00s"},
+        {"IDC_ME_LINE5R_LA", "alternate"},
+        {"IDC_ME_LINE5R", "1"},
+        {"IDC_ME_LINE5L_LA", "pr. seq."},
+        {"IDC_ME_LINE5L", "nr.2"},
+        {"IDC_ME_LINE4L", "on"},
+        {"IDC_ME_LINE2L", "off"},
     };
     for (const auto& [name, text] : lines)
         EXPECT_EQ(Label(name), text) << name;
@@ -617,8 +631,8 @@ TEST_F(QuirelA1PageTest, LightCommandsCarryTheEnergyTheLightAndTheOutletsOn)
     Tick("IDC_AUX_CHECK2", false);
     Click("IDC_SPIN_MAIN", true);
     Click("IDC_SPIN_AUX3", false);
-    EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {50, 2, 0x0F}}, {1, {60, 2, 0x0B}}, {1, {71, 0, 0x0B}},
-                                             {1, {79, 3, 0x0B}}}));
+    EXPECT_EQ(Commands(),
+              (std::vector<Sent>{{1, {50, 2, 0x0F}}, {1, {60, 2, 0x0B}}, {1, {71, 0, 0x0B}}, {1, {79, 3, 0x0B}}}));
     EXPECT_EQ(page->GetLedState(), 1);
 
     // A step down from 0 lays 0, not full power.
@@ -709,8 +723,8 @@ TEST_F(QuirelA1PageTest, SettingPagesSendThroughTheQuirelBuilder)
     SelectTab("IDC_OPTIONSTAB", 2);
     SelectTab("IDC_LAMPMEMTAB", 1);
     Aux()->SelectField(CAuxPage::DELAY);
-    EXPECT_EQ(Commands(), (std::vector<Sent>{{11, {0x04, 0, 1, 2, 3}}, {11, {0x05, 0, 1, 2, 3}},
-                                             {11, {37, 0, 1, 2, 3}}}));
+    EXPECT_EQ(Commands(),
+              (std::vector<Sent>{{11, {0x04, 0, 1, 2, 3}}, {11, {0x05, 0, 1, 2, 3}}, {11, {37, 0, 1, 2, 3}}}));
 
     // Buzzer and reduced.
     Tick("IDC_OP_BUZZER", true);

@@ -137,11 +137,13 @@ const std::vector<Places>& PlacesOfOwnControls()
 
 // Names of the main window, its toolbar included: the main window finds its
 // controls by id below itself, so a page must not hold one of them.
+// clang-format off
 const char* const kMainWindowNames[] = {
     "IDC_DEVICETAB", "IDC_DEMO", "IDC_NOTFOUND", "IDC_NOTFOUND1", "IDC_NOTFOUND2", "IDC_NOTFOUND3",
     "IDC_NOTFOUND4", "IDC_NOTFOUND5", "IDC_EXIT", "IDC_COMSELECT", "IDC_STUDIO_LA", "IDC_STUDIOSELECT",
     "IDC_ZOOM", "IDC_HELPGENERAL", "IDC_LANGUAGE", "IDC_ADDRESS", "IDC_ADDRESSFROM", "IDC_TO", "IDC_ADDRESSTO",
 };
+// clang-format on
 
 const Resource& FindResource(const wxString& name)
 {

@@ -109,13 +109,7 @@ TEST_F(RibexPageTest, StatusRowsStartWithTheSequence)
 TEST_F(RibexPageTest, MemoryTableShowsTheFirstFourTimingEntries)
 {
     page->SettingBooks().GetMemoryPage()->SelectMemory(3);
-    Deliver(104, RecordData(16, {{5, 40},
-                                 {6, 50},
-                                 {8, 0x45},
-                                 {10, 200},
-                                 {12, 100},
-                                 {14, 2},
-                                 {15, 0x1B}}));
+    Deliver(104, RecordData(16, {{5, 40}, {6, 50}, {8, 0x45}, {10, 200}, {12, 100}, {14, 2}, {15, 0x1B}}));
     EXPECT_EQ(Label("IDC_ME_LINE1R_LA"), "sequence");
     EXPECT_EQ(Label("IDC_ME_LINE1R"), "5");
     EXPECT_EQ(Label("IDC_ME_LINE2R_LA"), "interval");

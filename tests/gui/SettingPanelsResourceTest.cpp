@@ -37,8 +37,10 @@ const char* const kMemoryPanels[] = {"DLG_MEMORY_PAGE", "DLG_MEMORY_PAGE_ZARIT",
 std::vector<Control> MemoryControls()
 {
     std::vector<Control> controls = {
-        {"IDC_ME_FR_MEMORY", wxCLASSINFO(wxStaticBox)},   {"IDC_ME_FR_INFO", wxCLASSINFO(wxStaticBox)},
-        {"IDC_ME_MEMORY_UNSET", wxCLASSINFO(wxRadioButton)}, {"IDC_ME_STORE", wxCLASSINFO(wxButton)},
+        {"IDC_ME_FR_MEMORY", wxCLASSINFO(wxStaticBox)},
+        {"IDC_ME_FR_INFO", wxCLASSINFO(wxStaticBox)},
+        {"IDC_ME_MEMORY_UNSET", wxCLASSINFO(wxRadioButton)},
+        {"IDC_ME_STORE", wxCLASSINFO(wxButton)},
         {"IDC_ME_REC", wxCLASSINFO(wxButton)},
     };
     for (int n = 1; n <= 4; ++n)
@@ -58,11 +60,11 @@ const struct {
     {"DLG_LAMP_PAGE_NUVEK", 2}, {"DLG_LAMP_PAGE_RIBEX", 3},
 };
 
-const char* const kEditFields[] = {"IDC_IN_OWNER_SERVICE", "IDC_IN_DATE_TOVR", "IDC_IN_DATE_SERVICE",
-                                   "IDC_IN_DELIVERY", "IDC_IN_SER"};
-const char* const kServiceRows[] = {"IDC_IN_LINE_V",         "IDC_IN_LINE_V_LA",   "IDC_IN_LINE_F",
+const char* const kEditFields[] = {"IDC_IN_OWNER_SERVICE", "IDC_IN_DATE_TOVR", "IDC_IN_DATE_SERVICE", "IDC_IN_DELIVERY",
+                                   "IDC_IN_SER"};
+const char* const kServiceRows[] = {"IDC_IN_LINE_V",         "IDC_IN_LINE_V_LA",    "IDC_IN_LINE_F",
                                     "IDC_IN_LINE_F_LA",      "IDC_IN_SOLL_FLASH_V", "IDC_IN_POS_FLASH_V",
-                                    "IDC_IN_POS_FLASH_V_LA", "IDC_IN_NEG_FLASH_V", "IDC_IN_NEG_FLASH_V_LA"};
+                                    "IDC_IN_POS_FLASH_V_LA", "IDC_IN_NEG_FLASH_V",  "IDC_IN_NEG_FLASH_V_LA"};
 
 struct InfosPanel {
     const char* panel;
@@ -77,9 +79,9 @@ const std::vector<InfosPanel>& InfosPanels()
 {
     static const std::vector<std::string> allFields(std::begin(kEditFields), std::end(kEditFields));
     static const std::vector<std::string> commonTexts = {
-        "IDC_INF_LB_TYPE_1", "IDC_INF_LB_VERSION_1", "IDC_INF_LB_DELIVERY_1", "IDC_INF_LB_VVERSION_1",
-        "IDC_INF_LB_SERIAL_1", "IDC_IN_TYPE", "IDC_IN_VERSION", "IDC_IN_VVERSION", "IDC_IN_SER_STAT",
-        "IDC_IN_DELIVERY_STAT", "IDC_IN_OWNER", "IDC_IN_OWNER_LA"};
+        "IDC_INF_LB_TYPE_1",   "IDC_INF_LB_VERSION_1", "IDC_INF_LB_DELIVERY_1", "IDC_INF_LB_VVERSION_1",
+        "IDC_INF_LB_SERIAL_1", "IDC_IN_TYPE",          "IDC_IN_VERSION",        "IDC_IN_VVERSION",
+        "IDC_IN_SER_STAT",     "IDC_IN_DELIVERY_STAT", "IDC_IN_OWNER",          "IDC_IN_OWNER_LA"};
     static std::vector<std::string> fullTexts = [] {
         std::vector<std::string> texts = commonTexts;
         for (const char* name : {"IDC_INF_LB_ACTUAL_1", "IDC_IN_VNOW", "IDC_IN_DATE_TOVR_STAT", "IDC_IN_DATE_TOVR_LA",

@@ -66,7 +66,10 @@ public:
     wxStopWatch clock;
 
 private:
-    void Record(char kind, wxEvent& event) { seen.push_back({kind, event.GetId(), event.GetEventObject(), clock.Time()}); }
+    void Record(char kind, wxEvent& event)
+    {
+        seen.push_back({kind, event.GetId(), event.GetEventObject(), clock.Time()});
+    }
     void OnUp(wxSpinEvent& event) { Record('U', event); }
     void OnDown(wxSpinEvent& event) { Record('D', event); }
     void OnRelease(wxScrollEvent& event) { Record('R', event); }

@@ -172,8 +172,7 @@ TEST_F(StartUpTest, ConfiguredSettingsOpenTheBusWithThem)
     bus.AddUnit(4, 3, 37, 1);  // in studio 3 and in range 2..6
     bus.AddUnit(5, 1, 37, 1);  // another studio
     bus.AddUnit(8, 3, 37, 1);  // out of range
-    WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) +
-                "\nStudio=3\nStart=2\nEnd=6\nLanguage=2\n");
+    WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStudio=3\nStart=2\nEnd=6\nLanguage=2\n");
     ASSERT_TRUE(Start());
     EXPECT_TRUE((*app)->messages.empty());
     EXPECT_EQ(PortList()->GetStringSelection(), wxString::FromUTF8(bus.PortName()));
@@ -193,8 +192,9 @@ TEST_F(StartUpTest, ConfiguredSettingsOpenTheBusWithThem)
 
 TEST_F(StartUpTest, DamagedConfigurationKeepsWhatItCanReadAndDefaultsTheRest)
 {
-    WriteConfig("[VeskStudio]\nthis line is damaged\nStudio=3\nStart=x7\nEnd=6\n\x01\x02\xff\nLanguage=2\nPort=abc\n"
-                "[unclosed\nFULL=\n");
+    WriteConfig(
+        "[VeskStudio]\nthis line is damaged\nStudio=3\nStart=x7\nEnd=6\n\x01\x02\xff\nLanguage=2\nPort=abc\n"
+        "[unclosed\nFULL=\n");
     // A damaged file is no error the user is shown (the harness would fail
     // the test on one).
     ASSERT_TRUE(Start());

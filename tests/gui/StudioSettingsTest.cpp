@@ -72,8 +72,7 @@ TEST(StudioSettingsTest, ANewFileHasTheProgramsKeysInTheOrderItWritesThem)
     saved.SaveAddresses(config);
     saved.SaveConnection(config);
     saved.SavePlacement(config);
-    EXPECT_EQ(TextOf(config),
-              "[VeskStudio]\nStart=2\nEnd=7\nPort=3\nStudio=1\nLanguage=3\nX=150\nY=60\nFULL=1\n");
+    EXPECT_EQ(TextOf(config), "[VeskStudio]\nStart=2\nEnd=7\nPort=3\nStudio=1\nLanguage=3\nX=150\nY=60\nFULL=1\n");
 }
 
 TEST(StudioSettingsTest, EachPartWritesOnlyItsOwnKeys)
@@ -109,8 +108,9 @@ TEST(StudioSettingsTest, AFileOfTheProgramLoads)
 TEST(StudioSettingsTest, MissingOrDamagedEntriesTakeTheirDefaults)
 {
     const CStudioSettings defaults = Settings(1, 1, 1, 4, 1, true, -1, -1);
-    for (const char* text : {"", "[Other]\nPort=5\n", "[VeskStudio]\nPort=abc\nStudio=\nStart=x7\nEnd=9x\n"
-                                                      "Language=two\nX=left\nY=\nFULL=yes\n"}) {
+    for (const char* text : {"", "[Other]\nPort=5\n",
+                             "[VeskStudio]\nPort=abc\nStudio=\nStart=x7\nEnd=9x\n"
+                             "Language=two\nX=left\nY=\nFULL=yes\n"}) {
         SCOPED_TRACE(text);
         wxFileConfig config = ConfigOf(text);
         ExpectSame(CStudioSettings::Load(config), defaults);

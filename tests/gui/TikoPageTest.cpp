@@ -30,8 +30,8 @@ std::vector<uint8_t> Status(int value, int power = 0x01, int mode = 0, int range
 // Record 2: sequence, interval, delay in tenths, aux status flags.
 std::vector<uint8_t> AuxFunctions(int sequence, int interval, int delay, int flags)
 {
-    return RecordData(14, {{5, sequence}, {6, interval >> 8}, {7, interval & 0xFF}, {8, delay >> 8},
-                           {9, delay & 0xFF}, {11, flags}});
+    return RecordData(
+        14, {{5, sequence}, {6, interval >> 8}, {7, interval & 0xFF}, {8, delay >> 8}, {9, delay & 0xFF}, {11, flags}});
 }
 
 // Record 4: model code, program version, model and voltage bits, supply,
@@ -199,7 +199,7 @@ TEST_F(TrovalexPageTest, EnergyRangeBoxIsSetBeforeTheBarsValue)
         const char* text;
     };
     // The box's state in the same record decides the lower limit.
-    const Case cases[] = {{55, 0, 60, "6.0"}, {55, 1, 55, "5.5"}, {40, 1, 50, "5.0"},
+    const Case cases[] = {{55, 0, 60, "6.0"}, {55, 1, 55, "5.5"},  {40, 1, 50, "5.0"},
                           {40, 0, 60, "6.0"}, {120, 0, 100, "10"}, {120, 1, 100, "10"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " range " << c.range);
@@ -275,8 +275,8 @@ TEST_F(TrovalexPageTest, ModellingRadiosSendTheTikoCodesOnlyWhenSelected)
         int mode;
         uint8_t code;
     };
-    const Case cases[] = {{"IDC_LM_FULL", 0, 0x40},  {"IDC_LM_LOW", 1, 0x41},   {"IDC_LM_PROP1", 2, 0x42},
-                          {"IDC_LM_PROP2", 3, 0x43}, {"IDC_LM_PROP3", 4, 0x44}, {"IDC_LM_PROP4", 5, 0x45},
+    const Case cases[] = {{"IDC_LM_FULL", 0, 0x40},  {"IDC_LM_LOW", 1, 0x41},    {"IDC_LM_PROP1", 2, 0x42},
+                          {"IDC_LM_PROP2", 3, 0x43}, {"IDC_LM_PROP3", 4, 0x44},  {"IDC_LM_PROP4", 5, 0x45},
                           {"IDC_LM_PROP5", 6, 0x46}, {"IDC_LM_PROPMAX", 7, 0x47}};
     for (const Case& c : cases) {
         PickRadio(c.radio);
@@ -335,12 +335,9 @@ TEST_F(TrovalexPageTest, EachLevelIsRefusedFromItsLimitOnNotOnlyAboveIt)
         const char* over;  // nullptr: hidden
     };
     const Case cases[] = {
-        {84, "IDC_LM_PROP5", 6, true, true, nullptr},
-        {85, "IDC_LM_PROP5", 6, true, false, "set to prop4"},
-        {85, "IDC_LM_PROP4", 5, true, false, nullptr},
-        {94, "IDC_LM_PROP4", 5, true, false, nullptr},
-        {94, "IDC_LM_PROP5", 6, true, false, "set to prop4"},
-        {95, "IDC_LM_PROP4", 5, false, false, "set to prop3"},
+        {84, "IDC_LM_PROP5", 6, true, true, nullptr},          {85, "IDC_LM_PROP5", 6, true, false, "set to prop4"},
+        {85, "IDC_LM_PROP4", 5, true, false, nullptr},         {94, "IDC_LM_PROP4", 5, true, false, nullptr},
+        {94, "IDC_LM_PROP5", 6, true, false, "set to prop4"},  {95, "IDC_LM_PROP4", 5, false, false, "set to prop3"},
         {95, "IDC_LM_PROP5", 6, false, false, "set to prop3"},
     };
     for (const Case& c : cases) {
@@ -659,7 +656,7 @@ TEST_F(TrovalexPageTest, SuggestedSettingsTakeThePanelAndTheOkButtonTakesTheInte
         bool group2;
         bool ok;
     };
-    const Case cases[] = {{0x02, true, false}, {0x80, true, true}, {0x08, true, true}, {0x04, true, true},
+    const Case cases[] = {{0x02, true, false}, {0x80, true, true},   {0x08, true, true},  {0x04, true, true},
                           {0x06, true, true},  {0x01, false, false}, {0x70, false, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.flags);
@@ -915,8 +912,8 @@ TEST_F(TrovalexPageTest, SettingPagesSendThroughTheTikoBuilder)
     PressEnter(infos, "IDC_IN_SER");
     Type(infos, "IDC_IN_DELIVERY", "3.2012");
     PressEnter(infos, "IDC_IN_DELIVERY");
-    EXPECT_EQ(Commands(), (std::vector<Sent>{
-                              {25, {0x00, 0x01, 0xE2, 0x40}}, {25, {0xB2, 0xD0, 0x5E, 0x00}}, {21, {12, 3}}}));
+    EXPECT_EQ(Commands(),
+              (std::vector<Sent>{{25, {0x00, 0x01, 0xE2, 0x40}}, {25, {0xB2, 0xD0, 0x5E, 0x00}}, {21, {12, 3}}}));
 }
 
 TEST_F(SorvantPageTest, SerialGoesOutAsItsLastFourDigits)

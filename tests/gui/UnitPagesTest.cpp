@@ -25,7 +25,10 @@ protected:
         ASSERT_TRUE((*app)->messages.empty());
     }
 
-    bool PagesAre(size_t count) { return RunUntil([&] { return Notebook()->GetPageCount() == count; }); }
+    bool PagesAre(size_t count)
+    {
+        return RunUntil([&] { return Notebook()->GetPageCount() == count; });
+    }
 
     CFlashDevice* UnitOfPage(int index) const
     {
@@ -37,8 +40,8 @@ protected:
     int PollsOf(uint8_t address)
     {
         std::vector<SimBus::Unit::Command>& commands = bus.FindUnit(address)->commands;
-        const int polls = static_cast<int>(std::count_if(commands.begin(), commands.end(),
-                                                         [](const auto& c) { return c.code == kStatusPoll; }));
+        const int polls = static_cast<int>(
+            std::count_if(commands.begin(), commands.end(), [](const auto& c) { return c.code == kStatusPoll; }));
         commands.clear();
         return polls;
     }
@@ -260,8 +263,7 @@ TEST_F(UnitPagesTest, ClosingWithUnitsDeletesEachUnitObjectOnce)
     ASSERT_TRUE(PagesAre(3));
     StandInUnit::Journal().clear();
     Exit();
-    EXPECT_EQ(StandInUnit::JournalOf("deleted"),
-              (std::vector<std::string>{"deleted 2", "deleted 3", "deleted 4"}));
+    EXPECT_EQ(StandInUnit::JournalOf("deleted"), (std::vector<std::string>{"deleted 2", "deleted 3", "deleted 4"}));
 }
 
 }  // namespace

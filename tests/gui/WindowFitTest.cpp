@@ -33,6 +33,7 @@ struct UnitRow {
     uint8_t variant;
     bool model;  // answered by the demo generator model
 };
+// clang-format off
 const UnitRow kUnits[] = {
     {1, 37, 0, true},   // Zarit
     {2, 137, 0, true},  // ZaritE
@@ -41,6 +42,7 @@ const UnitRow kUnits[] = {
     {5, 16, 0x41, false},  // Quirel A1
     {6, 18, 8, false},  // Tiko
 };
+// clang-format on
 
 // Shown, and on the screen: a notebook shows its current page only.
 bool IsSeen(wxWindow* window)
@@ -156,8 +158,8 @@ protected:
 
     void StartWith(int language, bool full)
     {
-        WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=6\nLanguage=" +
-                    std::to_string(language) + "\nFULL=" + (full ? "1" : "0") + "\n");
+        WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) +
+                    "\nStart=1\nEnd=6\nLanguage=" + std::to_string(language) + "\nFULL=" + (full ? "1" : "0") + "\n");
         ASSERT_TRUE(Start());
         Window()->Show();
         ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == std::size(kUnits); }));
@@ -208,10 +210,7 @@ protected:
         }
     }
 
-    CFamilyDevicePage* Page(size_t index) const
-    {
-        return dynamic_cast<CFamilyDevicePage*>(Notebook()->GetPage(index));
-    }
+    CFamilyDevicePage* Page(size_t index) const { return dynamic_cast<CFamilyDevicePage*>(Notebook()->GetPage(index)); }
 };
 
 TEST_F(WindowFitTest, EveryPageFitsTheWindowInEveryLanguageViewAndState)

@@ -29,20 +29,14 @@ const int kAllOn = 0x01 | 0x0C | 0x30;
 std::vector<uint8_t> Status(int main, int switches, int aux1 = 0, int aux2 = 0, int lamp = 0, int over = 0,
                             int warnings = 0)
 {
-    return RecordData(25, {{5, main},
-                           {9, aux1},
-                           {13, aux2},
-                           {21, switches},
-                           {22, lamp},
-                           {23, over},
-                           {24, warnings}});
+    return RecordData(25, {{5, main}, {9, aux1}, {13, aux2}, {21, switches}, {22, lamp}, {23, over}, {24, warnings}});
 }
 
 // Record 2 read whole (to byte 20).
 std::vector<uint8_t> AuxFunctions(int sequence, int t01Mode, int t01Value, int strobe = 0, int flags = 0)
 {
-    return RecordData(21, {{5, sequence}, {6, t01Mode}, {13, t01Value >> 8}, {14, t01Value & 0xFF}, {16, strobe},
-                           {20, flags}});
+    return RecordData(
+        21, {{5, sequence}, {6, t01Mode}, {13, t01Value >> 8}, {14, t01Value & 0xFF}, {16, strobe}, {20, flags}});
 }
 
 class ZaritEPageTest : public FamilyPageTest<CZaritEDevice> {
@@ -108,7 +102,7 @@ TEST_F(ZaritEPageTest, LabelsAndToolTips)
     for (const auto& [name, text] : labels)
         EXPECT_EQ(Label(name), text) << name;
     const std::pair<const char*, const char*> tips[] = {
-        {"IDC_MAIN_LIGHT", "energy"}, {"IDC_SPIN_MAIN", "energy"}, {"IDC_AUX_CHECK1", "lamp 1"},
+        {"IDC_MAIN_LIGHT", "energy"}, {"IDC_SPIN_MAIN", "energy"},  {"IDC_AUX_CHECK1", "lamp 1"},
         {"IDC_SPIN_AUX1", "lamp 1"},  {"IDC_AUX_CHECK2", "lamp 2"}, {"IDC_SPIN_AUX2", "lamp 2"},
     };
     for (const auto& [name, tip] : tips)
@@ -361,8 +355,8 @@ TEST_F(ZaritEPageTest, FlashBoxesPowerLampAndRadios)
     Click("IDC_POWER");
     Click("IDC_LM_LIGHT");
     PickRadio("IDC_LM_PROP4");
-    EXPECT_EQ(Commands(), (std::vector<Sent>{{4, {0x41}}, {4, {0x21}}, {4, {0x20}}, {102, {}}, {28, {}}, {3, {0x81}},
-                                             {3, {0x46}}}));
+    EXPECT_EQ(Commands(), (std::vector<Sent>{
+                              {4, {0x41}}, {4, {0x21}}, {4, {0x20}}, {102, {}}, {28, {}}, {3, {0x81}}, {3, {0x46}}}));
     EXPECT_EQ(page->GetLedState(), 1);
 }
 

@@ -159,9 +159,8 @@ TEST_F(ZaritPageTest, AsksForAllRecordsAndHoldsTheZaritSettingPages)
 TEST_F(ZaritPageTest, LabelsAndToolTipsIncludeTheTogglesAndTheThirdOutletsHint)
 {
     const std::pair<const char*, const char*> labels[] = {
-        {"IDC_FLASH", "flash control"}, {"IDC_LM_PROPMAX", "p. max"}, {"IDC_LM_PROP3", "prop  3"},
-        {"IDC_FL_IR", "ir"},            {"IDC_ST_SET", "ok"},          {"IDC_SPEED", "speed"},
-        {"IDC_USER", "user"},
+        {"IDC_FLASH", "flash control"}, {"IDC_LM_PROPMAX", "p. max"}, {"IDC_LM_PROP3", "prop  3"}, {"IDC_FL_IR", "ir"},
+        {"IDC_ST_SET", "ok"},           {"IDC_SPEED", "speed"},       {"IDC_USER", "user"},
     };
     for (const auto& [name, text] : labels)
         EXPECT_EQ(Label(name), text) << name;
@@ -513,7 +512,9 @@ TEST_F(ZaritPageTest, OptionsSetBoxesTogglesAndTheSpeedFlag)
 {
     // Lamp, cell, reduced, store, radio; speed display, volume 2, mode 1,
     // brightness 3; readiness, speed, user.
-    Deliver(5, RecordData(8, {{5, 0x01 | 0x04 | 0x20 | 0x40 | 0x80}, {6, 0x02 | 0x08 | 0x10 | 0x60}, {7, 0x01 | 0x04 | 0x08}}));
+    Deliver(5,
+            RecordData(
+                8, {{5, 0x01 | 0x04 | 0x20 | 0x40 | 0x80}, {6, 0x02 | 0x08 | 0x10 | 0x60}, {7, 0x01 | 0x04 | 0x08}}));
     EXPECT_TRUE(page->IsModellingLightOn());
     EXPECT_FALSE(Checked("IDC_FL_IR"));
     EXPECT_TRUE(Checked("IDC_FL_CELL"));
@@ -725,12 +726,18 @@ TEST_F(ZaritPageTest, MemoryShowsItsOutletsAndSixRowsForTheChosenMemoryOnly)
     EXPECT_EQ(Label("IDC_ME_LINE3L"), "off");
     EXPECT_EQ(Label("IDC_ME_LINE4L"), "4.0");
     const std::pair<const char*, const char*> lines[] = {
-        {"IDC_ME_LINE1R_LA", "flash duration t0.1"}, {"IDC_ME_LINE1R", "1/85"},
-        {"IDC_ME_LINE2R_LA", "sequence"},            {"IDC_ME_LINE2R", "5"},
-        {"IDC_ME_LINE3R_LA", "interval"},            {"IDC_ME_LINE3R", "1.50s"},
-        {"IDC_ME_LINE4R_LA", "delay"},               {"IDC_ME_LINE4R", "2.00s"},
-        {"IDC_ME_LINE5R_LA", "alternate"},           {"IDC_ME_LINE5R", ""},
-        {"IDC_ME_LINE5L_LA", ""},                    {"IDC_ME_LINE5L", ""},
+        {"IDC_ME_LINE1R_LA", "flash duration t0.1"},
+        {"IDC_ME_LINE1R", "1/85"},
+        {"IDC_ME_LINE2R_LA", "sequence"},
+        {"IDC_ME_LINE2R", "5"},
+        {"IDC_ME_LINE3R_LA", "interval"},
+        {"IDC_ME_LINE3R", "1.50s"},
+        {"IDC_ME_LINE4R_LA", "delay"},
+        {"IDC_ME_LINE4R", "2.00s"},
+        {"IDC_ME_LINE5R_LA", "alternate"},
+        {"IDC_ME_LINE5R", ""},
+        {"IDC_ME_LINE5L_LA", ""},
+        {"IDC_ME_LINE5L", ""},
     };
     for (const auto& [name, text] : lines)
         EXPECT_EQ(Label(name), text) << name;
@@ -755,15 +762,10 @@ TEST_F(ZaritPageTest, MemoryWithStrobeAndSpeedInGerman)
     Commands();
     // Sequence 2, interval, delay, alternate and strobe: the strobe is the
     // sixth row, on line 5 left. Speed and strobe stored.
-    Deliver(104, RecordData(16, {{5, 60},
-                                 {6, 50},
-                                 {7, 40},
-                                 {8, 0x40 | 2},
-                                 {10, 100},
-                                 {12, 100},
-                                 {13, 0x03},
-                                 {14, 0x03},
-                                 {15, 0x77}}));
+    Deliver(
+        104,
+        RecordData(
+            16, {{5, 60}, {6, 50}, {7, 40}, {8, 0x40 | 2}, {10, 100}, {12, 100}, {13, 0x03}, {14, 0x03}, {15, 0x77}}));
     EXPECT_EQ(Label("IDC_ME_LINE1R_LA"), "Blitzdauer t0.1");
     EXPECT_EQ(Label("IDC_ME_LINE1R"), "1/500");
     EXPECT_EQ(Label("IDC_ME_LINE5L_LA"), "Strobo");

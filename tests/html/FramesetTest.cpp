@@ -4,7 +4,6 @@
 // attribute values past any screen.
 #include <malloc.h>
 
-
 #if defined(__SANITIZE_ADDRESS__)
 // The address sanitizer's count; its own allocator leaves malloc's figures
 // empty.
@@ -59,7 +58,9 @@ TEST_F(FramesetTest, FramesArePlacedByColumnsRowsAndSpacing)
         {"<FRAMESET COLS=\"25%,75%\" BORDER=\"NO\">", 2, {405, 300}, {{0, 0, 101, 300}, {101, 0, 303, 300}}},
         {"<frameset rows=\"50,*,*\">", 3, {400, 410}, {{0, 0, 400, 50}, {0, 55, 400, 175}, {0, 235, 400, 175}}},
         {"<frameset cols=\"100,*\" border=\"10\">", 2, {300, 100}, {{0, 0, 100, 100}, {110, 0, 190, 100}}},
-        {"<frameset cols=\"100,*\" framespacing=\"0\" border=\"10\">", 2, {300, 100},
+        {"<frameset cols=\"100,*\" framespacing=\"0\" border=\"10\">",
+         2,
+         {300, 100},
          {{0, 0, 100, 100}, {100, 0, 200, 100}}},
         {"<frameset cols=\"100,*\" border=\"false\">", 2, {300, 100}, {{0, 0, 100, 100}, {100, 0, 200, 100}}},
         // A third frame starts a second row; the rows share the height.
@@ -114,12 +115,21 @@ TEST_F(FramesetTest, ScrollingNamesAndTitle)
 {
     const std::string blank = folder.Write("blank.htm", "blank").utf8_string();
     Viewer* viewer = MakeViewer();
-    viewer->SetPage(wxString::FromUTF8("<title>A &amp; B</title><frameset rows=\"*,*,*,*\">"
-                                       "<frame src=\"" + blank + "\" scrolling=\"no\" name=\"Main\">"
-                                       "<frame src=\"" + blank + "\" scrolling=\"YES\" name=\"left\" noresize>"
-                                       "<frame src=\"" + blank + "\" scrolling=\"No\">"
-                                       "<frame src=\"" + blank + "\" scrolling=\"maybe\">"
-                                       "</frameset><title>late</title>"));
+    viewer->SetPage(
+        wxString::FromUTF8("<title>A &amp; B</title><frameset rows=\"*,*,*,*\">"
+                           "<frame src=\"" +
+                           blank +
+                           "\" scrolling=\"no\" name=\"Main\">"
+                           "<frame src=\"" +
+                           blank +
+                           "\" scrolling=\"YES\" name=\"left\" noresize>"
+                           "<frame src=\"" +
+                           blank +
+                           "\" scrolling=\"No\">"
+                           "<frame src=\"" +
+                           blank +
+                           "\" scrolling=\"maybe\">"
+                           "</frameset><title>late</title>"));
     const HtmlFrameset* frameset = viewer->GetFrameset();
     ASSERT_NE(frameset, nullptr);
     const auto& frames = frameset->GetFrames();
@@ -166,7 +176,8 @@ TEST_F(FramesetTest, FramesetsThatAreNotShownAreFreed)
     // Each FRAMESET start tag makes the one before it a frameset not shown.
     std::string page;
     for (int i = 0; i < 500; ++i)
-        page += "<frameset cols=\"*,*\" rows=\"10%,*\"><frame src=\"a.htm\" name=\"a\"><frame src=\"b.htm\"></frameset>";
+        page +=
+            "<frameset cols=\"*,*\" rows=\"10%,*\"><frame src=\"a.htm\" name=\"a\"><frame src=\"b.htm\"></frameset>";
     const wxString source = wxString::FromUTF8(page);
     Viewer* viewer = MakeViewer();
     vhtml::HtmlFramesetParser parser(viewer);
@@ -314,12 +325,14 @@ protected:
     void SetUp() override
     {
         FramesetTest::SetUp();
-        outer = folder.Write("outer.htm", "<frameset cols=\"150,*\"><frame name=\"Left\" src=\"left.htm\">"
-                                          "<frame name=\"Main\" src=\"main.htm\"></frameset>");
-        folder.Write("left.htm", "<a href=\"two.htm\" target=\"main\">tomain</a><br>"
-                                 "<a href=\"two.htm\" target=\"_Self\">toself</a><br>"
-                                 "<a href=\"two.htm\" target=\"_top\">totop</a><br>"
-                                 "<a href=\"two.htm\" target=\"_parent\">toparent</a>");
+        outer = folder.Write("outer.htm",
+                             "<frameset cols=\"150,*\"><frame name=\"Left\" src=\"left.htm\">"
+                             "<frame name=\"Main\" src=\"main.htm\"></frameset>");
+        folder.Write("left.htm",
+                     "<a href=\"two.htm\" target=\"main\">tomain</a><br>"
+                     "<a href=\"two.htm\" target=\"_Self\">toself</a><br>"
+                     "<a href=\"two.htm\" target=\"_top\">totop</a><br>"
+                     "<a href=\"two.htm\" target=\"_parent\">toparent</a>");
         folder.Write("main.htm", "main page");
         folder.Write("two.htm", "page two");
         viewer = MakeViewer(wxSize(500, 300));

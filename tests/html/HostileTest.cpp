@@ -23,13 +23,58 @@ std::string Repeat(const std::string& text, int times)
 
 std::string TagSoup(unsigned seed, size_t length)
 {
-    static const char* const pieces[] = {
-        "<b>", "</b>", "<i>", "</i>", "<font size=+2>", "</font>", "<table>", "<tr>", "<td colspan=3>", "</td>",
-        "</tr>", "</table>", "<p>", "</p>", "<br>", "<pre>", "</pre>", "<a href=\"x\">", "</a>", "<ul><li>",
-        "</ul>", "<div align=center>", "</div>", "<", ">", "\"", "'", "&", "&#", "&amp;", "<!--", "-->",
-        "<title>", "</title>", "<script>", "</script>", "<h1>", "</h1>", "<body bgcolor=#abc>", "word ",
-        "<img src=nothing.png>", "<hr size=3>", "<center>", "</center>", "<blockquote>", "</blockquote>",
-        "<a name=\"n\">", "<font face=\"x\">", "\n", "\t", "<x y=\"1>2\">", "<base href=\"/\">"};
+    static const char* const pieces[] = {"<b>",
+                                         "</b>",
+                                         "<i>",
+                                         "</i>",
+                                         "<font size=+2>",
+                                         "</font>",
+                                         "<table>",
+                                         "<tr>",
+                                         "<td colspan=3>",
+                                         "</td>",
+                                         "</tr>",
+                                         "</table>",
+                                         "<p>",
+                                         "</p>",
+                                         "<br>",
+                                         "<pre>",
+                                         "</pre>",
+                                         "<a href=\"x\">",
+                                         "</a>",
+                                         "<ul><li>",
+                                         "</ul>",
+                                         "<div align=center>",
+                                         "</div>",
+                                         "<",
+                                         ">",
+                                         "\"",
+                                         "'",
+                                         "&",
+                                         "&#",
+                                         "&amp;",
+                                         "<!--",
+                                         "-->",
+                                         "<title>",
+                                         "</title>",
+                                         "<script>",
+                                         "</script>",
+                                         "<h1>",
+                                         "</h1>",
+                                         "<body bgcolor=#abc>",
+                                         "word ",
+                                         "<img src=nothing.png>",
+                                         "<hr size=3>",
+                                         "<center>",
+                                         "</center>",
+                                         "<blockquote>",
+                                         "</blockquote>",
+                                         "<a name=\"n\">",
+                                         "<font face=\"x\">",
+                                         "\n",
+                                         "\t",
+                                         "<x y=\"1>2\">",
+                                         "<base href=\"/\">"};
     std::mt19937 random(seed);
     std::uniform_int_distribution<size_t> pick(0, sizeof pieces / sizeof pieces[0] - 1);
     std::string soup;
@@ -43,7 +88,7 @@ class HostileTest : public HtmlTest {};
 struct HostileCase {
     const char* name;
     std::function<std::string(const TemporaryFolder&)> page;
-    const char* shown;  // text the page shows, "" for no check
+    const char* shown;     // text the page shows, "" for no check
     long boundMs = 60000;  // processor time the page may take
 };
 
@@ -85,6 +130,7 @@ std::string Megabyte()
     return std::string(1 << 20, 'x');
 }
 
+// clang-format off
 const HostileCase kHostileCases[] = {
     {"TagSoup", [](const TemporaryFolder&) { return TagSoup(1, 200000); }, ""},
     {"OtherTagSoup", [](const TemporaryFolder&) { return TagSoup(2, 200000); }, ""},
@@ -159,9 +205,12 @@ const HostileCase kHostileCases[] = {
      },
      "after"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Pages, HostilePageTest, ::testing::ValuesIn(kHostileCases),
-                         [](const ::testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<HostileCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(HostileTest, ContentNestedDeeperThanTheLimitIsDropped)
 {

@@ -207,8 +207,8 @@ int TextHeight(int points, bool fixed)
 {
     wxBitmap bitmap(8, 8);
     wxMemoryDC dc(bitmap);
-    dc.SetFont(wxFont(points, fixed ? wxFONTFAMILY_MODERN : wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL,
-                      wxFONTWEIGHT_NORMAL));
+    dc.SetFont(
+        wxFont(points, fixed ? wxFONTFAMILY_MODERN : wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
     return dc.GetTextExtent("H").y;
 }
 

@@ -46,8 +46,8 @@ TEST_F(LinkDispatchTest, EachKindOfLinkGoesWhereItLeads)
         const char* target;
         std::vector<Launch> launches;  // folder-relative files start with "@"
         std::vector<Popup> popups;
-        std::vector<wxString> loads;   // likewise
-        bool afterTheEvent;            // the load waits for the event's end
+        std::vector<wxString> loads;  // likewise
+        bool afterTheEvent;           // the load waits for the event's end
     };
     const Case cases[] = {
         {"http://h/a b?q=$(reboot)|x", "", {{"", "http://h/a b?q=$(reboot)|x"}}, {}, {}, false},
@@ -198,8 +198,8 @@ protected:
         HtmlTest::SetUp();
         m_path = wxGetenv("PATH");
         for (const char* name : {"xdg-open", "lp"}) {
-            const wxString script = folder.Write(std::string("bin/") + name,
-                                                 "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$0.out\"\n");
+            const wxString script =
+                folder.Write(std::string("bin/") + name, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$0.out\"\n");
             chmod(script.utf8_str(), 0755);
         }
         wxSetEnv("PATH", folder.Path("bin") + ":" + m_path);
@@ -215,13 +215,15 @@ protected:
     {
         const std::string out = folder.Path("bin/" + program + ".out").utf8_string();
         std::string text;
-        guitest::WaitFor([&] {
-            std::ifstream file(out);
-            std::stringstream read;
-            read << file.rdbuf();
-            text = read.str();
-            return !text.empty() && text.back() == '\n';
-        }, 5000);
+        guitest::WaitFor(
+            [&] {
+                std::ifstream file(out);
+                std::stringstream read;
+                read << file.rdbuf();
+                text = read.str();
+                return !text.empty() && text.back() == '\n';
+            },
+            5000);
         return text;
     }
 

@@ -101,8 +101,7 @@ TEST_F(LoadPageTest, FilesNamedHtmOrHtmlAreShownAsPagesOthersAsText)
         {"PAGE.HTM", "<i>it</i>", L"it"},
         {"utf8.htm", "gr\xC3\xBC\xC3\x9F", L"gr\u00FC\u00DF"},
         {"latin1.htm", "gr\xFC\xDF", L"gr\u00FC\u00DF"},
-        {"meta.htm", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-15\">\xA4",
-         L"\u20AC"},
+        {"meta.htm", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-15\">\xA4", L"\u20AC"},
         {"empty.htm", "", L""},
         {"notes.txt", "<b>x</b>", L""},
     };
@@ -265,9 +264,8 @@ TEST_F(LoadPageTest, KeysScrollByLinePageAndToTheEnds)
         int view;
     };
     const Step steps[] = {
-        {WXK_DOWN, 1},       {WXK_DOWN, 2},     {WXK_UP, 1},   {WXK_PAGEDOWN, 11}, {WXK_PAGEUP, 1},
-        {WXK_PAGEUP, 0},     {WXK_UP, 0},       {WXK_END, last}, {WXK_LEFT, last}, {'a', last},
-        {WXK_PAGEDOWN, last}, {WXK_HOME, 0},
+        {WXK_DOWN, 1}, {WXK_DOWN, 2},   {WXK_UP, 1},      {WXK_PAGEDOWN, 11}, {WXK_PAGEUP, 1},      {WXK_PAGEUP, 0},
+        {WXK_UP, 0},   {WXK_END, last}, {WXK_LEFT, last}, {'a', last},        {WXK_PAGEDOWN, last}, {WXK_HOME, 0},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.key);
@@ -300,8 +298,8 @@ TEST_F(LoadPageTest, NeverScrollingWindowKeepsItsViewAtTheTop)
     viewer->GetEventHandler()->ProcessEvent(event);
     EXPECT_EQ(viewer->GetViewStart().y, 0);
 
-    auto* unscrolled = new Viewer(Frame(), wxID_ANY, wxDefaultPosition, wxSize(200, 100), wxHW_SCROLLBAR_AUTO,
-                                  "htmlWindow", false);
+    auto* unscrolled =
+        new Viewer(Frame(), wxID_ANY, wxDefaultPosition, wxSize(200, 100), wxHW_SCROLLBAR_AUTO, "htmlWindow", false);
     EXPECT_EQ(unscrolled->GetScrollStyle(), wxHW_SCROLLBAR_NEVER);
 }
 

@@ -15,8 +15,8 @@ class PageTest : public HtmlTest {};
 
 const vhtml::PreCell* PreCellOf(const wxHtmlCell* root)
 {
-    return static_cast<const vhtml::PreCell*>(FindCell(
-        root, [](const wxHtmlCell& cell) { return dynamic_cast<const vhtml::PreCell*>(&cell) != nullptr; }));
+    return static_cast<const vhtml::PreCell*>(
+        FindCell(root, [](const wxHtmlCell& cell) { return dynamic_cast<const vhtml::PreCell*>(&cell) != nullptr; }));
 }
 
 TEST_F(PageTest, LinesAndParagraphGapsInCharacterHeights)
@@ -32,12 +32,12 @@ TEST_F(PageTest, LinesAndParagraphGapsInCharacterHeights)
         {"a<p>b", 1, 1},
         {"a<br>b", 1, 0},
         {"a<br><br>b", 2, 0},
-        {"<p>a<p>b", 1, 0},                        // the page's first block holds no text
-        {"<h1>T</h1><p>a<p>b", 1, 0},              // nor after a heading that opens the page
+        {"<p>a<p>b", 1, 0},            // the page's first block holds no text
+        {"<h1>T</h1><p>a<p>b", 1, 0},  // nor after a heading that opens the page
         {"x<p>a<p>b", 1, 1},
         {"<table><tr><td>a<p>b</td></tr></table>", 1, 1},
         {"<p><table><tr><td>a<p>b</td></tr></table>", 1, 1},  // the cell's content counts, not the page's
-        {"a </p>b", 0, 0},                         // a stray ending tag is ignored
+        {"a </p>b", 0, 0},                                    // a stray ending tag is ignored
         {"<font size=+1><br></font>a<br>b", 1, 0},
     };
     for (const Case& c : cases) {

@@ -95,8 +95,7 @@ TEST_F(PopUpWindowTest, StaysOnTheDisplayAndWithinItsWorkArea)
     folder.Write("wide.htm", "<table width=\"9000\"><tr><td>wide</td></tr></table>");
     const wxRect area = WorkArea();
     Viewer* opener = Opener();
-    for (const char* href : {"javascript:DoPopup('tall.htm' 10,300,400)",
-                             "javascript:DoPopup('tall.htm' -5000,-7,-9)",
+    for (const char* href : {"javascript:DoPopup('tall.htm' 10,300,400)", "javascript:DoPopup('tall.htm' -5000,-7,-9)",
                              "javascript:DoPopup('wide.htm' 99999999,99999999,99999999)",
                              "javascript:DoPopup('tall.htm' 40,2147483647,-2147483648)"}) {
         SCOPED_TRACE(href);
@@ -117,7 +116,8 @@ TEST_F(PopUpWindowTest, StaysOnTheDisplayAndWithinItsWorkArea)
 TEST_F(PopUpWindowTest, AFramesetPageKeepsTheSizeAskedFor)
 {
     folder.Write("blank.htm", "blank");
-    folder.Write("frames.htm", "<frameset cols=\"50%,50%\"><frame src=\"blank.htm\"><frame src=\"blank.htm\"></frameset>");
+    folder.Write("frames.htm",
+                 "<frameset cols=\"50%,50%\"><frame src=\"blank.htm\"><frame src=\"blank.htm\"></frameset>");
     const wxRect area = WorkArea();
     Viewer* opener = Opener();
 

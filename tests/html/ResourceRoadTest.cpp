@@ -59,7 +59,8 @@ TEST_F(ResourceRoadTest, DeclaredWindowsBecomeViewersOfTheirPage)
         {"<borders>0</borders><htmlcode>x</htmlcode>", "x", 0, wxHW_SCROLLBAR_AUTO, ""},
         {"<style>wxHW_SCROLLBAR_NEVER</style><htmlcode>x</htmlcode>", "x", 8, wxHW_SCROLLBAR_NEVER, ""},
         {"<style>wxHW_SCROLLBAR_NEVER|wxBORDER_SIMPLE</style>", "", 8, wxHW_SCROLLBAR_NEVER, ""},
-        {"<style>wxHW_SCROLLBAR_AUTO</style><borders>3</borders><htmlcode>y</htmlcode>", "y", 3, wxHW_SCROLLBAR_AUTO, ""},
+        {"<style>wxHW_SCROLLBAR_AUTO</style><borders>3</borders><htmlcode>y</htmlcode>", "y", 3, wxHW_SCROLLBAR_AUTO,
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.parameters.utf8_string());
@@ -84,8 +85,8 @@ TEST_F(ResourceRoadTest, LongPageScrollsByUnitsOfSixteenPixelsUnlessNever)
         code += "line&lt;br&gt;";
     for (const bool never : {false, true}) {
         SCOPED_TRACE(never);
-        vhtml::HtmlWindow* viewer = LoadViewer(
-            Frame(), (never ? "<style>wxHW_SCROLLBAR_NEVER</style>" : "") + wxString("<htmlcode>") + code + "</htmlcode>");
+        vhtml::HtmlWindow* viewer = LoadViewer(Frame(), (never ? "<style>wxHW_SCROLLBAR_NEVER</style>" : "") +
+                                                            wxString("<htmlcode>") + code + "</htmlcode>");
         ASSERT_NE(viewer, nullptr);
         int x = 0;
         int y = 0;
@@ -98,10 +99,12 @@ TEST_F(ResourceRoadTest, LongPageScrollsByUnitsOfSixteenPixelsUnlessNever)
 
 TEST_F(ResourceRoadTest, ADeclaredFramesetFollowsItsLinksAndSizeAndCopiesASelection)
 {
-    const wxString outer = folder.Write("outer.htm", "<frameset cols=\"150,*\"><frame name=\"Left\" src=\"left.htm\">"
-                                                     "<frame name=\"Main\" src=\"main.htm\"></frameset>");
-    folder.Write("left.htm", "<a href=\"mailto:a@b.c\">mail</a><br><a href=\"two.htm\" target=\"main\">next</a>"
-                             "<br>some words");
+    const wxString outer = folder.Write("outer.htm",
+                                        "<frameset cols=\"150,*\"><frame name=\"Left\" src=\"left.htm\">"
+                                        "<frame name=\"Main\" src=\"main.htm\"></frameset>");
+    folder.Write("left.htm",
+                 "<a href=\"mailto:a@b.c\">mail</a><br><a href=\"two.htm\" target=\"main\">next</a>"
+                 "<br>some words");
     folder.Write("main.htm", "main");
     folder.Write("two.htm", "two");
     vhtml::HtmlWindow* viewer = LoadViewer(Frame(), "<url>" + outer + "</url>");
@@ -151,9 +154,11 @@ TEST_F(ResourceRoadTest, AfterTheProgramsStartUpADialogShowsItsDeclaredPage)
         guitest::ScopedApp<StartUpProbe> app;
         EXPECT_FALSE(app->OnInit());
         ASSERT_EQ(app->messages.size(), 1u);
-        const wxString xrc = Resource("<object class=\"wxDialog\" name=\"DLG_ABOUT_PROBE\"><title>About</title>"
-                                      "<object class=\"wxHtmlWindow\" name=\"IDC_ABOUTHTML\"><size>300,200</size>"
-                                      "<url>" + about + "</url></object></object>");
+        const wxString xrc = Resource(
+            "<object class=\"wxDialog\" name=\"DLG_ABOUT_PROBE\"><title>About</title>"
+            "<object class=\"wxHtmlWindow\" name=\"IDC_ABOUTHTML\"><size>300,200</size>"
+            "<url>" +
+            about + "</url></object></object>");
         wxStringInputStream input(xrc);
         auto* document = new wxXmlDocument;
         ASSERT_TRUE(document->Load(input));

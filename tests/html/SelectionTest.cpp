@@ -77,7 +77,7 @@ TEST_F(SelectionTest, APressAndReleaseAtMostOnePixelApartIsAClick)
         bool click;
     };
     const Case cases[] = {
-        {{0, 0}, true}, {{1, 1}, true}, {{-1, -1}, true}, {{1, -1}, true},
+        {{0, 0}, true},  {{1, 1}, true},  {{-1, -1}, true}, {{1, -1}, true},
         {{2, 0}, false}, {{0, 2}, false}, {{-2, 1}, false},
     };
     Viewer* viewer = Page("<a href=\"http://h/\">link</a> word");
@@ -164,8 +164,9 @@ TEST_F(SelectionTest, ACopyTakesTheSelectedWordsElseTheWholeText)
 
 TEST_F(SelectionTest, PreformattedTextImagesAndRulesAreNeverSelected)
 {
-    const wxString image = folder.Write("dot.xpm", "/* XPM */\nstatic const char* d[] = {\"2 2 1 1\", \". c #FF0000\", "
-                                                   "\"..\", \"..\"};\n");
+    const wxString image = folder.Write("dot.xpm",
+                                        "/* XPM */\nstatic const char* d[] = {\"2 2 1 1\", \". c #FF0000\", "
+                                        "\"..\", \"..\"};\n");
     Viewer* viewer = Page("<p>top</p><pre>pre text</pre><hr><img src=\"" + image + "\"><p>end</p>");
     DragPage(viewer, wxPoint(0, 0), wxPoint(399, 299));
     for (const wxHtmlCell* cell : viewer->GetSelectedCells())

@@ -307,8 +307,18 @@ TEST(PowerPackRecords, StatusGivesBarsPowerAndModellingLightByTheFamilysBits)
         for (const StateCase& s : c.states) {
             SCOPED_TRACE(testing::Message() << c.row->name << " " << s.states);
             const TestRecord record(1, 25,
-                                    {{5, c.mainValue}, {9, 40}, {10, 25}, {11, 0x01}, {12, 0x90}, {13, 70}, {14, 80},
-                                     {15, 0x04}, {16, 0xB0}, {21, s.states}, {22, c.modeByte}, {24, c.warnings}});
+                                    {{5, c.mainValue},
+                                     {9, 40},
+                                     {10, 25},
+                                     {11, 0x01},
+                                     {12, 0x90},
+                                     {13, 70},
+                                     {14, 80},
+                                     {15, 0x04},
+                                     {16, 0xB0},
+                                     {21, s.states},
+                                     {22, c.modeByte},
+                                     {24, c.warnings}});
             const auto status = PowerPackCodec::DecodeStatus(record, *c.row->family);
             ASSERT_TRUE(status.has_value());
             EXPECT_EQ(status->mainValue, c.mainValue);
@@ -400,11 +410,16 @@ TEST(PowerPackRecords, UnitInfoGivesModelSymmetryLockAndUnsignedSerial)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto info = PowerPackCodec::DecodeUnitInfo(
-            TestRecord(4, 13,
-                       {{5, c.major}, {6, c.minor}, {7, c.model}, {8, c.lock}, {9, c.serial[0]}, {10, c.serial[1]},
-                        {11, c.serial[2]}, {12, c.serial[3]}}),
-            *c.row->family);
+        const auto info = PowerPackCodec::DecodeUnitInfo(TestRecord(4, 13,
+                                                                    {{5, c.major},
+                                                                     {6, c.minor},
+                                                                     {7, c.model},
+                                                                     {8, c.lock},
+                                                                     {9, c.serial[0]},
+                                                                     {10, c.serial[1]},
+                                                                     {11, c.serial[2]},
+                                                                     {12, c.serial[3]}}),
+                                                         *c.row->family);
         ASSERT_TRUE(info.has_value());
         EXPECT_EQ(info->version, c.version);
         EXPECT_EQ(info->versionMinor, c.minor);

@@ -29,32 +29,51 @@ TEST(QuirelA1Commands, LayTheirDataExactly)
         std::vector<uint8_t> data;
     };
     const std::vector<Case> cases = {
-        {"aux 2 stepped down, bars 1 and 3 on", {1, 0, kAuxLight2, -10},
-         [](CommandState& s) { s.auxOn = {true, false, true}; }, Bytes({0x32, 0x02, 0x0B})},
+        {"aux 2 stepped down, bars 1 and 3 on",
+         {1, 0, kAuxLight2, -10},
+         [](CommandState& s) {
+             s.auxOn = {true, false, true};
+         },
+         Bytes({0x32, 0x02, 0x0B})},
         {"main light, all aux off", {1, 0, kMainLight}, [](CommandState&) {}, Bytes({70, 0x00, 0x01})},
-        {"aux 3 with every bar on", {1, 0, kAuxLight3}, [](CommandState& s) { s.auxOn = {true, true, true}; },
+        {"aux 3 with every bar on",
+         {1, 0, kAuxLight3},
+         [](CommandState& s) {
+             s.auxOn = {true, true, true};
+         },
          Bytes({80, 0x03, 0x0F})},
-        {"a step down from 0 stays at 0", {1, 0, kMainLight, -1}, [](CommandState& s) { s.mainValue = 0; },
+        {"a step down from 0 stays at 0",
+         {1, 0, kMainLight, -1},
+         [](CommandState& s) { s.mainValue = 0; },
          Bytes({0x00, 0x00, 0x01})},
-        {"a step up from 100 goes out, the unit limits it", {1, 0, kMainLight, 1},
-         [](CommandState& s) { s.mainValue = 100; }, Bytes({101, 0x00, 0x01})},
+        {"a step up from 100 goes out, the unit limits it",
+         {1, 0, kMainLight, 1},
+         [](CommandState& s) { s.mainValue = 100; },
+         Bytes({101, 0x00, 0x01})},
         {"record request", {2, 102}, [](CommandState&) {}, Bytes({0x00, 0x66})},
         {"modelling light", {3, 0x47}, [](CommandState&) {}, Bytes({0x47})},
         {"flash control", {4, 0x81}, [](CommandState&) {}, Bytes({0x81})},
         {"T0.1 step", {6, 1}, [](CommandState&) {}, Bytes({0x01})},
         {"interval", {7, 300}, [](CommandState&) {}, Bytes({0x01, 0x2C})},
         {"delay", {8, 5000}, [](CommandState&) {}, Bytes({0x13, 0x88})},
-        {"selections: memory page, infos, delay field", {11, 0},
-         [](CommandState& s) { s.selections = {1, 2, 4, 2, {5, 7, 20}}; },
+        {"selections: memory page, infos, delay field",
+         {11, 0},
+         [](CommandState& s) {
+             s.selections = {1, 2, 4, 2, {5, 7, 20}};
+         },
          Bytes({37, 0x02, 0x05, 0x07, 0x14})},
         {"store", {12, 3}, [](CommandState&) {}, Bytes({0x03})},
         {"options: buzzer and reduced", {17, 0}, [](CommandState& s) { s.buzzer = s.reduced = true; }, Bytes({0x05})},
         {"options: slow", {17, 0}, [](CommandState& s) { s.slow = true; }, Bytes({0x02})},
         {"power display", {19, 4}, [](CommandState&) {}, Bytes({0x04})},
         {"delivery date", {21, 12 * 256 + 3}, [](CommandState&) {}, Bytes({0x0C, 0x03})},
-        {"owner of three characters", {22, 0, 0, 0, "abc"}, [](CommandState&) {},
+        {"owner of three characters",
+         {22, 0, 0, 0, "abc"},
+         [](CommandState&) {},
          Bytes({'a', 'b', 'c', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
-        {"owner cut after 14 characters", {22, 0, 0, 0, "0123456789ABCDEFG"}, [](CommandState&) {},
+        {"owner cut after 14 characters",
+         {22, 0, 0, 0, "0123456789ABCDEFG"},
+         [](CommandState&) {},
          Bytes({'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'C', 'D'})},
         {"service date", {23, 0x3205}, [](CommandState&) {}, Bytes({0x32, 0x05})},
         {"serial number", {25, 123456}, [](CommandState&) {}, Bytes({0x00, 0x01, 0xE2, 0x40})},
@@ -97,8 +116,17 @@ TEST(QuirelA1Commands, LightCommandOnlyForItsFourLights)
 TEST(QuirelA1Records, StatusSpreadsOverBarsAndModellingLight)
 {
     const TestRecord record(1, 25,
-                            {{5, 77}, {9, 40}, {10, 25}, {11, 0x01}, {12, 0x2C}, {13, 55}, {17, 90},
-                             {21, 0x5D}, {22, 0x53}, {23, 0x01}, {24, 0x05}});
+                            {{5, 77},
+                             {9, 40},
+                             {10, 25},
+                             {11, 0x01},
+                             {12, 0x2C},
+                             {13, 55},
+                             {17, 90},
+                             {21, 0x5D},
+                             {22, 0x53},
+                             {23, 0x01},
+                             {24, 0x05}});
     const std::optional<Status> status = DecodeStatus(record);
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(status->mainValue, 77);
@@ -124,9 +152,24 @@ TEST(QuirelA1Records, StatusSpreadsOverBarsAndModellingLight)
 TEST(QuirelA1Records, AuxFunctionsMarkTheSuggestedValues)
 {
     const TestRecord record(2, 23,
-                            {{5, 7}, {6, 0x81}, {7, 0x01}, {8, 0x2C}, {9, 0x00}, {10, 150}, {11, 3}, {12, 2},
-                             {13, 0x03}, {14, 0xE8}, {15, 10}, {16, 20}, {17, 30}, {18, 0x07}, {19, 0xD0},
-                             {20, 0x0C}, {21, 0x00}, {22, 50}});
+                            {{5, 7},
+                             {6, 0x81},
+                             {7, 0x01},
+                             {8, 0x2C},
+                             {9, 0x00},
+                             {10, 150},
+                             {11, 3},
+                             {12, 2},
+                             {13, 0x03},
+                             {14, 0xE8},
+                             {15, 10},
+                             {16, 20},
+                             {17, 30},
+                             {18, 0x07},
+                             {19, 0xD0},
+                             {20, 0x0C},
+                             {21, 0x00},
+                             {22, 50}});
     const std::optional<AuxFunctions> aux = DecodeAuxFunctions(record);
     ASSERT_TRUE(aux.has_value());
     EXPECT_EQ(aux->sequence, 7);
@@ -170,14 +213,14 @@ TEST(QuirelA1Records, UnitInformationByItsTables)
         int supplyText;
     };
     const Case cases[] = {
-        {0xC1, 0, "Quirel Q4", "230V", 2091}, {0x48, 1, "Quirel Q2", "117V", 2089},
-        {0x12, 2, "Quirel 4", "100V", 2090},  {0x18, 3, "Quirel 2", "230V", 2091},
+        {0xC1, 0, "Quirel Q4", "230V", 2091},       {0x48, 1, "Quirel Q2", "117V", 2089},
+        {0x12, 2, "Quirel 4", "100V", 2090},        {0x18, 3, "Quirel 2", "230V", 2091},
         {0x03 | 0x20, 0, "Quirel 4", "230V", 2091},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.variant);
-        const std::optional<UnitInfo> info = DecodeUnitInfo(
-            TestRecord(4, 13, {{5, 3}, {6, 7}, {7, c.variant}, {8, c.supply}, {11, 0x30}, {12, 0x39}}));
+        const std::optional<UnitInfo> info =
+            DecodeUnitInfo(TestRecord(4, 13, {{5, 3}, {6, 7}, {7, c.variant}, {8, c.supply}, {11, 0x30}, {12, 0x39}}));
         ASSERT_TRUE(info.has_value());
         EXPECT_EQ(info->version, "3.07");
         EXPECT_EQ(info->versionMinor, 7);
@@ -317,8 +360,8 @@ TEST(QuirelA1Records, MemoryFlashDurations)
         const char* value;
     };
     const Case cases[] = {
-        {0x0B, "{2019}", "1/500"}, {0x08, "{2095}", "{2097}"}, {0x07, "{2096}", "1/6000"}, {0x0F, "{2096}", "1/6000"},
-        {0x00, "{2095}", "{2098}"}, {0x01, "{2019}", "1/125"}, {0x06, "{2019}", "1/4000"}, {0x18, "{2095}", "{2097}"},
+        {0x0B, "{2019}", "1/500"},  {0x08, "{2095}", "{2097}"}, {0x07, "{2096}", "1/6000"}, {0x0F, "{2096}", "1/6000"},
+        {0x00, "{2095}", "{2098}"}, {0x01, "{2019}", "1/125"},  {0x06, "{2019}", "1/4000"}, {0x18, "{2095}", "{2097}"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
@@ -333,15 +376,23 @@ TEST(QuirelA1Records, MemoryTableMovesEntriesUp)
 {
     // Every entry: flash duration, sequence, interval, delay, alternate and
     // preset; the sixth goes to the left column's line 5.
-    const std::optional<Memory> full = DecodeMemory(TestRecord(
-        103, 16,
-        {{5, 0x80 | 50}, {6, 60}, {7, 70}, {8, 0x80 | 5}, {9, 0x00}, {10, 150}, {11, 0x01}, {12, 0x2C}, {13, 3},
-         {14, 2}, {15, 0x3F}}));
+    const std::optional<Memory> full = DecodeMemory(TestRecord(103, 16,
+                                                               {{5, 0x80 | 50},
+                                                                {6, 60},
+                                                                {7, 70},
+                                                                {8, 0x80 | 5},
+                                                                {9, 0x00},
+                                                                {10, 150},
+                                                                {11, 0x01},
+                                                                {12, 0x2C},
+                                                                {13, 3},
+                                                                {14, 2},
+                                                                {15, 0x3F}}));
     ASSERT_TRUE(full.has_value());
     EXPECT_EQ(full->index, 2);
     EXPECT_FALSE(full->empty);
-    const char* right[5][2] = {{"{2019}", "1/500"}, {"{2017}", "5"}, {"{2022}", "3.00s"}, {"{2023}", "1.50s"},
-                               {"{2239}", "2"}};
+    const char* right[5][2] = {
+        {"{2019}", "1/500"}, {"{2017}", "5"}, {"{2022}", "3.00s"}, {"{2023}", "1.50s"}, {"{2239}", "2"}};
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(i + 1);
         EXPECT_EQ(Shown(full->right[i].label), right[i][0]);
@@ -359,8 +410,7 @@ TEST(QuirelA1Records, MemoryTableMovesEntriesUp)
     }
 
     // Only the delay besides the flash duration: it moves up to line 2.
-    const std::optional<Memory> sparse =
-        DecodeMemory(TestRecord(102, 16, {{9, 0x00}, {10, 25}, {15, 0x11}}));
+    const std::optional<Memory> sparse = DecodeMemory(TestRecord(102, 16, {{9, 0x00}, {10, 25}, {15, 0x11}}));
     ASSERT_TRUE(sparse.has_value());
     EXPECT_EQ(Shown(sparse->right[1].label), "{2023}");
     EXPECT_EQ(Shown(sparse->right[1].value), "0.25s");
@@ -417,43 +467,58 @@ TEST(QuirelA1StatusRows, FollowFlagsAndAuxPage)
     busy.alternate = 1;
     busy.intervalSuggested = 250;
     const std::vector<Case> cases = {
-        {"suggested T0.1", suggestedT01, 0x04,
+        {"suggested T0.1",
+         suggestedT01,
+         0x04,
          {{"{2113}", "1/500"}},
          {"1/1000", "", ""},
          {true, 2123, true, false, false, true}},
-        {"asymmetry alone", AuxValues(), 0x02,
+        {"asymmetry alone",
+         AuxValues(),
+         0x02,
          {{"{2114}", ""}, {"{2018}", "{2028}"}},
          {"{2115}", "", ""},
          {true, 2123, true, false, false, false}},
-        {"more than three stops alone", AuxValues(), 0x10,
+        {"more than three stops alone",
+         AuxValues(),
+         0x10,
          {{"{2114}", "{2116}"}, {"{2018}", "{2028}"}},
          {"", "", ""},
          {}},
-        {"no flags", plain, 0x00,
-         {{"{2018}", "{2028}"}, {"{2017}", "5"}, {"{2023}", "1.50s"}},
-         {"", "", ""},
-         {}},
-        {"T0.1 mode without a step reads the shortest duration", shortest, 0x00,
+        {"no flags", plain, 0x00, {{"{2018}", "{2028}"}, {"{2017}", "5"}, {"{2023}", "1.50s"}}, {"", "", ""}, {}},
+        {"T0.1 mode without a step reads the shortest duration",
+         shortest,
+         0x00,
          {{"{2020}", "1/4000"}},
          {"", "", ""},
          {}},
-        {"preset sequence keeps the normal view", preset, 0x0E,
+        {"preset sequence keeps the normal view",
+         preset,
+         0x0E,
          {{"{2024}", "{2100} 3"}, {"{2125}", "1/2000"}},
          {"", "", ""},
          {}},
-        {"suggested interval", busy, 0x08,
+        {"suggested interval",
+         busy,
+         0x08,
          {{"{2022}", "1.00s"}, {"{2019}", "1/250"}, {"{2017}", "2"}, {"{2023}", "0.20s"}},
          {"2.50s", "", ""},
          {true, 2123, true, false, false, true}},
-        {"interval inactive on slow recycling, and asymmetry", busy, 0x82,
+        {"interval inactive on slow recycling, and asymmetry",
+         busy,
+         0x82,
          {{"{2022}", "1.00s"}, {"{2114}", ""}, {"{2019}", "1/250"}, {"{2017}", "2"}},
          {"{2117}", "{2115}", ""},
          {true, 2123, true, true, false, true}},
-        {"every suggestion", busy, 0x0E,
+        {"every suggestion",
+         busy,
+         0x0E,
          {{"{2113}", "1/250"}, {"{2022}", "1.00s"}, {"{2114}", ""}, {"{2017}", "2"}},
          {"{2028}", "2.50s", "{2115}"},
          {true, 2123, true, true, true, true}},
-        {"four rows at most", busy, 0x00,
+        {"four rows at most",
+         busy,
+         0x00,
          {{"{2019}", "1/250"}, {"{2017}", "2"}, {"{2022}", "1.00s"}, {"{2023}", "0.20s"}},
          {"", "", ""},
          {}},
@@ -506,7 +571,7 @@ TEST(QuirelA1LightRules, ThirdStopGridAndSpinLimits)
     struct Case {
         int value, step, landing;
     };
-    const Case cases[] = {{50, 1, 53}, {53, 1, 57}, {57, 1, 60}, {59, 1, 63}, {34, -1, 33},
+    const Case cases[] = {{50, 1, 53},  {53, 1, 57},  {57, 1, 60},  {59, 1, 63},   {34, -1, 33},
                           {60, -1, 57}, {57, -1, 53}, {98, 1, 100}, {100, 1, 100}, {40, -1, 37}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << (c.step > 0 ? " up" : " down"));

@@ -20,11 +20,25 @@ TEST(StatusPanelPlan, AlarmsTitlesAndGroups)
         {"charge error", suggested, {1, 0, 0}, AlarmTitleOrder::ChargeFirst, 2120, true, false, false, false},
         {"charge error in service mode", {}, {1, 0, 1}, AlarmTitleOrder::ThermoFirst, 2119, false, false, true, false},
         {"thermo", {}, {0, 1, 0}, AlarmTitleOrder::ChargeFirst, 2122, true, false, false, false},
-        {"thermo in service mode keeps the aux view", suggested, {0, 1, 2}, AlarmTitleOrder::ChargeFirst, 2121, false,
-         true, false, true},
+        {"thermo in service mode keeps the aux view",
+         suggested,
+         {0, 1, 2},
+         AlarmTitleOrder::ChargeFirst,
+         2121,
+         false,
+         true,
+         false,
+         true},
         {"both, charge first", {}, {1, 1, 0}, AlarmTitleOrder::ChargeFirst, 2120, true, false, false, false},
         {"both, thermo first", {}, {1, 1, 0}, AlarmTitleOrder::ThermoFirst, 2122, true, false, false, false},
-        {"both in service mode, thermo first", {}, {1, 1, 3}, AlarmTitleOrder::ThermoFirst, 2121, false, false, true,
+        {"both in service mode, thermo first",
+         {},
+         {1, 1, 3},
+         AlarmTitleOrder::ThermoFirst,
+         2121,
+         false,
+         false,
+         true,
          false},
     };
     for (const Case& c : cases) {
@@ -48,7 +62,7 @@ TEST(StatusPanelPlan, SuggestionFlagsChooseTheView)
         int flags;
         bool aux, ok;
     };
-    const Case cases[] = {{0x00, false, false}, {0x02, true, false}, {0x04, true, true}, {0x06, true, true},
+    const Case cases[] = {{0x00, false, false}, {0x02, true, false}, {0x04, true, true},   {0x06, true, true},
                           {0x08, true, true},   {0x80, true, true},  {0x10, false, false}, {0x71, false, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.flags);
@@ -94,9 +108,9 @@ TEST(StatusPanelPlan, OkButtonTakesOverTheSuggestions)
         bool off, interval, t01;
     };
     const Case cases[] = {
-        {0x8C, true, 0x00, true, false, true},   {0x8C, false, 0x04, true, false, false},
-        {0x0E, true, 0x02, false, true, true},   {0x08, false, 0x00, false, true, false},
-        {0x04, true, 0x00, false, false, true},  {0x12, true, 0x12, false, false, false},
+        {0x8C, true, 0x00, true, false, true},  {0x8C, false, 0x04, true, false, false},
+        {0x0E, true, 0x02, false, true, true},  {0x08, false, 0x00, false, true, false},
+        {0x04, true, 0x00, false, false, true}, {0x12, true, 0x12, false, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.flags << (c.takesT01 ? " with T0.1" : ""));

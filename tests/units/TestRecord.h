@@ -16,8 +16,7 @@
 // bytes set; the rest are 0.
 class TestRecord {
 public:
-    TestRecord(int number, std::size_t size, std::initializer_list<std::pair<int, int>> bytes = {})
-        : m_bytes(size, 0)
+    TestRecord(int number, std::size_t size, std::initializer_list<std::pair<int, int>> bytes = {}) : m_bytes(size, 0)
     {
         Set(0, static_cast<int>(size));
         Set(1, 1);

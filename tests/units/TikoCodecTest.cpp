@@ -30,8 +30,7 @@ TEST(TikoCommands, LayTheirDataExactly)
     const std::vector<Case> cases = {
         {"energy stepped down a stop", {1, 0, 1, -10}, [](CommandState&) {}, Bytes({0x32})},
         {"energy of the bar", {1, 0, 1}, [](CommandState&) {}, Bytes({60})},
-        {"a step down from 0 stays at 0", {1, 0, 1, -1}, [](CommandState& s) { s.barValue = 0; },
-         Bytes({0x00})},
+        {"a step down from 0 stays at 0", {1, 0, 1, -1}, [](CommandState& s) { s.barValue = 0; }, Bytes({0x00})},
         {"record request", {2, 103}, [](CommandState&) {}, Bytes({0x00, 0x67})},
         {"modelling light", {3, 0x46}, [](CommandState&) {}, Bytes({0x46})},
         {"flash control", {4, 0x21}, [](CommandState&) {}, Bytes({0x21})},
@@ -39,7 +38,8 @@ TEST(TikoCommands, LayTheirDataExactly)
         {"interval", {7, 300}, [](CommandState&) {}, Bytes({0x01, 0x2C})},
         {"delay", {8, 99}, [](CommandState&) {}, Bytes({0x00, 0x63})},
         {"alternate", {10, 2}, [](CommandState&) {}, Bytes({0x02})},
-        {"selections: options, delay field, memory 6, main light", {11, 0},
+        {"selections: options, delay field, memory 6, main light",
+         {11, 0},
          [](CommandState& s) {
              s.optionsTab = 1;
              s.auxField = 3;
@@ -56,9 +56,13 @@ TEST(TikoCommands, LayTheirDataExactly)
         {"IR address", {20, 2}, [](CommandState&) {}, Bytes({0x02})},
         {"delivery date", {21, 0x0C03}, [](CommandState&) {}, Bytes({0x0C, 0x03})},
         {"serial of a Trovalex", {25, 123456}, [](CommandState&) {}, Bytes({0x00, 0x01, 0xE2, 0x40})},
-        {"serial of a Sorvant", {25, 123456}, [](CommandState& s) { s.modelCode = kSorvant; },
+        {"serial of a Sorvant",
+         {25, 123456},
+         [](CommandState& s) { s.modelCode = kSorvant; },
          Bytes({0x00, 0x00, 0x22, 0x38})},
-        {"serial of a Hexor above 2^31", {25, INT32_MIN}, [](CommandState& s) { s.modelCode = kHexor; },
+        {"serial of a Hexor above 2^31",
+         {25, INT32_MIN},
+         [](CommandState& s) { s.modelCode = kHexor; },
          Bytes({0x00, 0x00, 36, 48})},
         {"factory date", {26, 0x0B0C}, [](CommandState&) {}, Bytes({0x0B, 0x0C})},
         {"energy range off", {29, 0}, [](CommandState&) {}, Bytes({0x00})},
@@ -154,18 +158,12 @@ TEST(TikoRecords, UnitInformationByModelAndVoltageTables)
         bool lowVoltage;
     };
     const Case cases[] = {
-        {18, 0x00, "Trovalex T160", 1200, "100V", true},
-        {18, 0x17, "Trovalex T160", 1200, "117V-230V", false},
-        {25, 0x00, "Sorvant 40", 300, "100V-117V", true},
-        {25, 0x09, "Sorvant 80", 600, "100V-117V", false},
-        {25, 0x05, "Sorvant 160", 1200, "100V-117V", true},
-        {25, 0x0D, "Sorvant 160", 1200, "100V-117V", false},
-        {25, 0x12, "Sorvant 160", 1200, "230V", false},
-        {26, 0x20, "Hexor 800", 300, "230V", false},
-        {26, 0x01, "Hexor 1600", 600, "100V-117V", true},
-        {26, 0x02, "", std::nullopt, "100V-117V", true},
-        {30, 0x07, "", std::nullopt, "100V-117V", true},
-        {30, 0x08, "Hexor 800", 300, "100V-117V", false},
+        {18, 0x00, "Trovalex T160", 1200, "100V", true},    {18, 0x17, "Trovalex T160", 1200, "117V-230V", false},
+        {25, 0x00, "Sorvant 40", 300, "100V-117V", true},   {25, 0x09, "Sorvant 80", 600, "100V-117V", false},
+        {25, 0x05, "Sorvant 160", 1200, "100V-117V", true}, {25, 0x0D, "Sorvant 160", 1200, "100V-117V", false},
+        {25, 0x12, "Sorvant 160", 1200, "230V", false},     {26, 0x20, "Hexor 800", 300, "230V", false},
+        {26, 0x01, "Hexor 1600", 600, "100V-117V", true},   {26, 0x02, "", std::nullopt, "100V-117V", true},
+        {30, 0x07, "", std::nullopt, "100V-117V", true},    {30, 0x08, "Hexor 800", 300, "100V-117V", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.model << " variant " << c.variant);
@@ -182,7 +180,8 @@ TEST(TikoRecords, UnitInformationByModelAndVoltageTables)
         EXPECT_EQ(info->supplyTextId, 2090);
         EXPECT_EQ(info->serial, "123456");
     }
-    const std::optional<UnitInfo> high = DecodeUnitInfo(TestRecord(4, 13, {{5, 18}, {9, 0xFF}, {10, 0xFF}, {11, 0xFF}, {12, 0xFF}}));
+    const std::optional<UnitInfo> high =
+        DecodeUnitInfo(TestRecord(4, 13, {{5, 18}, {9, 0xFF}, {10, 0xFF}, {11, 0xFF}, {12, 0xFF}}));
     ASSERT_TRUE(high.has_value());
     EXPECT_EQ(high->serial, "4294967295");
 }
@@ -194,10 +193,8 @@ TEST(TikoModels, EachLineByItsCodeAndAnyOtherAsTheHexor)
         bool binarySerial, binaryCounter, infrared, energyRange, limitsTopLevels;
     };
     const Case cases[] = {
-        {18, true, true, true, true, true},
-        {25, false, false, true, true, false},
-        {26, false, false, false, false, false},
-        {0, false, false, false, false, false},
+        {18, true, true, true, true, true},      {25, false, false, true, true, false},
+        {26, false, false, false, false, false}, {0, false, false, false, false, false},
         {30, false, false, false, false, false},
     };
     for (const Case& c : cases) {
@@ -216,8 +213,8 @@ TEST(TikoRecords, OptionsFromTheirBits)
     const std::optional<Options> all = DecodeOptions(TestRecord(5, 9, {{5, 0xFF}, {6, 9}, {7, 4}, {8, 0x01}}));
     ASSERT_TRUE(all.has_value());
     EXPECT_EQ(all->ir, true);
-    EXPECT_TRUE(all->modellingLightOn && all->cell && all->rf && all->buzzer && all->optionCell &&
-                all->slow && all->reduced && all->store);
+    EXPECT_TRUE(all->modellingLightOn && all->cell && all->rf && all->buzzer && all->optionCell && all->slow &&
+                all->reduced && all->store);
     EXPECT_EQ(all->powerDisplay, 4);
     EXPECT_EQ(all->irAddress, 2);
 
@@ -313,8 +310,8 @@ TEST(TikoRecords, MemoryLinesAndIndex)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.number);
-        const std::optional<Memory> memory = DecodeMemory(
-            TestRecord(c.number, 9, {{5, c.energy}, {6, c.sequence}, {7, c.delayHigh}, {8, c.delayLow}}));
+        const std::optional<Memory> memory =
+            DecodeMemory(TestRecord(c.number, 9, {{5, c.energy}, {6, c.sequence}, {7, c.delayHigh}, {8, c.delayLow}}));
         ASSERT_TRUE(memory.has_value());
         EXPECT_FALSE(memory->empty);
         EXPECT_EQ(memory->index, c.index);

@@ -9,12 +9,21 @@
 
 using namespace ZaritCodec;
 
-
 TEST(ZaritRecords, StatusSpreadsOverBarsAndModellingLight)
 {
     const TestRecord record(1, 25,
-                            {{5, 77}, {9, 40}, {10, 25}, {11, 0x01}, {12, 0x2C}, {13, 55}, {17, 90}, {20, 7},
-                             {21, 0x9D}, {22, 0x53}, {23, 0x01}, {24, 0x05}});
+                            {{5, 77},
+                             {9, 40},
+                             {10, 25},
+                             {11, 0x01},
+                             {12, 0x2C},
+                             {13, 55},
+                             {17, 90},
+                             {20, 7},
+                             {21, 0x9D},
+                             {22, 0x53},
+                             {23, 0x01},
+                             {24, 0x05}});
     const std::optional<Status> status = DecodeStatus(record);
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(status->mainValue, 77);
@@ -52,8 +61,21 @@ TEST(ZaritRecords, StatusSpreadsOverBarsAndModellingLight)
 TEST(ZaritRecords, AuxFunctionsRouteSuggestionsToTheirSlots)
 {
     const TestRecord record(2, 24,
-                            {{5, 7}, {6, 0x81}, {7, 0x01}, {8, 0x2C}, {9, 0x00}, {10, 150}, {11, 3}, {12, 2},
-                             {13, 0x03}, {14, 0xE8}, {15, 6}, {16, 0x01}, {20, 0x1C}, {21, 0x00}, {22, 50}});
+                            {{5, 7},
+                             {6, 0x81},
+                             {7, 0x01},
+                             {8, 0x2C},
+                             {9, 0x00},
+                             {10, 150},
+                             {11, 3},
+                             {12, 2},
+                             {13, 0x03},
+                             {14, 0xE8},
+                             {15, 6},
+                             {16, 0x01},
+                             {20, 0x1C},
+                             {21, 0x00},
+                             {22, 50}});
     const std::optional<AuxFunctions> aux = DecodeAuxFunctions(record);
     ASSERT_TRUE(aux.has_value());
     EXPECT_EQ(aux->sequence, 7);
@@ -117,7 +139,9 @@ TEST(ZaritRecords, OptionsFromTheirBits)
         int bits, display, extra;
         int volume, mode, brightness;
     };
-    const Case cases[] = {{0xFF, 0xFF, 0xFF, 3, 1, 3}, {0x00, 0x00, 0x00, 0, 0, 0}, {0x55, 0x55, 0x05, 1, 1, 2},
+    const Case cases[] = {{0xFF, 0xFF, 0xFF, 3, 1, 3},
+                          {0x00, 0x00, 0x00, 0, 0, 0},
+                          {0x55, 0x55, 0x05, 1, 1, 2},
                           {0xAA, 0x2A, 0x0A, 2, 0, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bits);
@@ -184,8 +208,8 @@ TEST(ZaritRecords, AlarmsWithTheirLines)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::optional<Alarms> alarms = DecodeAlarms(
-            TestRecord(7, 9, {{5, c.charge}, {6, c.thermo}, {7, c.coolingHigh}, {8, c.coolingLow}}));
+        const std::optional<Alarms> alarms =
+            DecodeAlarms(TestRecord(7, 9, {{5, c.charge}, {6, c.thermo}, {7, c.coolingHigh}, {8, c.coolingLow}}));
         ASSERT_TRUE(alarms.has_value());
         EXPECT_EQ(alarms->charge, c.charge);
         EXPECT_EQ(alarms->thermo, c.thermo);
@@ -201,7 +225,6 @@ TEST(ZaritRecords, AlarmsWithTheirLines)
 
 TEST(ZaritRecords, Dates)
 {
-
     const std::optional<Dates> dates =
         DecodeDates(TestRecord(8, 12, {{6, 50}, {7, 3}, {8, 51}, {9, 3}, {10, 5}, {11, 11}}));
     ASSERT_TRUE(dates.has_value());
@@ -305,11 +328,19 @@ TEST(ZaritRecords, MemoryTableOfSixRows)
     const Case languages[] = {{0, "strobo", "on"}, {500, "Strobo", "ein"}, {1000, "strobo", "on"}};
     for (const Case& c : languages) {
         SCOPED_TRACE(c.offset);
-        const std::optional<Memory> full = DecodeMemory(
-            TestRecord(103, 16,
-                       {{5, 0x80 | 50}, {6, 60}, {7, 70}, {8, 0x40 | 5}, {9, 0x00}, {10, 150}, {11, 0x01}, {12, 0x2C},
-                        {13, 3}, {14, 0x03}, {15, 0x65}}),
-            c.offset);
+        const std::optional<Memory> full = DecodeMemory(TestRecord(103, 16,
+                                                                   {{5, 0x80 | 50},
+                                                                    {6, 60},
+                                                                    {7, 70},
+                                                                    {8, 0x40 | 5},
+                                                                    {9, 0x00},
+                                                                    {10, 150},
+                                                                    {11, 0x01},
+                                                                    {12, 0x2C},
+                                                                    {13, 3},
+                                                                    {14, 0x03},
+                                                                    {15, 0x65}}),
+                                                        c.offset);
         ASSERT_TRUE(full.has_value());
         EXPECT_EQ(full->index, 2);
         EXPECT_FALSE(full->empty);
@@ -373,58 +404,110 @@ TEST(ZaritStatusRows, FollowFlagsAndAuxPage)
         PanelRequest panel;
     };
     const std::vector<Case> cases = {
-        {"rows without a suggestion", [](AuxValues& a) { a.sequence = 5; }, 0x02,
+        {"rows without a suggestion",
+         [](AuxValues& a) { a.sequence = 5; },
+         0x02,
          {{"{2018}", "{2028}"}, {"{2017}", "5"}},
          {"", "", ""},
          {true, 2123, false, false, false, false}},
-        {"suggested colour from the optimum", [](AuxValues& a) { a.colourSuggested = 6; }, 0x10,
+        {"suggested colour from the optimum",
+         [](AuxValues& a) { a.colourSuggested = 6; },
+         0x10,
          {{"{2207}", "{2208}"}},
          {"+400", "", ""},
          {true, 2123, true, false, false, true}},
-        {"suggested optimum colour", [](AuxValues& a) { a.colour = 2; a.t01Value = 500; }, 0x10,
+        {"suggested optimum colour",
+         [](AuxValues& a) {
+             a.colour = 2;
+             a.t01Value = 500;
+         },
+         0x10,
          {{"{2207}", "-400"}},
          {"{2208}", "", ""},
          {true, 2123, true, false, false, true}},
-        {"the colour wins over the flash duration", [](AuxValues& a) { a.colour = 5; a.t01Value = 500; }, 0x14,
+        {"the colour wins over the flash duration",
+         [](AuxValues& a) {
+             a.colour = 5;
+             a.t01Value = 500;
+         },
+         0x14,
          {{"{2207}", "+200"}},
          {"{2208}", "", ""},
          {true, 2123, true, false, false, true}},
-        {"suggested flash duration", [](AuxValues& a) { a.t01Value = 500; a.t01ValueSuggested = 1000; }, 0x04,
+        {"suggested flash duration",
+         [](AuxValues& a) {
+             a.t01Value = 500;
+             a.t01ValueSuggested = 1000;
+         },
+         0x04,
          {{"{2113}", "1/500"}},
          {"1/1000", "", ""},
          {true, 2123, true, false, false, true}},
-        {"suggested flash duration off", [](AuxValues&) {}, 0x04,
+        {"suggested flash duration off",
+         [](AuxValues&) {},
+         0x04,
          {{"{2113}", "{2028}"}},
          {"{2028}", "", ""},
          {true, 2123, true, false, false, true}},
-        {"inactive on slow hides the place", [](AuxValues& a) { a.interval = 100; a.place = 2; }, 0x80,
+        {"inactive on slow hides the place",
+         [](AuxValues& a) {
+             a.interval = 100;
+             a.place = 2;
+         },
+         0x80,
          {{"{2018}", "{2028}"}, {"{2022}", "1.00s"}},
          {"", "{2117}", ""},
          {true, 2123, false, true, false, true}},
         {"suggested interval after the sequence",
-         [](AuxValues& a) { a.sequence = 3; a.intervalSuggested = 250; a.t01Mode = 0x81; a.t01Value = 250; }, 0x08,
+         [](AuxValues& a) {
+             a.sequence = 3;
+             a.intervalSuggested = 250;
+             a.t01Mode = 0x81;
+             a.t01Value = 250;
+         },
+         0x08,
          {{"{2019}", "1/250"}, {"{2017}", "3"}, {"{2022}", "{2028}"}},
          {"", "", "2.50s"},
          {true, 2123, false, false, true, true}},
-        {"colour row when the mode is the optimum", [](AuxValues& a) { a.colour = 7; }, 0x00,
+        {"colour row when the mode is the optimum",
+         [](AuxValues& a) { a.colour = 7; },
+         0x00,
          {{"{2207}", "+600"}},
          {"", "", ""},
          {}},
         {"T0.1 row whatever the colour when a mode is set",
-         [](AuxValues& a) { a.colour = 2; a.t01Mode = 0x80; a.t01Value = 1000; }, 0x00,
+         [](AuxValues& a) {
+             a.colour = 2;
+             a.t01Mode = 0x80;
+             a.t01Value = 1000;
+         },
+         0x00,
          {{"{2020}", "1/1000"}},
          {"", "", ""},
          {}},
-        {"this unit fires first in the alternation", [](AuxValues& a) { a.place = 1; a.delay = 20; }, 0x00,
+        {"this unit fires first in the alternation",
+         [](AuxValues& a) {
+             a.place = 1;
+             a.delay = 20;
+         },
+         0x00,
          {{"{2018}", "{2028}"}, {"{2023}", "0.20s"}, {"{2025}", "{2226}"}},
          {"", "", ""},
          {}},
-        {"this unit waits for two others", [](AuxValues& a) { a.place = 3; }, 0x00,
+        {"this unit waits for two others",
+         [](AuxValues& a) { a.place = 3; },
+         0x00,
          {{"{2018}", "{2028}"}, {"{2025}", "{2227:2}"}},
          {"", "", ""},
          {}},
         {"four rows at most",
-         [](AuxValues& a) { a.sequence = 2; a.interval = 100; a.delay = 20; a.place = 1; }, 0x00,
+         [](AuxValues& a) {
+             a.sequence = 2;
+             a.interval = 100;
+             a.delay = 20;
+             a.place = 1;
+         },
+         0x00,
          {{"{2018}", "{2028}"}, {"{2017}", "2"}, {"{2022}", "1.00s"}, {"{2023}", "0.20s"}},
          {"", "", ""},
          {}},

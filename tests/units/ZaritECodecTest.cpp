@@ -14,9 +14,9 @@ TEST(ZaritERecords, StatusOfTwoOutlets)
 {
     // Bytes 17 to 20 and byte 21 bits 6 and 7 belong to a third outlet that
     // the ZaritE lacks.
-    const TestRecord record(1, 25,
-                            {{5, 80}, {9, 60}, {10, 30}, {11, 0x01}, {12, 0x90}, {13, 40}, {17, 99}, {21, 0xFD},
-                             {22, 0x62}, {24, 0x06}});
+    const TestRecord record(
+        1, 25,
+        {{5, 80}, {9, 60}, {10, 30}, {11, 0x01}, {12, 0x90}, {13, 40}, {17, 99}, {21, 0xFD}, {22, 0x62}, {24, 0x06}});
     const std::optional<Status> status = DecodeStatus(record);
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(status->mainValue, 80);
@@ -136,15 +136,39 @@ TEST(ZaritEStatusRows, FlashDurationAndSequence)
         PanelRequest panel;
     };
     const Case cases[] = {
-        {"suggested flash duration", 0, 500, 3, 0x04, {"{2113}", ""}, {"{2017}", "3"},
+        {"suggested flash duration",
+         0,
+         500,
+         3,
+         0x04,
+         {"{2113}", ""},
+         {"{2017}", "3"},
          {true, 2123, true, false, false, true}},
-        {"rows without a suggestion", 0, 0, 0, 0x02, {"{2018}", "{2028}"}, {"", ""},
+        {"rows without a suggestion",
+         0,
+         0,
+         0,
+         0x02,
+         {"{2018}", "{2028}"},
+         {"", ""},
          {true, 2123, false, false, false, false}},
         {"no flags", 0x81, 1000, 4, 0x00, {"{2019}", "1/1000"}, {"{2017}", "4"}, {}},
         {"the shortest flash duration", 0x80, 6000, 0, 0x00, {"{2020}", "1/6000"}, {"", ""}, {}},
-        {"a suggested colour asks for the view", 0x01, 250, 0, 0x10, {"{2019}", "1/250"}, {"", ""},
+        {"a suggested colour asks for the view",
+         0x01,
+         250,
+         0,
+         0x10,
+         {"{2019}", "1/250"},
+         {"", ""},
          {true, 2123, false, false, false, true}},
-        {"interval inactive on slow", 0, 0, 2, 0x80, {"{2018}", "{2028}"}, {"{2017}", "2"},
+        {"interval inactive on slow",
+         0,
+         0,
+         2,
+         0x80,
+         {"{2018}", "{2028}"},
+         {"{2017}", "2"},
          {true, 2123, false, false, false, true}},
     };
     for (const Case& c : cases) {

@@ -12,8 +12,8 @@
 class PageText {
 public:
     struct Piece {
-        int id;               // text-table id, 0 for a literal piece
-        std::string literal;  // the piece itself when id is 0
+        int id;                        // text-table id, 0 for a literal piece
+        std::string literal;           // the piece itself when id is 0
         std::optional<long> argument;  // the number that takes the place of the text's "%i"
         bool operator==(const Piece& other) const
         {

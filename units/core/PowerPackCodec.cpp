@@ -22,6 +22,7 @@ const Family kNuvek = {
     true,
 };
 
+// clang-format off
 const Family kRibex = {
     {"Ribex R2", "Ribex R4", "Ribex R8", "Ribex R8 E"},
     3,
@@ -34,6 +35,7 @@ const Family kRibex = {
     true,
     false,
 };
+// clang-format on
 
 namespace {
 
@@ -131,8 +133,8 @@ std::optional<Status> DecodeStatus(const RecordView& record, const Family& famil
     status.mainShown = (states & 0x28) != 0;
     status.power = Bit(states, 0);
     status.aux[0] = PowerPackRecords::Outlet(record, 1, Bit(states, 2), Bit(states, 3));
-    status.aux[1] = PowerPackRecords::Outlet(record, 2, (states & family.outlet2On) != 0,
-                                             (states & family.outlet2Available) != 0);
+    status.aux[1] =
+        PowerPackRecords::Outlet(record, 2, (states & family.outlet2On) != 0, (states & family.outlet2Available) != 0);
     status.outlet3On = (states & family.outlet3On) != 0;
     status.outlet3Available = (states & family.outlet3Available) != 0;
     status.modellingLightMode = record.Byte(22) & 7;

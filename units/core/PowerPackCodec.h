@@ -95,11 +95,11 @@ std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record, const Family& f
 // Record 5 (read to byte 9 where the family has the ready and cell boxes,
 // else 5).
 struct Options : UnitRecords::FlashBoxes {
-    bool buzzer = false;            // options page
-    bool recycling = false;         // bit 4: the Nuvek's slow box, the Ribex's fast box
+    bool buzzer = false;     // options page
+    bool recycling = false;  // bit 4: the Nuvek's slow box, the Ribex's fast box
     bool reduced = false;
-    bool ready = false;             // byte 9 bit 0
-    bool cellOption = false;        // byte 9 bit 1: the options page's cell box
+    bool ready = false;       // byte 9 bit 0
+    bool cellOption = false;  // byte 9 bit 1: the options page's cell box
 };
 std::optional<Options> DecodeOptions(const RecordView& record, const Family& family);
 

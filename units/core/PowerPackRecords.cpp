@@ -15,10 +15,14 @@ const ServiceFactors kServiceFactors = {14200, 14200, 14200};
 int MemoryIndex(const RecordView& record)
 {
     switch (record.Byte(4)) {
-    case 102: return 1;
-    case 103: return 2;
-    case 104: return 3;
-    default: return 0;
+    case 102:
+        return 1;
+    case 103:
+        return 2;
+    case 104:
+        return 3;
+    default:
+        return 0;
     }
 }
 

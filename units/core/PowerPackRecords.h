@@ -28,8 +28,8 @@ struct AuxOutlet {
 
     bool operator==(const AuxOutlet& other) const
     {
-        return on == other.on && available == other.available && value == other.value &&
-               warning == other.warning && percent == other.percent && joules == other.joules;
+        return on == other.on && available == other.available && value == other.value && warning == other.warning &&
+               percent == other.percent && joules == other.joules;
     }
 };
 

@@ -55,6 +55,7 @@ std::optional<CommandBytes> OwnerText(const Command& command, const CommandState
 // 17 options, 18 reset, 19 power display, 20 IR address, 21 delivery date,
 // 22 owner, 23 service date, 24 reset total, 25 serial, 26 factory date,
 // 27 power off, 28 power on, 102 test flash.
+// clang-format off
 const CommandTable::Row<CommandState> kCommands[] = {
     {1, LightEnergy}, {2, RecordRequest}, {3, OneByte},     {4, OneByte},   {5, OneByte},
     {6, OneByte},     {7, TwoBytes},      {8, TwoBytes},    {9, OneByte},   {10, OneByte},
@@ -63,6 +64,7 @@ const CommandTable::Row<CommandState> kCommands[] = {
     {21, TwoBytes},   {22, OwnerText},    {23, TwoBytes},   {24, NoData},   {25, Serial},
     {26, TwoBytes},   {27, NoData},       {28, NoData},     {102, NoData},
 };
+// clang-format on
 
 // ---- Records ----
 
@@ -208,8 +210,7 @@ std::optional<Dates> DecodeDates(const RecordView& record)
 {
     if (!record.Has(11))
         return std::nullopt;
-    return Dates{UnitInfoText::Date(record.Byte(6), record.Byte(7)),
-                 UnitInfoText::Date(record.Byte(8), record.Byte(9)),
+    return Dates{UnitInfoText::Date(record.Byte(6), record.Byte(7)), UnitInfoText::Date(record.Byte(8), record.Byte(9)),
                  UnitInfoText::Date(record.Byte(10), record.Byte(11))};
 }
 
@@ -257,9 +258,9 @@ StatusRows BuildStatusRows(const AuxValues& aux, int flags)
         rows.AppendRed(PageText::Id(kTextFlashDurationRow), FlashDurationText(aux.t01Value),
                        FlashDurationText(aux.t01ValueSuggested));
     if (flags & (kFlagSuggestedInterval | kFlagInactiveOnSlow))
-        rows.AppendRed(PageText::Id(kTextInterval), HundredthsText(aux.interval),
-                       flags & kFlagInactiveOnSlow ? PageText::Id(kTextInactiveOnSlow)
-                                                   : HundredthsText(aux.intervalSuggested));
+        rows.AppendRed(
+            PageText::Id(kTextInterval), HundredthsText(aux.interval),
+            flags & kFlagInactiveOnSlow ? PageText::Id(kTextInactiveOnSlow) : HundredthsText(aux.intervalSuggested));
     if (flags & kFlagAsymmetry)
         rows.AppendRed(PageText::Id(kTextAsymmetry), PageText(), PageText::Id(kTextLimitOfVariation));
     else if (flags & kFlagOverThreeStops)
@@ -284,8 +285,8 @@ std::array<bool, 8> EnabledModellingRadios(bool presetActive, const std::array<i
 {
     if (presetActive)
         return {};
-    return ModellingLight::EnabledRadios(
-        {{auxValue[0], auxOn[0]}, {auxValue[1], auxOn[1]}, {auxValue[2], auxOn[2]}}, energyClass);
+    return ModellingLight::EnabledRadios({{auxValue[0], auxOn[0]}, {auxValue[1], auxOn[1]}, {auxValue[2], auxOn[2]}},
+                                         energyClass);
 }
 
 int ThirdStopStep(int value, int step)

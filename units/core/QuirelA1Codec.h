@@ -30,14 +30,14 @@ enum Light { kMainLight = 0, kAuxLight1 = 1, kAuxLight2 = 2, kAuxLight3 = 3 };
 
 // What the builder gathers from the page and its setting pages.
 struct CommandState {
-    int mainValue = 0;                  // main bar value
-    std::array<int, 3> auxValue{};      // aux bars 1 to 3
-    std::array<bool, 3> auxOn{};        // aux bars switched on (IsOn)
+    int mainValue = 0;              // main bar value
+    std::array<int, 3> auxValue{};  // aux bars 1 to 3
+    std::array<bool, 3> auxOn{};    // aux bars switched on (IsOn)
     // Command 11: both notebooks' pages, the aux page's field (0 sequence,
     // 1 T0.1, 2 interval, 3 alternate, 4 delay, 5 preset), the memory page's
     // memory and the lamp page's three roles.
     Selections selections;
-    bool buzzer = false;                // options page check boxes
+    bool buzzer = false;  // options page check boxes
     bool slow = false;
     bool reduced = false;
 };
@@ -56,7 +56,7 @@ std::optional<CommandBytes> BuildCommand(const Command& command, const CommandSt
 // page's box of the outlet.
 using Outlet = PowerPackRecords::AuxOutlet;
 struct Status {
-    int mainValue = 0;         // the bar clamps it to 0..100
+    int mainValue = 0;  // the bar clamps it to 0..100
     bool powerOn = false;
     std::array<Outlet, 3> outlets;
     int modellingLightMode = 0;  // radio index: 0 PROPMAX, 1 FULL, 2 LOW, 3 to 7 PROP1 to PROP5
@@ -72,16 +72,16 @@ std::optional<Status> DecodeStatus(const RecordView& record);
 struct AuxFunctions {
     int sequence = 0;
     int t01Mode = 0;
-    int interval = 0;            // hundredths of a second
+    int interval = 0;                // hundredths of a second
     bool intervalSuggested = false;  // the interval is the suggested one (SetIntervalAlt)
-    int delay = 0;               // hundredths of a second
+    int delay = 0;                   // hundredths of a second
     int preset = 0;
     int alternate = 0;
     int t01Value = 0;
-    bool t01Suggested = false;   // the T0.1 value is the suggested one (SetT01ValueAlt)
+    bool t01Suggested = false;  // the T0.1 value is the suggested one (SetT01ValueAlt)
     std::array<int, 3> presetTimes{};
     int t01MaxPreset = 0;
-    int flags = 0;               // aux status flags
+    int flags = 0;  // aux status flags
     int minInterval = 0;
 };
 std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record);
@@ -131,7 +131,7 @@ std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record);
 // memory only while its radio is checked; an empty one it answers with
 // command 12 and the index, leaving the table as it is.
 struct Memory {
-    int index = 0;   // 0 to 3
+    int index = 0;  // 0 to 3
     bool empty = false;
     // Left column, lines 4, 3, 2: outlets 1, 2, 3.
     std::array<MemoryEnergy, 3> outlets;
@@ -150,10 +150,10 @@ struct AuxValues {
     int t01Value = 0;
     int t01ValueSuggested = 0;
     int t01Mode = 0;
-    int interval = 0;           // hundredths of a second
+    int interval = 0;  // hundredths of a second
     int intervalSuggested = 0;
     int sequence = 0;
-    int delay = 0;              // hundredths of a second
+    int delay = 0;  // hundredths of a second
     int alternate = 0;
     int t01MaxPreset = 0;
 };

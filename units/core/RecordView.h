@@ -21,18 +21,9 @@ public:
     // Absent bytes read as 0.
     uint8_t Byte(std::size_t index) const { return Has(index) ? m_bytes[index] : 0; }
     // High byte first.
-    uint16_t Be16(std::size_t index) const
-    {
-        return static_cast<uint16_t>(Byte(index) << 8 | Byte(index + 1));
-    }
-    uint32_t Be24(std::size_t index) const
-    {
-        return static_cast<uint32_t>(Byte(index)) << 16 | Be16(index + 1);
-    }
-    uint32_t Be32(std::size_t index) const
-    {
-        return static_cast<uint32_t>(Be16(index)) << 16 | Be16(index + 2);
-    }
+    uint16_t Be16(std::size_t index) const { return static_cast<uint16_t>(Byte(index) << 8 | Byte(index + 1)); }
+    uint32_t Be24(std::size_t index) const { return static_cast<uint32_t>(Byte(index)) << 16 | Be16(index + 1); }
+    uint32_t Be32(std::size_t index) const { return static_cast<uint32_t>(Be16(index)) << 16 | Be16(index + 2); }
     // Up to count characters from index on, ending early at a 0 byte or at
     // the end of the record.
     std::string Text(std::size_t index, std::size_t count) const;

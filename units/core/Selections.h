@@ -12,10 +12,10 @@
 #include "units/core/RecordView.h"
 
 struct Selections {
-    int lampMemoryPage = 0;  // "IDC_LAMPMEMTAB": 0 lamp page, 1 memory page
-    int optionsPage = 0;     // "IDC_OPTIONSTAB": 0 aux, 1 options, 2 information page
-    int auxField = 0;        // the aux page's selected field
-    int memory = 0;          // the memory page's selected memory, 0 to 3
+    int lampMemoryPage = 0;      // "IDC_LAMPMEMTAB": 0 lamp page, 1 memory page
+    int optionsPage = 0;         // "IDC_OPTIONSTAB": 0 aux, 1 options, 2 information page
+    int auxField = 0;            // the aux page's selected field
+    int memory = 0;              // the memory page's selected memory, 0 to 3
     std::array<int, 3> lamps{};  // lamp roles of outlets 1 to 3
 
     bool operator==(const Selections& other) const

@@ -14,7 +14,7 @@ struct ServiceFactors {
     int positive;
     int negative;
     int nominal;
-    int voltageLevel = 1;  // the lowest service level that shows the voltages
+    int voltageLevel = 1;    // the lowest service level that shows the voltages
     bool hasNominal = true;  // a record longer than 11 bytes carries the nominal voltage
 };
 
@@ -28,8 +28,8 @@ struct ServiceVoltages {
 };
 
 struct ServiceStatus {
-    bool ready = false;  // LED green (2) when set, else red (1)
-    int level = 0;       // the page hands it on only when it changed
+    bool ready = false;                       // LED green (2) when set, else red (1)
+    int level = 0;                            // the page hands it on only when it changed
     std::optional<ServiceVoltages> voltages;  // only from the factors' voltage level on
 };
 

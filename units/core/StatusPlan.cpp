@@ -102,10 +102,10 @@ AlarmLines PlanAlarmTexts(const AlarmState& alarms, std::optional<int> coolingMi
 {
     AlarmLines lines;
     if (alarms.thermo) {
-        lines.line1 = coolingMinutes ? PageText::Id(kTextApprox)
-                                           .Add(" " + ValueText::Count(*coolingMinutes) + " ")
-                                           .AddId(kTextMinutes)
-                                     : PageText();
+        lines.line1 =
+            coolingMinutes
+                ? PageText::Id(kTextApprox).Add(" " + ValueText::Count(*coolingMinutes) + " ").AddId(kTextMinutes)
+                : PageText();
         lines.line2 = PageText::Id(kTextCoolBreak);
         lines.line3 = PageText::Id(kTextDoNotSwitchOff);
     } else if (alarms.charge) {

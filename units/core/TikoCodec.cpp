@@ -50,6 +50,7 @@ std::optional<CommandBytes> Serial(const Command& command, const CommandState& s
 // 19 power display, 20 IR address, 21 delivery date, 22 owner, 23 service
 // date, 24 reset total, 25 serial, 26 factory date, 27 power off, 28 power
 // on, 29 energy range, 102 test flash.
+// clang-format off
 const CommandTable::Row<CommandState> kCommands[] = {
     {1, Energy},     {2, RecordRequest}, {3, OneByte},   {4, OneByte},   {5, OneByte},  {7, TwoBytes},
     {8, TwoBytes},   {10, OneByte},      {11, SelectionBytes}, {12, OneByte}, {13, OneByte}, {14, NoData},
@@ -57,6 +58,7 @@ const CommandTable::Row<CommandState> kCommands[] = {
     {21, TwoBytes},  {22, NoData},       {23, NoData},   {24, NoData},   {25, Serial},  {26, TwoBytes},
     {27, NoData},    {28, NoData},       {29, OneByte},  {102, NoData},
 };
+// clang-format on
 
 // ---- Records ----
 
@@ -78,6 +80,7 @@ const ModelRow kTrovalexRow = {
     true,  // limits its top levels
 };
 
+// clang-format off
 const ModelRow kSorvantRow = {
     kSorvant,
     {{{"Sorvant 40", 300}, {"Sorvant 80", 600}, kS160, kS160, kS160, kS160, kS160, kS160}},
@@ -88,6 +91,7 @@ const ModelRow kSorvantRow = {
     true,  // energy range
     false,  // limits its top levels
 };
+// clang-format on
 
 const ModelRow kHexorRow = {
     kHexor,
@@ -311,8 +315,7 @@ ModellingLimit LimitModellingLight(int modelCode, int mode, int barValue)
         level = kModeProp5 - 2;
     else if (mode == kModeProp5 && !limit.prop5Enabled)
         level = kModeProp5 - 1;
-    limit.over = ModellingLimit::Over{level != mode,
-                                      PageText::Id(kTextSetToProp).Add(ValueText::Count(level - 1))};
+    limit.over = ModellingLimit::Over{level != mode, PageText::Id(kTextSetToProp).Add(ValueText::Count(level - 1))};
     return limit;
 }
 

@@ -61,16 +61,16 @@ const ModelRow& ModelOf(int modelCode);
 
 // What the builder gathers from the page and its setting pages.
 struct CommandState {
-    int barValue = 0;        // the energy bar's value
-    int modelCode = 0;       // the page's model code: the serial's layout
-    int optionsTab = 0;      // IDC_OPTIONSTAB page: 0 aux, 1 options, 2 infos
-    int auxField = 0;        // aux page field: 0 sequence, 1 interval, 2 alternate, 3 delay
-    int memory = 0;          // selected memory radio 0 to 3 (memories 5 to 8)
-    int lamp = 0;            // IDC_LA_LAMP4 entry 0 to 20
-    bool buzzer = false;     // options page check boxes
+    int barValue = 0;     // the energy bar's value
+    int modelCode = 0;    // the page's model code: the serial's layout
+    int optionsTab = 0;   // IDC_OPTIONSTAB page: 0 aux, 1 options, 2 infos
+    int auxField = 0;     // aux page field: 0 sequence, 1 interval, 2 alternate, 3 delay
+    int memory = 0;       // selected memory radio 0 to 3 (memories 5 to 8)
+    int lamp = 0;         // IDC_LA_LAMP4 entry 0 to 20
+    bool buzzer = false;  // options page check boxes
     bool slow = false;
     bool reduced = false;
-    bool cell = false;       // IDC_OP_CELL
+    bool cell = false;  // IDC_OP_CELL
 };
 
 // The data bytes of the command, exactly as many as the unit expects; a code
@@ -96,12 +96,12 @@ std::optional<Status> DecodeStatus(const RecordView& record);
 // them: sequence, delay, alternate, shortest interval, interval, flags.
 struct AuxFunctions {
     int sequence = 0;
-    int delay = 0;            // tenths of a second
+    int delay = 0;  // tenths of a second
     int alternate = 0;
     int minInterval = 0;
     int interval = 0;
     bool intervalSuggested = false;  // the interval is the suggested one (SetIntervalAlt)
-    int flags = 0;            // aux status flags
+    int flags = 0;                   // aux status flags
 };
 std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record);
 
@@ -124,7 +124,7 @@ std::optional<Selections> DecodeSelections(const RecordView& record);
 struct UnitInfo : UnitRecords::UnitInfo {
     int modelCode = 0;
     std::optional<int> rating;  // joules 300, 600, 1200; none keeps the page's rating
-    bool lowVoltage = false;  // the 100 V variants: the bar's joules use it
+    bool lowVoltage = false;    // the 100 V variants: the bar's joules use it
 };
 std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
 
@@ -134,9 +134,9 @@ struct Options : UnitRecords::FlashBoxes {
     bool optionCell = false;  // options page IDC_OP_CELL
     bool slow = false;
     bool reduced = false;
-    bool store = false;     // aux page's IDC_AU_STORE
-    int powerDisplay = 0;   // 0 to 4
-    int irAddress = -1;     // IDC_OP_IRADDRESS entry 0 to 2, -1 none
+    bool store = false;    // aux page's IDC_AU_STORE
+    int powerDisplay = 0;  // 0 to 4
+    int irAddress = -1;    // IDC_OP_IRADDRESS entry 0 to 2, -1 none
 };
 std::optional<Options> DecodeOptions(const RecordView& record);
 
@@ -163,9 +163,9 @@ std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record);
 // memory only while its radio is checked; an empty one it answers with
 // command 12 and the index, leaving the table as it is.
 struct Memory {
-    int index = 0;       // radio 0 to 3
+    int index = 0;  // radio 0 to 3
     bool empty = false;
-    int energy = 0;      // line 1 left: FormatEnergyTextTiko(energy, mode)
+    int energy = 0;  // line 1 left: FormatEnergyTextTiko(energy, mode)
     // Lines 1 and 2 of the right column; empty lines have empty texts. Line
     // 3 (both columns) is emptied.
     std::array<MemoryLine, 2> right;

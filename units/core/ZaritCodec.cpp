@@ -346,8 +346,7 @@ std::optional<Dates> DecodeDates(const RecordView& record)
 {
     if (!record.Has(11))
         return std::nullopt;
-    return Dates{UnitInfoText::Date(record.Byte(6), record.Byte(7)),
-                 UnitInfoText::Date(record.Byte(8), record.Byte(9)),
+    return Dates{UnitInfoText::Date(record.Byte(6), record.Byte(7)), UnitInfoText::Date(record.Byte(8), record.Byte(9)),
                  UnitInfoText::Date(record.Byte(10), record.Byte(11))};
 }
 
@@ -400,9 +399,9 @@ StatusRows BuildStatusRows(const AuxValues& aux, int flags)
     if (aux.sequence)
         rows.Append(PageText::Id(kTextSequence), ValueText::Count(aux.sequence));
     if (flags & (kFlagSuggestedInterval | kFlagInactiveOnSlow))
-        rows.AppendRed(PageText::Id(kTextInterval), HundredthsText(aux.interval),
-                       flags & kFlagInactiveOnSlow ? PageText::Id(kTextInactiveOnSlow)
-                                                   : HundredthsText(aux.intervalSuggested));
+        rows.AppendRed(
+            PageText::Id(kTextInterval), HundredthsText(aux.interval),
+            flags & kFlagInactiveOnSlow ? PageText::Id(kTextInactiveOnSlow) : HundredthsText(aux.intervalSuggested));
     else if (aux.interval)
         rows.Append(PageText::Id(kTextInterval), HundredthsText(aux.interval));
     if (aux.delay)

@@ -97,7 +97,7 @@ struct Status {
     bool powerOn = false;
     std::array<PowerPackRecords::AuxOutlet, 3> outlets;
     int modellingLightMode = 0;  // radio index: 0 PROPMAX, 1 FULL, 2 LOW, 3 to 7 PROP1 to PROP5
-    bool lmOverShown = false;  // IDC_LM_OVER shown: it is shown or hidden only on a change
+    bool lmOverShown = false;    // IDC_LM_OVER shown: it is shown or hidden only on a change
     PageText lmOverText;         // IDC_LM_OVER: "set to prop" and the level
 };
 std::optional<Status> DecodeStatus(const RecordView& record);
@@ -111,19 +111,19 @@ std::optional<Status> DecodeStatus(const RecordView& record);
 // state.
 struct AuxFunctions {
     int sequence = 0;
-    int delay = 0;             // hundredths of a second
-    int packs = 0;             // number of alternating packs
-    int place = 0;             // this unit's place in the alternation
+    int delay = 0;  // hundredths of a second
+    int packs = 0;  // number of alternating packs
+    int place = 0;  // this unit's place in the alternation
     int t01Value = 0;
     bool t01Suggested = false;
-    int colour = 0;            // colour step, 4 the optimum
+    int colour = 0;  // colour step, 4 the optimum
     bool colourSuggested = false;
     int t01Mode = 0;
     int minInterval = 0;
-    int interval = 0;          // hundredths of a second
+    int interval = 0;  // hundredths of a second
     bool intervalSuggested = false;
     bool strobe = false;
-    int flags = 0;             // aux status flags
+    int flags = 0;  // aux status flags
 };
 std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record);
 
@@ -151,13 +151,13 @@ struct Options : UnitRecords::FlashBoxes {
     bool store = false;         // aux page's IDC_AU_STORE
     bool powerDisplay = false;  // IDC_OP_POWERDISPLAY, then SetPowerDisplayMode
     bool speedDisplay = false;
-    int buzzerVolume = 0;       // 0 to 3
-    int buzzerMode = 0;         // 0 or 1
-    int brightness = 0;         // 0 to 3
+    int buzzerVolume = 0;  // 0 to 3
+    int buzzerMode = 0;    // 0 or 1
+    int brightness = 0;    // 0 to 3
     bool readiness = false;
     bool sensitivity = false;
-    bool speedFlag = false;     // SetSpeedFlag: IDC_SPEED and the bars' speed offset
-    bool user = false;          // IDC_USER, set without an event
+    bool speedFlag = false;  // SetSpeedFlag: IDC_SPEED and the bars' speed offset
+    bool user = false;       // IDC_USER, set without an event
 };
 std::optional<Options> DecodeOptions(const RecordView& record);
 
@@ -222,16 +222,16 @@ std::optional<Memory> DecodeMemory(const RecordView& record, int languageOffset)
 
 // The aux page's values that the status rows show.
 struct AuxValues {
-    int colour = 4;             // GetColour
-    int colourSuggested = 4;    // GetColourAlt
+    int colour = 4;           // GetColour
+    int colourSuggested = 4;  // GetColourAlt
     int t01Mode = 0;
     int t01Value = 0;
     int t01ValueSuggested = 0;
     int sequence = 0;
-    int interval = 0;           // hundredths of a second
+    int interval = 0;  // hundredths of a second
     int intervalSuggested = 0;
-    int delay = 0;              // hundredths of a second
-    int place = 0;              // this unit's place in the alternation
+    int delay = 0;  // hundredths of a second
+    int place = 0;  // this unit's place in the alternation
 };
 
 // The four status rows, red texts and panel request from the aux page and

@@ -51,7 +51,7 @@ struct Status {
     bool powerOn = false;
     std::array<PowerPackRecords::AuxOutlet, 2> outlets;
     int modellingLightMode = 0;  // radio index: 0 PROPMAX, 1 FULL, 2 LOW, 3 to 7 PROP1 to PROP5
-    bool lmOverShown = false;  // IDC_LM_OVER shown: it is shown or hidden only on a change
+    bool lmOverShown = false;    // IDC_LM_OVER shown: it is shown or hidden only on a change
     PageText lmOverText;         // IDC_LM_OVER: "set to prop" and the level
 };
 std::optional<Status> DecodeStatus(const RecordView& record);
@@ -83,18 +83,18 @@ std::optional<UnitInfo> DecodeUnitInfo(const RecordView& record);
 // Record 5, options (read to byte 6).
 struct Options : UnitRecords::FlashBoxes {  // no infrared trigger
     bool slow = false;
-    int buzzerVolume = 0;   // 0 to 3: ID_OP_BUZZER_VOL checked from 1 on
+    int buzzerVolume = 0;  // 0 to 3: ID_OP_BUZZER_VOL checked from 1 on
 };
 std::optional<Options> DecodeOptions(const RecordView& record);
 
 // Records 6, 7, 8, 10 and 100 are the Zarit's; 98 carries nothing to decode
 // (the aux bars go back to the last record 1's values, the LED red); 9 and
 // the memory records 101 to 104 are ignored.
-using ZaritCodec::Counters;
-using ZaritCodec::DecodeCounters;
 using ZaritCodec::Alarms;
-using ZaritCodec::DecodeAlarms;
+using ZaritCodec::Counters;
 using ZaritCodec::Dates;
+using ZaritCodec::DecodeAlarms;
+using ZaritCodec::DecodeCounters;
 using ZaritCodec::DecodeDates;
 using ZaritCodec::DecodeOwner;
 using ZaritCodec::DecodeServiceStatus;
@@ -109,8 +109,8 @@ using ZaritCodec::DecodeServiceStatus;
 StatusRows BuildStatusRows(int t01Mode, int t01Value, int sequence, int flags);
 const int kStatusRowsWritten = 2;
 
-using ZaritCodec::PlanAlarmTexts;
 using ZaritCodec::kAlarmTitleOrder;
 using ZaritCodec::kSpinDownLimit;
+using ZaritCodec::PlanAlarmTexts;
 
 }  // namespace ZaritECodec

@@ -16,6 +16,7 @@ using Page = CFamilyDevicePage;
 // The modes start at full light: mode 0 has no radio.
 const Page::TopRadio kNoTopRadio = {nullptr, 0, 0};
 
+// clang-format off
 const Page::Traits kTraits = {
     "DLG_DEVICE_PAGE_NUVEK",
     CPowerPackPage::Records(),
@@ -43,6 +44,7 @@ const Page::Traits kTraits = {
     PowerPackRecords::kAlarmTitleOrder,
     true,
 };
+// clang-format on
 
 const PowerPackCodec::Family& kFamily = PowerPackCodec::kNuvek;
 

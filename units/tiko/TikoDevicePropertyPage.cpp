@@ -52,11 +52,12 @@ struct ModelControl {
     const char* name;
     bool TikoCodec::ModelRow::*has;
 };
+// clang-format off
 const ModelControl kModelControls[] = {
     {"IDC_FL_IR", &TikoCodec::ModelRow::infrared},
     {"IDC_ENERGIEBEREICH", &TikoCodec::ModelRow::energyRange},
 };
-
+// clang-format on
 
 wxComboBox* LampFunctions(const wxWindow* page)
 {
@@ -435,15 +436,15 @@ void CTikoDevicePropertyPage::DecodeMemory(const RecordView& record)
         SendCommand(kCommandStore, memory->index);
         return;
     }
-    SetMemoryCell(this, 1, MemoryCell::LeftValue, GetBarText(static_cast<int16_t>(memory->energy), true, true,
-                                                             false, 1));
+    SetMemoryCell(this, 1, MemoryCell::LeftValue,
+                  GetBarText(static_cast<int16_t>(memory->energy), true, true, false, 1));
     for (int line = 1; line <= 2; ++line) {
         const MemoryLine& shown = memory->right[line - 1];
         SetMemoryCell(this, line, MemoryCell::RightValue, Text(shown.value));
         SetMemoryCell(this, line, MemoryCell::RightLabel, Text(shown.label));
     }
-    for (MemoryCell cell : {MemoryCell::RightValue, MemoryCell::RightLabel, MemoryCell::LeftValue,
-                            MemoryCell::LeftLabel})
+    for (MemoryCell cell :
+         {MemoryCell::RightValue, MemoryCell::RightLabel, MemoryCell::LeftValue, MemoryCell::LeftLabel})
         SetMemoryCell(this, 3, cell, wxEmptyString);
 }
 

@@ -30,6 +30,7 @@ const int kRecordFirstMemory = 101;
 // Command 20's value that takes over the colour the unit suggests.
 const int kTakeSuggestedColour = 2;
 
+// clang-format off
 const Page::Traits kTraits = {
     "DLG_DEVICE_PAGE_ZARIT",
     Self::Records(),
@@ -62,6 +63,7 @@ const Page::Traits kTraits = {
     ZaritCodec::kAlarmTitleOrder,
     false,
 };
+// clang-format on
 
 const CGeneratorPage::GeneratorTraits kGenerator = {
     false,
@@ -134,8 +136,7 @@ void CZaritDevicePropertyPage::SetSpeedFlag(bool on)
     SetPowerDisplay(GetPowerDisplay());
 }
 
-wxString CZaritDevicePropertyPage::GetBarText(int16_t value, bool available, bool on, bool inhibited,
-                                              int16_t channel)
+wxString CZaritDevicePropertyPage::GetBarText(int16_t value, bool available, bool on, bool inhibited, int16_t channel)
 {
     const int flags = (inhibited ? 1 : 0) | (m_speedFlag ? 2 : 0);
     return FormatEnergyTextZarit(value, available, on, flags, channel, GetPowerDisplay(), IsSpeedDisplayOn(),

@@ -75,17 +75,14 @@ std::vector<CFamilyDevicePage::RecordRoute> CZaritEDevicePropertyPage::Records()
     };
 }
 
-CZaritEDevicePropertyPage::CZaritEDevicePropertyPage(CFlashDevice* unit) : CGeneratorPage(unit, kTraits, kGenerator)
-{
-}
+CZaritEDevicePropertyPage::CZaritEDevicePropertyPage(CFlashDevice* unit) : CGeneratorPage(unit, kTraits, kGenerator) {}
 
 CAuxPageZaritE* CZaritEDevicePropertyPage::ZaritEAuxPage() const
 {
     return static_cast<CAuxPageZaritE*>(SettingBooks().GetAuxPage());
 }
 
-wxString CZaritEDevicePropertyPage::GetBarText(int16_t value, bool available, bool on, bool inhibited,
-                                               int16_t channel)
+wxString CZaritEDevicePropertyPage::GetBarText(int16_t value, bool available, bool on, bool inhibited, int16_t channel)
 {
     return FormatEnergyTextZaritE(value, available, on, inhibited ? 1 : 0, channel, GetLanguageOffset());
 }
@@ -158,9 +155,9 @@ void CZaritEDevicePropertyPage::UpdateAuxStatusTexts()
     const CAuxPageZaritE* aux = ZaritEAuxPage();
     // The aux page keeps the T0.1 mode and value in its delay and preset
     // slots.
-    const StatusRows rows = ZaritECodec::BuildStatusRows(aux ? aux->GetDelay() : 0,
-                                                         aux ? static_cast<uint16_t>(aux->GetPreset()) : 0,
-                                                         aux ? aux->GetSequence() : 0, GetAuxFlags());
+    const StatusRows rows =
+        ZaritECodec::BuildStatusRows(aux ? aux->GetDelay() : 0, aux ? static_cast<uint16_t>(aux->GetPreset()) : 0,
+                                     aux ? aux->GetSequence() : 0, GetAuxFlags());
     // Only the first two rows are the unit's; the interval and delay rows
     // keep the layout's texts.
     CStatusPanel& panel = StatusPanel();

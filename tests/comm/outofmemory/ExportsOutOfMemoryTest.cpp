@@ -68,15 +68,42 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
-void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void* operator new[](std::size_t size)
+{
+    return operator new(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return Allocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return Allocate(size);
+}
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept
+{
+    std::free(p);
+}
 
 namespace {
 
@@ -86,9 +113,8 @@ TEST_F(OutOfMemoryTest, PortOpenGivesANullPortAndThenOpens)
 {
     const std::string name = bus.PortName();
     VESKCOMM_PORT opened = nullptr;
-    const long allocations = EveryAllocationFailing(
-        [&] { opened = VeskCommPortOpen(name.c_str(), 1, 1, 4); },
-        [&](bool failed) { EXPECT_TRUE(!failed || opened == nullptr); });
+    const long allocations = EveryAllocationFailing([&] { opened = VeskCommPortOpen(name.c_str(), 1, 1, 4); },
+                                                    [&](bool failed) { EXPECT_TRUE(!failed || opened == nullptr); });
     EXPECT_GT(allocations, 2);
     port = opened;
     ASSERT_TRUE(VeskCommPortIsOpen(port)) << "every failed open released the adapter";
@@ -196,8 +222,7 @@ struct DemoWatch {
 class DemoOutOfMemoryTest : public OutOfMemoryTest {
 protected:
     DemoWatch watch;
-    CommCallbacks counting{&DemoWatch::OnLost, &DemoWatch::OnFound, &DemoWatch::OnGetFocus, &DemoWatch::OnData,
-                           &watch};
+    CommCallbacks counting{&DemoWatch::OnLost, &DemoWatch::OnFound, &DemoWatch::OnGetFocus, &DemoWatch::OnData, &watch};
 };
 
 TEST_F(DemoOutOfMemoryTest, IdleGoesOnAfterAFailureAtEachAllocation)
