@@ -13,6 +13,7 @@
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "pages/infos/InfosPageBase.h"
+#include "pages/memory/MemoryPageBase.h"
 #include "pages/options/OptionsPageBase.h"
 #include "units/EnergyText.h"
 #include "units/core/RecordView.h"
@@ -20,6 +21,9 @@
 #include "units/core/ValueText.h"
 
 namespace {
+
+// Every family stores a memory from its current settings with this command.
+const int16_t kCommandStoreMemory = 12;
 
 const int16_t kCommandLight = 1;
 const int16_t kCommandModellingLight = 3;
@@ -647,6 +651,36 @@ void CFamilyDevicePage::ShowOwner(const UnitRecords::Owner& owner)
         infos->SetOwnerText(UnitText(owner.text));
     else
         infos->SetOwner(UnitText(owner.text));
+}
+
+CMemoryPageBase* CFamilyDevicePage::MemoryPageFor(int index, bool empty)
+{
+    CMemoryPageBase* page = m_settingBooks.GetMemoryPage();
+    if (!page || !page->GetCheck(XRCID(wxString::Format("IDC_ME_MEMORY%d", index + 1))))
+        return nullptr;
+    if (empty) {
+        SendCommand(kCommandStoreMemory, index);
+        return nullptr;
+    }
+    return page;
+}
+
+void CFamilyDevicePage::ShowMemoryRightColumn(CMemoryPageBase& page, const MemoryLine* lines, size_t count)
+{
+    using Setter = void (CMemoryPageBase::*)(const wxString&);
+    size_t row = 0;
+    const auto show = [&](Setter value, Setter label) {
+        if (row < count) {
+            (page.*value)(Text(lines[row].value));
+            (page.*label)(Text(lines[row].label));
+        }
+        ++row;
+    };
+    show(&CMemoryPageBase::SetLine1R, &CMemoryPageBase::SetLine1RLabel);
+    show(&CMemoryPageBase::SetLine2R, &CMemoryPageBase::SetLine2RLabel);
+    show(&CMemoryPageBase::SetLine3R, &CMemoryPageBase::SetLine3RLabel);
+    show(&CMemoryPageBase::SetLine4R, &CMemoryPageBase::SetLine4RLabel);
+    show(&CMemoryPageBase::SetLine5R, &CMemoryPageBase::SetLine5RLabel);
 }
 
 void CFamilyDevicePage::SetServiceLevel(int level)

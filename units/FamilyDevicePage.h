@@ -26,6 +26,7 @@
 #include "units/SettingBooks.h"
 #include "units/StatusPanel.h"
 #include "units/core/Command.h"
+#include "units/core/MemoryDetail.h"
 #include "units/core/CommandBytes.h"
 #include "units/core/PageText.h"
 #include "units/core/Selections.h"
@@ -264,6 +265,12 @@ public:
     // Record 8: the information page's dates.
     void ShowDates(const UnitRecords::Dates& dates);
     void ShowOwner(const UnitRecords::Owner& owner);
+    // Records 101 to 104: the memory page when it shows memory index, since
+    // only the memory the user looks at is shown; an empty memory is stored
+    // from the unit's settings instead and shows nothing.
+    CMemoryPageBase* MemoryPageFor(int index, bool empty);
+    // The memory table's right column, values and labels, from the top down.
+    void ShowMemoryRightColumn(CMemoryPageBase& page, const MemoryLine* lines, size_t count);
 
     // Record 4: the unit's minor program version and notebook caption.
     void SetProgramVersion(int minor) { m_programVersion = static_cast<uint16_t>(minor); }

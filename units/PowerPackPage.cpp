@@ -12,7 +12,6 @@
 
 namespace {
 
-const int16_t kCommandStore = 12;
 // The "IDC_LM_OVER" text the decoders set: "set to prop" 5.
 const int kLmOverLevel = 7;
 
@@ -110,16 +109,9 @@ void CPowerPackPage::OnTestDoneRecord(const RecordView&)
 void CPowerPackPage::OnMemoryRecord(const RecordView& record)
 {
     const std::optional<PowerPackRecords::Memory> memory = PowerPackCodec::DecodeMemory(record, m_family);
-    CMemoryPageBase* page = SettingBooks().GetMemoryPage();
-    if (!memory || !page)
+    CMemoryPageBase* page = memory ? MemoryPageFor(memory->index, memory->empty) : nullptr;
+    if (!page)
         return;
-    // Only the memory the user looks at is shown.
-    if (!page->GetCheck(XRCID(wxString::Format("IDC_ME_MEMORY%d", memory->index + 1))))
-        return;
-    if (memory->empty) {
-        SendCommand(kCommandStore, memory->index);
-        return;
-    }
     const auto energyText = [this](const MemoryEnergy& energy) {
         return GetBarText(static_cast<int16_t>(energy.value), energy.available, energy.on, energy.inhibited,
                           static_cast<int16_t>(energy.channel));
@@ -127,12 +119,8 @@ void CPowerPackPage::OnMemoryRecord(const RecordView& record)
     page->SetLine1L(energyText(memory->energies[0]));
     page->SetLine2L(energyText(memory->energies[1]));
     const std::array<MemoryLine, 4>& lines = memory->lines;
-    page->SetLine1R(Text(lines[0].value));
-    page->SetLine1RLabel(Text(lines[0].label));
-    page->SetLine2R(Text(lines[1].value));
-    page->SetLine2RLabel(Text(lines[1].label));
-    page->SetLine3R(Text(lines[2].value));
-    page->SetLine3RLabel(Text(lines[2].label));
+    // The first three lines stand in the right column, the fourth on the left.
+    ShowMemoryRightColumn(*page, lines.data(), 3);
     page->SetLine3L(Text(lines[3].value));
     page->SetLine3LLabel(Text(lines[3].label));
 }

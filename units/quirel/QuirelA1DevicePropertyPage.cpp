@@ -18,7 +18,6 @@ namespace {
 
 using Page = CFamilyDevicePage;
 
-const int16_t kCommandStore = 12;
 
 const CGeneratorPage::GeneratorTraits kGenerator = {
     true,
@@ -159,16 +158,9 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
 void CQuirelA1DevicePropertyPage::DecodeMemory(const RecordView& record)
 {
     const std::optional<QuirelA1Codec::Memory> memory = QuirelA1Codec::DecodeMemory(record);
-    CMemoryPageBase* page = SettingBooks().GetMemoryPage();
-    if (!memory || !page)
+    CMemoryPageBase* page = memory ? MemoryPageFor(memory->index, memory->empty) : nullptr;
+    if (!page)
         return;
-    // Only the memory the user looks at is shown.
-    if (!page->GetCheck(XRCID(wxString::Format("IDC_ME_MEMORY%d", memory->index + 1))))
-        return;
-    if (memory->empty) {
-        SendCommand(kCommandStore, memory->index);
-        return;
-    }
     const auto energyText = [this](const MemoryEnergy& energy) {
         return GetBarText(static_cast<int16_t>(energy.value), energy.available, energy.on, energy.inhibited,
                           static_cast<int16_t>(energy.channel));
@@ -176,17 +168,7 @@ void CQuirelA1DevicePropertyPage::DecodeMemory(const RecordView& record)
     page->SetLine4L(energyText(memory->outlets[0]));
     page->SetLine3L(energyText(memory->outlets[1]));
     page->SetLine2L(energyText(memory->outlets[2]));
-    const auto& right = memory->right;
-    page->SetLine1R(Text(right[0].value));
-    page->SetLine1RLabel(Text(right[0].label));
-    page->SetLine2R(Text(right[1].value));
-    page->SetLine2RLabel(Text(right[1].label));
-    page->SetLine3R(Text(right[2].value));
-    page->SetLine3RLabel(Text(right[2].label));
-    page->SetLine4R(Text(right[3].value));
-    page->SetLine4RLabel(Text(right[3].label));
-    page->SetLine5R(Text(right[4].value));
-    page->SetLine5RLabel(Text(right[4].label));
+    ShowMemoryRightColumn(*page, memory->right.data(), memory->right.size());
     page->SetLine5L(Text(memory->left5.value));
     page->SetLine5LLabel(Text(memory->left5.label));
 }

@@ -22,7 +22,6 @@ using Self = CZaritDevicePropertyPage;
 
 const int16_t kCommandRequest = 2;
 const int16_t kCommandSpeed = 9;
-const int16_t kCommandStore = 12;
 const int16_t kCommandColourStep = 20;
 const int16_t kCommandUser = 30;
 const int kRecordOptions = 5;
@@ -241,16 +240,9 @@ void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
 void CZaritDevicePropertyPage::DecodeMemory(const RecordView& record)
 {
     const std::optional<ZaritCodec::Memory> memory = ZaritCodec::DecodeMemory(record, GetLanguageOffset());
-    CMemoryPageBase* page = SettingBooks().GetMemoryPage();
-    if (!memory || !page)
+    CMemoryPageBase* page = memory ? MemoryPageFor(memory->index, memory->empty) : nullptr;
+    if (!page)
         return;
-    // Only the memory the user looks at is shown.
-    if (!page->GetCheck(XRCID(wxString::Format("IDC_ME_MEMORY%d", memory->index + 1))))
-        return;
-    if (memory->empty) {
-        SendCommand(kCommandStore, memory->index);
-        return;
-    }
     const auto energyText = [this](const ZaritCodec::MemoryOutlet& outlet) {
         return FormatEnergyTextZarit(static_cast<short>(outlet.value), outlet.available, outlet.on, outlet.flags,
                                      static_cast<short>(outlet.channel), GetPowerDisplay(), IsSpeedDisplayOn(),
@@ -259,17 +251,7 @@ void CZaritDevicePropertyPage::DecodeMemory(const RecordView& record)
     page->SetLine2L(energyText(memory->outlets[0]));
     page->SetLine3L(energyText(memory->outlets[1]));
     page->SetLine4L(energyText(memory->outlets[2]));
-    const std::array<MemoryLine, 5>& right = memory->right;
-    page->SetLine1R(Text(right[0].value));
-    page->SetLine1RLabel(Text(right[0].label));
-    page->SetLine2R(Text(right[1].value));
-    page->SetLine2RLabel(Text(right[1].label));
-    page->SetLine3R(Text(right[2].value));
-    page->SetLine3RLabel(Text(right[2].label));
-    page->SetLine4R(Text(right[3].value));
-    page->SetLine4RLabel(Text(right[3].label));
-    page->SetLine5R(Text(right[4].value));
-    page->SetLine5RLabel(Text(right[4].label));
+    ShowMemoryRightColumn(*page, memory->right.data(), memory->right.size());
     page->SetLine5L(Text(memory->left5.value));
     page->SetLine5LLabel(Text(memory->left5.label));
 }
