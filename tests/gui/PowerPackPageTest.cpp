@@ -440,17 +440,6 @@ TYPED_TEST(PowerPackPageTest, MemoryRecordFillsTheTableOfTheChosenMemoryOnly)
     EXPECT_EQ(this->Label("IDC_ME_LINE1L"), "5.0");
 }
 
-TYPED_TEST(PowerPackPageTest, OtherRecordNumbersChangeNothing)
-{
-    for (uint16_t number : {0, 9, 10, 97, 99, 105, 0xFFFF}) {
-        this->Deliver(number, Status(55, kAllOn, 60, 60, 3));
-        EXPECT_EQ(this->page->LightBars().Main()->GetValue(), 0) << number;
-        EXPECT_FALSE(this->page->IsPowerOn()) << number;
-        EXPECT_TRUE(this->page->IsIdle()) << number;
-    }
-    EXPECT_TRUE(this->Commands().empty());
-}
-
 // ---- The user's actions ----
 
 TYPED_TEST(PowerPackPageTest, FlashBoxesSendTheirOnAndOffCodes)

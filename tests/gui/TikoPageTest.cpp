@@ -606,17 +606,6 @@ TEST_F(TrovalexPageTest, TestFlashTurnsTheLedRedAndItsEndClearsTheWarning)
     EXPECT_EQ(tiko->GetLedState(), 1);
 }
 
-TEST_F(TrovalexPageTest, OtherRecordNumbersChangeNothing)
-{
-    for (uint16_t number : {0, 9, 10, 97, 99, 105, 0xFFFF}) {
-        Deliver(number, Status(70));
-        EXPECT_EQ(Bar()->GetValue(), 0) << number;
-        EXPECT_FALSE(tiko->IsPowerOn()) << number;
-        EXPECT_TRUE(tiko->IsIdle()) << number;
-    }
-    EXPECT_TRUE(Commands().empty());
-}
-
 TEST_F(TrovalexPageTest, ServiceValuesNeedTheirBytesAtALevel)
 {
     // A level without the voltages' bytes is no service record at all.

@@ -779,16 +779,6 @@ TEST_F(ZaritPageTest, MemoryWithStrobeAndSpeedInGerman)
     EXPECT_EQ(Label("IDC_ME_LINE5L_LA"), "");
 }
 
-TEST_F(ZaritPageTest, OtherRecordNumbersChangeNothing)
-{
-    for (uint16_t number : {0, 9, 11, 97, 99, 105, 0xFFFF}) {
-        Deliver(number, Status(55, kAllOn, 60, 60, 60, 3));
-        EXPECT_EQ(page->LightBars().Main()->GetValue(), 0) << number;
-        EXPECT_FALSE(page->IsPowerOn()) << number;
-    }
-    EXPECT_TRUE(Commands().empty());
-}
-
 // ---- The user's actions ----
 
 TEST_F(ZaritPageTest, FlashBoxesSendTheirCodes)
