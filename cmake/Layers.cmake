@@ -6,7 +6,7 @@
 # may include: a folder ends in "/", a single header is named whole. A layer
 # always uses its own folder. The more specific layer is listed first.
 set(VESK_LAYERS
-  "app/main.cpp|app/ units/UnitFamilies.h"
+  "start/main.cpp|app/ units/UnitFamilies.h"
   "units/core/|comm/VeskComm.h"
   "text/|"
   "comm/|text/EnergyTables.h"
@@ -23,7 +23,7 @@ set(VESK_LAYERS_WITHOUT_TOOLKIT comm/ units/core/)
 # layer. The library is built in comm/ and the tools are programs of their
 # own, so their uses are the include check's alone.
 set(VESK_LAYER_TARGETS
-  "app/main.cpp|VeskStudio"
+  "start/main.cpp|VeskStudio"
   "units/core/|vesk_units_core"
   "text/|vesk_text"
   "controls/|vesk_controls"
