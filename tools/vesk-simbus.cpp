@@ -84,6 +84,13 @@ bool ParseByte(const std::string& field, uint8_t& value)
     return true;
 }
 
+// A word that begins as an option does: with a dash, and more than the
+// dash alone, which --log takes for standard error.
+bool LooksLikeOption(const std::string& word)
+{
+    return word.size() > 1 && word[0] == '-';
+}
+
 std::string KnownTypeList()
 {
     std::string list;
@@ -137,10 +144,13 @@ std::string ParseArguments(int argc, char** argv, Arguments& arguments)
                 return "\"" + arg + "\": given twice";
             if (i + 1 >= argc || argv[i + 1][0] == '\0')
                 return "\"" + arg + "\": needs " + option->needs;
+            // An option in the value's place means the value was left out.
+            if (LooksLikeOption(argv[i + 1]))
+                return "\"" + arg + "\": needs " + option->needs + ", not \"" + argv[i + 1] + "\"";
             value = argv[++i];
             continue;
         }
-        if (arg.size() > 1 && arg[0] == '-')
+        if (LooksLikeOption(arg))
             return "\"" + arg + "\": no such option";
         UnitArgument unit;
         const std::string wrong = ParseUnit(arg, unit);

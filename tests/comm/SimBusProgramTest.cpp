@@ -134,6 +134,9 @@ TEST_F(SimBusProgramTest, BadArgumentsAreRejectedNamingTheArgumentAndWhy)
         {{"1:1:20:model"}, "\"1:1:20:model\": only types 37 and 137 answer through the model"},
         {{"1:1:20", "--link"}, "\"--link\": needs a path"},
         {{"--log", ""}, "\"--log\": needs a file, or - for standard error"},
+        {{"--log", "--link", "1:1:20"}, "\"--log\": needs a file, or - for standard error, not \"--link\""},
+        {{"--link", "--log", "-", "1:1:20"}, "\"--link\": needs a path, not \"--log\""},
+        {{"--link", "-v", "1:1:20"}, "\"--link\": needs a path, not \"-v\""},
         {{"--link", "a", "--link", "b"}, "\"--link\": given twice"},
         {{"--verbose", "1:1:20"}, "\"--verbose\": no such option"},
     };
