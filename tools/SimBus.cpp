@@ -67,6 +67,12 @@ bool SimBus::IsKnownType(uint16_t typeCode)
     return IsZaritType(typeCode) || SimFamilyTable::Find(typeCode) != nullptr;
 }
 
+uint8_t SimBus::DefaultVariant(uint16_t typeCode)
+{
+    const SimUnitFamily* family = SimFamilyTable::Find(typeCode);
+    return family ? family->Variant() : 0;
+}
+
 SimBus::Unit& SimBus::AddUnit(uint8_t address, uint8_t studio, uint16_t typeCode, uint8_t variant)
 {
     Unit unit;

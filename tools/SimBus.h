@@ -80,6 +80,10 @@ public:
     // records of, and the Zarit packs (plain or through the demo model).
     static std::vector<uint16_t> KnownTypes();
     static bool IsKnownType(uint16_t typeCode);
+    // The variant byte for a unit of a known type given without one: its
+    // family's (SimUnitFamily::Variant), 0 for the Zarit packs, whose
+    // variant 0 is a Zarit 1600S or 1600E.
+    static uint8_t DefaultVariant(uint16_t typeCode);
 
     // Every frame in both directions goes to out (SimBusLog); null for none.
     void SetLog(std::ostream* out) { m_log.SetStream(out); }

@@ -12,6 +12,9 @@ using SimRecords::Records;
 using SimRecords::SetBit;
 using SimRecords::StoreOptionBits;
 
+// Energy class 0: a Nuvek N2 or a Ribex R2.
+constexpr uint8_t kVariant = 0;
+
 Records DefaultRecords(std::vector<uint8_t> auxFunctions, std::vector<uint8_t> options)
 {
     Records records;
@@ -130,6 +133,6 @@ Records ModelDefaults(SimPowerPack::Model model)
 }  // namespace
 
 SimPowerPack::SimPowerPack(Model model)
-    : SimUnitFamily(model, ModelDefaults(model), Effects(model == kNuvek ? NuvekOptions : RibexOptions))
+    : SimUnitFamily(model, kVariant, ModelDefaults(model), Effects(model == kNuvek ? NuvekOptions : RibexOptions))
 {
 }

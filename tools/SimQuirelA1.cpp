@@ -195,4 +195,4 @@ std::vector<SimUnitFamily::CommandEffect> Effects()
 
 }  // namespace
 
-SimQuirelA1::SimQuirelA1() : SimUnitFamily(kTypeCode, DefaultRecords(), Effects()) {}
+SimQuirelA1::SimQuirelA1() : SimUnitFamily(kTypeCode, kVariant, DefaultRecords(), Effects()) {}

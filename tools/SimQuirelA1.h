@@ -8,6 +8,9 @@
 class SimQuirelA1 : public SimUnitFamily {
 public:
     static constexpr uint16_t kTypeCode = 16;
+    // Bits 7 and 6 of a Quirel A1's variant are 0 and 1; with energy class 0
+    // it is a Quirel Q2. A unit of type 16 without them is no Quirel A1.
+    static constexpr uint8_t kVariant = 0x40;
 
     SimQuirelA1();
 };

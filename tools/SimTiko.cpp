@@ -15,6 +15,9 @@ using SimRecords::SetBit;
 using SimRecords::TakeByte;
 using SimRecords::TakeTwoBytes;
 
+// Energy class 0: a T160, a Sorvant 40 or a Hexor 800.
+constexpr uint8_t kVariant = 0;
+
 // Status (1): energy 5, power and warning 6, modelling-light mode 7, energy
 // range 9. Aux functions (2): sequence 5, interval 6-7, delay 8-9, alternate
 // 10, flags 11, shortest interval 12-13. Options (5): the power packs' bits
@@ -178,4 +181,4 @@ std::vector<SimUnitFamily::CommandEffect> Effects()
 
 }  // namespace
 
-SimTiko::SimTiko(Model model) : SimUnitFamily(model, DefaultRecords(model == kTrovalex), Effects()) {}
+SimTiko::SimTiko(Model model) : SimUnitFamily(model, kVariant, DefaultRecords(model == kTrovalex), Effects()) {}

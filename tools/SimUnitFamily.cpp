@@ -1,7 +1,7 @@
 #include "tools/SimUnitFamily.h"
 
-SimUnitFamily::SimUnitFamily(uint16_t typeCode, Records defaults, std::vector<CommandEffect> effects)
-    : m_typeCode(typeCode), m_defaults(std::move(defaults)), m_effects(std::move(effects))
+SimUnitFamily::SimUnitFamily(uint16_t typeCode, uint8_t variant, Records defaults, std::vector<CommandEffect> effects)
+    : m_typeCode(typeCode), m_variant(variant), m_defaults(std::move(defaults)), m_effects(std::move(effects))
 {
 }
 

@@ -24,16 +24,20 @@ public:
     };
 
     uint16_t TypeCode() const { return m_typeCode; }
+    // The variant byte of a unit given without one: a variant that units of
+    // the family really identify with, so the library knows the unit.
+    uint8_t Variant() const { return m_variant; }
     const Records& Defaults() const { return m_defaults; }
     // The records command code with data changes; none for a code without
     // an effect.
     std::vector<uint16_t> Apply(Records& records, uint16_t code, const std::vector<uint8_t>& data) const;
 
 protected:
-    SimUnitFamily(uint16_t typeCode, Records defaults, std::vector<CommandEffect> effects);
+    SimUnitFamily(uint16_t typeCode, uint8_t variant, Records defaults, std::vector<CommandEffect> effects);
 
 private:
     uint16_t m_typeCode;
+    uint8_t m_variant;
     Records m_defaults;
     std::vector<CommandEffect> m_effects;
 };

@@ -3,7 +3,9 @@
 //   vesk-simbus [--link PATH] [--log FILE|-] ADDRESS:STUDIO:TYPE[:VARIANT|:model] ...
 //
 // A unit of type 37 or 137 given with "model" answers through the demo
-// generator model: its energies, times and memories follow its settings.
+// generator model: its energies, times and memories follow its settings. A
+// unit given without a variant identifies with one that units of its type
+// really have (SimBus::DefaultVariant), so the library knows it.
 // Prints the terminal's path, then answers until it is stopped. Give the
 // path to the program through VESKCOMM_PORTS; --link also makes PATH a
 // symbolic link to it, replacing only such a link that an earlier bus left.
@@ -113,6 +115,7 @@ std::string ParseUnit(const std::string& text, UnitArgument& unit)
     }
     if (!SimBus::IsKnownType(unit.type))
         return "type " + std::to_string(unit.type) + " is none the bus simulates (" + KnownTypeList() + ")";
+    unit.variant = SimBus::DefaultVariant(unit.type);
     if (fields.size() == 4) {
         if (fields[3] == "model") {
             if (unit.type != 37 && unit.type != 137)

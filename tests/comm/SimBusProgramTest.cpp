@@ -16,8 +16,10 @@
 
 #include "SimBusProgram.h"
 #include "comm/BigEndian.h"
+#include "comm/DeviceTypeTable.h"
 #include "comm/FrameAssembler.h"
 #include "comm/FrameCodec.h"
+#include "tools/SimBus.h"
 
 namespace fs = std::filesystem;
 
@@ -298,6 +300,25 @@ TEST_F(SimBusProgramTest, LogThatCannotBeWrittenStopsTheStartNamingTheFile)
     EXPECT_NE(program.Errors().find("vesk-simbus: --log " + log.string() + ": "), std::string::npos)
         << program.Errors();
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+}
+
+TEST_F(SimBusProgramTest, ATypeWithoutAVariantIdentifiesAsAUnitTheLibraryKnows)
+{
+    std::vector<std::string> arguments;
+    const std::vector<uint16_t> types = SimBus::KnownTypes();
+    for (std::size_t i = 0; i < types.size(); ++i)
+        arguments.push_back(std::to_string(i + 1) + ":1:" + std::to_string(types[i]));
+    SimBusProgram program(arguments);
+    OpenLine(program.DevicePath());
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        SCOPED_TRACE(arguments[i]);
+        SendCommand(static_cast<uint8_t>(i + 1), kCommandIdentify, {0});
+        uint8_t record[kRecordSize];
+        ASSERT_TRUE(Receive(record, 3000));
+        EXPECT_EQ(record[5], types[i]);
+        EXPECT_NE(CreateDeviceFromIdentity(record), nullptr);
+    }
+    EXPECT_EQ(program.Stop(), 0);
 }
 
 }  // namespace
