@@ -9,14 +9,13 @@
 // Prints the terminal's path, then answers until it is stopped. Give the
 // path to the program through VESKCOMM_PORTS; --link also makes PATH a
 // symbolic link to it, replacing only such a link that an earlier bus left.
-// --log writes every frame in both directions to FILE, or with "-" to
-// standard error. Bad arguments end it with status 2, a bus that cannot
-// start with status 1.
+// --log writes every frame in both directions to FILE, a regular file that
+// is emptied only once the bus starts, or with "-" to standard error. Bad
+// arguments end it with status 2, a bus that cannot start with status 1.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <string>
@@ -26,6 +25,7 @@
 #include <vector>
 
 #include "tools/SimBus.h"
+#include "tools/SimBusLogFile.h"
 
 namespace {
 
@@ -206,6 +206,13 @@ std::string MakeLink(const std::string& path, const std::string& terminal)
     return {};
 }
 
+// The link goes with the bus, unless someone has put something else there.
+void RemoveLink(const std::string& path, const std::string& terminal)
+{
+    if (!path.empty() && LinkTarget(path) == terminal)
+        ::unlink(path.c_str());
+}
+
 int Fail(int status, const std::string& message)
 {
     std::cerr << "vesk-simbus: " << message << "\n";
@@ -230,14 +237,14 @@ int main(int argc, char** argv)
     SimBus bus(SimBus::Reader::OtherProcess);
     if (!bus.IsOpen())
         return Fail(kCannotStart, std::string("cannot open a pseudo-terminal: ") + std::strerror(errno));
-    std::ofstream logFile;
+    SimBusLogFile logFile;
     if (arguments.log == "-") {
         bus.SetLog(&std::cerr);
     } else if (!arguments.log.empty()) {
-        logFile.open(arguments.log, std::ios::trunc);
-        if (!logFile)
-            return Fail(kCannotStart, "--log " + arguments.log + ": " + std::strerror(errno));
-        bus.SetLog(&logFile);
+        const std::string failed = logFile.Open(arguments.log);
+        if (!failed.empty())
+            return Fail(kCannotStart, "--log " + arguments.log + ": " + failed);
+        bus.SetLog(&logFile.Stream());
     }
     for (const UnitArgument& unit : arguments.units) {
         if (unit.model)
@@ -247,8 +254,16 @@ int main(int argc, char** argv)
     }
     if (!arguments.link.empty()) {
         const std::string failed = MakeLink(arguments.link, bus.DevicePath());
-        if (!failed.empty())
+        if (!failed.empty()) {
+            logFile.Abandon();
             return Fail(kCannotStart, "--link " + arguments.link + ": " + failed);
+        }
+    }
+    const std::string emptied = logFile.Start();
+    if (!emptied.empty()) {
+        RemoveLink(arguments.link, bus.DevicePath());
+        logFile.Abandon();
+        return Fail(kCannotStart, "--log " + arguments.log + ": " + emptied);
     }
 
     std::signal(SIGINT, [](int) { g_stop = 1; });
@@ -256,8 +271,6 @@ int main(int argc, char** argv)
     std::cout << bus.DevicePath() << std::endl;
     while (!g_stop)
         bus.Pump(100);
-    // The link goes with the bus, unless someone has put something else there.
-    if (!arguments.link.empty() && LinkTarget(arguments.link) == bus.DevicePath())
-        ::unlink(arguments.link.c_str());
+    RemoveLink(arguments.link, bus.DevicePath());
     return 0;
 }

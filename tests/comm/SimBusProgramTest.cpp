@@ -11,6 +11,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -319,6 +320,67 @@ TEST_F(SimBusProgramTest, ATypeWithoutAVariantIdentifiesAsAUnitTheLibraryKnows)
         EXPECT_NE(CreateDeviceFromIdentity(record), nullptr);
     }
     EXPECT_EQ(program.Stop(), 0);
+}
+
+TEST_F(SimBusProgramTest, TheLogFileIsEmptiedOnlyOnceTheBusCanStart)
+{
+    const fs::path link = folder / "bus";
+    std::ofstream(link) << "the link's place is taken";
+    const fs::path log = folder / "bus.log";
+    for (const bool there : {true, false}) {
+        SCOPED_TRACE(there ? "a log file" : "no log file");
+        fs::remove(log);
+        if (there)
+            std::ofstream(log) << "the user's words";
+        SimBusProgram program({"--log", log.string(), "--link", link.string(), "3:1:20:1"});
+        EXPECT_EQ(program.Wait(), 1);
+        EXPECT_NE(program.Errors().find("vesk-simbus: --link " + link.string() + ": a file is there"),
+                  std::string::npos)
+            << program.Errors();
+        ASSERT_EQ(fs::exists(log), there);
+        if (there) {
+            EXPECT_EQ(ReadFile(log), "the user's words");
+        }
+    }
+
+    // With the link's place free the bus starts on an empty log.
+    fs::remove(link);
+    std::ofstream(log) << "the user's words";
+    SimBusProgram program({"--log", log.string(), "--link", link.string(), "3:1:20:1"});
+    ASSERT_FALSE(program.DevicePath().empty()) << program.Errors();
+    EXPECT_TRUE(fs::is_regular_file(log));
+    EXPECT_EQ(ReadFile(log), "");
+    EXPECT_EQ(program.Stop(), 0);
+}
+
+TEST_F(SimBusProgramTest, ALogPathThatIsNoFileIsRefusedWithoutWaitingForAReader)
+{
+    const fs::path link = folder / "bus";
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path sub = folder / "sub";
+    fs::create_directory(sub);
+    const struct {
+        fs::path path;
+        const char* what;
+    } cases[] = {
+        {pipe, "a named pipe"},
+        {sub, "a folder"},
+        {"/dev/null", "a device"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimBusProgram program({"--log", c.path.string(), "--link", link.string(), "3:1:20:1"});
+        EXPECT_EQ(program.Wait(), 1);
+        EXPECT_NE(program.Errors().find("vesk-simbus: --log " + c.path.string() + ": " + c.what +
+                                        " is there; the log is a regular file, or - for standard error"),
+                  std::string::npos)
+            << program.Errors();
+        EXPECT_EQ(program.Output(), "");
+        EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+    }
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_empty(sub));
 }
 
 }  // namespace
