@@ -6,7 +6,9 @@
 // generator model: its energies, times and memories follow its settings. A
 // unit given without a variant identifies with one that units of its type
 // really have (SimBus::DefaultVariant), so the library knows it.
-// Prints the terminal's path, then answers until it is stopped. Give the
+// Prints the terminal's path, then answers until a signal asks it to end
+// (SIGINT, SIGTERM, SIGHUP and the like); an output whose reader has gone
+// does not end it. Give the
 // path to the program through VESKCOMM_PORTS; --link also makes PATH a
 // symbolic link to it, replacing only such a link that an earlier bus left.
 // --log writes every frame in both directions to FILE, a regular file that
@@ -34,6 +36,10 @@ const int kBadArguments = 2;
 const int kCannotStart = 1;
 
 volatile std::sig_atomic_t g_stop = 0;
+
+// Signals that ask the bus to end: it ends as on Ctrl-C, taking its link
+// along.
+const int kStopSignals[] = {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGALRM, SIGUSR1, SIGUSR2};
 
 struct UnitArgument {
     std::string text;
@@ -229,6 +235,16 @@ int main(int argc, char** argv)
         std::cout << kUsage;
         return 0;
     }
+    // Before anything is made, so that whatever the bus makes goes again
+    // on every end it can catch. A reader of the output or of the log that
+    // has gone is no reason to end: writing to it then fails quietly.
+    struct sigaction stop {};
+    stop.sa_handler = [](int) { g_stop = 1; };
+    sigemptyset(&stop.sa_mask);
+    for (const int signal : kStopSignals)
+        ::sigaction(signal, &stop, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
     Arguments arguments;
     const std::string wrong = ParseArguments(argc, argv, arguments);
     if (!wrong.empty())
@@ -266,8 +282,6 @@ int main(int argc, char** argv)
         return Fail(kCannotStart, "--log " + arguments.log + ": " + emptied);
     }
 
-    std::signal(SIGINT, [](int) { g_stop = 1; });
-    std::signal(SIGTERM, [](int) { g_stop = 1; });
     std::cout << bus.DevicePath() << std::endl;
     while (!g_stop)
         bus.Pump(100);

@@ -15,11 +15,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-const auto kPatience = std::chrono::seconds(5);
+const auto kPatience = std::chrono::seconds(20);
 
 }  // namespace
 
-SimBusProgram::SimBusProgram(const std::vector<std::string>& arguments)
+SimBusProgram::SimBusProgram(const std::vector<std::string>& arguments, Closed closed)
 {
     int out[2];
     int err[2];
@@ -29,6 +29,15 @@ SimBusProgram::SimBusProgram(const std::vector<std::string>& arguments)
         ::close(out[0]);
         ::close(out[1]);
         return;
+    }
+    // The reader goes before the program comes, so its first write finds
+    // none.
+    if (closed == Closed::Output) {
+        ::close(out[0]);
+        out[0] = -1;
+    } else if (closed == Closed::Errors) {
+        ::close(err[0]);
+        err[0] = -1;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -87,6 +96,20 @@ std::string SimBusProgram::DevicePath()
     return end == std::string::npos ? std::string() : m_output.substr(0, end);
 }
 
+bool SimBusProgram::WaitUntil(const std::function<bool()>& state)
+{
+    const auto deadline = Clock::now() + kPatience;
+    while (!state()) {
+        if (Reap(false) >= 0 || Clock::now() >= deadline)
+            return state();
+        if (m_out >= 0 || m_err >= 0)
+            Collect(20);
+        else
+            ::poll(nullptr, 0, 20);
+    }
+    return true;
+}
+
 int SimBusProgram::Reap(bool block)
 {
     if (m_pid < 0)
@@ -110,10 +133,10 @@ int SimBusProgram::Wait()
     return Reap(true);
 }
 
-int SimBusProgram::Stop()
+int SimBusProgram::Stop(int signal)
 {
     if (m_pid >= 0)
-        ::kill(m_pid, SIGTERM);
+        ::kill(m_pid, signal);
     const int status = Wait();
     if (status >= 0 || m_pid < 0)
         return status;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -320,6 +321,52 @@ TEST_F(SimBusProgramTest, ATypeWithoutAVariantIdentifiesAsAUnitTheLibraryKnows)
         EXPECT_NE(CreateDeviceFromIdentity(record), nullptr);
     }
     EXPECT_EQ(program.Stop(), 0);
+}
+
+TEST_F(SimBusProgramTest, EveryStopSignalEndsTheBusAndTakesItsLinkAlong)
+{
+    const fs::path path = folder / "bus";
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2}) {
+        SCOPED_TRACE(strsignal(signal));
+        SimBusProgram program({"--link", path.string(), "3:1:20:1"});
+        ASSERT_FALSE(program.DevicePath().empty()) << program.Errors();
+        ASSERT_TRUE(fs::is_symlink(fs::symlink_status(path)));
+        EXPECT_EQ(program.Stop(signal), 0);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(path)));
+    }
+}
+
+TEST_F(SimBusProgramTest, AClosedOutputNeitherEndsTheBusNorLeavesItsLink)
+{
+    const fs::path path = folder / "bus";
+    const struct {
+        const char* name;
+        SimBusProgram::Closed closed;
+        std::vector<std::string> arguments;
+    } cases[] = {
+        {"standard output", SimBusProgram::Closed::Output, {"--link", path.string(), "3:1:20:1"}},
+        {"standard error with the log",
+         SimBusProgram::Closed::Errors,
+         {"--log", "-", "--link", path.string(), "3:1:20:1"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimBusProgram program(c.arguments, c.closed);
+        ASSERT_TRUE(program.WaitUntil([&] { return fs::is_symlink(fs::symlink_status(path)); })) << program.Errors();
+        // Answers keep coming after the terminal's path went nowhere, and
+        // after log lines did.
+        OpenLine(path.string());
+        for (int round = 0; round < 2; ++round) {
+            SendCommand(3, kCommandIdentify, {0});
+            uint8_t record[kRecordSize];
+            EXPECT_TRUE(Receive(record, 3000)) << "round " << round;
+        }
+        ::close(line);
+        line = -1;
+        EXPECT_EQ(program.Stop(), 0);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(path)));
+        fs::remove(path);
+    }
 }
 
 TEST_F(SimBusProgramTest, TheLogFileIsEmptiedOnlyOnceTheBusCanStart)
