@@ -88,6 +88,27 @@ TEST_F(LoadPageTest, BackslashesAndEncodedSpacesAreReadAsSlashesAndSpaces)
     EXPECT_TRUE(viewer->GetOpenedPage().EndsWith("a/b c.htm"));
 }
 
+// A page opened by a location with backslashes is the page that the same
+// location with slashes names: an anchor in it only scrolls.
+TEST_F(LoadPageTest, PageOpenedWithBackslashesIsTheSamePageWithSlashes)
+{
+    const wxString index = folder.Write("index.htm", "index");
+    folder.Write("a/b/long.htm", LongPage("first"));
+    Viewer* viewer = MakeViewer();
+    ASSERT_TRUE(viewer->LoadPage(index));
+    ASSERT_TRUE(viewer->LoadPage("a\\b\\long.htm"));
+    ASSERT_TRUE(viewer->GetCellText().StartsWith("first"));
+    folder.Write("a/b/long.htm", LongPage("second"));
+
+    EXPECT_TRUE(viewer->LoadPage("a/b/long.htm#x"));
+    EXPECT_TRUE(viewer->messages.empty());
+    EXPECT_TRUE(viewer->GetCellText().StartsWith("first")) << "scrolled, not read again";
+    EXPECT_EQ(viewer->GetOpenedAnchor(), "x");
+    EXPECT_EQ(viewer->GetViewStart().y, ViewOfAnchor(viewer, "x"));
+    EXPECT_GT(viewer->GetViewStart().y, 0);
+    EXPECT_TRUE(viewer->GetOpenedPage().EndsWith("a/b/long.htm"));
+}
+
 TEST_F(LoadPageTest, FilesNamedHtmOrHtmlAreShownAsPagesOthersAsText)
 {
     struct Case {
