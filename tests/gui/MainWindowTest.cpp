@@ -95,9 +95,9 @@ TEST_F(MainWindowTest, EachLanguageLabelsTheFrameAndListsEveryLanguageInItsOwnNa
     };
     const Case cases[] = {
         {1, "address", "to", "no flash units could be found", "exit", "serial port"},
-        {2, "Adresse", "bis", nullptr, nullptr, nullptr},
-        {3, "adresse", "à", nullptr, nullptr, nullptr},
-        {4, "dirección", "hasta", nullptr, nullptr, nullptr},
+        {2, "Adresse", "bis", "es wurden keine Blitzgeräte gefunden", "beenden", "serielle Schnittstelle"},
+        {3, "adresse", "à", "aucun appareil flash n'a été trouvé", "quitter", "port série"},
+        {4, "dirección", "hasta", "no se ha encontrado ningún aparato de flash", "salir", "puerto serie"},
     };
     bus.AddUnit(2, 1, 37, 1);
     for (const Case& c : cases) {
@@ -111,11 +111,9 @@ TEST_F(MainWindowTest, EachLanguageLabelsTheFrameAndListsEveryLanguageInItsOwnNa
                                                      {"IDC_NOTFOUND4", 2106}, {"IDC_NOTFOUND5", 2105}};
         for (const auto& [name, id] : texts)
             EXPECT_EQ(Label(name), GetString(id + offset)) << name;
-        if (c.notFound) {
-            EXPECT_EQ(Label("IDC_NOTFOUND"), c.notFound);
-            EXPECT_EQ(Window()->GetToolBar()->GetToolShortHelp(XRCID("IDC_EXIT")), c.exitHelp);
-            EXPECT_EQ(ToolTip("IDC_COMSELECT"), c.portTip);
-        }
+        EXPECT_EQ(Label("IDC_NOTFOUND"), wxString::FromUTF8(c.notFound));
+        EXPECT_EQ(Window()->GetToolBar()->GetToolShortHelp(XRCID("IDC_EXIT")), wxString::FromUTF8(c.exitHelp));
+        EXPECT_EQ(ToolTip("IDC_COMSELECT"), wxString::FromUTF8(c.portTip));
         wxToolBar* bar = Window()->GetToolBar();
         EXPECT_EQ(bar->GetToolShortHelp(XRCID("IDC_EXIT")), GetString(2074 + offset));
         EXPECT_EQ(bar->GetToolShortHelp(XRCID("IDC_ZOOM")), GetString(2075 + offset));
