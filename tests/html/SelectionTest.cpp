@@ -162,6 +162,22 @@ TEST_F(SelectionTest, ACopyTakesTheSelectedWordsElseTheWholeText)
     EXPECT_EQ(viewer->GetTextToCopy(), whole);
 }
 
+// With nothing selected a copy takes the page's whole text: every block on
+// a line of its own (a heading, a list item, a table cell), and nothing of
+// preformatted text and rules.
+TEST_F(SelectionTest, ACopyWithNothingSelectedTakesEveryBlockOfThePage)
+{
+    Viewer* viewer = Page(
+        "<h2>Title</h2><p>one <b>bold</b> <a href=\"x.htm\">link</a> two</p>"
+        "<ul><li>first<li>second</ul>"
+        "<table border=1><tr><td>a b</td><td>c</td></tr><tr><td colspan=2>d</td></tr></table>"
+        "<pre>pre text</pre><hr><p>end &amp; more</p>");
+    ASSERT_FALSE(viewer->HasSelectedText());
+    Key(viewer, 'C', wxMOD_CONTROL);
+    EXPECT_EQ(viewer->copies,
+              (std::vector<wxString>{"Title\none bold link two\nfirst\nsecond\na b\nc\nd\nend & more"}));
+}
+
 TEST_F(SelectionTest, PreformattedTextImagesAndRulesAreNeverSelected)
 {
     const wxString image = folder.Write("dot.xpm",
