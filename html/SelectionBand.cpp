@@ -50,13 +50,13 @@ wxString SelectionBand::TextOf(const wxHtmlContainerCell* root, bool selectedOnl
 
 wxString SelectionBand::TextToCopy(const std::vector<const HtmlWindow*>& windows)
 {
+    // A window's selected text is not empty exactly when it has selected
+    // text, so asking first walks each page once.
+    const bool selectedOnly =
+        std::any_of(windows.begin(), windows.end(), [](const HtmlWindow* window) { return window->HasSelectedText(); });
     wxString text;
     for (const HtmlWindow* window : windows)
-        text += window->GetCellText(true);
-    if (text.empty()) {
-        for (const HtmlWindow* window : windows)
-            text += window->GetCellText(false);
-    }
+        text += window->GetCellText(selectedOnly);
     return text;
 }
 
