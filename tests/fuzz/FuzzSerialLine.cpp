@@ -7,6 +7,9 @@
 #include "comm/SerialLine.h"
 #include "tests/fuzz/FuzzLine.h"
 
+// The stand-in keeps no descriptor: the real line's field goes unused here.
+#pragma clang diagnostic ignored "-Wunused-private-field"
+
 namespace {
 std::deque<uint8_t> g_received;
 }  // namespace

@@ -14,35 +14,20 @@
 #include "comm/FrameCodec.h"
 
 #include "BusFixture.h"
+#include "FailingAllocation.h"
 
 namespace {
-
-// Allocations left before the one that fails; negative: none fails.
-long g_allocationsBeforeFailure = -1;
-bool g_failed = false;
-
-void* Allocate(std::size_t size)
-{
-    if (g_allocationsBeforeFailure == 0) {
-        g_allocationsBeforeFailure = -1;
-        g_failed = true;
-        return nullptr;
-    }
-    if (g_allocationsBeforeFailure > 0)
-        --g_allocationsBeforeFailure;
-    return std::malloc(size ? size : 1);
-}
 
 // Runs work with one allocation failing: the one after `before` that
 // succeed. Returns whether it failed, that is whether work made more.
 template <class Work>
 bool FailingAllocation(long before, Work work)
 {
-    g_failed = false;
-    g_allocationsBeforeFailure = before;
+    FailAllocationAfter(before);
     work();
-    g_allocationsBeforeFailure = -1;
-    return g_failed;
+    const bool failed = AllocationFailed();
+    FailAllocationAfter(-1);
+    return failed;
 }
 
 // Runs work with its first allocation failing, then its second, and so on,
@@ -58,54 +43,6 @@ long EveryAllocationFailing(Work work, Check check)
             return before;
     }
 }
-
-}  // namespace
-
-void* operator new(std::size_t size)
-{
-    if (void* p = Allocate(size))
-        return p;
-    throw std::bad_alloc();
-}
-
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    return Allocate(size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
-{
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept
-{
-    std::free(p);
-}
-
-namespace {
 
 class OutOfMemoryTest : public BusFixture {};
 
