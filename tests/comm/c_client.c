@@ -6,13 +6,13 @@
 
 #include "comm/VeskComm.h"
 
-_Static_assert(sizeof(CommCallbacks) == 5 * sizeof(void *), "five pointer-sized members");
+_Static_assert(sizeof(CommCallbacks) == 5 * sizeof(void*), "five pointer-sized members");
 
 static int g_found;
 static char g_model[64];
 static char g_code[64];
 
-static void *OnFound(void *context, VESKCOMM_DEVICE device)
+static void* OnFound(void* context, VESKCOMM_DEVICE device)
 {
     g_found = VeskCommDeviceGetAdresse(device);
     VeskCommDeviceGetGeraetetyp(device, g_model, sizeof g_model);
@@ -20,10 +20,10 @@ static void *OnFound(void *context, VESKCOMM_DEVICE device)
     return context;
 }
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     CommCallbacks callbacks = {NULL, OnFound, NULL, NULL, &g_found};
-    const char *name = NULL;
+    const char* name = NULL;
     VESKCOMM_PORT port;
     int i;
 

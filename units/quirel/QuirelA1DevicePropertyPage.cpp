@@ -18,7 +18,6 @@ namespace {
 
 using Page = CFamilyDevicePage;
 
-
 const CGeneratorPage::GeneratorTraits kGenerator = {
     true,
     CAuxOutletFeed::StateOf<CVeskAuxCtl>,
