@@ -2,10 +2,17 @@
 # Runs a test program on a virtual X display of its own, so that tests which
 # move the pointer or the keyboard focus can run side by side. The X server
 # picks a free display number itself (-displayfd), so parallel starts never
-# race for one. Listing the tests needs no display.
+# race for one. Listing the tests needs no display. The screen is 1280x1024
+# pixels, or the size that VESK_SCREEN gives as WIDTHxHEIGHT.
 case " $* " in
 *" --gtest_list_tests "*) exec "$@" ;;
 esac
+
+screen=${VESK_SCREEN:-1280x1024}
+if ! printf '%s\n' "$screen" | grep -Eq '^[0-9]+x[0-9]+$'; then
+    echo "own-display: VESK_SCREEN must be WIDTHxHEIGHT, not \"$screen\"" >&2
+    exit 2
+fi
 
 dir=$(mktemp -d "${TMPDIR:-/tmp}/vesk-display-XXXXXX") || exit 1
 xvfb=""
@@ -17,7 +24,7 @@ trap finish EXIT
 trap 'exit 130' INT TERM
 
 mkfifo "$dir/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
 xvfb=$!
 read -r number <"$dir/display"
 if [ -z "$number" ]; then

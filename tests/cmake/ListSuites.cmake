@@ -1,7 +1,11 @@
 cmake_minimum_required(VERSION 3.25)
 # Run after a test program is built: writes one CTest test per GoogleTest
 # suite of PROGRAM into OUTPUT, each run through LAUNCHER. Suites named in
-# SERIAL (comma-separated) run alone; those in LONG start first.
+# SERIAL (comma-separated) run alone; those in LONG start first. A suite
+# whose name holds "Screen" and a size (as in "Screen800x600Full/FitTest")
+# runs on a screen of that size. Suites that the regular expression
+# WM_SUITES matches run once more under the window manager of WM_LAUNCHER,
+# as the test WM_NAME/<suite>.
 execute_process(COMMAND "${PROGRAM}" --gtest_list_tests
   OUTPUT_VARIABLE listing RESULT_VARIABLE result TIMEOUT 60)
 if(NOT result EQUAL 0)
@@ -13,12 +17,20 @@ string(REGEX MATCHALL "\n[A-Za-z0-9_/]+\\." suites "\n${listing}")
 string(REPLACE "," ";" serial "${SERIAL}")
 string(REPLACE "," ";" long "${LONG}")
 set(script "")
-foreach(line IN LISTS suites)
-  string(REGEX REPLACE "^\n(.*)\\.$" "\\1" suite "${line}")
+# One test: its name, the suite it runs and the launchers before the program.
+function(add_suite_test name suite launchers)
+  set(environment "${ENVIRONMENT}")
+  if(suite MATCHES "Screen([0-9]+x[0-9]+)")
+    string(APPEND environment ";VESK_SCREEN=${CMAKE_MATCH_1}")
+  endif()
+  set(command "")
+  foreach(launcher IN LISTS launchers)
+    string(APPEND command "\"${launcher}\" ")
+  endforeach()
   string(APPEND script
-    "add_test([==[${suite}]==] \"${LAUNCHER}\" \"${PROGRAM}\" [==[--gtest_filter=${suite}.*]==])\n"
-    "set_tests_properties([==[${suite}]==] PROPERTIES WORKING_DIRECTORY \"${WORKING_DIRECTORY}\""
-    " ENVIRONMENT \"${ENVIRONMENT}\" TIMEOUT 600")
+    "add_test([==[${name}]==] ${command}\"${PROGRAM}\" [==[--gtest_filter=${suite}.*]==])\n"
+    "set_tests_properties([==[${name}]==] PROPERTIES WORKING_DIRECTORY \"${WORKING_DIRECTORY}\""
+    " ENVIRONMENT \"${environment}\" TIMEOUT 600")
   if(suite IN_LIST serial)
     string(APPEND script " RUN_SERIAL TRUE")
   endif()
@@ -26,5 +38,13 @@ foreach(line IN LISTS suites)
     string(APPEND script " COST 1000")
   endif()
   string(APPEND script ")\n")
+  set(script "${script}" PARENT_SCOPE)
+endfunction()
+foreach(line IN LISTS suites)
+  string(REGEX REPLACE "^\n(.*)\\.$" "\\1" suite "${line}")
+  add_suite_test("${suite}" "${suite}" "${LAUNCHER}")
+  if(NOT WM_SUITES STREQUAL "" AND suite MATCHES "${WM_SUITES}")
+    add_suite_test("${WM_NAME}/${suite}" "${suite}" "${LAUNCHER};${WM_LAUNCHER}")
+  endif()
 endforeach()
 file(WRITE "${OUTPUT}" "${script}")

@@ -3,13 +3,22 @@
 # start of the toolkit, which costs more than most of its tests; its tests do
 # not depend on each other's order or leavings, so the whole program in one
 # process passes as well.
-#   vesk_suite_tests(target [RUN_SERIAL suite...] [LONG suite...])
+#   vesk_suite_tests(target [RUN_SERIAL suite...] [LONG suite...]
+#                    [WINDOW_MANAGER name suite-regex])
 # LONG suites start first, so that the longest do not end the run alone.
+# Suites that suite-regex matches run once more under a small window manager
+# (tests/with-window-manager.sh), each as the test name/<suite>.
 function(vesk_suite_tests target)
-  cmake_parse_arguments(arg "" "" "RUN_SERIAL;LONG" ${ARGN})
+  cmake_parse_arguments(arg "" "" "RUN_SERIAL;LONG;WINDOW_MANAGER" ${ARGN})
   set(ctest_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_suites.cmake")
   list(JOIN arg_RUN_SERIAL "," serial)
   list(JOIN arg_LONG "," long)
+  set(wm_name "")
+  set(wm_suites "")
+  if(arg_WINDOW_MANAGER)
+    list(GET arg_WINDOW_MANAGER 0 wm_name)
+    list(GET arg_WINDOW_MANAGER 1 wm_suites)
+  endif()
   add_custom_command(TARGET ${target} POST_BUILD
     BYPRODUCTS "${ctest_file}"
     COMMAND "${CMAKE_COMMAND}"
@@ -20,6 +29,9 @@ function(vesk_suite_tests target)
       -D "ENVIRONMENT=ASAN_OPTIONS=detect_leaks=0"
       -D "SERIAL=${serial}"
       -D "LONG=${long}"
+      -D "WM_LAUNCHER=${PROJECT_SOURCE_DIR}/tests/with-window-manager.sh"
+      -D "WM_NAME=${wm_name}"
+      -D "WM_SUITES=${wm_suites}"
       -D "OUTPUT=${ctest_file}"
       -P "${PROJECT_SOURCE_DIR}/tests/cmake/ListSuites.cmake"
     VERBATIM)
