@@ -8,6 +8,7 @@
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "controls/TabRowNotebook.h"
 #include "pages/SettingPage.h"
 #include "pages/SettingPageHost.h"
 #include "pages/aux/AuxPageBase.h"
@@ -27,8 +28,8 @@ CSettingBooks::CSettingBooks(wxWindow& page, CFlashDevice* unit, CSettingPageHos
 
 void CSettingBooks::Build()
 {
-    m_lampMemoryBook = FindCtrl<wxNotebook>(&m_page, "IDC_LAMPMEMTAB");
-    m_optionsBook = FindCtrl<wxNotebook>(&m_page, "IDC_OPTIONSTAB");
+    m_lampMemoryBook = FindCtrl<CTabRowNotebook>(&m_page, "IDC_LAMPMEMTAB");
+    m_optionsBook = FindCtrl<CTabRowNotebook>(&m_page, "IDC_OPTIONSTAB");
     for (const Row& row : m_rows) {
         wxNotebook* book = row.book == Book::LampMemory ? m_lampMemoryBook : m_optionsBook;
         if (!book)

@@ -18,6 +18,7 @@ class COptionsPageBase;
 class CPageLanguage;
 class CSettingPage;
 class CSettingPageHost;
+class CTabRowNotebook;
 class wxBookCtrlEvent;
 class wxNotebook;
 class wxWindow;
@@ -40,7 +41,8 @@ public:
     CSettingBooks(wxWindow& page, CFlashDevice* unit, CSettingPageHost& host, const std::vector<Row>& rows,
                   const CPageLanguage& language, std::function<void()> chosen);
 
-    // Finds the notebooks in the page's layout and builds the setting pages.
+    // Finds the notebooks in the page's layout, which ask for room for their
+    // whole rows of tabs, and builds the setting pages.
     void Build();
     // Shows or hides both notebooks.
     void Show(bool shown);
@@ -83,8 +85,8 @@ private:
     const std::vector<Row>& m_rows;
     const CPageLanguage& m_language;
     std::function<void()> m_chosen;
-    wxNotebook* m_lampMemoryBook = nullptr;
-    wxNotebook* m_optionsBook = nullptr;
+    CTabRowNotebook* m_lampMemoryBook = nullptr;
+    CTabRowNotebook* m_optionsBook = nullptr;
     CAuxPageBase* m_auxPage = nullptr;
     COptionsPageBase* m_optionsPage = nullptr;
     CInfosPageBase* m_infosPage = nullptr;
