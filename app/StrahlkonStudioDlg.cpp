@@ -10,6 +10,7 @@
 #include <wx/iconbndl.h>
 #include <wx/notebook.h>
 #include <wx/settings.h>
+#include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -20,6 +21,7 @@
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "app/MessageShower.h"
+#include "app/PageArea.h"
 #include "text/TextTable.h"
 
 #include "app/images/Icon16.xpm"
@@ -108,7 +110,8 @@ CStrahlkonStudioDlg::CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families
     if (!wxXmlResource::Get()->LoadFrame(this, parent, kResourceName))
         return;
     m_notebook = FindCtrl<wxNotebook>(this, "IDC_DEVICETAB");
-    m_loaded = m_notebook != nullptr;
+    m_pageArea = FindCtrl<CPageArea>(this, "ID_FRAME_PANEL");
+    m_loaded = m_notebook != nullptr && m_pageArea != nullptr;
     if (!m_loaded)
         return;
 
@@ -423,9 +426,12 @@ void CStrahlkonStudioDlg::DeleteAllUnits()
 
 void CStrahlkonStudioDlg::RelayOut()
 {
-    // The frame's panel places the notebook and the not-found block.
-    if (m_notebook)
+    // The page area scrolls over what its room cannot hold; the panel in it
+    // places the notebook and the not-found block.
+    if (m_notebook) {
+        m_pageArea->FitToLayout();
         m_notebook->GetParent()->Layout();
+    }
     Layout();
 }
 
@@ -550,9 +556,12 @@ void CStrahlkonStudioDlg::OnZoom(wxCommandEvent&)
     FitListWidths();
     FitToContent(true);
     // A notebook hidden while no unit is present may be larger than the
-    // compact frame; its sizer places it once it shows.
-    const wxSize size = GetClientSize() - margin;
-    m_notebook->SetSize(std::max(size.x, 0), std::max(size.y, 0));
+    // compact frame; its sizer places it once it shows, as it places a
+    // shown one.
+    if (!m_notebook->IsShown()) {
+        const wxSize size = GetClientSize() - margin;
+        m_notebook->SetSize(std::max(size.x, 0), std::max(size.y, 0));
+    }
 }
 
 wxSize CStrahlkonStudioDlg::ViewSize(bool full)
@@ -594,9 +603,11 @@ wxSize CStrahlkonStudioDlg::NeededRoom()
         }
         need.IncTo(m_notebook->CalcSizeFromPage(widest) + wxSize(0, toolbar));
     } else if (m_notebook) {
-        wxWindow* panel = m_notebook->GetParent();
-        InvalidateBestSizes(panel);
-        need.IncTo(panel->GetBestSize() + wxSize(0, toolbar));
+        // What the page area's layout needs, not the area's own best size,
+        // which leaves out what it can scroll to.
+        InvalidateBestSizes(m_pageArea);
+        if (wxSizer* sizer = m_pageArea->GetSizer())
+            need.IncTo(sizer->GetMinSize() + wxSize(0, toolbar));
     }
     // The whole window, decorations included, stays on the work area.
     const int display = wxDisplay::GetFromWindow(this);
@@ -612,12 +623,13 @@ void CStrahlkonStudioDlg::FitToContent(bool exact)
     wxSize room = NeededRoom();
     if (!exact)
         room.IncTo(Room());
-    if (room != Room()) {
-        // The client size, not the outer one: a window manager's
-        // decorations come on top, whenever it tells their size.
+    // The client size, not the outer one: a window manager's decorations
+    // come on top, whenever it tells their size.
+    if (room != Room())
         SetClientSize(room - wxSize(0, ToolBarHeight()));
-        RelayOut();
-    }
+    // Where the work area holds less than the pages need, the page area
+    // scrolls over the rest.
+    RelayOut();
     // A page whose content grew within the room it has shares it out anew.
     for (size_t i = 0; m_notebook && i < m_notebook->GetPageCount(); ++i)
         m_notebook->GetPage(i)->Layout();

@@ -28,6 +28,7 @@ class wxTextCtrl;
 class wxNotebook;
 class CFlashDevice;
 class CMessageShower;
+class CPageArea;
 
 class CStrahlkonStudioDlg : public wxFrame {
 public:
@@ -75,9 +76,9 @@ private:
     void FitListWidths();
     // The frame's room inside its decorations, toolbar included: the view's
     // nominal size, or more where the toolbar or the widest device page
-    // needs it, but never more than the display's work area holds. Exact
-    // sets that room; otherwise the frame only grows to it. Its place on the
-    // screen stays.
+    // needs it, but never more than the display's work area holds; the page
+    // area scrolls over what the room cannot hold. Exact sets that room;
+    // otherwise the frame only grows to it. Its place on the screen stays.
     void FitToContent(bool exact);
     wxSize NeededRoom();
     wxSize Room() const;
@@ -119,6 +120,8 @@ private:
     // In notebook page order: the page of entry i is page i.
     std::vector<std::unique_ptr<CFlashDevice>> m_units;
     wxNotebook* m_notebook = nullptr;
+    // Holds the notebook and scrolls where the window cannot show all of it.
+    CPageArea* m_pageArea = nullptr;
     // Toolbar controls, owned by the toolbar.
     wxComboBox* m_portList = nullptr;
     wxSpinCtrl* m_studioSelect = nullptr;

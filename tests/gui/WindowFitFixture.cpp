@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <wx/notebook.h>
+#include <wx/scrolwin.h>
 #include <wx/statbox.h>
 #include <wx/toolbar.h>
 #include <wx/xrc/xmlres.h>
@@ -114,6 +115,15 @@ void CollectSeenInto(wxWindow* parent, std::vector<wxWindow*>& out)
     }
 }
 
+bool IsBelow(wxWindow* window, wxWindow* ancestor)
+{
+    for (wxWindow* w = window->GetParent(); w; w = w->GetParent()) {
+        if (w == ancestor)
+            return true;
+    }
+    return false;
+}
+
 // The client area with the toolbar above it.
 wxRect WindowArea(wxFrame* frame)
 {
@@ -121,6 +131,17 @@ wxRect WindowArea(wxFrame* frame)
     if (wxToolBar* bar = frame->GetToolBar())
         area.Union(ScreenRect(bar));
     return area;
+}
+
+// The scrolled area around the device notebook.
+wxScrolledWindow* PageAreaOf(wxFrame* frame)
+{
+    wxWindow* book = frame->FindWindow(XRCID("IDC_DEVICETAB"));
+    for (wxWindow* w = book ? book->GetParent() : nullptr; w && w != frame; w = w->GetParent()) {
+        if (auto* area = dynamic_cast<wxScrolledWindow*>(w))
+            return area;
+    }
+    return nullptr;
 }
 
 // Whole, and apart from its siblings.
@@ -200,6 +221,13 @@ void ExpectEverythingFits(wxFrame* frame)
         }
     }
     ExpectWholeAndApart(seen);
+    // Where the window has the room, the page area has nothing to scroll.
+    if (wxScrolledWindow* pages = PageAreaOf(frame)) {
+        const wxSize shown = pages->GetClientSize();
+        const wxSize all = pages->GetVirtualSize();
+        EXPECT_TRUE(all.x <= shown.x && all.y <= shown.y)
+            << "the page area scrolls: " << all.x << "x" << all.y << " in " << shown.x << "x" << shown.y;
+    }
 }
 
 void ExpectEveryTabShows(wxWindow* page)
@@ -215,6 +243,42 @@ void ExpectEveryTabShows(wxWindow* page)
                 << book->GetName() << " cuts its tab \"" << book->GetPageText(tab) << "\"";
         }
     }
+}
+
+void ExpectEverythingReachable(wxFrame* frame)
+{
+    const std::vector<wxWindow*> seen = CollectSeen(frame);
+    ASSERT_FALSE(seen.empty());
+    const wxRect area = WindowArea(frame);
+    wxScrolledWindow* pages = PageAreaOf(frame);
+    if (pages) {
+        EXPECT_TRUE(area.Contains(ScreenRect(pages))) << Describe(pages) << " outside the client area";
+    }
+    const wxRect scrollable(wxPoint(0, 0), pages ? pages->GetVirtualSize() : wxSize());
+    for (wxWindow* window : seen) {
+        const wxRect rect = ScreenRect(window);
+        if (pages && IsBelow(window, pages)) {
+            // Where the window lies in the whole of what the area scrolls.
+            const wxRect placed(pages->CalcUnscrolledPosition(pages->ScreenToClient(rect.GetPosition())),
+                                rect.GetSize());
+            EXPECT_TRUE(scrollable.Contains(placed)) << Describe(window) << " beyond the scrolled page area of "
+                                                     << scrollable.width << "x" << scrollable.height;
+        } else {
+            EXPECT_TRUE(area.Contains(rect))
+                << Describe(window) << " outside the client area " << area.width << "x" << area.height;
+        }
+    }
+    ExpectWholeAndApart(seen);
+    if (!pages)
+        return;
+    // The scroll bars reach all of it: scrolled to the far end, the view's
+    // far corner is the far corner of the whole.
+    const wxPoint start = pages->GetViewStart();
+    pages->Scroll(scrollable.width, scrollable.height);
+    const wxPoint end = pages->CalcUnscrolledPosition(wxPoint(0, 0) + pages->GetClientSize());
+    EXPECT_GE(end.x, scrollable.width) << "the page area does not scroll to its right edge";
+    EXPECT_GE(end.y, scrollable.height) << "the page area does not scroll to its bottom";
+    pages->Scroll(start);
 }
 
 void WindowFitFixture::StartWith(const FitCase& fit)
@@ -279,6 +343,11 @@ void WindowFitFixture::ForEveryPageAndTab(const std::string& when, const std::fu
         if (::testing::Test::HasFailure())
             return;
     }
+}
+
+wxScrolledWindow* WindowFitFixture::PageArea() const
+{
+    return PageAreaOf(Window());
 }
 
 }  // namespace programtest

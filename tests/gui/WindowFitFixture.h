@@ -17,6 +17,7 @@
 
 class wxFrame;
 class wxNotebook;
+class wxScrolledWindow;
 class wxWindow;
 
 namespace programtest {
@@ -60,11 +61,14 @@ std::vector<wxNotebook*> ShownSettingBooks(wxWindow* page);
 
 // Everything the user sees in the window lies inside the client area
 // (toolbar included) and inside its parent, whole, and apart from its
-// siblings.
+// siblings; the page area shows all of itself without scrolling.
 void ExpectEverythingFits(wxFrame* frame);
 // Every tab of the shown setting notebooks of the page lies whole inside
 // its notebook: the notebook shows no scroll arrows.
 void ExpectEveryTabShows(wxWindow* page);
+// Everything the user sees lies inside the client area, or inside the
+// scrolled page area where scrolling brings it into view.
+void ExpectEverythingReachable(wxFrame* frame);
 
 class WindowFitFixture : public ProgramTest {
 protected:
@@ -78,6 +82,8 @@ protected:
     // Each device page selected in turn, and each tab of its setting
     // notebooks, then check; stops at the first failure.
     void ForEveryPageAndTab(const std::string& when, const std::function<void(wxWindow* page)>& check);
+    // The scrolled area that holds the device notebook.
+    wxScrolledWindow* PageArea() const;
 
     size_t m_unitCount = 0;
 };

@@ -4,11 +4,11 @@
 // page shows the unit's suggested settings, every control the user sees lies
 // inside the window's client area and inside its parent, no two controls side
 // by side cover each other, the device page's own controls show their texts
-// whole, and every tab of the setting notebooks shows without scroll arrows.
-// The same suites run under a window manager too (the CTest tests
-// "WindowFitUnderWindowManager/..."), where the decorations come on top. A
-// click on a setting page's tab lands on the tab the user aimed at before the
-// records arrived.
+// whole, every tab of the setting notebooks shows without scroll arrows, and
+// the page area has nothing to scroll. The same suites run under a window
+// manager too (the CTest tests "WindowFitUnderWindowManager/..."), where the
+// decorations come on top. A click on a setting page's tab lands on the tab
+// the user aimed at before the records arrived.
 #include "WindowFitFixture.h"
 
 #include <optional>
