@@ -39,6 +39,8 @@ const int kPortListWidth = 70;
 const int kLanguageListWidth = 50;
 const int kAddressLabelWidth = 32;
 const int kToLabelWidth = 20;
+// The gap between an address label's word and the controls beside it.
+const int kAddressLabelGap = 4;
 // The studio numbers that the studio control offers.
 const int kFirstStudio = 1;
 const int kLastStudio = 20;
@@ -185,7 +187,7 @@ void CStrahlkonStudioDlg::CreateToolBarControls()
                                     width(kLanguageListWidth), 0, nullptr, wxCB_READONLY);
     bar->AddControl(m_languageList);
     bar->AddControl(new wxStaticText(bar, XRCID("IDC_ADDRESS"), "From", wxDefaultPosition, width(kAddressLabelWidth),
-                                     wxALIGN_RIGHT | wxST_NO_AUTORESIZE));
+                                     wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE));
     m_addressFrom =
         new wxTextCtrl(bar, XRCID("IDC_ADDRESSFROM"), wxString(), wxDefaultPosition, width(20), wxTE_PROCESS_ENTER);
     bar->AddControl(m_addressFrom);
@@ -342,20 +344,17 @@ void CStrahlkonStudioDlg::SetLanguage(uint16_t language)
 
 void CStrahlkonStudioDlg::FitAddressLabels()
 {
-    // The address labels keep their nominal widths unless a language's
-    // word needs more; then they leave the blank that " studio" leaves
-    // before its word: the "from" label on its left, the centred "to"
-    // label on both sides. Else the word would touch the field beside it.
-    const struct {
-        const char* name;
-        int dialogUnits;
-        int blanks;
-    } labels[] = {{"IDC_ADDRESS", kAddressLabelWidth, 1}, {"IDC_TO", kToLabelWidth, 2}};
-    for (const auto& row : labels) {
-        if (wxWindow* label = FindWindow(XRCID(row.name))) {
-            const int blank = label->GetTextExtent(" ").x;
-            const int need = label->GetTextExtent(label->GetLabel()).x + row.blanks * blank;
-            label->SetSize(std::max(DialogWidth(row.dialogUnits), need), wxDefaultCoord);
+    // Each address label is its word with the same gap on either side, in
+    // every language: the word stands centred, as far from the field beside
+    // it as from the control on its other side. Widths of their own would
+    // leave a short word far from its field and make a long one touch it.
+    for (const char* name : {"IDC_ADDRESS", "IDC_TO"}) {
+        if (wxWindow* label = FindWindow(XRCID(name))) {
+            const int gap = label->ConvertDialogToPixels(wxSize(kAddressLabelGap, 0)).x;
+            const wxSize size(label->GetTextExtent(label->GetLabel()).x + 2 * gap, wxDefaultCoord);
+            // Its width at creation is its smallest no more.
+            label->SetMinSize(size);
+            label->SetSize(size);
         }
     }
 }

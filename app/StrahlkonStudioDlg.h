@@ -69,7 +69,8 @@ private:
     void CreateToolBarControls();
     void SetToolTips(uint16_t offset);
     int DialogWidth(int dialogUnits) const;
-    // The address labels wide enough for their words with a blank beside.
+    // The address labels as wide as their words with the same gap on
+    // either side.
     void FitAddressLabels();
     // Each list at its nominal width, or wider where its longest entry
     // needs it.

@@ -359,14 +359,18 @@ TEST_F(MainWindowTest, EachListIsWideEnoughForItsLongestEntry)
 // keeps no room for the controls it hides.
 TEST_F(MainWindowTest, EachViewIsAsWideAsItsToolbarNeedsAtTheSwitch)
 {
-    int width[2] = {0, 0};  // compact, full: as a start in that view gives them
-    for (const bool full : {false, true}) {
-        StartOnBus(1, full ? "" : "FULL=0\n");
-        ExpectView(full);
-        width[full] = Window()->GetSize().x;
-        Exit();
+    // Per language, compact and full: as a start in that language and view
+    // gives them (the address labels are as wide as their words).
+    int width[4][2] = {};
+    for (int language = 0; language < 4; ++language) {
+        for (const bool full : {false, true}) {
+            StartOnBus(language + 1, full ? "" : "FULL=0\n");
+            ExpectView(full);
+            width[language][full] = Window()->GetSize().x;
+            Exit();
+        }
+        EXPECT_LT(width[language][false], width[language][true]);
     }
-    EXPECT_LT(width[false], width[true]);
 
     enum Step { Zoom, Language };
     struct Case {
@@ -396,7 +400,7 @@ TEST_F(MainWindowTest, EachViewIsAsWideAsItsToolbarNeedsAtTheSwitch)
             SCOPED_TRACE(full ? "full view" : "compact view");
             ASSERT_EQ(Window()->IsFullView(), full);
             ExpectView(full);
-            EXPECT_EQ(Window()->GetSize().x, width[full]);
+            EXPECT_EQ(Window()->GetSize().x, width[language][full]);
         }
         Exit();
     }

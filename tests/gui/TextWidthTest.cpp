@@ -2,10 +2,13 @@
 // them in the running program in each language: every text they can show
 // fits whole (the program version of a Zarit or ZaritE unit, each role of a
 // lamp list in any language), and the address labels of the toolbar keep a
-// blank beside their word, also with a larger font.
+// blank beside their word, also with a larger font, and the same gap to
+// the fields beside them in every language.
 #include "ProgramFixture.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <wx/combobox.h>
 #include <wx/notebook.h>
@@ -147,6 +150,49 @@ TEST_F(AddressLabelTest, AddressLabelsKeepABlankBesideTheirWordsInEveryLanguage)
         ASSERT_TRUE(label->IsShown());
         EXPECT_EQ(label->GetLabel(), GetString(textId + 1500));
         EXPECT_GT(label->GetSize().x, label->GetTextExtent(label->GetLabel()).x) << name;
+    }
+    Exit();
+}
+
+// Where a label's word lies on its toolbar: the toolkit puts it at the
+// label's left or right edge, or in its middle, as the label is aligned.
+std::pair<int, int> WordSpan(wxWindow* label)
+{
+    const wxRect rect = label->GetRect();
+    const int text = label->GetTextExtent(label->GetLabel()).x;
+    int left = rect.x;
+    if (label->HasFlag(wxALIGN_RIGHT))
+        left = rect.GetRight() + 1 - text;
+    else if (label->HasFlag(wxALIGN_CENTRE_HORIZONTAL))
+        left = rect.x + (rect.width - text) / 2;
+    return {left, left + text};
+}
+
+// The gap between each address label's word and the fields beside it.
+TEST_F(AddressLabelTest, AddressLabelsLeaveTheSameGapToTheirFieldsInEveryLanguage)
+{
+    WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nLanguage=1\n");
+    ASSERT_TRUE(Start());
+    wxToolBar* bar = Window()->GetToolBar();
+    wxWindow* from = bar->FindWindow(XRCID("IDC_ADDRESS"));
+    wxWindow* to = bar->FindWindow(XRCID("IDC_TO"));
+    ASSERT_TRUE(from && to);
+    std::vector<int> english;
+    for (int language : {1, 2, 3, 4}) {
+        SCOPED_TRACE("language " + std::to_string(language));
+        Choose(LanguageList(), language - 1);
+        SettleToolbar();
+        const std::vector<int> gaps = {AddressFrom()->GetRect().x - WordSpan(from).second,
+                                       WordSpan(to).first - AddressFrom()->GetRect().GetRight() - 1,
+                                       AddressTo()->GetRect().x - WordSpan(to).second};
+        if (english.empty())
+            english = gaps;
+        for (size_t i = 0; i < gaps.size(); ++i) {
+            SCOPED_TRACE("gap " + std::to_string(i));
+            // A blank at least, and the same as in English.
+            EXPECT_GE(gaps[i], from->GetTextExtent(" ").x);
+            EXPECT_NEAR(gaps[i], english[i], 2);
+        }
     }
     Exit();
 }
