@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <wx/checkbox.h>
-#include <wx/dcbuffer.h>
 
 #include "controls/LightBarPage.h"
 
@@ -14,23 +13,14 @@ const wxColour kIndicatorDark(192, 192, 192);
 
 }  // namespace
 
-wxBEGIN_EVENT_TABLE(CAuxLightBar, wxWindow)
-    EVT_PAINT(CAuxLightBar::OnPaint)
-wxEND_EVENT_TABLE()
-
 CAuxLightBar::CAuxLightBar(CLightBarPage* page, int16_t channel, const Style& style)
-    : m_page(page), m_style(style), m_channel(channel)
+    : CLightBar(page, channel), m_style(style)
 {
-    // The paint covers the whole bar.
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
 }
 
 void CAuxLightBar::CreateCheckBox(wxWindowID checkId, wxWindowID spinId)
 {
-    // The spin button lies on the page, beside the placeholder's container.
-    wxWindow* container = GetParent();
-    wxWindow* page = container ? container->GetParent() : nullptr;
-    m_spin = page ? page->FindWindow(spinId) : nullptr;
+    m_spin = FindSpin(spinId);
     m_check =
         new wxCheckBox(this, checkId, wxEmptyString, wxPoint(4, 8), wxDefaultSize, 0, wxDefaultValidator, "check");
     m_check->Bind(wxEVT_CHECKBOX, &CAuxLightBar::OnCheck, this);
@@ -51,7 +41,7 @@ void CAuxLightBar::UpdateControls()
         if (m_style.hidesCheckBox)
             m_check->Hide();
         m_check->SetValue(on);
-        m_check->Enable(AnyAvailable() && !(m_channel == 3 && m_inhibited));
+        m_check->Enable(AnyAvailable() && !(GetOutlet() == 3 && m_inhibited));
     }
     EnableSpin(on && !m_inhibited);
     Refresh();
@@ -67,10 +57,8 @@ void CAuxLightBar::SetInhibit(bool inhibited)
 
 void CAuxLightBar::SetValue(int16_t value, bool warning)
 {
-    const int16_t limited = std::clamp<int16_t>(value, 0, 100);
-    if (limited == m_value && warning == m_warning)
+    if (!KeepValue(value, 0) && warning == m_warning)
         return;
-    m_value = limited;
     m_warning = warning;
     Refresh();
 }
@@ -87,14 +75,6 @@ void CAuxLightBar::SetJoules(int16_t joules)
     Refresh();
 }
 
-void CAuxLightBar::SetActive(bool active)
-{
-    if (active == m_active)
-        return;
-    m_active = active;
-    Refresh();
-}
-
 bool CAuxLightBar::IsOn() const
 {
     return m_on[0] && m_available[0];
@@ -106,13 +86,14 @@ void CAuxLightBar::EnableSpin(bool enable)
         m_spin->Enable(enable);
 }
 
-// The user switched the outlet: the page sends its energy command; the unit's
-// next status repaints the bar.
+// The user switched the outlet: the bar takes the switch before the page
+// hears of it and sends the energy command; the unit's next status repaints
+// the bar.
 void CAuxLightBar::OnCheck(wxCommandEvent& event)
 {
     m_on[0] = event.IsChecked();
     EnableSpin(m_on[0] && m_available[0] && !m_inhibited);
-    m_page->SendCommand(1, GetId());
+    event.Skip();
 }
 
 BarFace CAuxLightBar::GetFace() const
@@ -121,20 +102,22 @@ BarFace CAuxLightBar::GetFace() const
     const wxRect client = GetClientRect();
     const bool on = AnyOn();
     const bool available = AnyAvailable();
+    const int16_t value = GetValue();
+    const int16_t channel = static_cast<int16_t>(GetOutlet());
     face.textColour =
-        BarTextColour(m_active, m_warning, wxColour(m_style.colour[0], m_style.colour[1], m_style.colour[2]));
-    face.large = m_page->GetBarText(m_value, available, on, m_inhibited, m_channel);
+        BarTextColour(IsActive(), m_warning, wxColour(m_style.colour[0], m_style.colour[1], m_style.colour[2]));
+    face.large = Page()->GetBarText(value, available, on, m_inhibited, channel);
     LayoutAuxFace(face, client, (client.width - 7) / 4, client.x + m_style.rowLeft,
-                  m_value != 0 && on && available && !m_inhibited, m_joules, m_percent, m_value);
-    face.outline = m_channel != 3;
+                  value != 0 && on && available && !m_inhibited, m_joules, m_percent, value);
+    face.outline = channel != 3;
 
     if (m_style.indicators) {
         const int third = client.height / 3;
         auto indicator = [&](int pair, int top) {
-            const bool lit = m_available[pair] && m_active;
+            const bool lit = m_available[pair] && IsActive();
             face.indicators.push_back({wxRect(client.x + 4, top, 4, third), lit ? kIndicatorLit : kIndicatorDark});
         };
-        if (m_channel == 1) {
+        if (channel == 1) {
             indicator(0, client.y + third);
         } else {
             const int top = client.y + third / 3;
@@ -143,10 +126,4 @@ BarFace CAuxLightBar::GetFace() const
         }
     }
     return face;
-}
-
-void CAuxLightBar::OnPaint(wxPaintEvent&)
-{
-    wxAutoBufferedPaintDC dc(this);
-    DrawBarFace(dc, GetClientRect(), GetFace());
 }

@@ -8,5 +8,4 @@ class CVeskAuxCtlNuvek : public CAuxLightBar {
 public:
     // channel: the outlet number, 1 to 3.
     CVeskAuxCtlNuvek(CLightBarPage* page, int16_t channel);
-    void SetState(bool on, bool available) { SetPair(0, on, available); }
 };

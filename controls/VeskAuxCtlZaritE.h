@@ -7,5 +7,4 @@ class CVeskAuxCtlZaritE : public CAuxLightBar {
 public:
     // channel: the outlet number, 1 to 3.
     CVeskAuxCtlZaritE(CLightBarPage* page, int16_t channel);
-    void SetState(bool on, bool available) { SetPair(0, on, available); }
 };

@@ -6,5 +6,4 @@
 class CVeskMainCtl : public CMainLightBar {
 public:
     explicit CVeskMainCtl(CLightBarPage* page);
-    void SetValue(int16_t value) { StoreValue(value, true); }
 };

@@ -6,6 +6,4 @@
 class CVeskMainCtlRibex : public CMainLightBar {
 public:
     explicit CVeskMainCtlRibex(CLightBarPage* page);
-    // available 0: the page's text is empty.
-    void SetValue(int16_t value, bool available) { StoreValue(value, available); }
 };

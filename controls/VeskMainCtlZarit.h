@@ -6,5 +6,4 @@
 class CVeskMainCtlZarit : public CMainLightBar {
 public:
     explicit CVeskMainCtlZarit(CLightBarPage* page);
-    void SetValue(int16_t value) { StoreValue(value, true); }
 };

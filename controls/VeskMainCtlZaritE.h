@@ -6,5 +6,4 @@
 class CVeskMainCtlZaritE : public CMainLightBar {
 public:
     explicit CVeskMainCtlZaritE(CLightBarPage* page);
-    void SetValue(int16_t value) { StoreValue(value, true); }
 };

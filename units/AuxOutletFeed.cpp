@@ -11,9 +11,8 @@ const int kLedRed = 1;
 
 }  // namespace
 
-CAuxOutletFeed::CAuxOutletFeed(CFamilyDevicePage& page, const std::vector<CFamilyDevicePage::BarRow>& bars,
-                               StateSetter setState)
-    : m_page(page), m_auxBars(0), m_setState(setState)
+CAuxOutletFeed::CAuxOutletFeed(CFamilyDevicePage& page, const std::vector<CFamilyDevicePage::BarRow>& bars)
+    : m_page(page), m_auxBars(0)
 {
     for (const CFamilyDevicePage::BarRow& bar : bars)
         m_auxBars = std::max(m_auxBars, bar.outlet);
@@ -25,7 +24,7 @@ void CAuxOutletFeed::Show(int outlet, const PowerPackRecords::AuxOutlet& state)
         return;
     m_kept[outlet - 1] = state.value;
     if (CAuxLightBar* bar = m_page.LightBars().Aux(outlet)) {
-        m_setState(bar, state.on, state.available);
+        bar->SetState(state.on, state.available);
         bar->SetValue(static_cast<int16_t>(state.value), state.warning);
         bar->SetPercent(static_cast<int16_t>(state.percent));
         bar->SetJoules(static_cast<int16_t>(state.joules));
@@ -46,16 +45,4 @@ void CAuxOutletFeed::Restore()
 int CAuxOutletFeed::Kept(int outlet) const
 {
     return outlet >= 1 && outlet <= m_auxBars ? m_kept[outlet - 1] : 0;
-}
-
-CAuxOutletFeed::Lights CAuxOutletFeed::Gather(int mainValue) const
-{
-    Lights lights;
-    lights.mainValue = mainValue;
-    for (int n = 1; n <= m_auxBars; ++n) {
-        const CAuxLightBar* bar = m_page.LightBars().Aux(n);
-        lights.auxValue[n - 1] = bar ? bar->GetValue() : 0;
-        lights.auxOn[n - 1] = bar && bar->IsOn();
-    }
-    return lights;
 }

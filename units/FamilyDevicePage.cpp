@@ -66,9 +66,9 @@ CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
       m_traits(traits),
       m_unit(unit),
       m_statusPanel(*this, m_language, traits.titleOrder, [this](bool shown) { ShowFlashControls(shown); }),
-      m_lightBars(*this, *this, traits.bars, m_language,
-                  {[this](int outlet) { return ValueOfOutlet(outlet); }, [this] { return SpinLanding(); },
-                   [this](const BarRow& row, int step) { SendLight(row, step); }}),
+      m_lightBars(
+          *this, *this, traits.bars, m_language, [this] { return SpinLanding(); },
+          [this](const Command& command) { SendCommand(command); }),
       m_settingBooks(*this, unit, *this, traits.pages, m_language, [this] { SendCommand(kCommandSelections, 0); })
 {
     SetLanguageOffset(unit->GetLanguageOffset());
@@ -193,25 +193,12 @@ void CFamilyDevicePage::SendCommand(const Command& command)
 
 void CFamilyDevicePage::SendCommand(int16_t code, int32_t value)
 {
-    Command command{code, value};
-    if (code == kCommandLight) {
-        const std::optional<int> outlet = m_lightBars.OutletOfBar(value);
-        if (!outlet)
-            return;
-        command.value = 0;
-        command.outlet = *outlet;
-    }
-    SendCommand(command);
+    SendCommand(Command{code, value});
 }
 
 void CFamilyDevicePage::SendCommand(int16_t code, int32_t value, const wxString& text)
 {
     SendCommand(Command{code, value, 0, 0, UnitBytes(text)});
-}
-
-int CFamilyDevicePage::ValueOfOutlet(int outlet) const
-{
-    return m_lightBars.ValueOf(outlet);
 }
 
 // ---- Building the page ----
@@ -446,13 +433,8 @@ void CFamilyDevicePage::ShowPowerPicture()
 void CFamilyDevicePage::ShowPowerState()
 {
     ShowPowerPicture();
-    SetBarsActive(m_power);
+    m_lightBars.SetActive(m_power);
     ShowCtrl(this, XRCID("IDC_LED"), m_power && !m_statusPanel.IsAuxView());
-}
-
-void CFamilyDevicePage::SetBarsActive(bool active)
-{
-    m_lightBars.SetActive(active);
 }
 
 void CFamilyDevicePage::OnLmLight(wxCommandEvent&)
@@ -520,13 +502,6 @@ void CFamilyDevicePage::ShowLmOver(bool show)
         return;
     over->Show(show);
     Layout();
-}
-
-// ---- Spin buttons ----
-
-void CFamilyDevicePage::SendLight(const BarRow& row, int step)
-{
-    SendCommand(Command{kCommandLight, 0, row.outlet, step});
 }
 
 // ---- Busy state ----

@@ -80,12 +80,12 @@ public:
     // A light bar with its spin button: outlet 0 is the main light.
     using BarRow = CLightBars::Row;
     template <class Bar>
-    static wxWindow* NewMainBar(CLightBarPage* page, int)
+    static CLightBar* NewMainBar(CLightBarPage* page, int)
     {
         return new Bar(page);
     }
     template <class Bar>
-    static wxWindow* NewAuxBar(CLightBarPage* page, int outlet)
+    static CLightBar* NewAuxBar(CLightBarPage* page, int outlet)
     {
         return new Bar(page, static_cast<int16_t>(outlet));
     }
@@ -170,8 +170,7 @@ public:
     // takes, and the page hands them to the unit. A light's command with a
     // spin step turns the LED red; a step command starts the busy state.
     void SendCommand(const Command& command);
-    // The light bars' and the setting pages' seam. A bar's command 1 names
-    // its bar by window id; an id of no bar sends nothing.
+    // The setting pages' seam.
     void SendCommand(int16_t code, int32_t value) override;
     // A setting page's command with its field's text.
     void SendCommand(int16_t code, int32_t value, const wxString& text) override;
@@ -297,13 +296,8 @@ protected:
     virtual void OnStatusSet();
     // Where a short click of a spin lands: the step itself by default.
     virtual SpinStepper::Landing SpinLanding() const { return nullptr; }
-    // The power state makes the bars active or inactive.
-    virtual void SetBarsActive(bool active);
     // The power button's picture while the unit is on.
     virtual PowerFace PowerOnFace() const { return PowerFace::On; }
-    // The value of the light of outlet 0 (main) to 3, for the spin buttons
-    // and command 1; a family whose bars are of another kind gives its own.
-    virtual int ValueOfOutlet(int outlet) const;
     // Whether the unit has this flash control or full-view control: one it
     // lacks stays hidden where the page would show the others again.
     virtual bool UnitHasControl(const char* /*name*/) const { return true; }
@@ -330,8 +324,6 @@ private:
     void ShowPowerState();
     bool IsBoxChecked(const char* name);
     void SetBox(const char* name, bool checked);
-    // Command 1 for the light of row, with the spin click's step.
-    void SendLight(const BarRow& row, int step);
 
     void OnCommandBox(wxCommandEvent& event);
     void OnTest(wxCommandEvent& event);

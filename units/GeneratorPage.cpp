@@ -16,7 +16,7 @@ const int16_t kCommandInterval = 7;
 }  // namespace
 
 CGeneratorPage::CGeneratorPage(CFlashDevice* unit, const Traits& traits, const GeneratorTraits& generator)
-    : CFamilyDevicePage(unit, traits), m_generator(generator), m_auxOutlets(*this, traits.bars, generator.setAuxState)
+    : CFamilyDevicePage(unit, traits), m_generator(generator), m_auxOutlets(*this, traits.bars)
 {
 }
 
@@ -75,11 +75,4 @@ void CGeneratorPage::OnStatusSet()
             TakeSuggestedColour();
     }
     UpdateAuxStatusTexts();
-}
-
-// ---- Commands ----
-
-CGeneratorPage::Lights CGeneratorPage::GatherLights() const
-{
-    return m_auxOutlets.Gather(ValueOfOutlet(0));
 }

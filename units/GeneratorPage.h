@@ -22,8 +22,6 @@ public:
         // lamp no level at all (Quirel A1); without it only the outlets
         // count (Zarit, ZaritE).
         bool presetTakesRadios;
-        // The family bar's state setter, for the aux-outlet feed.
-        CAuxOutletFeed::StateSetter setAuxState;
         // "IDC_ST_SET" takes over the suggested interval and T0.1 value
         // (else it only redraws the status rows, as on the ZaritE) ...
         bool okTakesSuggestions;
@@ -70,10 +68,6 @@ protected:
     void OnStatusSet() override;
     // The Zarit's colour: set the aux page's colour and send its step.
     virtual void TakeSuggestedColour() {}
-
-    // Command 1: every light's value and the aux bars' on state.
-    using Lights = CAuxOutletFeed::Lights;
-    Lights GatherLights() const;
 
 private:
     void OnTestDoneRecord(const RecordView& record);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <wx/checkbox.h>
 #include <wx/spinbutt.h>
 #include <wx/xrc/xmlres.h>
 
@@ -11,9 +12,21 @@
 #include "controls/SpinButton.h"
 #include "units/PageLanguage.h"
 
+namespace {
+
+const int16_t kCommandLight = 1;
+
+}  // namespace
+
 CLightBars::CLightBars(wxWindow& page, CLightBarPage& barPage, const std::vector<Row>& rows,
-                       const CPageLanguage& language, Spins spins)
-    : m_page(page), m_barPage(barPage), m_rows(rows), m_language(language), m_spins(std::move(spins))
+                       const CPageLanguage& language, std::function<SpinStepper::Landing()> landing,
+                       std::function<void(const Command&)> send)
+    : m_page(page),
+      m_barPage(barPage),
+      m_rows(rows),
+      m_language(language),
+      m_landing(std::move(landing)),
+      m_send(std::move(send))
 {
     for (const Row& row : m_rows) {
         m_page.Bind(wxEVT_SPIN_UP, &CLightBars::OnSpin, this, XRCID(row.spin));
@@ -31,20 +44,20 @@ void CLightBars::Build()
 void CLightBars::BuildBars()
 {
     for (const Row& row : m_rows) {
-        wxWindow* bar = row.create(&m_barPage, row.outlet);
+        CLightBar* bar = row.create(&m_barPage, row.outlet);
         if (!AttachControl(row.name, bar, &m_page)) {
             delete bar;
             continue;
         }
-        m_bars.push_back(bar);
+        m_bars[row.outlet] = bar;
         auto* spin = new CSpinButton(&m_page, XRCID(row.spin));
         if (!AttachControl(row.spin, spin, &m_page))
             spin->Destroy();
         if (auto* aux = dynamic_cast<CAuxLightBar*>(bar)) {
-            m_aux[row.outlet - 1] = aux;
             aux->CreateCheckBox(XRCID(row.check), XRCID(row.spin));
-        } else if (auto* main = dynamic_cast<CMainLightBar*>(bar)) {
-            m_main = main;
+            // The box's click, which the bar has taken, rises to the bar.
+            const int outlet = row.outlet;
+            aux->Bind(wxEVT_CHECKBOX, [this, outlet](wxCommandEvent&) { SendLight(outlet, 0); });
         }
     }
 }
@@ -64,27 +77,24 @@ void CLightBars::SetToolTips()
     }
 }
 
-CAuxLightBar* CLightBars::Aux(int outlet) const
+CLightBar* CLightBars::Bar(int outlet) const
 {
-    return outlet >= 1 && outlet <= 3 ? m_aux[outlet - 1] : nullptr;
+    return outlet >= 0 && outlet <= 3 ? m_bars[outlet] : nullptr;
 }
 
-std::optional<int> CLightBars::OutletOfBar(int id) const
+CMainLightBar* CLightBars::Main() const
 {
-    if (m_main && m_main->GetId() == id)
-        return 0;
-    for (int outlet = 1; outlet <= 3; ++outlet) {
-        if (m_aux[outlet - 1] && m_aux[outlet - 1]->GetId() == id)
-            return outlet;
-    }
-    return std::nullopt;
+    return As<CMainLightBar>(0);
+}
+
+CAuxLightBar* CLightBars::Aux(int outlet) const
+{
+    return outlet >= 1 ? As<CAuxLightBar>(outlet) : nullptr;
 }
 
 int CLightBars::ValueOf(int outlet) const
 {
-    if (outlet == 0)
-        return m_main ? m_main->GetValue() : 0;
-    const CAuxLightBar* bar = Aux(outlet);
+    const CLightBar* bar = Bar(outlet);
     return bar ? bar->GetValue() : 0;
 }
 
@@ -94,27 +104,32 @@ bool CLightBars::IsAuxOn(int outlet) const
     return bar && bar->IsOn();
 }
 
+std::array<bool, 3> CLightBars::AuxOn() const
+{
+    return {IsAuxOn(1), IsAuxOn(2), IsAuxOn(3)};
+}
+
 void CLightBars::Refresh()
 {
-    for (wxWindow* bar : m_bars)
-        bar->Refresh();
+    for (CLightBar* bar : m_bars) {
+        if (bar)
+            bar->Refresh();
+    }
 }
 
 void CLightBars::SetInhibited(bool inhibited)
 {
-    if (m_main)
-        m_main->SetPresetMode(inhibited);
-    for (CAuxLightBar* bar : m_aux) {
-        if (bar)
+    if (CMainLightBar* main = Main())
+        main->SetPresetMode(inhibited);
+    for (int outlet = 1; outlet <= 3; ++outlet) {
+        if (CAuxLightBar* bar = Aux(outlet))
             bar->SetInhibit(inhibited);
     }
 }
 
 void CLightBars::SetActive(bool active)
 {
-    if (m_main)
-        m_main->SetActive(active);
-    for (CAuxLightBar* bar : m_aux) {
+    for (CLightBar* bar : m_bars) {
         if (bar)
             bar->SetActive(active);
     }
@@ -135,16 +150,19 @@ void CLightBars::OnSpin(wxSpinEvent& event)
     if (!row)
         return;
     const bool up = event.GetEventType() == wxEVT_SPIN_UP;
-    const std::optional<int> step = m_stepper.Line(up, m_spins.valueOf(row->outlet), row->downLimit);
-    if (step)
-        m_spins.send(*row, *step);
+    if (const std::optional<int> step = m_stepper.Line(up, ValueOf(row->outlet), row->downLimit))
+        SendLight(row->outlet, *step);
 }
 
 void CLightBars::OnSpinRelease(wxScrollEvent& event)
 {
     const Row* row = RowOfSpin(event.GetId());
-    const std::optional<int> step =
-        m_stepper.Release(row != nullptr, row ? m_spins.valueOf(row->outlet) : 0, m_spins.landing());
+    const std::optional<int> step = m_stepper.Release(row != nullptr, row ? ValueOf(row->outlet) : 0, m_landing());
     if (step)
-        m_spins.send(*row, *step);
+        SendLight(row->outlet, *step);
+}
+
+void CLightBars::SendLight(int outlet, int step)
+{
+    m_send(Command{kCommandLight, ValueOf(outlet), outlet, step});
 }

@@ -1,20 +1,23 @@
 // The light bars of a device page with their spin buttons: outlet 0 is the
 // main light, 1 to 3 the aux lights. The bars take their placeholders'
 // places in the page's layout; they are redrawn, locked and made active
-// here, and a spin click steps its bar's light.
+// here, and what the user does with them (a spin click, an aux bar's check
+// box) goes to the page as command 1 with the bar's outlet and value.
 #pragma once
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <vector>
 
+#include "units/core/Command.h"
 #include "units/core/SpinStepper.h"
 
 class CAuxLightBar;
+class CLightBar;
 class CLightBarPage;
 class CMainLightBar;
 class CPageLanguage;
+class wxCommandEvent;
 class wxScrollEvent;
 class wxSpinEvent;
 class wxWindow;
@@ -30,7 +33,7 @@ public:
         const char* spin;
         const char* check;  // null for the main light
         int outlet;
-        wxWindow* (*create)(CLightBarPage* page, int outlet);
+        CLightBar* (*create)(CLightBarPage* page, int outlet);
         int tipId;
         const char* tipSuffix;
         int tipExtraId;  // 0: none
@@ -38,42 +41,32 @@ public:
         int downLimit;
     };
 
-    // What the spin buttons ask of the page: the value of a light, where a
-    // short click lands (the step itself when null), and command 1 for a
-    // light with a step.
-    struct Spins {
-        std::function<int(int outlet)> valueOf;
-        std::function<SpinStepper::Landing()> landing;
-        std::function<void(const Row& row, int step)> send;
-    };
-
+    // landing: where a short spin click lands (the step itself when it
+    // gives null); send: the page's command route.
     CLightBars(wxWindow& page, CLightBarPage& barPage, const std::vector<Row>& rows, const CPageLanguage& language,
-               Spins spins);
+               std::function<SpinStepper::Landing()> landing, std::function<void(const Command&)> send);
 
     // Puts every bar and spin button in its place, with its tool tip.
     void Build();
 
-    CMainLightBar* Main() const { return m_main; }
-    // Bar of outlet 1 to 3; null where the page has none.
+    // The bar of outlet 0 to 3; null where the page has none.
+    CLightBar* Bar(int outlet) const;
+    // The main bar, and the aux bar of outlet 1 to 3; null where the page
+    // has none of that kind.
+    CMainLightBar* Main() const;
     CAuxLightBar* Aux(int outlet) const;
-    template <class Bar>
-    Bar* MainAs() const
+    template <class Kind>
+    Kind* As(int outlet) const
     {
-        return static_cast<Bar*>(m_main);
-    }
-    template <class Bar>
-    Bar* AuxAs(int outlet) const
-    {
-        return static_cast<Bar*>(Aux(outlet));
+        return dynamic_cast<Kind*>(Bar(outlet));
     }
 
-    // The outlet of the bar whose window id is id: 0 the main light, 1 to 3
-    // the aux bars; none for another id.
-    std::optional<int> OutletOfBar(int id) const;
     // The value of the light of outlet 0 to 3; 0 where the page has no such
     // bar.
     int ValueOf(int outlet) const;
     bool IsAuxOn(int outlet) const;
+    // Whether aux bars 1 to 3 are switched on, for command 1.
+    std::array<bool, 3> AuxOn() const;
 
     // Draws every bar again (its energies in another power display).
     void Refresh();
@@ -88,15 +81,17 @@ private:
     const Row* RowOfSpin(int spinId) const;
     void OnSpin(wxSpinEvent& event);
     void OnSpinRelease(wxScrollEvent& event);
+    // Command 1 for the light of outlet at its value, with the spin click's
+    // step.
+    void SendLight(int outlet, int step);
 
     wxWindow& m_page;
     CLightBarPage& m_barPage;
     const std::vector<Row>& m_rows;
     const CPageLanguage& m_language;
-    Spins m_spins;
-    // Every bar built, whatever its kind.
-    std::vector<wxWindow*> m_bars;
-    CMainLightBar* m_main = nullptr;
-    std::array<CAuxLightBar*, 3> m_aux{};
+    std::function<SpinStepper::Landing()> m_landing;
+    std::function<void(const Command&)> m_send;
+    // The bars built, by outlet.
+    std::array<CLightBar*, 4> m_bars{};
     SpinStepper m_stepper;
 };

@@ -17,9 +17,8 @@ const int kLmOverLevel = 7;
 
 }  // namespace
 
-CPowerPackPage::CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family,
-                               CAuxOutletFeed::StateSetter setAuxState)
-    : CFamilyDevicePage(unit, traits), m_family(family), m_auxOutlets(*this, traits.bars, setAuxState)
+CPowerPackPage::CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family)
+    : CFamilyDevicePage(unit, traits), m_family(family), m_auxOutlets(*this, traits.bars)
 {
 }
 
@@ -137,7 +136,7 @@ int CPowerPackPage::AuxPageSequence() const
     return SettingBooks().GetAuxPage() ? SettingBooks().GetAuxPage()->GetSequence() : 0;
 }
 
-CPowerPackPage::Lights CPowerPackPage::GatherLights() const
+std::array<bool, 2> CPowerPackPage::AuxOn() const
 {
-    return m_auxOutlets.Gather(ValueOfOutlet(0));
+    return {LightBars().IsAuxOn(1), LightBars().IsAuxOn(2)};
 }

@@ -19,8 +19,7 @@ public:
     static std::vector<RecordRoute> Records();
 
 protected:
-    CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family,
-                   CAuxOutletFeed::StateSetter setAuxState);
+    CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family);
 
     // The records whose fields differ between the families.
     virtual void DecodeStatus(const RecordView& record) = 0;
@@ -44,9 +43,8 @@ protected:
     // families have.
     void ShowOptions(const PowerPackCodec::Options& options);
 
-    // Command 1: every light's value and the aux bars' on state.
-    using Lights = CAuxOutletFeed::Lights;
-    Lights GatherLights() const;
+    // Command 1: whether aux bars 1 and 2 are on.
+    std::array<bool, 2> AuxOn() const;
     int AuxPageSequence() const;
 
 private:

@@ -2,7 +2,7 @@
 // test's own on the ZaritE panel: record 1 feeds the aux bars and keeps their
 // values, record 98 puts them back (0 before any record 1), the modelling-
 // light radios follow the switched-on outlets and the unit's energy class,
-// and command 1 gathers every bar.
+// and command 1 carries its bar's value and gathers the bars' on states.
 #include "FamilyPageFixture.h"
 
 #include "controls/VeskAuxCtlZaritE.h"
@@ -39,17 +39,17 @@ protected:
     {
         if (command.code != 1)
             return CommandBytes();
-        const Lights lights = GatherLights();
+        const std::array<bool, 3> on = LightBars().AuxOn();
         return CommandBytes()
             .Byte(command.outlet)
-            .Byte(lights.Value(command.outlet))
+            .Byte(static_cast<uint32_t>(command.value))
             .Byte(command.step & 0xFF)
-            .Byte((lights.auxOn[0] ? 1 : 0) | (lights.auxOn[1] ? 2 : 0) | (lights.auxOn[2] ? 4 : 0));
+            .Byte((on[0] ? 1 : 0) | (on[1] ? 2 : 0) | (on[2] ? 4 : 0));
     }
     void UpdateAuxStatusTexts() override {}
 
 private:
-    static constexpr GeneratorTraits kGenerator = {true, CAuxOutletFeed::StateOf<CVeskAuxCtlZaritE>, false, false};
+    static constexpr GeneratorTraits kGenerator = {true, false, false};
 
     static const Traits& PageTraits()
     {

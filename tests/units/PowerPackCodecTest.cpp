@@ -30,18 +30,19 @@ std::optional<CommandBytes> Build(const FamilyRow& row, const Command& command, 
 }
 
 // A command of code as the page hands it: the value 0x01020304, which shows
-// which of its bytes each layout takes, the owner "Studio 4", and the light
-// the family's page state addresses (the Nuvek's main light, the Ribex's
-// aux 2).
+// which of its bytes each layout takes, the owner "Studio 4", and a light
+// (the Nuvek's main light, the Ribex's aux 2), whose value command 1 carries
+// instead (the Nuvek's main light at 60, the Ribex's aux 2 at 50).
 Command PageCommand(const FamilyRow& row, int16_t code)
 {
-    return {code, 0x01020304, &row == &kNuvek ? 0 : 2, 0, "Studio 4"};
+    const bool nuvek = &row == &kNuvek;
+    return {code, code == 1 ? (nuvek ? 60 : 50) : 0x01020304, nuvek ? 0 : 2, 0, "Studio 4"};
 }
 
 // The pages as the builder finds them, memory page and information page
-// shown, memory 3, lamp roles 5, 7 and 9. The Nuvek's: main light at 60, aux
-// 1 on, aux 2 off, buzzer and energy range ticked. The Ribex's: aux 2 at 50,
-// both aux bars on, fast recycling and ready ticked.
+// shown, memory 3, lamp roles 5, 7 and 9. The Nuvek's: aux 1 on, aux 2 off,
+// buzzer and energy range ticked. The Ribex's: both aux bars on, fast
+// recycling and ready ticked.
 CommandState PageState(const FamilyRow& row)
 {
     CommandState state;
@@ -50,12 +51,10 @@ CommandState PageState(const FamilyRow& row)
     state.selections.memory = 2;
     state.selections.lamps = {5, 7, 9};
     if (&row == &kNuvek) {
-        state.lightValue = 60;
         state.auxOn = {true, false};
         state.buzzer = true;
         state.energyRange = true;
     } else {
-        state.lightValue = 50;
         state.auxOn = {true, true};
         state.recycling = true;
         state.ready = true;
@@ -144,9 +143,8 @@ TEST(PowerPackCommands, LightCommandLaysSteppedEnergyOutletAndOutletsOn)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.row->name << ": " << c.name);
         CommandState state;
-        state.lightValue = c.value;
         state.auxOn = c.auxOn;
-        EXPECT_EQ(Build(*c.row, {1, 0, c.outlet, c.step}, state)->Bytes(), c.data);
+        EXPECT_EQ(Build(*c.row, {1, c.value, c.outlet, c.step}, state)->Bytes(), c.data);
     }
 }
 
@@ -231,14 +229,13 @@ TEST(PowerPackCommands, NumbersKeepTheirBits)
 std::vector<std::vector<uint8_t>> SpinSends(const FamilyRow& row, bool up, int value, int lineEvents)
 {
     SpinStepper stepper;
-    CommandState state;
-    state.lightValue = value;
+    const CommandState state;
     std::vector<std::vector<uint8_t>> sent;
     for (int i = 0; i < lineEvents; ++i)
         if (const auto step = stepper.Line(up, value, 33))
-            sent.push_back(Build(row, {1, 0, 1, *step}, state)->Bytes());
+            sent.push_back(Build(row, {1, value, 1, *step}, state)->Bytes());
     if (const auto step = stepper.Release(true, value))
-        sent.push_back(Build(row, {1, 0, 1, *step}, state)->Bytes());
+        sent.push_back(Build(row, {1, value, 1, *step}, state)->Bytes());
     return sent;
 }
 

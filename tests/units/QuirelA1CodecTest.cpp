@@ -10,18 +10,6 @@
 
 using namespace QuirelA1Codec;
 
-namespace {
-
-CommandState Gathered()
-{
-    CommandState state;
-    state.mainValue = 70;
-    state.auxValue = {40, 60, 80};
-    return state;
-}
-
-}  // namespace
-
 TEST(QuirelA1Commands, LayTheirDataExactly)
 {
     struct Case {
@@ -38,25 +26,22 @@ TEST(QuirelA1Commands, LayTheirDataExactly)
     };
     const std::vector<Case> cases = {
         {"aux 2 stepped down, bars 1 and 3 on",
-         {1, 0, kAuxLight2, -10},
+         {1, 60, kAuxLight2, -10},
          [](CommandState& s) {
              s.auxOn = {true, false, true};
          },
          Bytes({0x32, 0x02, 0x0B})},
-        {"main light, all aux off", {1, 0, kMainLight}, [](CommandState&) {}, Bytes({70, 0x00, 0x01})},
+        {"main light, all aux off", {1, 70, kMainLight}, [](CommandState&) {}, Bytes({70, 0x00, 0x01})},
         {"aux 3 with every bar on",
-         {1, 0, kAuxLight3},
+         {1, 80, kAuxLight3},
          [](CommandState& s) {
              s.auxOn = {true, true, true};
          },
          Bytes({80, 0x03, 0x0F})},
-        {"a step down from 0 stays at 0",
-         {1, 0, kMainLight, -1},
-         [](CommandState& s) { s.mainValue = 0; },
-         Bytes({0x00, 0x00, 0x01})},
+        {"a step down from 0 stays at 0", {1, 0, kMainLight, -1}, [](CommandState&) {}, Bytes({0x00, 0x00, 0x01})},
         {"a step up from 100 goes out, the unit limits it",
-         {1, 0, kMainLight, 1},
-         [](CommandState& s) { s.mainValue = 100; },
+         {1, 100, kMainLight, 1},
+         [](CommandState&) {},
          Bytes({101, 0x00, 0x01})},
         {"record request", {2, 102}, [](CommandState&) {}, Bytes({0x00, 0x66})},
         {"modelling light", {3, 0x47}, [](CommandState&) {}, Bytes({0x47})},
@@ -97,7 +82,7 @@ TEST(QuirelA1Commands, LayTheirDataExactly)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        CommandState state = Gathered();
+        CommandState state;
         c.gather(state);
         const std::optional<CommandBytes> data = BuildCommand(c.command, state);
         ASSERT_TRUE(data.has_value());
@@ -109,7 +94,7 @@ TEST(QuirelA1Commands, CodesWithoutDataOfTheirOwnGoOutWithNone)
 {
     for (int16_t code : {0, 9999, 29, 30, 100, 101, 103}) {
         SCOPED_TRACE(code);
-        const std::optional<CommandBytes> data = BuildCommand({code, 0x1234}, Gathered());
+        const std::optional<CommandBytes> data = BuildCommand({code, 0x1234}, CommandState());
         ASSERT_TRUE(data.has_value());
         EXPECT_TRUE(data->Bytes().empty());
     }
@@ -117,8 +102,8 @@ TEST(QuirelA1Commands, CodesWithoutDataOfTheirOwnGoOutWithNone)
 
 TEST(QuirelA1Commands, LightCommandOnlyForItsFourLights)
 {
-    EXPECT_FALSE(BuildCommand({1, 0, 4}, Gathered()).has_value());
-    EXPECT_FALSE(BuildCommand({1, 0, -1}, Gathered()).has_value());
+    EXPECT_FALSE(BuildCommand({1, 0, 4}, CommandState()).has_value());
+    EXPECT_FALSE(BuildCommand({1, 0, -1}, CommandState()).has_value());
 }
 
 TEST(QuirelA1Records, StatusSpreadsOverBarsAndModellingLight)

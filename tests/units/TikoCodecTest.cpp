@@ -14,7 +14,6 @@ namespace {
 CommandState Gathered(int modelCode = kTrovalex)
 {
     CommandState state;
-    state.barValue = 60;
     state.modelCode = modelCode;
     return state;
 }
@@ -36,9 +35,9 @@ TEST(TikoCommands, LayTheirDataExactly)
         std::vector<uint8_t> data;
     };
     const std::vector<Case> cases = {
-        {"energy stepped down a stop", {1, 0, 1, -10}, [](CommandState&) {}, Bytes({0x32})},
-        {"energy of the bar", {1, 0, 1}, [](CommandState&) {}, Bytes({60})},
-        {"a step down from 0 stays at 0", {1, 0, 1, -1}, [](CommandState& s) { s.barValue = 0; }, Bytes({0x00})},
+        {"energy stepped down a stop", {1, 60, 1, -10}, [](CommandState&) {}, Bytes({0x32})},
+        {"energy of the bar", {1, 60, 1}, [](CommandState&) {}, Bytes({60})},
+        {"a step down from 0 stays at 0", {1, 0, 1, -1}, [](CommandState&) {}, Bytes({0x00})},
         {"record request", {2, 103}, [](CommandState&) {}, Bytes({0x00, 0x67})},
         {"modelling light", {3, 0x46}, [](CommandState&) {}, Bytes({0x46})},
         {"flash control", {4, 0x21}, [](CommandState&) {}, Bytes({0x21})},
@@ -102,6 +101,15 @@ TEST(TikoCommands, CodesWithoutDataInTheTableGoOutWithNone)
         const std::optional<CommandBytes> data = BuildCommand({code, 1}, Gathered());
         ASSERT_TRUE(data.has_value());
         EXPECT_EQ(data->Size(), 0u);
+    }
+}
+
+// The unit's only light is outlet 1.
+TEST(TikoCommands, LightCommandOnlyForOutletOne)
+{
+    for (int outlet : {0, 2, 3}) {
+        SCOPED_TRACE(outlet);
+        EXPECT_FALSE(BuildCommand({1, 60, outlet}, Gathered()).has_value());
     }
 }
 

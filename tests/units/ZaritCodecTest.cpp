@@ -630,9 +630,8 @@ TEST(ZaritDemoUnit, TakesTheBuildersCommands)
 {
     DemoUnit unit(100, 0);
     CommandState state;
-    state.auxValue = {50, 0, 0};
     state.auxOn = {true, false, false};
-    const std::optional<std::vector<uint8_t>> answer = unit.Send(1, *BuildCommand(kZarit, {1, 0, kAuxLight1}, state));
+    const std::optional<std::vector<uint8_t>> answer = unit.Send(1, *BuildCommand(kZarit, {1, 50, kAuxLight1}, state));
     ASSERT_TRUE(answer.has_value());
     const std::optional<Status> status = DecodeStatus(ViewOf(*answer));
     ASSERT_TRUE(status.has_value());

@@ -20,21 +20,10 @@ namespace {
 struct FamilyRow {
     const char* name;
     const Family* family;
-    // The bars as the page finds them.
-    int mainValue;
-    std::array<int, 3> auxValue;
 };
 
-const FamilyRow kZaritRow = {"Zarit", &kZarit, 70, {40, 60, 5}};
-const FamilyRow kZaritERow = {"ZaritE", &kZaritE, 70, {60, 40, 0}};
-
-CommandState Gathered(const FamilyRow& row)
-{
-    CommandState state;
-    state.mainValue = row.mainValue;
-    state.auxValue = row.auxValue;
-    return state;
-}
+const FamilyRow kZaritRow = {"Zarit", &kZarit};
+const FamilyRow kZaritERow = {"ZaritE", &kZaritE};
 
 }  // namespace
 
@@ -57,29 +46,29 @@ TEST(ZaritFamilyCommands, LayTheirDataExactly)
     const std::vector<Case> cases = {
         {&kZaritRow,
          "aux 3 held down at 5 goes to 0, not 251",
-         {1, 0, kAuxLight3, -10},
+         {1, 5, kAuxLight3, -10},
          [](CommandState& s) {
              s.auxOn = {false, false, true};
          },
          Bytes({0x00, 0x03, 0x09})},
         {&kZaritRow,
          "aux 2 stepped up, bars 1 and 3 on",
-         {1, 0, kAuxLight2, 10},
+         {1, 60, kAuxLight2, 10},
          [](CommandState& s) {
              s.auxOn = {true, false, true};
          },
          Bytes({70, 0x02, 0x0B})},
         {&kZaritRow,
          "main light with every bar on",
-         {1, 0, kMainLight},
+         {1, 70, kMainLight},
          [](CommandState& s) {
              s.auxOn = {true, true, true};
          },
          Bytes({70, 0x00, 0x0F})},
         {&kZaritRow,
          "a single click up from 100 goes out, the unit limits it",
-         {1, 0, kMainLight, 1},
-         [](CommandState& s) { s.mainValue = 100; },
+         {1, 100, kMainLight, 1},
+         [](CommandState&) {},
          Bytes({101, 0x00, 0x01})},
         {&kZaritRow, "record request", {2, 105}, [](CommandState&) {}, Bytes({0x00, 0x69})},
         {&kZaritRow, "modelling light", {3, 0x47}, [](CommandState&) {}, Bytes({0x47})},
@@ -166,26 +155,26 @@ TEST(ZaritFamilyCommands, LayTheirDataExactly)
         {&kZaritRow, "test flash", {102, 0}, [](CommandState&) {}, {}},
         {&kZaritERow,
          "aux 2 stepped up, only bar 2 on",
-         {1, 0, kAuxLight2, 10},
+         {1, 40, kAuxLight2, 10},
          [](CommandState& s) {
              s.auxOn = {false, true};
          },
          Bytes({0x32, 0x02, 0x05})},
         {&kZaritERow,
          "main light, both bars on",
-         {1, 0, kMainLight},
+         {1, 70, kMainLight},
          [](CommandState& s) {
              s.auxOn = {true, true};
          },
          Bytes({70, 0x00, 0x07})},
         {&kZaritERow,
          "aux 2 held down at 5 goes to 0, not 251",
-         {1, 0, kAuxLight2, -10},
-         [](CommandState& s) { s.auxValue[1] = 5; },
+         {1, 5, kAuxLight2, -10},
+         [](CommandState&) {},
          Bytes({0x00, 0x02, 0x01})},
         {&kZaritERow,
          "aux 1, a single click down",
-         {1, 0, kAuxLight1, -1},
+         {1, 60, kAuxLight1, -1},
          [](CommandState& s) {
              s.auxOn = {true, false};
          },
@@ -250,7 +239,7 @@ TEST(ZaritFamilyCommands, LayTheirDataExactly)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.row->name << ": " << c.what);
-        CommandState state = Gathered(*c.row);
+        CommandState state;
         c.gather(state);
         const std::optional<CommandBytes> data = BuildCommand(*c.row->family, c.command, state);
         ASSERT_TRUE(data.has_value());
@@ -269,12 +258,12 @@ TEST(ZaritFamilyCommands, OtherCodesGoOutWithoutDataButCommandOneNeedsALight)
         SCOPED_TRACE(c.row->name);
         for (int16_t code : {0, 31, 100, 101, 103}) {
             SCOPED_TRACE(code);
-            const std::optional<CommandBytes> data = BuildCommand(*c.row->family, {code, 7}, Gathered(*c.row));
+            const std::optional<CommandBytes> data = BuildCommand(*c.row->family, {code, 7}, CommandState());
             ASSERT_TRUE(data.has_value());
             EXPECT_EQ(data->Size(), 0u);
         }
-        EXPECT_FALSE(BuildCommand(*c.row->family, {1, 0, c.firstPastTheLights}, Gathered(*c.row)).has_value());
-        EXPECT_FALSE(BuildCommand(*c.row->family, {1, 0, -1}, Gathered(*c.row)).has_value());
+        EXPECT_FALSE(BuildCommand(*c.row->family, {1, 0, c.firstPastTheLights}, CommandState()).has_value());
+        EXPECT_FALSE(BuildCommand(*c.row->family, {1, 0, -1}, CommandState()).has_value());
     }
 }
 

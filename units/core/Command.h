@@ -1,7 +1,8 @@
 // A command as the user's action makes it: its code and value and what the
 // action carries besides, so that a family's builder lays it from what it is
-// given. Command 1 names its light by outlet and carries the spin click's
-// step; a text field's command carries the field's text.
+// given. Command 1 names its light by outlet, its value is the light's as its
+// bar shows it, and it carries the spin click's step; a text field's command
+// carries the field's text.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 struct Command {
     int16_t code = 0;
+    // Command 1: the light's value.
     int32_t value = 0;
     // Command 1: the light, 0 the main light, 1 to 3 the aux outlets.
     int outlet = 0;

@@ -71,7 +71,7 @@ struct Laying {
 std::optional<CommandBytes> LayLight(const Command& command, const Laying& laying)
 {
     const CommandState& state = laying.state;
-    return LightCommand::Lay(state.lightValue, command.step, command.outlet, {state.auxOn[0], state.auxOn[1]});
+    return LightCommand::Lay(command.value, command.step, command.outlet, {state.auxOn[0], state.auxOn[1]});
 }
 
 std::optional<CommandBytes> LaySelections(const Command&, const Laying& laying)

@@ -134,10 +134,8 @@ StatusRows RibexStatusRows(const AuxValues& aux);
 
 // What the builder gathers from the page and its setting pages.
 struct CommandState {
-    // Command 1, whose outlet names a light (0 main, 1 and 2 the aux bars):
-    // the page gives that light's value and whether aux bars 1 and 2 are on
-    // (IsOn; the Ribex's first pair).
-    int lightValue = 0;
+    // Command 1: whether aux bars 1 and 2 are on (IsOn; the Ribex's first
+    // pair).
     std::array<bool, 2> auxOn{};
     // Command 11: the notebooks' selections, the aux page's field, the memory
     // page's memory and the lamp page's roles.
@@ -156,7 +154,8 @@ struct CommandState {
 // The data bytes of a command for a unit of the family, exactly as many as
 // it has. Every code goes out: one without data (14, 15, 18, 24, 27 to 30,
 // 102, any code outside 1 to 102) gives no bytes, never an empty result.
-// Command 1 lays its outlet's light with its step, 22 the owner's text. A
+// Command 1 lays its value for its outlet's light (0 main, 1 and 2 the aux
+// bars) with its step, 22 the owner's text. A
 // command 1 with a spin step turns the LED red and 6 starts the busy state:
 // both are the page's part.
 std::optional<CommandBytes> BuildCommand(const Family& family, const Command& command, const CommandState& state);

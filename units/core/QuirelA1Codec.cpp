@@ -30,8 +30,7 @@ std::optional<CommandBytes> LightEnergy(const Command& command, const CommandSta
     const int light = command.outlet;
     if (light < kMainLight || light > kAuxLight3)
         return std::nullopt;
-    const int barValue = light == kMainLight ? state.mainValue : state.auxValue[light - 1];
-    return LightCommand::Lay(barValue, command.step, light, {state.auxOn[0], state.auxOn[1], state.auxOn[2]});
+    return LightCommand::Lay(command.value, command.step, light, {state.auxOn[0], state.auxOn[1], state.auxOn[2]});
 }
 
 std::optional<CommandBytes> SelectionBytes(const Command&, const CommandState& state)

@@ -30,9 +30,7 @@ enum Light { kMainLight = 0, kAuxLight1 = 1, kAuxLight2 = 2, kAuxLight3 = 3 };
 
 // What the builder gathers from the page and its setting pages.
 struct CommandState {
-    int mainValue = 0;              // main bar value
-    std::array<int, 3> auxValue{};  // aux bars 1 to 3
-    std::array<bool, 3> auxOn{};    // aux bars switched on (IsOn)
+    std::array<bool, 3> auxOn{};  // aux bars switched on (IsOn)
     // Command 11: both notebooks' pages, the aux page's field (0 sequence,
     // 1 T0.1, 2 interval, 3 alternate, 4 delay, 5 preset), the memory page's
     // memory and the lamp page's three roles.
@@ -44,7 +42,8 @@ struct CommandState {
 
 // The data bytes of the command, exactly as many as the unit expects; a code
 // without data of its own goes out with none. Command 1's outlet is a Light
-// (anything else sends nothing at all) and its step the spin click's; 22
+// (anything else sends nothing at all), its value that light's and its step
+// the spin click's; 22
 // lays the owner's text. 1 with a spin step turns the LED red and 6 starts
 // the busy handshake: both are the page's part.
 std::optional<CommandBytes> BuildCommand(const Command& command, const CommandState& state);

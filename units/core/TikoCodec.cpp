@@ -20,9 +20,11 @@ const Layout OneByte = CommandLayouts::Byte<CommandState>;
 const Layout TwoBytes = CommandLayouts::Be16<CommandState>;
 const Layout RecordRequest = CommandLayouts::ZeroAndByte<CommandState>;
 
-std::optional<CommandBytes> Energy(const Command& command, const CommandState& state)
+std::optional<CommandBytes> Energy(const Command& command, const CommandState&)
 {
-    return CommandBytes().Byte(SteppedEnergy(state.barValue, command.step));
+    if (command.outlet != 1)
+        return std::nullopt;
+    return CommandBytes().Byte(SteppedEnergy(command.value, command.step));
 }
 
 std::optional<CommandBytes> SelectionBytes(const Command&, const CommandState& state)

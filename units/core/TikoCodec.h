@@ -61,7 +61,6 @@ const ModelRow& ModelOf(int modelCode);
 
 // What the builder gathers from the page and its setting pages.
 struct CommandState {
-    int barValue = 0;     // the energy bar's value
     int modelCode = 0;    // the page's model code: the serial's layout
     int optionsTab = 0;   // IDC_OPTIONSTAB page: 0 aux, 1 options, 2 infos
     int auxField = 0;     // aux page field: 0 sequence, 1 interval, 2 alternate, 3 delay
@@ -75,9 +74,9 @@ struct CommandState {
 
 // The data bytes of the command, exactly as many as the unit expects; a code
 // without data in the table (6, 9, 30 and codes it does not know) goes out
-// with none. Command 1 lays the bar's energy stepped by the command's step
-// (its outlet and value are not used); with a spin step the page also turns
-// its LED red. Commands 22 and 23 go out as the code alone.
+// with none. Command 1 lays its value, the energy of outlet 1, the unit's
+// only light, stepped by the command's step; for another outlet it lays
+// nothing. With a spin step the page also turns its LED red. Commands 22 and 23 go out as the code alone.
 std::optional<CommandBytes> BuildCommand(const Command& command, const CommandState& state);
 
 // ---- Records ----

@@ -36,11 +36,10 @@ std::optional<CommandBytes> LayLight(const Command& command, const Laying& layin
     const int light = command.outlet;
     if (light < kMainLight || light > laying.family.auxOutlets)
         return std::nullopt;
-    const int barValue = light == kMainLight ? state.mainValue : state.auxValue[light - 1];
     std::array<bool, 3> on{};
     for (int n = 0; n < laying.family.auxOutlets; ++n)
         on[n] = state.auxOn[n];
-    return LightCommand::Lay(barValue, command.step, light, {on[0], on[1], on[2]});
+    return LightCommand::Lay(command.value, command.step, light, {on[0], on[1], on[2]});
 }
 
 std::optional<CommandBytes> LaySelections(const Command&, const Laying& laying)

@@ -54,9 +54,7 @@ enum Light { kMainLight = 0, kAuxLight1 = 1, kAuxLight2 = 2, kAuxLight3 = 3 };
 
 // What the builder gathers from the page and its setting pages.
 struct CommandState {
-    int mainValue = 0;              // main bar value
-    std::array<int, 3> auxValue{};  // aux bars 1 to 3
-    std::array<bool, 3> auxOn{};    // aux bars switched on (IsOn)
+    std::array<bool, 3> auxOn{};  // aux bars switched on (IsOn)
     // Command 11: both notebooks' pages, the aux page's field (Zarit: 0
     // sequence, 1 T0.1, 2 interval, 3 alternate, 4 delay, 5 colour, 6 number
     // of packs; ZaritE: 0 sequence, 1 T0.1), the memory page's memory and the
@@ -79,7 +77,7 @@ struct CommandState {
 // The data bytes of the command for a unit of the family, exactly as many as
 // the unit expects; a code without data of its own goes out with none.
 // Command 1's outlet is a Light of the family (anything else sends nothing
-// at all) and its step the spin click's; command 10's value is the number of
+// at all), its value that light's and its step the spin click's; command 10's value is the number of
 // packs x 256 + this unit's place; 22 and 25 lay the owner's and the
 // serial's text. The ZaritE lays the codes that none of its controls
 // send (7 to 10, 12, 13, 16, 20, 29, 30) as the Zarit does. Side effects are

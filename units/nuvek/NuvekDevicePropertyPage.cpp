@@ -50,17 +50,14 @@ const PowerPackCodec::Family& kFamily = PowerPackCodec::kNuvek;
 
 }  // namespace
 
-CNuvekDevicePropertyPage::CNuvekDevicePropertyPage(CFlashDevice* unit)
-    : CPowerPackPage(unit, kTraits, kFamily, CAuxOutletFeed::StateOf<CVeskAuxCtlNuvek>)
-{
-}
+CNuvekDevicePropertyPage::CNuvekDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kFamily) {}
 
 void CNuvekDevicePropertyPage::DecodeStatus(const RecordView& record)
 {
     const std::optional<PowerPackCodec::Status> status = PowerPackCodec::DecodeStatus(record, kFamily);
     if (!status)
         return;
-    if (auto* main = LightBars().MainAs<CVeskMainCtlNuvek>())
+    if (CMainLightBar* main = LightBars().Main())
         main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
     SetPowerState(status->power);
     AuxOutlets().Show(status->aux);
@@ -105,11 +102,7 @@ StatusRows CNuvekDevicePropertyPage::BuildStatusRows()
 std::optional<CommandBytes> CNuvekDevicePropertyPage::BuildCommand(const Command& command)
 {
     PowerPackCodec::CommandState state;
-    if (command.code == 1) {
-        const Lights lights = GatherLights();
-        state.lightValue = lights.Value(command.outlet);
-        state.auxOn = {lights.auxOn[0], lights.auxOn[1]};
-    }
+    state.auxOn = AuxOn();
     state.selections = SettingBooks().GatherSelections();
     if (const COptionsPageBase* options = SettingBooks().GetOptionsPage()) {
         state.buzzer = options->IsBuzzerChecked();

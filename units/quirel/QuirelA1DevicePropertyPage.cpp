@@ -20,7 +20,6 @@ using Page = CFamilyDevicePage;
 
 const CGeneratorPage::GeneratorTraits kGenerator = {
     true,
-    CAuxOutletFeed::StateOf<CVeskAuxCtl>,
     true,
     false,
 };
@@ -87,7 +86,7 @@ void CQuirelA1DevicePropertyPage::DecodeStatus(const RecordView& record)
     const std::optional<QuirelA1Codec::Status> status = QuirelA1Codec::DecodeStatus(record);
     if (!status)
         return;
-    if (auto* main = LightBars().MainAs<CVeskMainCtl>())
+    if (CMainLightBar* main = LightBars().Main())
         main->SetValue(static_cast<int16_t>(status->mainValue));
     SetPowerState(status->powerOn);
     AuxOutlets().Show(status->outlets);
@@ -204,12 +203,7 @@ SpinStepper::Landing CQuirelA1DevicePropertyPage::SpinLanding() const
 std::optional<CommandBytes> CQuirelA1DevicePropertyPage::BuildCommand(const Command& command)
 {
     QuirelA1Codec::CommandState state;
-    if (command.code == 1) {
-        const Lights lights = GatherLights();
-        state.mainValue = lights.mainValue;
-        state.auxValue = lights.auxValue;
-        state.auxOn = lights.auxOn;
-    }
+    state.auxOn = LightBars().AuxOn();
     state.selections = SettingBooks().GatherSelections();
     if (const COptionsPageBase* options = SettingBooks().GetOptionsPage()) {
         state.buzzer = options->IsBuzzerChecked();

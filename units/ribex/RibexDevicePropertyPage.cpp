@@ -43,30 +43,21 @@ const Page::Traits kTraits = {
 
 const PowerPackCodec::Family& kFamily = PowerPackCodec::kRibex;
 
-// The first pair of the bar's outlets is the outlet of record 1.
-void SetOutletState(CAuxLightBar* bar, bool on, bool available)
-{
-    static_cast<CVeskAuxCtlRibex*>(bar)->SetState1(on, available);
-}
-
 }  // namespace
 
-CRibexDevicePropertyPage::CRibexDevicePropertyPage(CFlashDevice* unit)
-    : CPowerPackPage(unit, kTraits, kFamily, SetOutletState)
-{
-}
+CRibexDevicePropertyPage::CRibexDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kFamily) {}
 
 void CRibexDevicePropertyPage::DecodeStatus(const RecordView& record)
 {
     const std::optional<PowerPackCodec::Status> status = PowerPackCodec::DecodeStatus(record, kFamily);
     if (!status)
         return;
-    if (auto* main = LightBars().MainAs<CVeskMainCtlRibex>())
+    if (CMainLightBar* main = LightBars().Main())
         main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
     SetPowerState(status->power);
     AuxOutlets().Show(status->aux);
     // The second bar also stands for the third outlet.
-    if (auto* bar = LightBars().AuxAs<CVeskAuxCtlRibex>(2))
+    if (auto* bar = LightBars().As<CVeskAuxCtlRibex>(2))
         bar->SetState2(status->outlet3On, status->outlet3Available);
     if (CLampPageBase* lamp = SettingBooks().GetLampPage())
         lamp->SetLampChoice(3, status->outlet3Available);
@@ -122,11 +113,7 @@ StatusRows CRibexDevicePropertyPage::BuildStatusRows()
 std::optional<CommandBytes> CRibexDevicePropertyPage::BuildCommand(const Command& command)
 {
     PowerPackCodec::CommandState state;
-    if (command.code == 1) {
-        const Lights lights = GatherLights();
-        state.lightValue = lights.Value(command.outlet);
-        state.auxOn = {lights.auxOn[0], lights.auxOn[1]};
-    }
+    state.auxOn = AuxOn();
     state.selections = SettingBooks().GatherSelections();
     if (const COptionsPageBase* options = SettingBooks().GetOptionsPage()) {
         state.buzzer = options->IsBuzzerChecked();

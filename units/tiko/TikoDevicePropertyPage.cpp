@@ -168,7 +168,6 @@ CTikoDevicePropertyPage::CTikoDevicePropertyPage(CFlashDevice* unit)
 bool CTikoDevicePropertyPage::InitControls()
 {
     CFamilyDevicePage::InitControls();
-    m_bar = dynamic_cast<CVeskAuxCtlTiko*>(FindWindow(XRCID("IDC_AUX_LIGHT1")));
     if (CAuxPageTiko* aux = GetOptionsOrTikoAuxPage()) {
         if (wxWindow* spin = aux->FindWindow(XRCID("IDC_AU_SPIN"))) {
             spin->SetMinSize(wxSize(kAuxSpinWidth, spin->GetMinSize().y));
@@ -261,19 +260,7 @@ wxString CTikoDevicePropertyPage::GetBarText(int16_t value, bool, bool, bool, in
 
 CVeskAuxCtlTiko* CTikoDevicePropertyPage::GetAuxCtl(int outlet) const
 {
-    return outlet == 1 ? m_bar : nullptr;
-}
-
-int CTikoDevicePropertyPage::ValueOfOutlet(int outlet) const
-{
-    const CVeskAuxCtlTiko* bar = GetAuxCtl(outlet);
-    return bar ? bar->GetValue() : 0;
-}
-
-void CTikoDevicePropertyPage::SetBarsActive(bool active)
-{
-    if (m_bar)
-        m_bar->SetFlag(active);
+    return LightBars().As<CVeskAuxCtlTiko>(outlet);
 }
 
 CAuxPageTiko* CTikoDevicePropertyPage::GetOptionsOrTikoAuxPage() const
@@ -296,7 +283,7 @@ CInfosPageTiko* CTikoDevicePropertyPage::GetLampOrTikoInfosPage() const
 void CTikoDevicePropertyPage::UpdateModellingLightRadios()
 {
     const TikoCodec::ModellingLimit limit =
-        TikoCodec::LimitModellingLight(m_modelCode, GetModellingLightMode(), ValueOfOutlet(1));
+        TikoCodec::LimitModellingLight(m_modelCode, GetModellingLightMode(), LightBars().ValueOf(1));
     if (wxWindow* prop4 = FindWindow(XRCID("IDC_LM_PROP4")))
         prop4->Enable(limit.prop4Enabled);
     if (wxWindow* prop5 = FindWindow(XRCID("IDC_LM_PROP5")))
@@ -337,10 +324,10 @@ void CTikoDevicePropertyPage::DecodeStatus(const RecordView& record)
     SetPowerState(status->powerOn);
     // The box first: the bar's lower limit follows it.
     SetEnergyRangeChecked(status->energyRange);
-    if (m_bar) {
-        m_bar->SetValue(static_cast<int16_t>(status->value), status->warning);
-        m_bar->UpdatePercent();
-        m_bar->SetJoules(m_lowVoltage, static_cast<int16_t>(m_rating));
+    if (CVeskAuxCtlTiko* bar = GetAuxCtl(1)) {
+        bar->SetValue(static_cast<int16_t>(status->value), status->warning);
+        bar->UpdatePercent();
+        bar->SetJoules(m_lowVoltage, static_cast<int16_t>(m_rating));
     }
     SetModellingLightMode(status->modellingLightMode);
     UpdateModellingLightRadios();
@@ -420,8 +407,8 @@ void CTikoDevicePropertyPage::DecodeCounters(const RecordView& record)
 
 void CTikoDevicePropertyPage::OnTestDone(const RecordView&)
 {
-    if (m_bar)
-        m_bar->SetValue(m_bar->GetValue(), false);
+    if (CVeskAuxCtlTiko* bar = GetAuxCtl(1))
+        bar->SetValue(bar->GetValue(), false);
     SetLedState(kLedRed);
 }
 
@@ -453,12 +440,6 @@ void CTikoDevicePropertyPage::DecodeMemory(const RecordView& record)
 std::optional<CommandBytes> CTikoDevicePropertyPage::BuildCommand(const Command& command)
 {
     TikoCodec::CommandState state;
-    if (command.code == 1) {
-        // The energy of the bar, the only light.
-        if (!m_bar || command.outlet != 1)
-            return std::nullopt;
-        state.barValue = m_bar->GetValue();
-    }
     state.modelCode = m_modelCode;
     state.optionsTab = SettingBooks().GetOptionsSelection();
     const CAuxPageTiko* aux = GetOptionsOrTikoAuxPage();

@@ -58,11 +58,9 @@ protected:
     void UpdateModellingLightRadios() override;
     // Takes over the suggested interval.
     void OnStatusSet() override;
-    void SetBarsActive(bool active) override;
     // The unit's model row says whether it has infrared and the energy
     // range (the Hexor has neither).
     bool UnitHasControl(const char* name) const override;
-    int ValueOfOutlet(int outlet) const override;
 
 private:
     static const Traits& TikoTraits();
@@ -86,7 +84,6 @@ private:
     void OnRecallMemory(wxCommandEvent& event);
     void OnStoreMemory(wxCommandEvent& event);
 
-    CVeskAuxCtlTiko* m_bar = nullptr;
     uint16_t m_modelCode;
     bool m_lowVoltage = false;
     int m_rating = 0;

@@ -66,7 +66,6 @@ const Page::Traits kTraits = {
 
 const CGeneratorPage::GeneratorTraits kGenerator = {
     false,
-    CAuxOutletFeed::StateOf<CVeskAuxCtlZarit>,
     true,
     true,
 };
@@ -161,7 +160,7 @@ void CZaritDevicePropertyPage::DecodeStatus(const RecordView& record)
     const std::optional<ZaritCodec::Status> status = ZaritCodec::DecodeStatus(record);
     if (!status)
         return;
-    if (auto* main = LightBars().MainAs<CVeskMainCtlZarit>())
+    if (CMainLightBar* main = LightBars().Main())
         main->SetValue(static_cast<int16_t>(status->mainValue));
     SetPowerState(status->powerOn);
     AuxOutlets().Show(status->outlets);
@@ -287,12 +286,7 @@ void CZaritDevicePropertyPage::TakeSuggestedColour()
 std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(const Command& command)
 {
     ZaritCodec::CommandState state;
-    if (command.code == 1) {
-        const Lights lights = GatherLights();
-        state.mainValue = lights.mainValue;
-        state.auxValue = lights.auxValue;
-        state.auxOn = lights.auxOn;
-    }
+    state.auxOn = LightBars().AuxOn();
     state.selections = SettingBooks().GatherSelections();
     state.powerDisplayMode = GetPowerDisplay();
     if (const COptionsPageZarit* options = ZaritOptionsPage()) {

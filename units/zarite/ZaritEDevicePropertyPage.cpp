@@ -51,7 +51,6 @@ const Page::Traits kTraits = {
 
 const CGeneratorPage::GeneratorTraits kGenerator = {
     false,
-    CAuxOutletFeed::StateOf<CVeskAuxCtlZaritE>,
     false,
     false,
 };
@@ -94,7 +93,7 @@ void CZaritEDevicePropertyPage::DecodeStatus(const RecordView& record)
     const std::optional<ZaritECodec::Status> status = ZaritECodec::DecodeStatus(record);
     if (!status)
         return;
-    if (auto* main = LightBars().MainAs<CVeskMainCtlZaritE>())
+    if (CMainLightBar* main = LightBars().Main())
         main->SetValue(static_cast<int16_t>(status->mainValue));
     SetPowerState(status->powerOn);
     AuxOutlets().Show(status->outlets);
@@ -173,12 +172,7 @@ void CZaritEDevicePropertyPage::UpdateAuxStatusTexts()
 std::optional<CommandBytes> CZaritEDevicePropertyPage::BuildCommand(const Command& command)
 {
     ZaritECodec::CommandState state;
-    if (command.code == 1) {
-        const Lights lights = GatherLights();
-        state.mainValue = lights.mainValue;
-        state.auxValue = lights.auxValue;
-        state.auxOn = lights.auxOn;
-    }
+    state.auxOn = LightBars().AuxOn();
     state.selections = SettingBooks().GatherSelections();
     if (const auto* options = static_cast<const COptionsPageZaritE*>(SettingBooks().GetOptionsPage())) {
         state.slow = options->IsSlowChecked();
