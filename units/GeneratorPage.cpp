@@ -2,9 +2,12 @@
 
 #include <wx/xrc/xmlres.h>
 
+#include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "controls/AuxLightBar.h"
+#include "controls/MainLightBar.h"
 #include "pages/aux/AuxPageBase.h"
+#include "units/core/GeneratorRecords.h"
 #include "units/core/ModellingLight.h"
 #include "units/core/StatusPlan.h"
 
@@ -20,9 +23,33 @@ CGeneratorPage::CGeneratorPage(CFlashDevice* unit, const Traits& traits, const G
 {
 }
 
+CFamilyDevicePage::RecordRoute CGeneratorPage::StatusRoute()
+{
+    return {1, 1, DecoderOf(&CGeneratorPage::OnStatusRecord)};
+}
+
 CFamilyDevicePage::RecordRoute CGeneratorPage::TestDoneRoute()
 {
     return {98, 98, DecoderOf(&CGeneratorPage::OnTestDoneRecord)};
+}
+
+void CGeneratorPage::OnStatusRecord(const RecordView& record)
+{
+    const std::optional<GeneratorRecords::Status> status =
+        GeneratorRecords::DecodeStatus(record, m_auxOutlets.AuxBars());
+    if (!status)
+        return;
+    if (CMainLightBar* main = LightBars().Main())
+        main->SetValue(static_cast<int16_t>(status->mainValue));
+    SetPowerState(status->powerOn);
+    m_auxOutlets.Show(status->outlets);
+    SetModellingLightMode(status->modellingLightMode);
+    // Elsewhere the radios' limit follows the radios and the strobe, not
+    // this record.
+    if (m_generator.presetTakesRadios)
+        SetLightsInhibited(SettingBooks().GetAuxPage() && SettingBooks().GetAuxPage()->GetPreset() != 0);
+    ShowLmOver(status->lmOverShown);
+    SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(status->lmOverText));
 }
 
 void CGeneratorPage::OnTestDoneRecord(const RecordView&)

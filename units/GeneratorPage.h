@@ -1,7 +1,8 @@
 // The device page of the generators whose modelling lamp draws on the same
 // supply as their aux outlets (Quirel A1, Zarit, ZaritE): a main light and
-// two or three aux bars, which an aux-outlet feed fills from the status
-// record and restores when a test flash is done. What they share lives here:
+// two or three aux bars, which the status record that they lay alike fills
+// through an aux-outlet feed, restored when a test flash is done. What they
+// share lives here:
 // the modelling-light radios that the switched-on outlets leave, the aux
 // status flags of the status panel and what its OK button takes over. A
 // family adds its row of data, its decoders, its status rows and its command
@@ -18,9 +19,9 @@ class CGeneratorPage : public CFamilyDevicePage {
 public:
     // What sets the generators apart in the shared operations.
     struct GeneratorTraits {
-        // An active preset sequence of the aux page leaves the modelling
-        // lamp no level at all (Quirel A1); without it only the outlets
-        // count (Zarit, ZaritE).
+        // An active preset sequence of the aux page locks the lights with
+        // each status record and leaves the modelling lamp no level at all
+        // (Quirel A1); without it only the outlets count (Zarit, ZaritE).
         bool presetTakesRadios;
         // "IDC_ST_SET" takes over the suggested interval and T0.1 value
         // (else it only redraws the status rows, as on the ZaritE) ...
@@ -28,8 +29,11 @@ public:
         // ... and the suggested colour, through TakeSuggestedColour (Zarit).
         bool okTakesColour;
     };
-    // The route of record 98 (test flash done) to the feed's restore, for
-    // the family's record table.
+    // The routes of record 1 (status: the main bar, power, the aux bars
+    // through the feed, the modelling-light mode and "IDC_LM_OVER") and of
+    // record 98 (test flash done) to the feed's restore, for the family's
+    // record table.
+    static RecordRoute StatusRoute();
     static RecordRoute TestDoneRoute();
 
     // The value that the last record 1 gave aux bar outlet; 0 before the
@@ -48,15 +52,12 @@ public:
 protected:
     CGeneratorPage(CFlashDevice* unit, const Traits& traits, const GeneratorTraits& generator);
 
-    // Record 1's outlets go to the feed.
-    CAuxOutletFeed& AuxOutlets() { return m_auxOutlets; }
-
     // Record 2 byte 20.
     void SetAuxFlags(int flags) { m_auxFlags = flags; }
 
     // Enables the radios AllowedModellingModes allows. The base calls it
     // after a radio is picked and from SetLightsInhibited (which record 1
-    // calls on the Quirel A1 and record 2 on the Zarit).
+    // calls on the Quirel A1 and record 2 on the Zarit packs).
     void UpdateModellingLightRadios() override;
 
     // "IDC_ST_SET", as the traits say: the suggested interval (flag 0x80:
@@ -70,6 +71,7 @@ protected:
     virtual void TakeSuggestedColour() {}
 
 private:
+    void OnStatusRecord(const RecordView& record);
     void OnTestDoneRecord(const RecordView& record);
 
     const GeneratorTraits& m_generator;

@@ -19,20 +19,6 @@ class TwoBarGeneratorPage : public CGeneratorPage {
 public:
     explicit TwoBarGeneratorPage(CFlashDevice* unit) : CGeneratorPage(unit, PageTraits(), kGenerator) {}
 
-    // Record 1 as the ZaritE lays its outlets: values at bytes 9 and 13,
-    // byte 21 the switches, byte 24 the warnings.
-    void DecodeStatus(const RecordView& record)
-    {
-        if (!record.Has(24))
-            return;
-        const int switches = record.Byte(21);
-        std::array<PowerPackRecords::AuxOutlet, 2> outlets;
-        for (int n = 1; n <= 2; ++n)
-            outlets[n - 1] = PowerPackRecords::Outlet(record, n, switches & (0x04 << (2 * (n - 1))),
-                                                      switches & (0x08 << (2 * (n - 1))));
-        AuxOutlets().Show(outlets);
-    }
-
 protected:
     // Command 1: light, value, step and the on mask; others nothing.
     std::optional<CommandBytes> BuildCommand(const Command& command) override
@@ -55,7 +41,7 @@ private:
     {
         static const Traits traits = {
             "DLG_DEVICE_PAGE_ZARITE",
-            {{1, 1, DecoderOf(&TwoBarGeneratorPage::DecodeStatus)}, TestDoneRoute()},
+            {StatusRoute(), TestDoneRoute()},
             {},
             {
                 {"IDC_MAIN_LIGHT", "IDC_SPIN_MAIN", nullptr, 0, NewMainBar<CVeskMainCtlZaritE>, 2026, "", 0, 1},

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "TestRecord.h"
+#include "units/core/GeneratorRecords.h"
 #include "units/core/QuirelA1Codec.h"
 #include "units/core/UnitInfoText.h"
 
@@ -120,8 +121,9 @@ TEST(QuirelA1Records, StatusSpreadsOverBarsAndModellingLight)
                              {22, 0x53},
                              {23, 0x01},
                              {24, 0x05}});
-    const std::optional<Status> status = DecodeStatus(record);
+    const std::optional<GeneratorRecords::Status> status = GeneratorRecords::DecodeStatus(record, 3);
     ASSERT_TRUE(status.has_value());
+    ASSERT_EQ(status->outlets.size(), 3u);
     EXPECT_EQ(status->mainValue, 77);
     EXPECT_TRUE(status->powerOn);
     const bool on[3] = {true, true, true};

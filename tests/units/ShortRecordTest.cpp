@@ -7,6 +7,7 @@
 #include <string>
 
 #include "TestRecord.h"
+#include "units/core/GeneratorRecords.h"
 #include "units/core/PowerPackCodec.h"
 #include "units/core/QuirelA1Codec.h"
 #include "units/core/TikoCodec.h"
@@ -55,7 +56,7 @@ const ShortCase kCases[] = {
     {"RibexServiceStatus", 100, 6, DECODES(PowerPackRecords::DecodeServiceStatus)},
     {"RibexMemory2", 102, 15, DECODES_WITH(PowerPackCodec::DecodeMemory, PowerPackCodec::kRibex)},
     {"RibexMemory3", 103, 15, DECODES_WITH(PowerPackCodec::DecodeMemory, PowerPackCodec::kRibex)},
-    {"QuirelA1Status", 1, 24, DECODES(QuirelA1Codec::DecodeStatus)},
+    {"QuirelA1Status", 1, 24, DECODES_WITH(GeneratorRecords::DecodeStatus, 3)},
     {"QuirelA1AuxFunctions", 2, 22, DECODES(QuirelA1Codec::DecodeAuxFunctions)},
     {"QuirelA1Selections", 3, 9, DECODES(QuirelA1Codec::DecodeSelections)},
     {"QuirelA1UnitInfo", 4, 12, DECODES(QuirelA1Codec::DecodeUnitInfo)},
@@ -77,7 +78,7 @@ const ShortCase kCases[] = {
     {"TikoServiceStatus", 100, 6, DECODES(TikoCodec::DecodeServiceStatus)},
     {"TikoMemory5", 101, 8, DECODES(TikoCodec::DecodeMemory)},
     {"TikoMemory8", 104, 8, DECODES(TikoCodec::DecodeMemory)},
-    {"ZaritStatus", 1, 24, DECODES(ZaritCodec::DecodeStatus)},
+    {"ZaritStatus", 1, 24, DECODES_WITH(GeneratorRecords::DecodeStatus, ZaritCodec::kZarit.auxOutlets)},
     {"ZaritAuxFunctions", 2, 22, DECODES(ZaritCodec::DecodeAuxFunctions)},
     {"ZaritSelections", 3, 9, DECODES_WITH(ZaritCodec::DecodeSelections, ZaritCodec::kZarit)},
     {"ZaritUnitInfo", 4, 17, DECODES(ZaritCodec::DecodeUnitInfo)},
@@ -90,7 +91,7 @@ const ShortCase kCases[] = {
     {"ZaritServiceStatus", 100, 6, DECODES(ZaritCodec::DecodeServiceStatus)},
     {"ZaritMemory1", 101, 15, DECODES_WITH(ZaritCodec::DecodeMemory, 0)},
     {"ZaritMemory4", 104, 15, DECODES_WITH(ZaritCodec::DecodeMemory, 0)},
-    {"ZaritEStatus", 1, 24, DECODES(ZaritECodec::DecodeStatus)},
+    {"ZaritEStatus", 1, 24, DECODES_WITH(GeneratorRecords::DecodeStatus, ZaritCodec::kZaritE.auxOutlets)},
     {"ZaritEAuxFunctions", 2, 20, DECODES(ZaritECodec::DecodeAuxFunctions)},
     {"ZaritESelections", 3, 8, DECODES_WITH(ZaritCodec::DecodeSelections, ZaritCodec::kZaritE)},
     {"ZaritEUnitInfo", 4, 17, DECODES(ZaritECodec::DecodeUnitInfo)},

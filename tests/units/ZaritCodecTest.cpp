@@ -4,6 +4,7 @@
 
 #include "DemoUnit.h"
 #include "TestRecord.h"
+#include "units/core/GeneratorRecords.h"
 #include "units/core/ModellingLight.h"
 #include "units/core/ZaritCodec.h"
 
@@ -24,8 +25,9 @@ TEST(ZaritRecords, StatusSpreadsOverBarsAndModellingLight)
                              {22, 0x53},
                              {23, 0x01},
                              {24, 0x05}});
-    const std::optional<Status> status = DecodeStatus(record);
+    const std::optional<GeneratorRecords::Status> status = GeneratorRecords::DecodeStatus(record, kZarit.auxOutlets);
     ASSERT_TRUE(status.has_value());
+    ASSERT_EQ(status->outlets.size(), 3u);
     EXPECT_EQ(status->mainValue, 77);
     EXPECT_TRUE(status->powerOn);
     const bool on[3] = {true, true, false};
@@ -46,7 +48,8 @@ TEST(ZaritRecords, StatusSpreadsOverBarsAndModellingLight)
     EXPECT_TRUE(status->lmOverShown);
     EXPECT_EQ(Shown(status->lmOverText), "{2061}3");
 
-    const std::optional<Status> off = DecodeStatus(TestRecord(1, 25, {{21, 0x62}, {22, 0x27}}));
+    const std::optional<GeneratorRecords::Status> off =
+        GeneratorRecords::DecodeStatus(TestRecord(1, 25, {{21, 0x62}, {22, 0x27}}), kZarit.auxOutlets);
     ASSERT_TRUE(off.has_value());
     EXPECT_FALSE(off->powerOn);
     EXPECT_FALSE(off->outlets[0].on);
@@ -633,7 +636,8 @@ TEST(ZaritDemoUnit, TakesTheBuildersCommands)
     state.auxOn = {true, false, false};
     const std::optional<std::vector<uint8_t>> answer = unit.Send(1, *BuildCommand(kZarit, {1, 50, kAuxLight1}, state));
     ASSERT_TRUE(answer.has_value());
-    const std::optional<Status> status = DecodeStatus(ViewOf(*answer));
+    const std::optional<GeneratorRecords::Status> status =
+        GeneratorRecords::DecodeStatus(ViewOf(*answer), kZarit.auxOutlets);
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(status->outlets[0].value, 50);
 

@@ -2,6 +2,7 @@
 
 #include "DemoUnit.h"
 #include "TestRecord.h"
+#include "units/core/GeneratorRecords.h"
 #include "units/core/ModellingLight.h"
 #include "units/core/ZaritECodec.h"
 
@@ -17,8 +18,10 @@ TEST(ZaritERecords, StatusOfTwoOutlets)
     const TestRecord record(
         1, 25,
         {{5, 80}, {9, 60}, {10, 30}, {11, 0x01}, {12, 0x90}, {13, 40}, {17, 99}, {21, 0xFD}, {22, 0x62}, {24, 0x06}});
-    const std::optional<Status> status = DecodeStatus(record);
+    const std::optional<GeneratorRecords::Status> status =
+        GeneratorRecords::DecodeStatus(record, ZaritCodec::kZaritE.auxOutlets);
     ASSERT_TRUE(status.has_value());
+    ASSERT_EQ(status->outlets.size(), 2u);
     EXPECT_EQ(status->mainValue, 80);
     EXPECT_TRUE(status->powerOn);
     EXPECT_EQ(status->outlets[0].value, 60);
@@ -35,7 +38,8 @@ TEST(ZaritERecords, StatusOfTwoOutlets)
     EXPECT_FALSE(status->lmOverShown);
     EXPECT_EQ(Shown(status->lmOverText), "{2061}4");
 
-    const std::optional<Status> off = DecodeStatus(TestRecord(1, 25, {{21, 0x18}, {23, 0x01}}));
+    const std::optional<GeneratorRecords::Status> off =
+        GeneratorRecords::DecodeStatus(TestRecord(1, 25, {{21, 0x18}, {23, 0x01}}), ZaritCodec::kZaritE.auxOutlets);
     ASSERT_TRUE(off.has_value());
     EXPECT_FALSE(off->powerOn);
     EXPECT_FALSE(off->outlets[0].on);

@@ -10,6 +10,7 @@
 
 #include "DemoUnit.h"
 #include "TestRecord.h"
+#include "units/core/GeneratorRecords.h"
 #include "units/core/ZaritCodec.h"
 #include "units/core/ZaritECodec.h"
 
@@ -308,11 +309,13 @@ TEST(ZaritFamilyDemoUnit, EveryRecordItSendsDecodes)
         int memories;
     };
     const Case cases[] = {
-        {&kZaritRow, 100, 0, [](const RecordView& r) { return ZaritCodec::DecodeStatus(r).has_value(); },
+        {&kZaritRow, 100, 0,
+         [](const RecordView& r) { return GeneratorRecords::DecodeStatus(r, kZarit.auxOutlets).has_value(); },
          [](const RecordView& r) { return ZaritCodec::DecodeAuxFunctions(r).has_value(); }, &ZaritCodec::DecodeUnitInfo,
          [](const RecordView& r) { return ZaritCodec::DecodeOptions(r).has_value(); }, "Zarit Z2S",
          std::make_pair(std::string("25"), std::string("1300")), "strahlkon", 4},
-        {&kZaritERow, 101, 1, [](const RecordView& r) { return ZaritECodec::DecodeStatus(r).has_value(); },
+        {&kZaritERow, 101, 1,
+         [](const RecordView& r) { return GeneratorRecords::DecodeStatus(r, kZaritE.auxOutlets).has_value(); },
          [](const RecordView& r) { return ZaritECodec::DecodeAuxFunctions(r).has_value(); },
          &ZaritECodec::DecodeUnitInfo, [](const RecordView& r) { return ZaritECodec::DecodeOptions(r).has_value(); },
          "Zarit 3200E", std::nullopt, "", 0},

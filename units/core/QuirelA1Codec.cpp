@@ -96,23 +96,6 @@ std::optional<CommandBytes> BuildCommand(const Command& command, const CommandSt
     return CommandTable::Lay(kCommands, command, state);
 }
 
-std::optional<Status> DecodeStatus(const RecordView& record)
-{
-    if (!record.Has(24))
-        return std::nullopt;
-    Status status;
-    const int switches = record.Byte(21);
-    status.mainValue = record.Byte(5);
-    status.powerOn = switches & 0x01;
-    for (int n = 1; n <= 3; ++n)
-        status.outlets[n - 1] =
-            PowerPackRecords::Outlet(record, n, switches & (0x04 << (2 * (n - 1))), switches & (0x08 << (2 * (n - 1))));
-    status.modellingLightMode = record.Byte(22) & 0x07;
-    status.lmOverShown = record.Byte(23) & 0x01;
-    status.lmOverText = ModellingLight::OverText((record.Byte(22) >> 4) & 0x07);
-    return status;
-}
-
 std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)
 {
     if (!record.Has(22))

@@ -50,19 +50,8 @@ std::optional<CommandBytes> BuildCommand(const Command& command, const CommandSt
 
 // ---- Records ----
 
-// Record 1, status (read to byte 24). An outlet's value the page keeps as
-// the last aux value for record 98; its availability also enables the lamp
-// page's box of the outlet.
-using Outlet = PowerPackRecords::AuxOutlet;
-struct Status {
-    int mainValue = 0;  // the bar clamps it to 0..100
-    bool powerOn = false;
-    std::array<Outlet, 3> outlets;
-    int modellingLightMode = 0;  // radio index: 0 PROPMAX, 1 FULL, 2 LOW, 3 to 7 PROP1 to PROP5
-    bool lmOverShown = false;    // IDC_LM_OVER shown (when it changed)
-    PageText lmOverText;         // IDC_LM_OVER: "set to prop" and the level
-};
-std::optional<Status> DecodeStatus(const RecordView& record);
+// Record 1, status: GeneratorRecords::DecodeStatus with the three aux
+// outlets.
 
 // Record 2, aux functions (read to byte 22), in the order the aux page takes
 // them: sequence, delay, preset, alternate, T0.1 value, T0.1 mode, shortest

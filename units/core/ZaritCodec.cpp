@@ -5,7 +5,6 @@
 #include "units/core/CommandLayouts.h"
 #include "units/core/CommandTable.h"
 #include "units/core/LightCommand.h"
-#include "units/core/ModellingLight.h"
 #include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
 
@@ -233,22 +232,6 @@ const Family kZaritE = {2, false};
 std::optional<CommandBytes> BuildCommand(const Family& family, const Command& command, const CommandState& state)
 {
     return CommandTable::Lay(kCommands, command, Laying{family, state});
-}
-
-std::optional<Status> DecodeStatus(const RecordView& record)
-{
-    if (!record.Has(24))
-        return std::nullopt;
-    const int switches = record.Byte(21);
-    Status status;
-    status.mainValue = record.Byte(5);
-    status.powerOn = Bit(switches, 0);
-    for (int n = 1; n <= 3; ++n)
-        status.outlets[n - 1] = PowerPackRecords::Outlet(record, n, Bit(switches, 2 * n), Bit(switches, 2 * n + 1));
-    status.modellingLightMode = record.Byte(22) & 0x07;
-    status.lmOverShown = Bit(record.Byte(23), 0);
-    status.lmOverText = ModellingLight::OverText((record.Byte(22) >> 4) & 0x07);
-    return status;
 }
 
 std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)

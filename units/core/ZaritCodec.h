@@ -87,18 +87,8 @@ std::optional<CommandBytes> BuildCommand(const Family& family, const Command& co
 
 // ---- Records ----
 
-// Record 1, status (read to byte 24). The outlets' availability also enables
-// the lamp page's box of the outlet (SetLampChoice); the page keeps their
-// values as the last aux values for record 98.
-struct Status {
-    int mainValue = 0;
-    bool powerOn = false;
-    std::array<PowerPackRecords::AuxOutlet, 3> outlets;
-    int modellingLightMode = 0;  // radio index: 0 PROPMAX, 1 FULL, 2 LOW, 3 to 7 PROP1 to PROP5
-    bool lmOverShown = false;    // IDC_LM_OVER shown: it is shown or hidden only on a change
-    PageText lmOverText;         // IDC_LM_OVER: "set to prop" and the level
-};
-std::optional<Status> DecodeStatus(const RecordView& record);
+// Record 1, status: GeneratorRecords::DecodeStatus with the family's aux
+// outlets.
 
 // Record 2, aux functions (read to byte 22), in the order the aux page takes
 // them: sequence (from the unit), delay, number of packs, place, T0.1 value

@@ -25,21 +25,6 @@ const int kTextFlashDurationRow = 2113;
 
 }  // namespace
 
-std::optional<Status> DecodeStatus(const RecordView& record)
-{
-    const std::optional<ZaritCodec::Status> zarit = ZaritCodec::DecodeStatus(record);
-    if (!zarit)
-        return std::nullopt;
-    Status status;
-    status.mainValue = zarit->mainValue;
-    status.powerOn = zarit->powerOn;
-    status.outlets = {zarit->outlets[0], zarit->outlets[1]};
-    status.modellingLightMode = zarit->modellingLightMode;
-    status.lmOverShown = zarit->lmOverShown;
-    status.lmOverText = zarit->lmOverText;
-    return status;
-}
-
 std::optional<AuxFunctions> DecodeAuxFunctions(const RecordView& record)
 {
     if (!record.Has(20))

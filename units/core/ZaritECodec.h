@@ -42,19 +42,9 @@ using ZaritCodec::CommandState;
 
 // ---- Records ----
 
-// Record 1, status (read to byte 24): as the Zarit's with two outlets. Their
-// availability also enables the lamp page's boxes (SetLampChoice2); the page
-// keeps their values as the last aux values for record 98 (0 before the
-// first record 1).
-struct Status {
-    int mainValue = 0;
-    bool powerOn = false;
-    std::array<PowerPackRecords::AuxOutlet, 2> outlets;
-    int modellingLightMode = 0;  // radio index: 0 PROPMAX, 1 FULL, 2 LOW, 3 to 7 PROP1 to PROP5
-    bool lmOverShown = false;    // IDC_LM_OVER shown: it is shown or hidden only on a change
-    PageText lmOverText;         // IDC_LM_OVER: "set to prop" and the level
-};
-std::optional<Status> DecodeStatus(const RecordView& record);
+// Record 1, status: GeneratorRecords::DecodeStatus with the two aux outlets
+// of ZaritCodec::kZaritE (bytes 17 to 20 and byte 21 bits 6 and 7 belong to a
+// third outlet that the ZaritE lacks).
 
 // Record 2, aux functions (read to byte 20), in the order the page takes
 // them: sequence (from the unit), T0.1 value, T0.1 mode, lights inhibited

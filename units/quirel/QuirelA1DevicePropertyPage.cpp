@@ -1,8 +1,5 @@
 #include "units/quirel/QuirelA1DevicePropertyPage.h"
 
-#include <wx/xrc/xmlres.h>
-
-#include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "controls/VeskAuxCtl.h"
 #include "controls/VeskMainCtl.h"
@@ -32,7 +29,7 @@ const CFamilyDevicePage::Traits& CQuirelA1DevicePropertyPage::PageTraits()
     static const Traits traits = {
         "DLG_DEVICE_PAGE",
         {
-            {1, 1, DecoderOf(&Self::DecodeStatus)},
+            StatusRoute(),
             {2, 2, DecoderOf(&Self::DecodeAuxFunctions)},
             {3, 3, DecoderOf(&Self::DecodeSelections)},
             ShownRecord<&QuirelA1Codec::DecodeUnitInfo, &Page::ShowUnitInfo>(4),
@@ -80,21 +77,6 @@ CQuirelA1DevicePropertyPage::CQuirelA1DevicePropertyPage(CFlashDevice* unit)
 }
 
 // ---- Records ----
-
-void CQuirelA1DevicePropertyPage::DecodeStatus(const RecordView& record)
-{
-    const std::optional<QuirelA1Codec::Status> status = QuirelA1Codec::DecodeStatus(record);
-    if (!status)
-        return;
-    if (CMainLightBar* main = LightBars().Main())
-        main->SetValue(static_cast<int16_t>(status->mainValue));
-    SetPowerState(status->powerOn);
-    AuxOutlets().Show(status->outlets);
-    SetModellingLightMode(status->modellingLightMode);
-    SetLightsInhibited(SettingBooks().GetAuxPage() && SettingBooks().GetAuxPage()->GetPreset() != 0);
-    ShowLmOver(status->lmOverShown);
-    SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(status->lmOverText));
-}
 
 void CQuirelA1DevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 {

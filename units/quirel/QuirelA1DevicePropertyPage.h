@@ -18,7 +18,6 @@ protected:
     SpinStepper::Landing SpinLanding() const override;
 
 private:
-    void DecodeStatus(const RecordView& record);
     void DecodeAuxFunctions(const RecordView& record);
     void DecodeSelections(const RecordView& record);
     void DecodeOptions(const RecordView& record);

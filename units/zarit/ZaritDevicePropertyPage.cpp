@@ -3,7 +3,6 @@
 #include <wx/tglbtn.h>
 #include <wx/xrc/xmlres.h>
 
-#include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "controls/VeskAuxCtlZarit.h"
 #include "controls/VeskMainCtlZarit.h"
@@ -81,7 +80,7 @@ void SetToggle(wxWindow* page, const char* name, bool on)
 std::vector<CFamilyDevicePage::RecordRoute> CZaritDevicePropertyPage::Records()
 {
     return {
-        {1, 1, DecoderOf(&Self::DecodeStatus)},
+        StatusRoute(),
         {2, 2, DecoderOf(&Self::DecodeAuxFunctions)},
         {3, 3, DecoderOf(&Self::DecodeSelections)},
         ShownRecord<&ZaritCodec::DecodeUnitInfo, &Page::ShowUnitInfo>(4),
@@ -154,21 +153,6 @@ void CZaritDevicePropertyPage::OnUserToggle(wxCommandEvent& event)
 }
 
 // ---- Records ----
-
-void CZaritDevicePropertyPage::DecodeStatus(const RecordView& record)
-{
-    const std::optional<ZaritCodec::Status> status = ZaritCodec::DecodeStatus(record);
-    if (!status)
-        return;
-    if (CMainLightBar* main = LightBars().Main())
-        main->SetValue(static_cast<int16_t>(status->mainValue));
-    SetPowerState(status->powerOn);
-    AuxOutlets().Show(status->outlets);
-    // The radios' limit follows the radios and the strobe, not this record.
-    SetModellingLightMode(status->modellingLightMode);
-    ShowLmOver(status->lmOverShown);
-    SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(status->lmOverText));
-}
 
 void CZaritDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 {

@@ -47,7 +47,6 @@ private:
     COptionsPageZarit* ZaritOptionsPage() const;
     bool IsSpeedDisplayOn() const;
 
-    void DecodeStatus(const RecordView& record);
     void DecodeAuxFunctions(const RecordView& record);
     void DecodeSelections(const RecordView& record);
     void DecodeOptions(const RecordView& record);

@@ -1,8 +1,5 @@
 #include "units/zarite/ZaritEDevicePropertyPage.h"
 
-#include <wx/xrc/xmlres.h>
-
-#include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "controls/VeskAuxCtlZaritE.h"
 #include "controls/VeskMainCtlZaritE.h"
@@ -60,7 +57,7 @@ const CGeneratorPage::GeneratorTraits kGenerator = {
 std::vector<CFamilyDevicePage::RecordRoute> CZaritEDevicePropertyPage::Records()
 {
     return {
-        {1, 1, DecoderOf(&Self::DecodeStatus)},
+        StatusRoute(),
         {2, 2, DecoderOf(&Self::DecodeAuxFunctions)},
         {3, 3, DecoderOf(&Self::DecodeSelections)},
         ShownRecord<&ZaritECodec::DecodeUnitInfo, &Page::ShowUnitInfo>(4),
@@ -87,21 +84,6 @@ wxString CZaritEDevicePropertyPage::GetBarText(int16_t value, bool available, bo
 }
 
 // ---- Records ----
-
-void CZaritEDevicePropertyPage::DecodeStatus(const RecordView& record)
-{
-    const std::optional<ZaritECodec::Status> status = ZaritECodec::DecodeStatus(record);
-    if (!status)
-        return;
-    if (CMainLightBar* main = LightBars().Main())
-        main->SetValue(static_cast<int16_t>(status->mainValue));
-    SetPowerState(status->powerOn);
-    AuxOutlets().Show(status->outlets);
-    // The radios' limit follows the radios and the strobe, not this record.
-    SetModellingLightMode(status->modellingLightMode);
-    ShowLmOver(status->lmOverShown);
-    SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(status->lmOverText));
-}
 
 void CZaritEDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 {

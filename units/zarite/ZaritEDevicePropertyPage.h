@@ -28,7 +28,6 @@ protected:
 private:
     CAuxPageZaritE* ZaritEAuxPage() const;
 
-    void DecodeStatus(const RecordView& record);
     void DecodeAuxFunctions(const RecordView& record);
     void DecodeSelections(const RecordView& record);
     void DecodeOptions(const RecordView& record);
