@@ -39,7 +39,7 @@ void CAuxOutletFeed::Restore()
         if (CAuxLightBar* bar = m_page.LightBars().Aux(outlet))
             bar->SetValue(static_cast<int16_t>(m_kept[outlet - 1]), false);
     }
-    m_page.SetLedState(kLedRed);
+    m_page.UnitControls().SetLedState(kLedRed);
 }
 
 int CAuxOutletFeed::Kept(int outlet) const

@@ -1,8 +1,5 @@
 #include "units/GeneratorPage.h"
 
-#include <wx/xrc/xmlres.h>
-
-#include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "controls/AuxLightBar.h"
 #include "controls/MainLightBar.h"
@@ -41,15 +38,16 @@ void CGeneratorPage::OnStatusRecord(const RecordView& record)
         return;
     if (CMainLightBar* main = LightBars().Main())
         main->SetValue(static_cast<int16_t>(status->mainValue));
-    SetPowerState(status->powerOn);
+    UnitControls().SetPowerState(status->powerOn);
     m_auxOutlets.Show(status->outlets);
-    SetModellingLightMode(status->modellingLightMode);
-    // Elsewhere the radios' limit follows the radios and the strobe, not
-    // this record.
+    UnitControls().SetModellingLightMode(status->modellingLightMode);
+    // Where a preset takes the radios this record locks the lights and works
+    // the radios out again; elsewhere their limit follows the radios and the
+    // strobe, not this record.
     if (m_generator.presetTakesRadios)
         SetLightsInhibited(SettingBooks().GetAuxPage() && SettingBooks().GetAuxPage()->GetPreset() != 0);
-    ShowLmOver(status->lmOverShown);
-    SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(status->lmOverText));
+    UnitControls().ShowLmOver(status->lmOverShown);
+    UnitControls().SetLmOverText(status->lmOverText);
 }
 
 void CGeneratorPage::OnTestDoneRecord(const RecordView&)
@@ -74,11 +72,8 @@ std::array<bool, 8> CGeneratorPage::AllowedModellingModes()
 void CGeneratorPage::UpdateModellingLightRadios()
 {
     const std::array<bool, 8> allowed = AllowedModellingModes();
-    for (const RadioRow& radio : GetTraits().radios) {
-        wxWindow* control = FindWindow(XRCID(radio.name));
-        if (control && radio.mode >= 0 && radio.mode < static_cast<int>(allowed.size()))
-            control->Enable(allowed[radio.mode]);
-    }
+    UnitControls().EnableRadios(
+        [&allowed](int mode) { return mode >= 0 && mode < static_cast<int>(allowed.size()) && allowed[mode]; });
 }
 
 // ---- Status panel ----

@@ -1,13 +1,11 @@
 #include "units/PowerPackPage.h"
 
-#include <wx/xrc/xmlres.h>
-
-#include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "pages/aux/AuxPageBase.h"
 #include "pages/infos/InfosPageBase.h"
 #include "pages/memory/MemoryPageBase.h"
 #include "pages/options/OptionsPageBase.h"
+#include "units/core/ModellingLight.h"
 #include "units/core/RecordView.h"
 
 namespace {
@@ -30,9 +28,9 @@ std::vector<CFamilyDevicePage::RecordRoute> CPowerPackPage::Records()
         {3, 3, DecoderOf(&CPowerPackPage::OnSelectionsRecord)},
         {4, 4, DecoderOf(&CPowerPackPage::OnUnitInfoRecord)},
         {5, 5, DecoderOf(&CPowerPackPage::OnOptionsRecord)},
-        ShownRecord<&PowerPackRecords::DecodeCounters, &CFamilyDevicePage::ShowCounters>(6),
+        ShownRecord<&PowerPackRecords::DecodeCounters, &CSettingBooks::ShowCounters>(6),
         ShownRecord<&PowerPackRecords::DecodeAlarms, &CFamilyDevicePage::ShowAlarms>(7),
-        ShownRecord<&PowerPackRecords::DecodeDates, &CFamilyDevicePage::ShowDates>(8),
+        ShownRecord<&PowerPackRecords::DecodeDates, &CSettingBooks::ShowDates>(8),
         {98, 98, DecoderOf(&CPowerPackPage::OnTestDoneRecord)},
         ShownRecord<&PowerPackRecords::DecodeServiceStatus, &CFamilyDevicePage::ShowServiceStatus>(100),
         {101, 104, DecoderOf(&CPowerPackPage::OnMemoryRecord)},
@@ -63,10 +61,10 @@ void CPowerPackPage::OnOptionsRecord(const RecordView& record)
 
 void CPowerPackPage::FinishStatus(int modellingLightMode)
 {
-    SetModellingLightMode(modellingLightMode);
+    UnitControls().SetModellingLightMode(modellingLightMode);
     SetLightsInhibited(SettingBooks().GetAuxPage() && SettingBooks().GetAuxPage()->GetPreset() != 0);
-    ShowLmOver(false);
-    SetLmOverText(kLmOverLevel);
+    UnitControls().ShowLmOver(false);
+    UnitControls().SetLmOverText(ModellingLight::OverText(kLmOverLevel));
 }
 
 void CPowerPackPage::ApplySequence(int sequence)
@@ -83,7 +81,7 @@ void CPowerPackPage::FinishAuxFunctions()
 
 void CPowerPackPage::ShowOptions(const PowerPackCodec::Options& options)
 {
-    ShowFlashBoxes(options);
+    UnitControls().ShowFlashBoxes(options);
     if (COptionsPageBase* page = SettingBooks().GetOptionsPage()) {
         page->SetBuzzer(options.buzzer);
         page->SetReduced(options.reduced);
@@ -108,7 +106,7 @@ void CPowerPackPage::OnTestDoneRecord(const RecordView&)
 void CPowerPackPage::OnMemoryRecord(const RecordView& record)
 {
     const std::optional<PowerPackRecords::Memory> memory = PowerPackCodec::DecodeMemory(record, m_family);
-    CMemoryPageBase* page = memory ? MemoryPageFor(memory->index, memory->empty) : nullptr;
+    CMemoryPageBase* page = memory ? SettingBooks().MemoryPageFor(memory->index, memory->empty) : nullptr;
     if (!page)
         return;
     const auto energyText = [this](const MemoryEnergy& energy) {
@@ -119,9 +117,9 @@ void CPowerPackPage::OnMemoryRecord(const RecordView& record)
     page->SetLine2L(energyText(memory->energies[1]));
     const std::array<MemoryLine, 4>& lines = memory->lines;
     // The first three lines stand in the right column, the fourth on the left.
-    ShowMemoryRightColumn(*page, lines.data(), 3);
-    page->SetLine3L(Text(lines[3].value));
-    page->SetLine3LLabel(Text(lines[3].label));
+    SettingBooks().ShowMemoryRightColumn(*page, lines.data(), 3);
+    page->SetLine3L(Language().Text(lines[3].value));
+    page->SetLine3LLabel(Language().Text(lines[3].label));
 }
 
 // ---- Status rows and commands ----

@@ -18,6 +18,13 @@
 #include "pages/options/OptionsPageBase.h"
 #include "units/PageLanguage.h"
 
+namespace {
+
+// Every family stores a memory from its current settings with this command.
+const int16_t kCommandStoreMemory = 12;
+
+}  // namespace
+
 CSettingBooks::CSettingBooks(wxWindow& page, CFlashDevice* unit, CSettingPageHost& host, const std::vector<Row>& rows,
                              const CPageLanguage& language, std::function<void()> chosen)
     : m_page(page), m_unit(unit), m_host(host), m_rows(rows), m_language(language), m_chosen(std::move(chosen))
@@ -149,4 +156,89 @@ Selections CSettingBooks::GatherSelections() const
     if (m_lampPage)
         selections.lamps = {m_lampPage->GetLamp1(), m_lampPage->GetLamp2(), m_lampPage->GetLamp3()};
     return selections;
+}
+
+void CSettingBooks::ShowUnitInfo(const UnitRecords::UnitInfo& info)
+{
+    if (!m_infosPage)
+        return;
+    m_infosPage->SetProgVersion(CPageLanguage::UnitText(info.version));
+    m_infosPage->SetType(CPageLanguage::UnitText(info.model));
+    m_infosPage->SetVoltageVersion(CPageLanguage::UnitText(info.voltage));
+    if (info.supplyTextId)
+        m_infosPage->SetActualVoltage(m_language.Text(*info.supplyTextId));
+    m_infosPage->SetSerial(CPageLanguage::UnitText(info.serial));
+}
+
+void CSettingBooks::ShowCounters(const UnitRecords::Counters& counters)
+{
+    if (m_optionsPage) {
+        if (counters.counter)
+            m_optionsPage->SetCounter(CPageLanguage::UnitText(*counters.counter));
+        m_optionsPage->SetTotalCounter(CPageLanguage::UnitText(counters.totalCounter));
+    }
+    if (counters.owner)
+        ShowOwner(*counters.owner);
+}
+
+void CSettingBooks::ShowDates(const UnitRecords::Dates& dates)
+{
+    if (!m_infosPage)
+        return;
+    m_infosPage->SetDelivery(CPageLanguage::UnitText(dates.delivery));
+    if (dates.service)
+        m_infosPage->SetServiceDate(CPageLanguage::UnitText(*dates.service));
+    if (dates.factory)
+        m_infosPage->SetFactoryDate(CPageLanguage::UnitText(*dates.factory));
+}
+
+void CSettingBooks::ShowOwner(const UnitRecords::Owner& owner)
+{
+    if (!m_infosPage)
+        return;
+    if (owner.field == UnitRecords::OwnerField::DisplayOnly)
+        m_infosPage->SetOwnerText(CPageLanguage::UnitText(owner.text));
+    else
+        m_infosPage->SetOwner(CPageLanguage::UnitText(owner.text));
+}
+
+void CSettingBooks::ShowVoltages(const ServiceVoltages& voltages)
+{
+    if (!m_infosPage)
+        return;
+    m_infosPage->SetPosFlashVoltage(CPageLanguage::UnitText(voltages.positive));
+    m_infosPage->SetNegFlashVoltage(CPageLanguage::UnitText(voltages.negative));
+    m_infosPage->SetLineVoltage(CPageLanguage::UnitText(voltages.line));
+    m_infosPage->SetLineFrequency(CPageLanguage::UnitText(voltages.frequency));
+    if (voltages.nominal)
+        m_infosPage->SetNominalFlashVoltage(CPageLanguage::UnitText(*voltages.nominal));
+}
+
+CMemoryPageBase* CSettingBooks::MemoryPageFor(int index, bool empty)
+{
+    if (!m_memoryPage || !m_memoryPage->GetCheck(XRCID(wxString::Format("IDC_ME_MEMORY%d", index + 1))))
+        return nullptr;
+    if (empty) {
+        m_host.SendCommand(kCommandStoreMemory, index);
+        return nullptr;
+    }
+    return m_memoryPage;
+}
+
+void CSettingBooks::ShowMemoryRightColumn(CMemoryPageBase& page, const MemoryLine* lines, std::size_t count) const
+{
+    using Setter = void (CMemoryPageBase::*)(const wxString&);
+    std::size_t row = 0;
+    const auto show = [&](Setter value, Setter label) {
+        if (row < count) {
+            (page.*value)(m_language.Text(lines[row].value));
+            (page.*label)(m_language.Text(lines[row].label));
+        }
+        ++row;
+    };
+    show(&CMemoryPageBase::SetLine1R, &CMemoryPageBase::SetLine1RLabel);
+    show(&CMemoryPageBase::SetLine2R, &CMemoryPageBase::SetLine2RLabel);
+    show(&CMemoryPageBase::SetLine3R, &CMemoryPageBase::SetLine3RLabel);
+    show(&CMemoryPageBase::SetLine4R, &CMemoryPageBase::SetLine4RLabel);
+    show(&CMemoryPageBase::SetLine5R, &CMemoryPageBase::SetLine5RLabel);
 }

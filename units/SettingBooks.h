@@ -1,13 +1,18 @@
 // The two notebooks of setting pages on a device page, the lamp/memory book
 // and the options book: the family's setting pages built into them, the
-// typed pages the unit's records and commands reach, and what the books and
-// pages have selected.
+// typed pages the unit's records and commands reach, what the books and
+// pages have selected, and the records that every family shows alike on its
+// setting pages alone.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <vector>
 
+#include "units/core/MemoryDetail.h"
 #include "units/core/Selections.h"
+#include "units/core/ServiceStatus.h"
+#include "units/core/UnitRecords.h"
 
 class CAuxPageBase;
 class CFlashDevice;
@@ -61,6 +66,24 @@ public:
     // The level the setting pages show: the information page's service
     // group and the options page's total reset.
     void ShowServiceLevel(int level);
+
+    // The record kinds every family shows alike; a field the record lacks
+    // leaves its control as it is, as does a setting page the family lacks.
+    // Record 4: the information page's fields.
+    void ShowUnitInfo(const UnitRecords::UnitInfo& info);
+    // Record 6: the options page's counters and the owner.
+    void ShowCounters(const UnitRecords::Counters& counters);
+    // Record 8: the information page's dates.
+    void ShowDates(const UnitRecords::Dates& dates);
+    void ShowOwner(const UnitRecords::Owner& owner);
+    // Record 100: the measured voltages.
+    void ShowVoltages(const ServiceVoltages& voltages);
+    // Records 101 to 104: the memory page when it shows memory index, since
+    // only the memory the user looks at is shown; an empty memory is stored
+    // from the unit's settings instead (command 12) and shows nothing.
+    CMemoryPageBase* MemoryPageFor(int index, bool empty);
+    // The memory table's right column, values and labels, from the top down.
+    void ShowMemoryRightColumn(CMemoryPageBase& page, const MemoryLine* lines, std::size_t count) const;
 
     // The notebook pages the unit reports, selected where they differ.
     void SelectNotebookPages(int lampMemoryPage, int optionsPage);

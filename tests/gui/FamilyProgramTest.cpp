@@ -61,11 +61,11 @@ TEST_F(FamilyProgramTest, NuvekPageShowsItsUnitAndTheUnitFollowsThePage)
 
     // The records the page asked for arrive on the polls.
     ASSERT_TRUE(RunUntil([&] { return TextOf(page, "IDC_ME_LINE1L") == "5.0"; }));
-    EXPECT_TRUE(page->IsPowerOn());
+    EXPECT_TRUE(page->UnitControls().IsPowerOn());
     EXPECT_EQ(page->LightBars().Main()->GetFace().large, "5.0");
     EXPECT_EQ(TextOf(page, "IDC_OP_TOTALCOUNTER"), "12345");
     EXPECT_EQ(TextOf(page, "IDC_IN_DELIVERY_STAT"), "3.2012");
-    EXPECT_EQ(page->GetLedState(), 2);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 2);
 
     // A click on the main light's up arrow: the unit takes 5.1, and the bar
     // shows what the unit then reports.
@@ -137,7 +137,7 @@ TEST_F(FamilyProgramTest, TrovalexPageShowsItsUnitAndTheUnitFollowsThePage)
     ASSERT_TRUE(RunUntil([&] { return TextOf(page, "IDC_ME_LINE1L") == "6.0"; }));
     EXPECT_EQ(TextOf(page, "IDC_ME_LINE1R"), "2");
     EXPECT_EQ(TextOf(page, "IDC_ME_LINE2R"), "1.5s");
-    EXPECT_TRUE(page->IsPowerOn());
+    EXPECT_TRUE(page->UnitControls().IsPowerOn());
     EXPECT_EQ(page->GetAuxCtl(1)->GetFace().large, "7.0");
     EXPECT_EQ(page->GetAuxCtl(1)->GetFace().joules, "150J");
     EXPECT_EQ(TextOf(page, "IDC_OP_TOTALCOUNTER"), "12345");
@@ -146,7 +146,7 @@ TEST_F(FamilyProgramTest, TrovalexPageShowsItsUnitAndTheUnitFollowsThePage)
     auto* lamps = dynamic_cast<wxComboBox*>(page->FindWindow(XRCID("IDC_LA_LAMP4")));
     ASSERT_NE(lamps, nullptr);
     EXPECT_EQ(lamps->GetStringSelection(), "main light");
-    EXPECT_EQ(page->GetLedState(), 2);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 2);
 
     // A click on the bar's up arrow: the unit takes 7.1, and the bar shows
     // what the unit then reports.
@@ -201,7 +201,7 @@ TEST_F(FamilyProgramTest, ZaritModelUnitsPageShowsEveryRecordAndFollowsThePage)
     EXPECT_NE(page->LightBars().Main()->GetFace().large, "");
     // The model reports radio release: the page shows its box and no LED.
     EXPECT_TRUE(page->FindWindow(XRCID("IDC_FL_RF"))->IsShown());
-    EXPECT_EQ(page->GetLedState(), 0);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 0);
 
     // A click on aux 1's check box switches the outlet on the unit, and the
     // bar shows what the unit then reports.

@@ -8,11 +8,11 @@
 #include <tuple>
 #include <vector>
 
-#include "units/FamilyDevicePage.h"
+#include "units/UnitControls.h"
 
 namespace {
 
-using Page = CFamilyDevicePage;
+using Page = CUnitControls;
 
 std::vector<std::tuple<std::string, int, int>> Radios(const std::vector<Page::RadioRow>& rows)
 {

@@ -107,7 +107,7 @@ TEST_F(GeneratorPageTest, TestDoneBeforeAnyStatusPutsTheBarsAtZero)
     EXPECT_EQ(page->LightBars().Aux(1)->GetValue(), 0);
     EXPECT_EQ(page->LightBars().Aux(2)->GetValue(), 0);
     EXPECT_EQ(Generator()->GetKeptAuxValue(1), 0);
-    EXPECT_EQ(page->GetLedState(), 1);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 1);
 }
 
 TEST_F(GeneratorPageTest, StatusFeedsTheBarsAndTestDoneRestoresTheirValuesWithoutWarning)
@@ -122,7 +122,7 @@ TEST_F(GeneratorPageTest, StatusFeedsTheBarsAndTestDoneRestoresTheirValuesWithou
     EXPECT_EQ(Generator()->GetKeptAuxValue(2), 70);
     EXPECT_EQ(Generator()->GetKeptAuxValue(3), 0);
 
-    page->SetPowerState(true);
+    page->UnitControls().SetPowerState(true);
     const wxColour warned = page->LightBars().Aux(1)->GetFace().textColour;
     Deliver(98, {});
     EXPECT_EQ(page->LightBars().Aux(1)->GetValue(), 45);
@@ -161,7 +161,7 @@ TEST_F(GeneratorPageTest, RadiosFollowTheHighestSwitchedOnOutletAndTheEnergyClas
 TEST_F(GeneratorPageTest, LightCommandGathersEveryBar)
 {
     Status(40, 60, 0x0C | 0x30);
-    page->SetPowerState(true);
+    page->UnitControls().SetPowerState(true);
     SpinLine("IDC_SPIN_AUX2", false);
     SpinRelease("IDC_SPIN_AUX2");
     SpinLine("IDC_SPIN_MAIN", true);

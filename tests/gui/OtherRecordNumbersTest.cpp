@@ -108,7 +108,7 @@ TEST_P(OtherRecordNumbersTest, ChangeNothing)
     for (uint16_t number : GetParam().numbers) {
         Deliver(number, GetParam().status);
         EXPECT_EQ(GetParam().mainBar(*this), 0) << number;
-        EXPECT_FALSE(page->IsPowerOn()) << number;
+        EXPECT_FALSE(page->UnitControls().IsPowerOn()) << number;
         EXPECT_TRUE(page->IsIdle()) << number;
     }
     EXPECT_TRUE(Commands().empty());

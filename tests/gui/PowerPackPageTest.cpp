@@ -211,7 +211,7 @@ TYPED_TEST(PowerPackPageTest, StatusRecordShowsBarsPowerAndModellingLight)
     EXPECT_EQ(this->AuxText(2), "10");
     // The warning of outlet 2 draws it red while the unit is on.
     EXPECT_EQ(this->page->LightBars().Aux(2)->GetFace().textColour, wxColour(255, 0, 0));
-    EXPECT_TRUE(this->page->IsPowerOn());
+    EXPECT_TRUE(this->page->UnitControls().IsPowerOn());
     EXPECT_TRUE(this->Shown("IDC_LED"));
     EXPECT_TRUE(
         SamePicture(this->template Find<wxBitmapButton>("IDC_POWER")->GetBitmapLabel(), PowerPicture(PowerFace::On)));
@@ -240,7 +240,7 @@ TYPED_TEST(PowerPackPageTest, PowerFromTheUnitMovesTheBarsAndLedOnlyWhenItChange
     this->Deliver(1, Status(50, kAllOn));
     EXPECT_FALSE(this->Shown("IDC_LED"));
     this->Deliver(1, Status(50, kAllOn & ~1));
-    EXPECT_FALSE(this->page->IsPowerOn());
+    EXPECT_FALSE(this->page->UnitControls().IsPowerOn());
     EXPECT_FALSE(this->Shown("IDC_LED"));
     EXPECT_NE(this->page->LightBars().Main()->GetFace().textColour, wxColour(0, 255, 0));
     EXPECT_TRUE(
@@ -286,7 +286,7 @@ TYPED_TEST(PowerPackPageTest, OptionsRecordSetsFlashBoxesLampAndOptions)
     EXPECT_TRUE(this->Checked("IDC_FL_IR"));
     EXPECT_TRUE(this->Checked("IDC_FL_CELL"));
     EXPECT_TRUE(this->Checked("IDC_FL_RF"));
-    EXPECT_TRUE(this->page->IsModellingLightOn());
+    EXPECT_TRUE(this->page->UnitControls().IsModellingLightOn());
     EXPECT_TRUE(SamePicture(this->template Find<wxBitmapButton>("IDC_LM_LIGHT")->GetBitmapLabel(), LampPicture(true)));
     EXPECT_TRUE(this->page->SettingBooks().GetOptionsPage()->IsBuzzerChecked());
     EXPECT_TRUE(this->page->SettingBooks().GetOptionsPage()->IsReducedChecked());
@@ -294,7 +294,7 @@ TYPED_TEST(PowerPackPageTest, OptionsRecordSetsFlashBoxesLampAndOptions)
 
     this->Deliver(5, RecordData(10, {{5, 0}}));
     EXPECT_FALSE(this->Checked("IDC_FL_CELL"));
-    EXPECT_FALSE(this->page->IsModellingLightOn());
+    EXPECT_FALSE(this->page->UnitControls().IsModellingLightOn());
     EXPECT_FALSE(this->page->SettingBooks().GetOptionsPage()->IsBuzzerChecked());
 }
 
@@ -380,7 +380,7 @@ TYPED_TEST(PowerPackPageTest, DeliveryDateGoesToTheInformationPage)
 TYPED_TEST(PowerPackPageTest, TestFlashTurnsTheLedRedAndItsEndRestoresTheAuxBars)
 {
     this->Click("IDC_FL_TEST");
-    EXPECT_EQ(this->page->GetLedState(), 1);
+    EXPECT_EQ(this->page->UnitControls().GetLedState(), 1);
     EXPECT_EQ(this->Commands(), (std::vector<Sent>{{102, {}}}));
 
     // Before any status the bars go back to 0, whatever they show.
@@ -393,21 +393,21 @@ TYPED_TEST(PowerPackPageTest, TestFlashTurnsTheLedRedAndItsEndRestoresTheAuxBars
     this->Deliver(1, Status(50, kAllOn, 60, 70, 0, 0x03));
     this->page->LightBars().Aux(1)->SetValue(90, true);
     this->Deliver(100, RecordData(7, {{5, 0x80}}));
-    EXPECT_EQ(this->page->GetLedState(), 2);
+    EXPECT_EQ(this->page->UnitControls().GetLedState(), 2);
     this->Deliver(98, {});
     EXPECT_EQ(this->page->LightBars().Aux(1)->GetValue(), 60);
     EXPECT_EQ(this->page->LightBars().Aux(2)->GetValue(), 70);
     // Without the warning of the last status.
     EXPECT_EQ(this->page->LightBars().Aux(2)->GetFace().textColour, wxColour(0, 255, 0));
-    EXPECT_EQ(this->page->GetLedState(), 1);
+    EXPECT_EQ(this->page->UnitControls().GetLedState(), 1);
 }
 
 TYPED_TEST(PowerPackPageTest, ServiceStatusSetsLedLevelAndVoltages)
 {
     this->Deliver(100, RecordData(7, {{5, 0x80}, {6, 0}}));
-    EXPECT_EQ(this->page->GetLedState(), 2);
+    EXPECT_EQ(this->page->UnitControls().GetLedState(), 2);
     this->Deliver(100, RecordData(7, {{5, 0x00}, {6, 0}}));
-    EXPECT_EQ(this->page->GetLedState(), 1);
+    EXPECT_EQ(this->page->UnitControls().GetLedState(), 1);
 
     // Level 2: the options page offers the total reset, the information
     // page the serial number as an edit field.
@@ -470,7 +470,7 @@ TYPED_TEST(PowerPackPageTest, ModellingRadiosSendTheirCodeOnlyWhenSelected)
     for (const Case& c : cases) {
         this->PickRadio(c.radio);
         EXPECT_EQ(this->Commands(), (std::vector<Sent>{{3, {c.code}}})) << c.radio;
-        EXPECT_EQ(this->page->GetModellingLightMode(), c.mode);
+        EXPECT_EQ(this->page->UnitControls().GetModellingLightMode(), c.mode);
         EXPECT_TRUE(this->Checked(c.radio));
     }
     // A radio's report of being cleared sends nothing.
@@ -498,7 +498,7 @@ TYPED_TEST(PowerPackPageTest, LampButtonTogglesTheModellingLamp)
 TYPED_TEST(PowerPackPageTest, PowerButtonSwitchesTheUnitAndTheBars)
 {
     this->Click("IDC_POWER");
-    EXPECT_TRUE(this->page->IsPowerOn());
+    EXPECT_TRUE(this->page->UnitControls().IsPowerOn());
     EXPECT_TRUE(this->Shown("IDC_LED"));
     EXPECT_EQ(this->page->LightBars().Main()->GetFace().textColour, wxColour(0, 255, 0));
     this->Click("IDC_POWER");
@@ -559,11 +559,11 @@ TYPED_TEST(PowerPackPageTest, ShortSpinClickSendsOneTenthOnRelease)
     for (const Case& c : cases) {
         this->SpinLine(c.spin, c.up);
         EXPECT_TRUE(this->Commands().empty()) << c.spin;
-        EXPECT_EQ(this->page->GetLedState(), 0);
+        EXPECT_EQ(this->page->UnitControls().GetLedState(), 0);
         this->SpinRelease(c.spin);
         EXPECT_EQ(this->Commands(), (std::vector<Sent>{{1, c.data}})) << c.spin;
-        EXPECT_EQ(this->page->GetLedState(), 1);
-        this->page->SetLedState(0);
+        EXPECT_EQ(this->page->UnitControls().GetLedState(), 1);
+        this->page->UnitControls().SetLedState(0);
     }
 }
 
@@ -649,9 +649,9 @@ TYPED_TEST(PowerPackPageTest, RadioUnitShowsNoLedAndServiceLevelZero)
     this->Commands();
     EXPECT_TRUE(this->Shown("IDC_FL_RF"));
     this->Click("IDC_FL_TEST");
-    EXPECT_EQ(this->page->GetLedState(), 0);
+    EXPECT_EQ(this->page->UnitControls().GetLedState(), 0);
     this->Deliver(100, RecordData(12, {{5, 0x80}, {6, 2}}));
-    EXPECT_EQ(this->page->GetLedState(), 0);
+    EXPECT_EQ(this->page->UnitControls().GetLedState(), 0);
     EXPECT_FALSE(this->Shown("IDC_OP_RESET_TOTAL"));
     EXPECT_FALSE(this->Shown("IDC_IN_SER"));
     EXPECT_EQ(this->page->StatusPanel().Alarms().serviceLevel, 2);

@@ -158,7 +158,7 @@ protected:
         SetCtrlText(this->page, XRCID("IDC_STATUS"), Longest(sample, Texts({2119, 2120, 2121, 2122, 2124}, offset)));
         if (state == 2)
             this->page->StatusPanel().Update({true, 2123, true, true, true, true});
-        this->page->ShowLmOver(true);
+        this->page->UnitControls().ShowLmOver(true);
         this->page->Layout();
         GiveRoom();
     }

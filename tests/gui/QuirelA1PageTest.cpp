@@ -174,7 +174,7 @@ TEST_F(QuirelA1PageTest, StatusRecordShowsBarsRadiosAndTheSetToPropHint)
     // 0x5D: power; outlet 1 on and available; outlets 2 and 3 on, not
     // available. Mode 3 (PROP1), "set to prop" level 5, warnings of 1 and 3.
     Deliver(1, Status(77, 0x5D, 40, 55, 90, 0x53, 0x01, 0x05));
-    EXPECT_TRUE(page->IsPowerOn());
+    EXPECT_TRUE(page->UnitControls().IsPowerOn());
     EXPECT_EQ(MainText(), "7.7");
     EXPECT_EQ(AuxText(1), "4.0");
     EXPECT_EQ(page->LightBars().Aux(1)->GetFace().textColour, wxColour(255, 0, 0));
@@ -188,7 +188,7 @@ TEST_F(QuirelA1PageTest, StatusRecordShowsBarsRadiosAndTheSetToPropHint)
     EXPECT_FALSE(Find<wxWindow>("IDC_LA_LAMP2")->IsEnabled());
     EXPECT_FALSE(Find<wxWindow>("IDC_LA_LAMP3")->IsEnabled());
     EXPECT_TRUE(Checked("IDC_LM_PROP1"));
-    EXPECT_EQ(page->GetModellingLightMode(), 3);
+    EXPECT_EQ(page->UnitControls().GetModellingLightMode(), 3);
     EXPECT_TRUE(Shown("IDC_LM_OVER"));
     EXPECT_EQ(Label("IDC_LM_OVER"), "set to prop3");
 
@@ -288,7 +288,7 @@ TEST_F(QuirelA1PageTest, OptionsRecordSetsBoxesLampOptionsStoreAndIrAddress)
 {
     // Lamp, IR, cell, buzzer, slow, reduced, store, radio; IR address 2.
     Deliver(5, RecordData(8, {{5, 0xFF}, {7, 2}}));
-    EXPECT_TRUE(page->IsModellingLightOn());
+    EXPECT_TRUE(page->UnitControls().IsModellingLightOn());
     EXPECT_TRUE(Checked("IDC_FL_IR"));
     EXPECT_TRUE(Checked("IDC_FL_CELL"));
     EXPECT_TRUE(Checked("IDC_FL_RF"));
@@ -533,13 +533,13 @@ TEST_F(QuirelA1PageTest, TestFlashEndRestoresTheLastStatusValuesOrZero)
     page->LightBars().Aux(3)->SetValue(90, true);
     Deliver(98, {});
     EXPECT_EQ(page->LightBars().Aux(3)->GetValue(), 0);
-    EXPECT_EQ(page->GetLedState(), 1);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 1);
 
     Deliver(1, Status(50, kAllOn, 40, 50, 60, 0, 0, 0x07));
     for (int outlet = 1; outlet <= 3; ++outlet)
         page->LightBars().Aux(outlet)->SetValue(99, true);
     Deliver(100, RecordData(7, {{5, 0x80}}));
-    EXPECT_EQ(page->GetLedState(), 2);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 2);
     Click("IDC_FL_TEST");
     EXPECT_EQ(Commands(), (std::vector<Sent>{{102, {}}}));
     Deliver(98, {});
@@ -548,13 +548,13 @@ TEST_F(QuirelA1PageTest, TestFlashEndRestoresTheLastStatusValuesOrZero)
         EXPECT_EQ(page->LightBars().Aux(outlet)->GetValue(), values[outlet - 1]) << outlet;
         EXPECT_EQ(page->LightBars().Aux(outlet)->GetFace().textColour, wxColour(0, 255, 0)) << outlet;
     }
-    EXPECT_EQ(page->GetLedState(), 1);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 1);
 }
 
 TEST_F(QuirelA1PageTest, ServiceStatusSetsLedLevelAndVoltages)
 {
     Deliver(100, RecordData(12, {{5, 0x80}, {6, 1}, {7, 100}, {8, 50}, {9, 220}, {10, 50}, {11, 200}}));
-    EXPECT_EQ(page->GetLedState(), 2);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 2);
     EXPECT_TRUE(Shown("IDC_OP_RESET_TOTAL"));
     EXPECT_EQ(Label("IDC_IN_POS_FLASH_V"), "142");
     EXPECT_EQ(Label("IDC_IN_NEG_FLASH_V"), "71");
@@ -563,7 +563,7 @@ TEST_F(QuirelA1PageTest, ServiceStatusSetsLedLevelAndVoltages)
     EXPECT_EQ(Label("IDC_IN_SOLL_FLASH_V"), "284");
     // Without byte 11 the nominal voltage stays.
     Deliver(100, RecordData(11, {{5, 0x00}, {6, 1}, {7, 10}, {11, 100}}));
-    EXPECT_EQ(page->GetLedState(), 1);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 1);
     EXPECT_EQ(Label("IDC_IN_POS_FLASH_V"), "14");
     EXPECT_EQ(Label("IDC_IN_SOLL_FLASH_V"), "284");
     // Level 0: nothing of the service shows; the voltages are not touched.
@@ -633,7 +633,7 @@ TEST_F(QuirelA1PageTest, LightCommandsCarryTheEnergyTheLightAndTheOutletsOn)
     Click("IDC_SPIN_AUX3", false);
     EXPECT_EQ(Commands(),
               (std::vector<Sent>{{1, {50, 2, 0x0F}}, {1, {60, 2, 0x0B}}, {1, {71, 0, 0x0B}}, {1, {79, 3, 0x0B}}}));
-    EXPECT_EQ(page->GetLedState(), 1);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 1);
 
     // A step down from 0 lays 0, not full power.
     Deliver(1, Status(0, kPower));
@@ -702,7 +702,7 @@ TEST_F(QuirelA1PageTest, RadiosBoxesLampAndPowerSendTheirCodes)
     for (std::size_t i = 0; i < std::size(kRadios); ++i) {
         PickRadio(kRadios[i]);
         EXPECT_EQ(Commands(), (std::vector<Sent>{{3, {uint8_t(0x40 + i)}}})) << kRadios[i];
-        EXPECT_EQ(page->GetModellingLightMode(), static_cast<int>(i));
+        EXPECT_EQ(page->UnitControls().GetModellingLightMode(), static_cast<int>(i));
     }
     PickRadio("IDC_LM_FULL", false);
     Tick("IDC_FL_CELL", true);
@@ -761,7 +761,7 @@ TEST_F(QuirelA1PageTest, RadioUnitShowsNoLedAndServiceLevelZero)
     Commands();
     EXPECT_TRUE(Shown("IDC_FL_RF"));
     Deliver(100, RecordData(12, {{5, 0x80}, {6, 2}}));
-    EXPECT_EQ(page->GetLedState(), 0);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 0);
     EXPECT_FALSE(Shown("IDC_OP_RESET_TOTAL"));
     // Back from the suggested settings the radio box shows again.
     AuxRecord record;

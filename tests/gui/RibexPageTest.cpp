@@ -57,7 +57,7 @@ TEST_F(RibexPageTest, LockedPowerButtonKeepsItsPictureUntilUnlocked)
     EXPECT_TRUE(PowerShows(PowerFace::Locked));
     // A new power state moves bars and LED, not the locked picture.
     Deliver(1, Status(0x01 | 0x08));
-    EXPECT_TRUE(page->IsPowerOn());
+    EXPECT_TRUE(page->UnitControls().IsPowerOn());
     EXPECT_TRUE(Shown("IDC_LED"));
     EXPECT_TRUE(PowerShows(PowerFace::Locked));
     // Unlocked, the button shows the unit's power state again.

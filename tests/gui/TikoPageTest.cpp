@@ -223,7 +223,7 @@ TEST_F(TrovalexPageTest, BarShowsPowerWarningPercentAndTheJoulesOfTheRating)
     EXPECT_EQ(face.joules, "600J");
     EXPECT_EQ(face.percent, "50%");
     EXPECT_EQ(face.textColour, wxColour(0, 255, 0));
-    EXPECT_TRUE(tiko->IsPowerOn());
+    EXPECT_TRUE(tiko->UnitControls().IsPowerOn());
     EXPECT_TRUE(Shown("IDC_LED"));
 
     // The 100 V variant: five sixths; at 55 tenths of a percent.
@@ -281,7 +281,7 @@ TEST_F(TrovalexPageTest, ModellingRadiosSendTheTikoCodesOnlyWhenSelected)
     for (const Case& c : cases) {
         PickRadio(c.radio);
         EXPECT_EQ(Commands(), (std::vector<Sent>{{3, {c.code}}})) << c.radio;
-        EXPECT_EQ(tiko->GetModellingLightMode(), c.mode);
+        EXPECT_EQ(tiko->UnitControls().GetModellingLightMode(), c.mode);
         EXPECT_TRUE(Checked(c.radio));
     }
     PickRadio("IDC_LM_FULL", false);
@@ -375,9 +375,9 @@ TEST_F(SorvantPageTest, OtherModelsKeepEveryLevelAndLeaveTheOverLabel)
 TEST_F(TrovalexPageTest, LampButtonTogglesTheModellingLamp)
 {
     Click("IDC_LM_LIGHT");
-    EXPECT_TRUE(tiko->IsModellingLightOn());
+    EXPECT_TRUE(tiko->UnitControls().IsModellingLightOn());
     Click("IDC_LM_LIGHT");
-    EXPECT_FALSE(tiko->IsModellingLightOn());
+    EXPECT_FALSE(tiko->UnitControls().IsModellingLightOn());
     EXPECT_EQ(Commands(), (std::vector<Sent>{{3, {0x81}}, {3, {0x80}}}));
 }
 
@@ -516,7 +516,7 @@ TEST_F(TrovalexPageTest, UnitInformationFillsTheInformationPageAndCaption)
 TEST_F(TrovalexPageTest, OptionsRecordSetsFlashBoxesLampAndTheSettingPages)
 {
     Deliver(5, RecordData(9, {{5, 0xFF}, {6, 2}, {7, 3}, {8, 0x01}}));
-    EXPECT_TRUE(tiko->IsModellingLightOn());
+    EXPECT_TRUE(tiko->UnitControls().IsModellingLightOn());
     EXPECT_TRUE(Checked("IDC_FL_IR"));
     EXPECT_TRUE(Checked("IDC_FL_CELL"));
     EXPECT_TRUE(Checked("IDC_FL_RF"));
@@ -532,7 +532,7 @@ TEST_F(TrovalexPageTest, OptionsRecordSetsFlashBoxesLampAndTheSettingPages)
     EXPECT_TRUE(Commands().empty());
 
     Deliver(5, RecordData(9, {{5, 0x00}, {6, 0}, {7, 0}, {8, 0x00}}));
-    EXPECT_FALSE(tiko->IsModellingLightOn());
+    EXPECT_FALSE(tiko->UnitControls().IsModellingLightOn());
     EXPECT_FALSE(Checked("IDC_FL_CELL"));
     EXPECT_FALSE(options->IsBuzzerChecked());
     EXPECT_FALSE(options->IsCellChecked());
@@ -568,9 +568,9 @@ TEST_F(TrovalexPageTest, DatesWithTheirCenturyAndOutOfRangeBytesAsZero)
 TEST_F(TrovalexPageTest, ServiceStatusSetsLedLevelAndTheFamilysVoltages)
 {
     Deliver(100, RecordData(7, {{5, 0x80}, {6, 0}}));
-    EXPECT_EQ(tiko->GetLedState(), 2);
+    EXPECT_EQ(tiko->UnitControls().GetLedState(), 2);
     Deliver(100, RecordData(7, {{5, 0x00}, {6, 0}}));
-    EXPECT_EQ(tiko->GetLedState(), 1);
+    EXPECT_EQ(tiko->UnitControls().GetLedState(), 1);
 
     SetCtrlText(page, XRCID("IDC_IN_SOLL_FLASH_V"), "none");
     Deliver(100, RecordData(11, {{5, 0x80}, {6, 2}, {7, 100}, {8, 100}, {9, 220}, {10, 50}}));
@@ -597,23 +597,23 @@ TEST_F(TrovalexPageTest, TestFlashTurnsTheLedRedAndItsEndClearsTheWarning)
     Deliver(1, Status(70, 0x01 | 0x02));
     EXPECT_EQ(Bar()->GetFace().textColour, wxColour(255, 0, 0));
     Click("IDC_FL_TEST");
-    EXPECT_EQ(tiko->GetLedState(), 1);
+    EXPECT_EQ(tiko->UnitControls().GetLedState(), 1);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{102, {}}}));
     Deliver(100, RecordData(7, {{5, 0x80}}));
     Deliver(98, {});
     EXPECT_EQ(Bar()->GetValue(), 70);
     EXPECT_EQ(Bar()->GetFace().textColour, wxColour(0, 255, 0));
-    EXPECT_EQ(tiko->GetLedState(), 1);
+    EXPECT_EQ(tiko->UnitControls().GetLedState(), 1);
 }
 
 TEST_F(TrovalexPageTest, ServiceValuesNeedTheirBytesAtALevel)
 {
     // A level without the voltages' bytes is no service record at all.
     Deliver(100, RecordData(10, {{5, 0x80}, {6, 2}}));
-    EXPECT_EQ(tiko->GetLedState(), 0);
+    EXPECT_EQ(tiko->UnitControls().GetLedState(), 0);
     EXPECT_FALSE(Shown("IDC_OP_RESET_TOTAL"));
     Deliver(100, RecordData(11, {{5, 0x80}, {6, 2}, {10, 50}}));
-    EXPECT_EQ(tiko->GetLedState(), 2);
+    EXPECT_EQ(tiko->UnitControls().GetLedState(), 2);
     EXPECT_EQ(Label("IDC_IN_LINE_F"), "50");
 }
 
@@ -726,10 +726,10 @@ TEST_F(RadioTrovalexPageTest, RadioReleaseGoesWithTheFlashControlsAndShowsNoLed)
     Deliver(2, AuxFunctions(0, 0, 0, 0));
     EXPECT_TRUE(Shown("IDC_FL_RF"));
     Click("IDC_FL_TEST");
-    EXPECT_EQ(tiko->GetLedState(), 0);
+    EXPECT_EQ(tiko->UnitControls().GetLedState(), 0);
     // The service level is not forced to 0 on these units.
     Deliver(100, RecordData(12, {{5, 0x80}, {6, 2}}));
-    EXPECT_EQ(tiko->GetLedState(), 0);
+    EXPECT_EQ(tiko->UnitControls().GetLedState(), 0);
     EXPECT_TRUE(Shown("IDC_OP_RESET_TOTAL"));
     EXPECT_TRUE(Shown("IDC_IN_SER"));
     Commands();
@@ -803,7 +803,7 @@ TEST_F(TrovalexPageTest, PowerButtonSwitchesTheUnitAndTheBar)
 {
     Deliver(1, Status(70, 0x00));
     Click("IDC_POWER");
-    EXPECT_TRUE(tiko->IsPowerOn());
+    EXPECT_TRUE(tiko->UnitControls().IsPowerOn());
     EXPECT_TRUE(Shown("IDC_LED"));
     EXPECT_EQ(Bar()->GetFace().textColour, wxColour(0, 255, 0));
     Click("IDC_POWER");
@@ -817,10 +817,10 @@ TEST_F(TrovalexPageTest, ShortSpinClickSendsOneTenthOnRelease)
     Deliver(1, Status(60));
     SpinLine("IDC_SPIN_AUX1", true);
     EXPECT_TRUE(Commands().empty());
-    EXPECT_EQ(tiko->GetLedState(), 0);
+    EXPECT_EQ(tiko->UnitControls().GetLedState(), 0);
     SpinRelease("IDC_SPIN_AUX1");
     EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {61}}}));
-    EXPECT_EQ(tiko->GetLedState(), 1);
+    EXPECT_EQ(tiko->UnitControls().GetLedState(), 1);
     SpinLine("IDC_SPIN_AUX1", false);
     SpinRelease("IDC_SPIN_AUX1");
     EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {59}}}));

@@ -133,7 +133,7 @@ TEST_F(ZaritEPageTest, StatusOfTwoOutletsAndTheirLampBoxes)
     EXPECT_EQ(page->LightBars().Aux(1)->GetValue(), 60);
     EXPECT_EQ(page->LightBars().Aux(2)->GetValue(), 40);
     EXPECT_NE(page->LightBars().Aux(2)->GetFace().textColour, wxColour(255, 0, 0));
-    EXPECT_EQ(page->GetLedState(), 1);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 1);
 
     Deliver(1, Status(70, 0x01 | 0x0C, 60, 40, 0x52, 0x01));
     EXPECT_FALSE(Find<wxWindow>("IDC_LA_LAMP2")->IsEnabled());
@@ -293,7 +293,7 @@ TEST_F(ZaritEPageTest, UnitInformationOfItsModels)
 TEST_F(ZaritEPageTest, OptionsOfTheCutDownPage)
 {
     Deliver(5, RecordData(7, {{5, 0x01 | 0x02 | 0x04 | 0x10 | 0x20 | 0x80}, {6, 0x04}}));
-    EXPECT_TRUE(page->IsModellingLightOn());
+    EXPECT_TRUE(page->UnitControls().IsModellingLightOn());
     EXPECT_TRUE(Checked("IDC_FL_CELL"));
     EXPECT_TRUE(Checked("IDC_FL_RF"));
     EXPECT_TRUE(Options()->IsSlowChecked());
@@ -323,7 +323,7 @@ TEST_F(ZaritEPageTest, CountersAlarmsDatesOwnerAndServiceAsOnTheZarit)
     EXPECT_FALSE(Shown("IDC_ST_ALARM1"));
     EXPECT_EQ(Label("IDC_IN_POS_FLASH_V"), "284");
     EXPECT_EQ(Label("IDC_IN_LINE_V"), "230");
-    EXPECT_EQ(page->GetLedState(), 2);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 2);
 
     Deliver(8, RecordData(12, {{6, 12}, {7, 3}, {8, 51}, {9, 11}, {10, 50}, {11, 1}}));
     EXPECT_EQ(Label("IDC_IN_DELIVERY_STAT"), "3.2012");
@@ -339,7 +339,7 @@ TEST_F(ZaritEPageTest, MemoryAndOtherRecordsChangeNothing)
     for (uint16_t number : {9, 11, 101, 102, 103, 104}) {
         Deliver(number, Status(55, kAllOn, 60, 60));
         EXPECT_EQ(page->LightBars().Main()->GetValue(), 0) << number;
-        EXPECT_FALSE(page->IsPowerOn()) << number;
+        EXPECT_FALSE(page->UnitControls().IsPowerOn()) << number;
     }
     EXPECT_TRUE(Commands().empty());
 }
@@ -357,7 +357,7 @@ TEST_F(ZaritEPageTest, FlashBoxesPowerLampAndRadios)
     PickRadio("IDC_LM_PROP4");
     EXPECT_EQ(Commands(), (std::vector<Sent>{
                               {4, {0x41}}, {4, {0x21}}, {4, {0x20}}, {102, {}}, {28, {}}, {3, {0x81}}, {3, {0x46}}}));
-    EXPECT_EQ(page->GetLedState(), 1);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 1);
 }
 
 TEST_F(ZaritEPageTest, LightCommandsCarryTheTwoOutlets)
@@ -368,7 +368,7 @@ TEST_F(ZaritEPageTest, LightCommandsCarryTheTwoOutlets)
     SpinLine("IDC_SPIN_AUX2", true);
     SpinRelease("IDC_SPIN_AUX2");
     EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {50, 2, 5}}}));
-    EXPECT_EQ(page->GetLedState(), 1);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 1);
     // Switching outlet 1 on sends its energy with both outlets on.
     Tick("IDC_AUX_CHECK1", true);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {20, 1, 7}}}));

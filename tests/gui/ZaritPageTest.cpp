@@ -202,7 +202,7 @@ TEST_F(ZaritPageTest, StatusShowsBarsPowerRadiosAndTheModellingLevel)
     EXPECT_EQ(AuxText(2), "4.0");
     EXPECT_EQ(AuxText(3), "2.0");
     EXPECT_EQ(page->LightBars().Aux(2)->GetFace().textColour, wxColour(255, 0, 0));
-    EXPECT_TRUE(page->IsPowerOn());
+    EXPECT_TRUE(page->UnitControls().IsPowerOn());
     EXPECT_TRUE(SamePicture(Find<wxBitmapButton>("IDC_POWER")->GetBitmapLabel(), PowerPicture(PowerFace::OnBlue)));
     EXPECT_TRUE(Checked("IDC_LM_PROP2"));
     EXPECT_TRUE(Shown("IDC_LM_OVER"));
@@ -515,7 +515,7 @@ TEST_F(ZaritPageTest, OptionsSetBoxesTogglesAndTheSpeedFlag)
     Deliver(5,
             RecordData(
                 8, {{5, 0x01 | 0x04 | 0x20 | 0x40 | 0x80}, {6, 0x02 | 0x08 | 0x10 | 0x60}, {7, 0x01 | 0x04 | 0x08}}));
-    EXPECT_TRUE(page->IsModellingLightOn());
+    EXPECT_TRUE(page->UnitControls().IsModellingLightOn());
     EXPECT_FALSE(Checked("IDC_FL_IR"));
     EXPECT_TRUE(Checked("IDC_FL_CELL"));
     EXPECT_TRUE(Checked("IDC_FL_RF"));
@@ -667,12 +667,12 @@ TEST_F(ZaritPageTest, TestFlashEndRestoresTheThreeBarsFromZeroOnward)
     for (int outlet = 1; outlet <= 3; ++outlet)
         page->LightBars().Aux(outlet)->SetValue(10, true);
     Deliver(100, RecordData(7, {{5, 0x80}}));
-    EXPECT_EQ(page->GetLedState(), 2);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 2);
     Deliver(98, {});
     EXPECT_EQ(page->LightBars().Aux(1)->GetValue(), 60);
     EXPECT_EQ(page->LightBars().Aux(2)->GetValue(), 70);
     EXPECT_EQ(page->LightBars().Aux(3)->GetValue(), 80);
-    EXPECT_EQ(page->GetLedState(), 1);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 1);
 }
 
 TEST_F(ZaritPageTest, ServiceVoltagesOnlyFromLevelTwoAndTheLevelOnlyToTheInformationPage)
@@ -699,7 +699,7 @@ TEST_F(ZaritPageTest, RadioUnitStillTakesTheServiceLevel)
     Commands();
     EXPECT_TRUE(Shown("IDC_FL_RF"));
     Deliver(100, RecordData(11, {{5, 0x80}, {6, 2}}));
-    EXPECT_EQ(page->GetLedState(), 0);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 0);
     EXPECT_TRUE(Shown("IDC_IN_SER"));
 }
 
@@ -800,7 +800,7 @@ TEST_F(ZaritPageTest, PowerLampAndRadiosSendTheirCodes)
     PickRadio("IDC_LM_PROP5");
     PickRadio("IDC_LM_LOW", false);
     EXPECT_EQ(Commands(), (std::vector<Sent>{{28, {}}, {27, {}}, {3, {0x81}}, {3, {0x40}}, {3, {0x47}}}));
-    EXPECT_EQ(page->GetModellingLightMode(), 7);
+    EXPECT_EQ(page->UnitControls().GetModellingLightMode(), 7);
 }
 
 TEST_F(ZaritPageTest, LightCommandsCarryEveryOutletThatIsOn)
@@ -811,7 +811,7 @@ TEST_F(ZaritPageTest, LightCommandsCarryEveryOutletThatIsOn)
     SpinLine("IDC_SPIN_MAIN", true);
     SpinRelease("IDC_SPIN_MAIN");
     EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {71, 0, 0x0B}}}));
-    EXPECT_EQ(page->GetLedState(), 1);
+    EXPECT_EQ(page->UnitControls().GetLedState(), 1);
 }
 
 TEST_F(ZaritPageTest, HeldDownArrowGoesOnToOneAndLaysZeroNotAWrappedByte)

@@ -32,13 +32,13 @@ const Page::Traits kTraits = {
         {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", "IDC_AUX_CHECK1", 1, Page::NewAuxBar<CVeskAuxCtlNuvek>, 2015, " 1", 0, 33},
         {"IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_CHECK2", 2, Page::NewAuxBar<CVeskAuxCtlNuvek>, 2015, " 2", 0, 33},
     },
-    Page::ModellingLightRadios(kNoTopRadio),
+    CUnitControls::ModellingLightRadios(kNoTopRadio),
     "IDC_LM_NONE",
-    Page::TriggerBoxes(true, {
+    CUnitControls::TriggerBoxes(true, {
         // The builder reads the box itself.
         {"IDC_ENERGIEBEREICH", 17, 0, 0},
     }),
-    Page::LampTextRows(true, {{"IDC_ENERGIEBEREICH", 2200, ""}}, kNoTopRadio),
+    CUnitControls::LampTextRows(true, {{"IDC_ENERGIEBEREICH", 2200, ""}}, kNoTopRadio),
     {"IDC_ENERGIEBEREICH"},
     {{6, 0}},
     PowerPackRecords::kAlarmTitleOrder,
@@ -59,7 +59,7 @@ void CNuvekDevicePropertyPage::DecodeStatus(const RecordView& record)
         return;
     if (CMainLightBar* main = LightBars().Main())
         main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
-    SetPowerState(status->power);
+    UnitControls().SetPowerState(status->power);
     AuxOutlets().Show(status->aux);
     FinishStatus(status->modellingLightMode);
 }
@@ -70,7 +70,7 @@ void CNuvekDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
     if (!functions)
         return;
     ApplySequence(functions->sequence);
-    SetEnergyRangeChecked(functions->energyRange);
+    UnitControls().SetBox("IDC_ENERGIEBEREICH", functions->energyRange);
     FinishAuxFunctions();
 }
 

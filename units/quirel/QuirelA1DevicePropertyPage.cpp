@@ -34,9 +34,9 @@ const CFamilyDevicePage::Traits& CQuirelA1DevicePropertyPage::PageTraits()
             {3, 3, DecoderOf(&Self::DecodeSelections)},
             ShownRecord<&QuirelA1Codec::DecodeUnitInfo, &Page::ShowUnitInfo>(4),
             {5, 5, DecoderOf(&Self::DecodeOptions)},
-            ShownRecord<&QuirelA1Codec::DecodeCounters, &Page::ShowCounters>(6),
+            ShownRecord<&QuirelA1Codec::DecodeCounters, &CSettingBooks::ShowCounters>(6),
             ShownRecord<&QuirelA1Codec::DecodeAlarms, &Page::ShowAlarms>(7),
-            ShownRecord<&QuirelA1Codec::DecodeDates, &Page::ShowDates>(8),
+            ShownRecord<&QuirelA1Codec::DecodeDates, &CSettingBooks::ShowDates>(8),
             TestDoneRoute(),
             ShownRecord<&QuirelA1Codec::DecodeServiceStatus, &Page::ShowServiceStatus>(100),
             {101, 104, DecoderOf(&Self::DecodeMemory)},
@@ -59,10 +59,10 @@ const CFamilyDevicePage::Traits& CQuirelA1DevicePropertyPage::PageTraits()
             {"IDC_AUX_LIGHT3", "IDC_SPIN_AUX3", "IDC_AUX_CHECK3", 3, Page::NewAuxBar<CVeskAuxCtl>, 2015, " 3", 2073,
              QuirelA1Codec::SpinDownLimit(QuirelA1Codec::kAuxLight3)},
         },
-        Page::ModellingLightRadios(),
+        CUnitControls::ModellingLightRadios(),
         "IDC_LM_NONE",
-        Page::TriggerBoxes(true),
-        Page::LampTextRows(true),
+        CUnitControls::TriggerBoxes(true),
+        CUnitControls::LampTextRows(true),
         {},
         {{6, 0}},
         QuirelA1Codec::kAlarmTitleOrder,
@@ -120,7 +120,7 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
     const std::optional<QuirelA1Codec::Options> options = QuirelA1Codec::DecodeOptions(record);
     if (!options)
         return;
-    ShowFlashBoxes(*options);
+    UnitControls().ShowFlashBoxes(*options);
     if (COptionsPageBase* page = SettingBooks().GetOptionsPage()) {
         page->SetBuzzer(options->buzzer);
         page->SetSlow(options->slow);
@@ -138,7 +138,7 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
 void CQuirelA1DevicePropertyPage::DecodeMemory(const RecordView& record)
 {
     const std::optional<QuirelA1Codec::Memory> memory = QuirelA1Codec::DecodeMemory(record);
-    CMemoryPageBase* page = memory ? MemoryPageFor(memory->index, memory->empty) : nullptr;
+    CMemoryPageBase* page = memory ? SettingBooks().MemoryPageFor(memory->index, memory->empty) : nullptr;
     if (!page)
         return;
     const auto energyText = [this](const MemoryEnergy& energy) {
@@ -148,9 +148,9 @@ void CQuirelA1DevicePropertyPage::DecodeMemory(const RecordView& record)
     page->SetLine4L(energyText(memory->outlets[0]));
     page->SetLine3L(energyText(memory->outlets[1]));
     page->SetLine2L(energyText(memory->outlets[2]));
-    ShowMemoryRightColumn(*page, memory->right.data(), memory->right.size());
-    page->SetLine5L(Text(memory->left5.value));
-    page->SetLine5LLabel(Text(memory->left5.label));
+    SettingBooks().ShowMemoryRightColumn(*page, memory->right.data(), memory->right.size());
+    page->SetLine5L(Language().Text(memory->left5.value));
+    page->SetLine5LLabel(Language().Text(memory->left5.label));
 }
 
 // ---- Status panel and spin ----

@@ -31,10 +31,10 @@ const Page::Traits kTraits = {
         {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", "IDC_AUX_CHECK1", 1, Page::NewAuxBar<CVeskAuxCtlRibex>, 2015, " 1", 0, 33},
         {"IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_CHECK2", 2, Page::NewAuxBar<CVeskAuxCtlRibex>, 2015, " 2", 0, 33},
     },
-    Page::ModellingLightRadios(kPRadio),
+    CUnitControls::ModellingLightRadios(kPRadio),
     "IDC_LM_NONE",
-    Page::TriggerBoxes(true),
-    Page::LampTextRows(true, {}, kPRadio),
+    CUnitControls::TriggerBoxes(true),
+    CUnitControls::LampTextRows(true, {}, kPRadio),
     {},
     {{6, 0}},
     PowerPackRecords::kAlarmTitleOrder,
@@ -54,7 +54,7 @@ void CRibexDevicePropertyPage::DecodeStatus(const RecordView& record)
         return;
     if (CMainLightBar* main = LightBars().Main())
         main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
-    SetPowerState(status->power);
+    UnitControls().SetPowerState(status->power);
     AuxOutlets().Show(status->aux);
     // The second bar also stands for the third outlet.
     if (auto* bar = LightBars().As<CVeskAuxCtlRibex>(2))
@@ -78,7 +78,7 @@ void CRibexDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
     const std::optional<PowerPackCodec::UnitInfo> info = PowerPackCodec::DecodeUnitInfo(record, kFamily);
     if (!info)
         return;
-    SetPowerLocked(info->powerLocked);
+    UnitControls().SetPowerLocked(info->powerLocked);
     ShowUnitInfo(*info);
     UpdateAuxStatusTexts();
 }

@@ -114,7 +114,7 @@ const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
             {5, 5, DecoderOf(&CTikoDevicePropertyPage::DecodeOptions)},
             {6, 6, DecoderOf(&CTikoDevicePropertyPage::DecodeCounters)},
             ShownRecord<&TikoCodec::DecodeAlarms, &CTikoDevicePropertyPage::ShowAlarms>(7),
-            ShownRecord<&TikoCodec::DecodeDates, &CTikoDevicePropertyPage::ShowDates>(8),
+            ShownRecord<&TikoCodec::DecodeDates, &CSettingBooks::ShowDates>(8),
             {98, 98, DecoderOf(&CTikoDevicePropertyPage::OnTestDone)},
             ShownRecord<&TikoCodec::DecodeServiceStatus, &CTikoDevicePropertyPage::ShowServiceStatus>(100),
             {101, 104, DecoderOf(&CTikoDevicePropertyPage::DecodeMemory)},
@@ -128,23 +128,23 @@ const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
             {"IDC_AUX_LIGHT1", "IDC_SPIN_AUX1", nullptr, 1, NewMainBar<CVeskAuxCtlTiko>, 2026, "", 0,
              TikoCodec::kSpinDownLimit},
         },
-        ModellingLightRadios(kTopRadio),
+        CUnitControls::ModellingLightRadios(kTopRadio),
         "IDC_LM_NONE",
-        TriggerBoxes(true, {{"IDC_ENERGIEBEREICH", 29, 1, 0}}),
-        LampTextRows(true,
-                     {
-                         {"IDC_ME_FR_MEMORY", 2016, ""},
-                         {"IDC_ME_FR_INFO", 2092, ""},
-                         {"IDC_ME_MEMORY5", 2016, " 1"},
-                         {"IDC_ME_MEMORY6", 2016, " 2"},
-                         {"IDC_ME_MEMORY7", 2016, " 3"},
-                         {"IDC_ME_MEMORY8", 2016, " 4"},
-                         {"IDC_ME_REC2", 2093, ""},
-                         {"IDC_ME_STORE2", 2094, ""},
-                         {"IDC_ME_LINE1L_LA", 2026, ""},
-                         {"IDC_ENERGIEBEREICH", 2200, ""},
-                     },
-                     kTopRadio),
+        CUnitControls::TriggerBoxes(true, {{"IDC_ENERGIEBEREICH", 29, 1, 0}}),
+        CUnitControls::LampTextRows(true,
+                                    {
+                                        {"IDC_ME_FR_MEMORY", 2016, ""},
+                                        {"IDC_ME_FR_INFO", 2092, ""},
+                                        {"IDC_ME_MEMORY5", 2016, " 1"},
+                                        {"IDC_ME_MEMORY6", 2016, " 2"},
+                                        {"IDC_ME_MEMORY7", 2016, " 3"},
+                                        {"IDC_ME_MEMORY8", 2016, " 4"},
+                                        {"IDC_ME_REC2", 2093, ""},
+                                        {"IDC_ME_STORE2", 2094, ""},
+                                        {"IDC_ME_LINE1L_LA", 2026, ""},
+                                        {"IDC_ENERGIEBEREICH", 2200, ""},
+                                    },
+                                    kTopRadio),
         {kLampFunctions, "IDC_ENERGIEBEREICH"},
         {},
         TikoCodec::kAlarmTitleOrder,
@@ -186,7 +186,7 @@ void CTikoDevicePropertyPage::FillLampFunctions()
         return;
     lamps->Clear();
     for (int entry = 0; entry < kLampFunctionCount; ++entry)
-        lamps->Append(Text(kFirstLampText + entry));
+        lamps->Append(Language().Text(kFirstLampText + entry));
 }
 
 void CTikoDevicePropertyPage::KeepHiddenMemoryControls()
@@ -283,14 +283,14 @@ CInfosPageTiko* CTikoDevicePropertyPage::GetLampOrTikoInfosPage() const
 void CTikoDevicePropertyPage::UpdateModellingLightRadios()
 {
     const TikoCodec::ModellingLimit limit =
-        TikoCodec::LimitModellingLight(m_modelCode, GetModellingLightMode(), LightBars().ValueOf(1));
+        TikoCodec::LimitModellingLight(m_modelCode, UnitControls().GetModellingLightMode(), LightBars().ValueOf(1));
     if (wxWindow* prop4 = FindWindow(XRCID("IDC_LM_PROP4")))
         prop4->Enable(limit.prop4Enabled);
     if (wxWindow* prop5 = FindWindow(XRCID("IDC_LM_PROP5")))
         prop5->Enable(limit.prop5Enabled);
     if (limit.over) {
-        SetCtrlText(this, XRCID("IDC_LM_OVER"), Text(limit.over->text));
-        ShowLmOver(limit.over->shown);
+        UnitControls().SetLmOverText(limit.over->text);
+        UnitControls().ShowLmOver(limit.over->shown);
     }
 }
 
@@ -321,15 +321,15 @@ void CTikoDevicePropertyPage::DecodeStatus(const RecordView& record)
     const std::optional<TikoCodec::Status> status = TikoCodec::DecodeStatus(record);
     if (!status)
         return;
-    SetPowerState(status->powerOn);
+    UnitControls().SetPowerState(status->powerOn);
     // The box first: the bar's lower limit follows it.
-    SetEnergyRangeChecked(status->energyRange);
+    UnitControls().SetBox("IDC_ENERGIEBEREICH", status->energyRange);
     if (CVeskAuxCtlTiko* bar = GetAuxCtl(1)) {
         bar->SetValue(static_cast<int16_t>(status->value), status->warning);
         bar->UpdatePercent();
         bar->SetJoules(m_lowVoltage, static_cast<int16_t>(m_rating));
     }
-    SetModellingLightMode(status->modellingLightMode);
+    UnitControls().SetModellingLightMode(status->modellingLightMode);
     UpdateModellingLightRadios();
     SetPowerDisplay(GetPowerDisplay());
 }
@@ -382,7 +382,7 @@ void CTikoDevicePropertyPage::DecodeOptions(const RecordView& record)
     const std::optional<TikoCodec::Options> options = TikoCodec::DecodeOptions(record);
     if (!options)
         return;
-    ShowFlashBoxes(*options);
+    UnitControls().ShowFlashBoxes(*options);
     COptionsPageTiko* page = GetInfosOrTikoOptionsPage();
     if (page) {
         page->SetBuzzer(options->buzzer);
@@ -402,14 +402,14 @@ void CTikoDevicePropertyPage::DecodeCounters(const RecordView& record)
 {
     // The counter's form is the model's.
     if (const std::optional<TikoCodec::Counters> counters = TikoCodec::DecodeCounters(record, m_modelCode))
-        ShowCounters(*counters);
+        SettingBooks().ShowCounters(*counters);
 }
 
 void CTikoDevicePropertyPage::OnTestDone(const RecordView&)
 {
     if (CVeskAuxCtlTiko* bar = GetAuxCtl(1))
         bar->SetValue(bar->GetValue(), false);
-    SetLedState(kLedRed);
+    UnitControls().SetLedState(kLedRed);
 }
 
 void CTikoDevicePropertyPage::DecodeMemory(const RecordView& record)
@@ -427,8 +427,8 @@ void CTikoDevicePropertyPage::DecodeMemory(const RecordView& record)
                   GetBarText(static_cast<int16_t>(memory->energy), true, true, false, 1));
     for (int line = 1; line <= 2; ++line) {
         const MemoryLine& shown = memory->right[line - 1];
-        SetMemoryCell(this, line, MemoryCell::RightValue, Text(shown.value));
-        SetMemoryCell(this, line, MemoryCell::RightLabel, Text(shown.label));
+        SetMemoryCell(this, line, MemoryCell::RightValue, Language().Text(shown.value));
+        SetMemoryCell(this, line, MemoryCell::RightLabel, Language().Text(shown.label));
     }
     for (MemoryCell cell :
          {MemoryCell::RightValue, MemoryCell::RightLabel, MemoryCell::LeftValue, MemoryCell::LeftLabel})

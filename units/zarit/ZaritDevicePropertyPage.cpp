@@ -49,10 +49,10 @@ const Page::Traits kTraits = {
         {"IDC_AUX_LIGHT3", "IDC_SPIN_AUX3", "IDC_AUX_CHECK3", 3, Page::NewAuxBar<CVeskAuxCtlZarit>, 2015, " 3", 2073,
          ZaritCodec::kSpinDownLimit},
     },
-    Page::ModellingLightRadios(),
+    CUnitControls::ModellingLightRadios(),
     "IDC_LM_NONE",
-    Page::TriggerBoxes(true),
-    Page::LampTextRows(true, {
+    CUnitControls::TriggerBoxes(true),
+    CUnitControls::LampTextRows(true, {
         {"IDC_SPEED", 2231, ""},
         {"IDC_USER", 2232, ""},
     }),
@@ -60,6 +60,7 @@ const Page::Traits kTraits = {
     {{6, 0}, {20, 1}},
     ZaritCodec::kAlarmTitleOrder,
     false,
+    PowerFace::OnBlue,
 };
 // clang-format on
 
@@ -85,10 +86,10 @@ std::vector<CFamilyDevicePage::RecordRoute> CZaritDevicePropertyPage::Records()
         {3, 3, DecoderOf(&Self::DecodeSelections)},
         ShownRecord<&ZaritCodec::DecodeUnitInfo, &Page::ShowUnitInfo>(4),
         {5, 5, DecoderOf(&Self::DecodeOptions)},
-        ShownRecord<&ZaritCodec::DecodeCounters, &Page::ShowCounters>(6),
+        ShownRecord<&ZaritCodec::DecodeCounters, &CSettingBooks::ShowCounters>(6),
         ShownRecord<&ZaritCodec::DecodeAlarms, &Page::ShowAlarms>(7),
-        ShownRecord<&ZaritCodec::DecodeDates, &Page::ShowDates>(8),
-        ShownRecord<&ZaritCodec::DecodeOwner, &Page::ShowOwner>(10),
+        ShownRecord<&ZaritCodec::DecodeDates, &CSettingBooks::ShowDates>(8),
+        ShownRecord<&ZaritCodec::DecodeOwner, &CSettingBooks::ShowOwner>(10),
         TestDoneRoute(),
         ShownRecord<&ZaritCodec::DecodeServiceStatus, &Page::ShowServiceStatus>(100),
         {101, 104, DecoderOf(&Self::DecodeMemory)},
@@ -199,7 +200,7 @@ void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
     const std::optional<ZaritCodec::Options> options = ZaritCodec::DecodeOptions(record);
     if (!options)
         return;
-    ShowFlashBoxes(*options);
+    UnitControls().ShowFlashBoxes(*options);
     COptionsPageZarit* page = ZaritOptionsPage();
     if (page) {
         page->SetSlow(options->slow);
@@ -223,7 +224,7 @@ void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
 void CZaritDevicePropertyPage::DecodeMemory(const RecordView& record)
 {
     const std::optional<ZaritCodec::Memory> memory = ZaritCodec::DecodeMemory(record, GetLanguageOffset());
-    CMemoryPageBase* page = memory ? MemoryPageFor(memory->index, memory->empty) : nullptr;
+    CMemoryPageBase* page = memory ? SettingBooks().MemoryPageFor(memory->index, memory->empty) : nullptr;
     if (!page)
         return;
     const auto energyText = [this](const ZaritCodec::MemoryOutlet& outlet) {
@@ -234,9 +235,9 @@ void CZaritDevicePropertyPage::DecodeMemory(const RecordView& record)
     page->SetLine2L(energyText(memory->outlets[0]));
     page->SetLine3L(energyText(memory->outlets[1]));
     page->SetLine4L(energyText(memory->outlets[2]));
-    ShowMemoryRightColumn(*page, memory->right.data(), memory->right.size());
-    page->SetLine5L(Text(memory->left5.value));
-    page->SetLine5LLabel(Text(memory->left5.label));
+    SettingBooks().ShowMemoryRightColumn(*page, memory->right.data(), memory->right.size());
+    page->SetLine5L(Language().Text(memory->left5.value));
+    page->SetLine5LLabel(Language().Text(memory->left5.label));
 }
 
 // ---- Status panel and commands ----

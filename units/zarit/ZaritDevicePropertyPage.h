@@ -40,7 +40,6 @@ protected:
     std::optional<CommandBytes> BuildCommand(const Command& command) override;
     void UpdateAuxStatusTexts() override;
     void TakeSuggestedColour() override;
-    PowerFace PowerOnFace() const override { return PowerFace::OnBlue; }
 
 private:
     CAuxPageZarit* ZaritAuxPage() const;

@@ -36,14 +36,15 @@ const Page::Traits kTraits = {
         {"IDC_AUX_LIGHT2", "IDC_SPIN_AUX2", "IDC_AUX_CHECK2", 2, Page::NewAuxBar<CVeskAuxCtlZaritE>, 2015, " 2", 0,
          ZaritECodec::kSpinDownLimit},
     },
-    Page::ModellingLightRadios(),
+    CUnitControls::ModellingLightRadios(),
     "IDC_LM_NONE",
-    Page::TriggerBoxes(false),
-    Page::LampTextRows(false),
+    CUnitControls::TriggerBoxes(false),
+    CUnitControls::LampTextRows(false),
     {},
     {{6, 0}, {20, 1}},
     ZaritECodec::kAlarmTitleOrder,
     false,
+    PowerFace::OnBlue,
 };
 
 const CGeneratorPage::GeneratorTraits kGenerator = {
@@ -62,10 +63,10 @@ std::vector<CFamilyDevicePage::RecordRoute> CZaritEDevicePropertyPage::Records()
         {3, 3, DecoderOf(&Self::DecodeSelections)},
         ShownRecord<&ZaritECodec::DecodeUnitInfo, &Page::ShowUnitInfo>(4),
         {5, 5, DecoderOf(&Self::DecodeOptions)},
-        ShownRecord<&ZaritECodec::DecodeCounters, &Page::ShowCounters>(6),
+        ShownRecord<&ZaritECodec::DecodeCounters, &CSettingBooks::ShowCounters>(6),
         ShownRecord<&ZaritECodec::DecodeAlarms, &Page::ShowAlarms>(7),
-        ShownRecord<&ZaritECodec::DecodeDates, &Page::ShowDates>(8),
-        ShownRecord<&ZaritECodec::DecodeOwner, &Page::ShowOwner>(10),
+        ShownRecord<&ZaritECodec::DecodeDates, &CSettingBooks::ShowDates>(8),
+        ShownRecord<&ZaritECodec::DecodeOwner, &CSettingBooks::ShowOwner>(10),
         TestDoneRoute(),
         ShownRecord<&ZaritECodec::DecodeServiceStatus, &Page::ShowServiceStatus>(100),
     };
@@ -121,7 +122,7 @@ void CZaritEDevicePropertyPage::DecodeOptions(const RecordView& record)
     const std::optional<ZaritECodec::Options> options = ZaritECodec::DecodeOptions(record);
     if (!options)
         return;
-    ShowFlashBoxes(*options);
+    UnitControls().ShowFlashBoxes(*options);
     auto* page = static_cast<COptionsPageZaritE*>(SettingBooks().GetOptionsPage());
     if (page)
         page->SetSlow(options->slow);
@@ -142,12 +143,12 @@ void CZaritEDevicePropertyPage::UpdateAuxStatusTexts()
     // Only the first two rows are the unit's; the interval and delay rows
     // keep the layout's texts.
     CStatusPanel& panel = StatusPanel();
-    panel.SetFlashText(Text(rows.rows[0].value));
-    panel.SetFlashLabel(Text(rows.rows[0].label));
-    panel.SetSequenceText(Text(rows.rows[1].value));
-    panel.SetSequenceLabel(Text(rows.rows[1].label));
-    panel.SetFlashRedText(Text(rows.red[0]));
-    panel.SetSequenceRedText(Text(rows.red[1]));
+    panel.SetFlashText(Language().Text(rows.rows[0].value));
+    panel.SetFlashLabel(Language().Text(rows.rows[0].label));
+    panel.SetSequenceText(Language().Text(rows.rows[1].value));
+    panel.SetSequenceLabel(Language().Text(rows.rows[1].label));
+    panel.SetFlashRedText(Language().Text(rows.red[0]));
+    panel.SetSequenceRedText(Language().Text(rows.red[1]));
     panel.Update(rows.panel);
 }
 

@@ -23,7 +23,6 @@ public:
 protected:
     std::optional<CommandBytes> BuildCommand(const Command& command) override;
     void UpdateAuxStatusTexts() override;
-    PowerFace PowerOnFace() const override { return PowerFace::OnBlue; }
 
 private:
     CAuxPageZaritE* ZaritEAuxPage() const;
