@@ -34,8 +34,11 @@ void WidenToLabel(wxWindow* ctrl)
 
 void ShowCtrl(wxWindow* win, int id, bool show)
 {
-    if (wxWindow* ctrl = Below(win, id))
-        ctrl->Show(show);
+    // A control shown or hidden changes its layout's need: the windows above
+    // it forget the best sizes they keep, as for a label that changes.
+    wxWindow* ctrl = Below(win, id);
+    if (ctrl && ctrl->Show(show))
+        ctrl->InvalidateBestSize();
 }
 
 void SetCtrlText(wxWindow* win, int id, const wxString& text)

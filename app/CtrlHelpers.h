@@ -6,7 +6,8 @@
 #include <wx/window.h>
 #include <wx/xrc/xmlres.h>
 
-// Shows or hides the window with id below win (win included).
+// Shows or hides the window with id below win (win included); a change
+// makes the windows above it measure their layouts again (their best sizes).
 void ShowCtrl(wxWindow* win, int id, bool show);
 
 // A text control gets text as its value, without a text event; any other

@@ -75,10 +75,10 @@ bool CPanel::Layout()
 bool CPanel::LayoutIfResized()
 {
     // A window that changes its size forgets the best size kept for it and
-    // for the windows above it; a control shown or hidden changes the
-    // layout's need.
-    wxSizer* sizer = GetSizer();
-    if (!sizer || (m_bestSizeCache.IsFullySpecified() && sizer->GetMinSize() == m_laidOutMin))
+    // for the windows above it: a label that changes, a control shown or
+    // hidden through ShowCtrl. While the page's own is kept, nothing below
+    // it changed, and its layout is not measured.
+    if (!GetSizer() || m_bestSizeCache.IsFullySpecified())
         return false;
     Layout();
     // Kept again, so that the next change shows.

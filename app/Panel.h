@@ -33,8 +33,9 @@ public:
     // for room.
     bool Layout() override;
     // Lays the panel out again when something below it changed its size (a
-    // text it was given, a control shown or hidden) since the last layout;
-    // returns whether it did.
+    // text it was given, a control shown or hidden through ShowCtrl) since
+    // the last layout; returns whether it did. Nothing changed costs no
+    // measuring.
     bool LayoutIfResized();
 
     // The control with id below the panel keeps, from now on, at least the

@@ -187,6 +187,8 @@ void CUnitControls::SetPowerState(bool on)
 
 void CUnitControls::SetPowerLocked(bool locked)
 {
+    if (locked == m_powerLocked)
+        return;
     m_powerLocked = locked;
     if (m_powerButton)
         m_powerButton->Enable(!locked);
@@ -228,6 +230,8 @@ void CUnitControls::OnLmLight(wxCommandEvent&)
 
 void CUnitControls::SetModellingLightOn(bool on)
 {
+    if (on == m_modellingLight)
+        return;
     m_modellingLight = on;
     if (m_lampButton) {
         m_lampButton->SetBitmap(wxBitmap(LampPicture(on)));

@@ -176,12 +176,11 @@ void CAuxPage::ShowDrawing(int16_t key)
     }
     ShowCtrl(this, XRCID("IDC_AU_PRESET_T_SPIN"), false);
     ShowCtrl(this, XRCID("IDC_AU_PRESET_GROUP"), true);
-    if (auto* image = FindCtrl<wxStaticBitmap>(this, "IDC_AU_HELPIMAGE")) {
+    if (auto* image = FindCtrl<wxStaticBitmap>(this, "IDC_AU_HELPIMAGE"))
         image->SetBitmap(wxBitmapBundle(DrawPreset(key)));
-        image->Show(true);
-    }
+    ShowCtrl(this, XRCID("IDC_AU_HELPIMAGE"), true);
     m_shownKey = key;
-    Layout();
+    LayoutIfResized();
 }
 
 void CAuxPage::RefreshPresetImage()

@@ -263,7 +263,7 @@ void CAuxPageBase::ShowTextHelp(int title, int text)
     SetCtrlText(this, XRCID("IDC_AU_HELPTEXT"), HelpText(text));
     ShowCtrl(this, XRCID("IDC_AU_HELPGROUP"), true);
     ShowCtrl(this, XRCID("IDC_AU_HELPTEXT"), true);
-    Layout();
+    LayoutIfResized();
 }
 
 void CAuxPageBase::UpdateScrollPosition()

@@ -4,6 +4,8 @@
 #include "GuiTestHarness.h"
 #include "TestLayouts.h"
 
+#include <functional>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/frame.h>
@@ -239,6 +241,42 @@ TEST_F(PanelTest, ShowCtrlShowsAndHidesTheControl)
     EXPECT_FALSE(button->IsShown());
     ShowCtrl(page, XRCID("IDC_T_BUTTON"), true);
     EXPECT_TRUE(button->IsShown());
+}
+
+// A page lays itself out again only after a change below it: a control that
+// ShowCtrl shows or hides, or a label set anew. A show or a text that
+// changes nothing leaves the page as it was laid out.
+TEST_F(PanelTest, LayoutIfResizedLaysOutOnlyAfterAShowOrATextThatChanged)
+{
+    TestPage* page = MakePage();
+    page->Show();
+    ASSERT_TRUE(page->LayoutIfResized());
+    wxWindow* below = page->FindWindow("IDC_T_PLACE_container");
+    ASSERT_NE(below, nullptr);
+    const int laidOut = below->GetPosition().y;
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        bool laysOut;
+        // The place below the button stands higher, in the button's room.
+        bool placeUp;
+    };
+    const Step steps[] = {
+        {"nothing", [] {}, false, false},
+        {"the button hidden", [&] { ShowCtrl(page, XRCID("IDC_T_BUTTON"), false); }, true, true},
+        {"the button hidden again", [&] { ShowCtrl(page, XRCID("IDC_T_BUTTON"), false); }, false, true},
+        {"the label given its own text", [&] { SetCtrlText(page, XRCID("IDC_T_LABEL"), "first"); }, false, true},
+        {"the label given a longer text", [&] { SetCtrlText(page, XRCID("IDC_T_LABEL"), "first and more"); }, true,
+         true},
+        {"the button shown", [&] { ShowCtrl(page, XRCID("IDC_T_BUTTON"), true); }, true, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        EXPECT_EQ(page->LayoutIfResized(), step.laysOut);
+        EXPECT_FALSE(page->LayoutIfResized());
+        EXPECT_EQ(below->GetPosition().y < laidOut, step.placeUp);
+    }
 }
 
 TEST_F(PanelTest, HelpersIgnoreAControlTheLayoutLacks)
