@@ -3,7 +3,7 @@
 # when everything is present.
 set -e
 PACKAGES="g++ make cmake clang libclang-rt-14-dev libwxgtk3.2-dev libgtest-dev libgmock-dev
-libbenchmark-dev libglib2.0-dev pkg-config xvfb xauth fonts-dejavu-core xdg-utils locales openbox x11-utils
+libbenchmark-dev libglib2.0-dev libgtk-3-dev pkg-config xvfb xauth fonts-dejavu-core xdg-utils locales openbox x11-utils
 clang-format"
 missing=""
 for package in $PACKAGES; do

@@ -1,24 +1,29 @@
 cmake_minimum_required(VERSION 3.25)
 # Run after a test program is built: writes one CTest test per GoogleTest
 # suite of PROGRAM into OUTPUT, each run through LAUNCHER. Suites named in
-# SERIAL (comma-separated) run alone; those in LONG start first. A suite
+# SERIAL (comma-separated) run alone. Those in LONG run as one CTest test per
+# GoogleTest test, named SUITE.TEST, and start first, so that no long suite
+# holds one process past its limit on a loaded machine. A suite
 # whose name holds "Screen" and a size (as in "Screen800x600Full/FitTest")
 # runs on a screen of that size. Suites that the regular expression
 # WM_SUITES matches run once more under the window manager of WM_LAUNCHER,
-# as the test WM_NAME/<suite>.
+# as the test WM_NAME/<name> of each.
 execute_process(COMMAND "${PROGRAM}" --gtest_list_tests
   OUTPUT_VARIABLE listing RESULT_VARIABLE result TIMEOUT 60)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${PROGRAM} --gtest_list_tests failed (${result}):\n${listing}")
 endif()
-# Suite lines start at the line's beginning and end in a point; the listing
-# may add a comment (type or value parameter) after it.
-string(REGEX MATCHALL "\n[A-Za-z0-9_/]+\\." suites "\n${listing}")
+# Suite lines start at the line's beginning and end in a point; the test
+# lines under them are indented, and the listing may add a comment (type or
+# value parameter) after either.
+string(REPLACE ";" "," listing "${listing}")
+string(REPLACE "\n" ";" lines "${listing}")
 string(REPLACE "," ";" serial "${SERIAL}")
 string(REPLACE "," ";" long "${LONG}")
 set(script "")
-# One test: its name, the suite it runs and the launchers before the program.
-function(add_suite_test name suite launchers)
+# One test: its name, its suite, the filter of the tests it runs and the
+# launchers before the program.
+function(add_suite_test name suite filter launchers)
   set(environment "${ENVIRONMENT}")
   if(suite MATCHES "Screen([0-9]+x[0-9]+)")
     string(APPEND environment ";VESK_SCREEN=${CMAKE_MATCH_1}")
@@ -28,7 +33,7 @@ function(add_suite_test name suite launchers)
     string(APPEND command "\"${launcher}\" ")
   endforeach()
   string(APPEND script
-    "add_test([==[${name}]==] ${command}\"${PROGRAM}\" [==[--gtest_filter=${suite}.*]==])\n"
+    "add_test([==[${name}]==] ${command}\"${PROGRAM}\" [==[--gtest_filter=${filter}]==])\n"
     "set_tests_properties([==[${name}]==] PROPERTIES WORKING_DIRECTORY \"${WORKING_DIRECTORY}\""
     " ENVIRONMENT \"${environment}\" TIMEOUT 600")
   if(suite IN_LIST serial)
@@ -40,11 +45,27 @@ function(add_suite_test name suite launchers)
   string(APPEND script ")\n")
   set(script "${script}" PARENT_SCOPE)
 endfunction()
-foreach(line IN LISTS suites)
-  string(REGEX REPLACE "^\n(.*)\\.$" "\\1" suite "${line}")
-  add_suite_test("${suite}" "${suite}" "${LAUNCHER}")
+# One test per suite, or per test of a LONG suite, each once more under the
+# window manager where WM_SUITES matches its suite.
+function(add_test_with_wm name suite filter)
+  add_suite_test("${name}" "${suite}" "${filter}" "${LAUNCHER}")
   if(NOT WM_SUITES STREQUAL "" AND suite MATCHES "${WM_SUITES}")
-    add_suite_test("${WM_NAME}/${suite}" "${suite}" "${LAUNCHER};${WM_LAUNCHER}")
+    add_suite_test("${WM_NAME}/${name}" "${suite}" "${filter}" "${LAUNCHER};${WM_LAUNCHER}")
+  endif()
+  set(script "${script}" PARENT_SCOPE)
+endfunction()
+set(suite "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^([A-Za-z0-9_/]+)\\.( |$)")
+    set(suite "${CMAKE_MATCH_1}")
+    if(NOT suite IN_LIST long)
+      add_test_with_wm("${suite}" "${suite}" "${suite}.*")
+    endif()
+  elseif(line MATCHES "^  ([A-Za-z0-9_/]+)( |$)" AND suite IN_LIST long)
+    add_test_with_wm("${suite}.${CMAKE_MATCH_1}" "${suite}" "${suite}.${CMAKE_MATCH_1}")
   endif()
 endforeach()
+if(script STREQUAL "")
+  message(FATAL_ERROR "${PROGRAM} --gtest_list_tests listed no suite:\n${listing}")
+endif()
 file(WRITE "${OUTPUT}" "${script}")

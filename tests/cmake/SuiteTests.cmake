@@ -5,7 +5,8 @@
 # process passes as well.
 #   vesk_suite_tests(target [RUN_SERIAL suite...] [LONG suite...]
 #                    [WINDOW_MANAGER name suite-regex])
-# LONG suites start first, so that the longest do not end the run alone.
+# LONG suites run as one test per GoogleTest test and start first, so that
+# the longest do not end the run alone.
 # Suites that suite-regex matches run once more under a small window manager
 # (tests/with-window-manager.sh), each as the test name/<suite>.
 function(vesk_suite_tests target)

@@ -122,15 +122,22 @@ inline bool RealClickAt(wxWindow* page, const wxPoint& point)
 {
     wxUIActionSimulator mouse;
     wxWindow* top = wxGetTopLevelParent(page);
+    // Aimed where the page stays, not where a layout still under way has it.
+    EXPECT_TRUE(WaitForSettledLayout(page));
     const wxPoint onScreen = page->ClientToScreen(point);
     bool moved = false;
     bool pressed = false;
+    bool released = false;
     const auto onMove = [&](wxMouseEvent& event) {
         moved = true;
         event.Skip();
     };
     const auto onPress = [&](wxMouseEvent& event) {
         pressed = true;
+        event.Skip();
+    };
+    const auto onRelease = [&](wxMouseEvent& event) {
+        released = true;
         event.Skip();
     };
     std::vector<wxWindow*> watched{page};
@@ -141,6 +148,7 @@ inline bool RealClickAt(wxWindow* page, const wxPoint& point)
     for (wxWindow* window : watched) {
         window->Bind(wxEVT_MOTION, onMove);
         window->Bind(wxEVT_LEFT_DOWN, onPress);
+        window->Bind(wxEVT_LEFT_UP, onRelease);
     }
     for (int attempt = 0; attempt < 20 && !pressed; ++attempt) {
         moved = false;
@@ -154,11 +162,15 @@ inline bool RealClickAt(wxWindow* page, const wxPoint& point)
         WaitFor([&] { return pressed; }, 200);
         mouse.MouseUp();
     }
+    // The click is whole once its release has been handled.
+    if (pressed)
+        WaitFor([&] { return released; });
+    Yield();
     for (wxWindow* window : watched) {
         window->Unbind(wxEVT_MOTION, onMove);
         window->Unbind(wxEVT_LEFT_DOWN, onPress);
+        window->Unbind(wxEVT_LEFT_UP, onRelease);
     }
-    Pump(150);
     return pressed;
 }
 

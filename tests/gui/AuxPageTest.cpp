@@ -427,7 +427,7 @@ TEST_F(QuirelAuxPageTest, PresetLocksTheOtherFieldsAndShowsItsDrawing)
         EXPECT_EQ(TextOf(page, "IDC_AU_PRESET_T2"), "2.50s");
 
         // The drawing and the times take the help's place below the fields.
-        Yield();
+        ASSERT_TRUE(WaitForSettledLayout(page));
         const wxRect drawing = image->GetScreenRect();
         const wxRect times = Control(page, "IDC_AU_PRESET_GROUP")->GetScreenRect();
         EXPECT_TRUE(page->GetScreenRect().Contains(drawing));

@@ -340,7 +340,7 @@ protected:
         if (!page)
             return nullptr;
         units->AddPage(page, "unit", true);
-        Yield();
+        EXPECT_TRUE(WaitForSettledLayout(page));
         return page;
     }
 
@@ -596,7 +596,7 @@ TEST_F(DevicePanelResourceTest, PicturesShowWholeOnTheirControls)
         SetPageTexts(page, 0);
         ShowCtrl(page, XRCID("IDC_LED"), true);
         page->Layout();
-        Yield();
+        ASSERT_TRUE(WaitForSettledLayout(page));
         struct Shown {
             const char* control;
             wxSize picture;
@@ -674,7 +674,7 @@ TEST_F(DevicePanelResourceTest, PanelsFitTheFullViewInEveryLanguageAndState)
                     ASSERT_NE(page, nullptr);
                     SetPageTexts(page, offset);
                     ShowStatus(page, state, offset);
-                    Yield();
+                    ASSERT_TRUE(WaitForSettledLayout(page));
                     ExpectWholeInsideAndApart(page);
                     // The notebooks keep the larger part of the page.
                     for (const char* book : {"IDC_LAMPMEMTAB", "IDC_OPTIONSTAB"}) {
@@ -709,7 +709,7 @@ TEST_F(DevicePanelResourceTest, LedAndOverLabelShowInTheirPlaceWithoutANewLayout
         ASSERT_FALSE(over->IsShown());
         led->Show();
         over->Show();
-        Yield();
+        ASSERT_TRUE(WaitForSettledLayout(page));
         ExpectWholeInsideAndApart(page);
         const wxRect ledPlace = RectInPage(page, led);
         const wxRect overPlace = RectInPage(page, over);

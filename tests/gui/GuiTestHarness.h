@@ -14,6 +14,7 @@
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/string.h>
+#include <wx/window.h>
 
 namespace guitest {
 
@@ -30,6 +31,12 @@ void Yield();
 void Pump(int ms);
 // Handles events until done() holds or timeoutMs have passed; returns done().
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 2000);
+// Handles events until the layout of window's top-level window has settled:
+// a frame of the toolkit (which lays out and paints what was queued) has
+// passed without any of its windows moving, resizing, showing or hiding, and
+// nothing is left to handle. Returns whether it settled before timeoutMs,
+// which only a layout that never ends reaches.
+bool WaitForSettledLayout(wxWindow* window, int timeoutMs = 10000);
 
 // Loads "VeskStudio.xrc" from the working directory (the repository root)
 // with all resource handlers, as the program does; once per process.

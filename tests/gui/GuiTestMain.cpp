@@ -6,6 +6,7 @@
 #include "GuiTestHarness.h"
 
 #include <glib.h>
+#include <gtk/gtk.h>
 
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,8 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include <wx/evtloop.h>
 #include <wx/filename.h>
@@ -219,6 +222,64 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs)
         wxMilliSleep(2);
     }
     return true;
+}
+
+namespace {
+
+// Where every window under top is and whether it shows.
+using Geometry = std::vector<std::tuple<const wxWindow*, wxRect, bool>>;
+
+void AddGeometry(const wxWindow* window, Geometry& geometry)
+{
+    geometry.emplace_back(window, window->GetScreenRect(), window->IsShown());
+    for (const wxWindow* child : window->GetChildren())
+        AddGeometry(child, geometry);
+}
+
+void OnAfterPaint(GdkFrameClock*, gpointer painted)
+{
+    *static_cast<bool*>(painted) = true;
+}
+
+// Handles events until the next frame of top has been laid out and painted;
+// a window that is not on the screen has no frames, and only its events are
+// handled.
+void WaitForFrame(wxWindow* top, int timeoutMs)
+{
+    GtkWidget* widget = top->GetHandle();
+    GdkFrameClock* clock = widget && gtk_widget_get_realized(widget) ? gtk_widget_get_frame_clock(widget) : nullptr;
+    if (!clock || !top->IsShownOnScreen()) {
+        Yield();
+        return;
+    }
+    bool painted = false;
+    const gulong handler = g_signal_connect(clock, "after-paint", G_CALLBACK(OnAfterPaint), &painted);
+    gdk_frame_clock_request_phase(clock, GDK_FRAME_CLOCK_PHASE_AFTER_PAINT);
+    WaitFor([&] { return painted; }, timeoutMs);
+    g_signal_handler_disconnect(clock, handler);
+    Yield();
+}
+
+}  // namespace
+
+bool WaitForSettledLayout(wxWindow* window, int timeoutMs)
+{
+    wxWindow* top = wxGetTopLevelParent(window);
+    if (!top)
+        top = window;
+    wxStopWatch watch;
+    Yield();
+    Geometry before;
+    AddGeometry(top, before);
+    while (watch.Time() < timeoutMs) {
+        WaitForFrame(top, static_cast<int>(timeoutMs - watch.Time()));
+        Geometry after;
+        AddGeometry(top, after);
+        if (after == before && !wxTheApp->HasPendingEvents())
+            return true;
+        before = std::move(after);
+    }
+    return false;
 }
 
 bool LoadResourceFile()

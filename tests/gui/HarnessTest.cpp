@@ -14,6 +14,8 @@
 #include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/log.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
 #include <wx/timer.h>
 
 using namespace guitest;
@@ -111,6 +113,38 @@ public:
     wxFrame* m_frame = nullptr;
     bool m_exited = false;
 };
+
+// A new size of a window on the screen comes back from the X server and
+// GTK's next frame: the wait ends once the windows inside have their places
+// in it, and a layout that moves for ever never settles.
+TEST(Harness, WaitingForASettledLayoutSeesTheNewSizeArrive)
+{
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "settle", wxPoint(0, 0), wxSize(300, 200));
+    auto* panel = new wxPanel(frame);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(panel, 1, wxEXPAND);
+    frame->SetSizer(sizer);
+    frame->Show();
+    ASSERT_TRUE(WaitForSettledLayout(panel));
+    for (int width : {420, 360, 510}) {
+        frame->SetClientSize(width, 200);
+        ASSERT_TRUE(WaitForSettledLayout(panel));
+        EXPECT_EQ(panel->GetSize(), wxSize(width, 200));
+    }
+
+    // Moved again whenever the program is idle, never back to a place it
+    // had a frame ago.
+    int step = 0;
+    const auto move = [&](wxIdleEvent& event) {
+        panel->SetSize(100 + ++step % 5000, 50);
+        event.RequestMore();
+    };
+    frame->Bind(wxEVT_IDLE, move);
+    EXPECT_FALSE(WaitForSettledLayout(panel, 1000));
+    frame->Unbind(wxEVT_IDLE, move);
+    frame->Destroy();
+    Yield();
+}
 
 TEST(Harness, AnotherApplicationRunsInTheHarnessPlace)
 {

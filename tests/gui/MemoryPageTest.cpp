@@ -117,7 +117,7 @@ TEST_F(MemoryPageTest, AMouseClickOnAMemorySends)
     wxWindow* radio = page->FindWindow(XRCID("IDC_ME_MEMORY3"));
     ASSERT_TRUE(WaitFor([&] { return radio->IsShownOnScreen(); }));
     // The notebook places the page once it is shown.
-    Pump(200);
+    ASSERT_TRUE(WaitForSettledLayout(page));
     const wxRect rect = radio->GetScreenRect();
     wxUIActionSimulator sim;
     // A test on another window of the display may move the pointer away

@@ -37,7 +37,7 @@ protected:
         WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) +
                     "\nStart=1\nEnd=6\nLanguage=" + std::to_string(language) + "\n");
         ASSERT_TRUE(Start());
-        guitest::Pump(50);
+        Settle();
         ExpectAllPagesIn(language);
     }
 
@@ -49,7 +49,7 @@ protected:
         // ticks, while the pages come.
         for (int tick = 0; tick < 200 && Notebook()->GetPageCount() < kUnits; ++tick) {
             Tick();
-            guitest::Pump(10);
+            Settle();
         }
         ASSERT_EQ(Notebook()->GetPageCount(), kUnits);
         for (int tick = 0; tick < 20; ++tick)
@@ -65,23 +65,26 @@ protected:
     {
         for (size_t i = 0; i < Notebook()->GetPageCount(); ++i) {
             SelectPage(static_cast<int>(i));
-            guitest::Pump(20);
+            Settle();
             ASSERT_EQ(Notebook()->GetSelection(), static_cast<int>(i));
             ShowInnerPages(Notebook()->GetPage(i));
         }
         SelectPage(0);
-        guitest::Pump(20);
+        Settle();
     }
 
     void Zoom(bool toFull)
     {
         ClickTool("IDC_ZOOM");
-        guitest::Pump(50);
+        Settle();
         ASSERT_EQ(Window()->IsFullView(), toFull);
         ShowEveryPage();
     }
 
 private:
+    // The toolkit has laid out and painted what the last step changed.
+    void Settle() const { EXPECT_TRUE(guitest::WaitForSettledLayout(Window())); }
+
     static void ShowInnerPages(wxWindow* window)
     {
         for (wxWindow* child : window->GetChildren()) {
@@ -92,7 +95,7 @@ private:
             }
             for (size_t i = 0; i < book->GetPageCount(); ++i) {
                 book->SetSelection(i);
-                guitest::Yield();
+                EXPECT_TRUE(guitest::WaitForSettledLayout(book));
                 ShowInnerPages(book->GetPage(i));
             }
             if (book->GetPageCount() > 0)

@@ -38,7 +38,6 @@ protected:
         WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) +
                     "\nStart=1\nEnd=5\nLanguage=" + std::to_string(GetParam()) + "\n");
         ASSERT_TRUE(Start());
-        guitest::Pump(50);
         for (int tick = 0; tick < 200 && Notebook()->GetPageCount() < kUnits; ++tick) {
             Tick();
             guitest::Yield();
@@ -53,14 +52,13 @@ protected:
     wxWindow* ShowControl(size_t index, const char* book, const char* control)
     {
         SelectPage(static_cast<int>(index));
-        guitest::Pump(20);
         auto* notebook = dynamic_cast<wxNotebook*>(Notebook()->GetPage(index)->FindWindow(XRCID(book)));
         if (!notebook)
             return nullptr;
         for (size_t i = 0; i < notebook->GetPageCount(); ++i) {
             if (wxWindow* found = notebook->GetPage(i)->FindWindow(XRCID(control))) {
                 notebook->SetSelection(i);
-                guitest::Pump(50);
+                EXPECT_TRUE(guitest::WaitForSettledLayout(notebook));
                 return found;
             }
         }

@@ -182,11 +182,12 @@ TEST_F(UnitPagesTest, SelectedUnitLostHandsPageZeroTheSelectionFocusAndPolls)
     EXPECT_EQ(Window()->GetSelectedDevice()->GetAddress(), 2);
     EXPECT_EQ(Notebook()->GetPage(0), firstPage);
     // The keyboard focus is on the first unit's page.
-    guitest::Yield();
-    wxWindow* focus = wxWindow::FindFocus();
-    while (focus && focus != firstPage)
-        focus = focus->GetParent();
-    EXPECT_EQ(focus, firstPage);
+    EXPECT_TRUE(guitest::WaitFor([&] {
+        wxWindow* focus = wxWindow::FindFocus();
+        while (focus && focus != firstPage)
+            focus = focus->GetParent();
+        return focus == firstPage;
+    }));
     // The library asks for its focused unit and polls the one of page 0.
     for (int i = 0; i < 6; ++i)
         Tick();
@@ -229,8 +230,7 @@ TEST_F(UnitPagesTest, FocusRememberedOnAPageIsForgottenWithThePage)
     ASSERT_NE(page, nullptr);
     wxWeakRef<wxWindow> field = page->field;
     field->SetFocus();
-    guitest::Yield();
-    ASSERT_EQ(wxWindow::FindFocus(), field);
+    ASSERT_TRUE(guitest::WaitFor([&] { return wxWindow::FindFocus() == field; }));
 
     wxActivateEvent leave(wxEVT_ACTIVATE, false);
     Window()->ProcessWindowEvent(leave);
@@ -245,14 +245,12 @@ TEST_F(UnitPagesTest, FocusRememberedOnAPageIsForgottenWithThePage)
     // A remembered window that lives gets the focus back.
     auto* other = dynamic_cast<StandInPage*>(Notebook()->GetPage(0));
     other->field->SetFocus();
-    guitest::Yield();
+    ASSERT_TRUE(guitest::WaitFor([&] { return wxWindow::FindFocus() == other->field; }));
     Window()->ProcessWindowEvent(leave);
     AddressFrom()->SetFocus();
-    guitest::Yield();
-    ASSERT_NE(wxWindow::FindFocus(), other->field);
+    ASSERT_TRUE(guitest::WaitFor([&] { return wxWindow::FindFocus() == AddressFrom(); }));
     Window()->ProcessWindowEvent(back);
-    guitest::Yield();
-    EXPECT_EQ(wxWindow::FindFocus(), other->field);
+    EXPECT_TRUE(guitest::WaitFor([&] { return wxWindow::FindFocus() == other->field; }));
 }
 
 TEST_F(UnitPagesTest, ClosingWithUnitsDeletesEachUnitObjectOnce)

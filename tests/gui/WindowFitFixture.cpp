@@ -311,10 +311,7 @@ void WindowFitFixture::LetRecordsArrive()
 
 void WindowFitFixture::Settle()
 {
-    for (int i = 0; i < 5; ++i) {
-        guitest::Yield();
-        guitest::Pump(20);
-    }
+    EXPECT_TRUE(guitest::WaitForSettledLayout(Window())) << "the window's layout never settled";
 }
 
 void WindowFitFixture::ForEveryPageAndTab(const std::string& when, const std::function<void(wxWindow* page)>& check)
@@ -333,7 +330,7 @@ void WindowFitFixture::ForEveryPageAndTab(const std::string& when, const std::fu
                 SCOPED_TRACE(when + ", page " + Notebook()->GetPageText(i).utf8_string() + ", " +
                              book->GetName().utf8_string() + " tab " + std::to_string(tab));
                 book->ChangeSelection(tab);
-                guitest::Yield();
+                Settle();
                 check(page);
                 if (::testing::Test::HasFailure())
                     return;

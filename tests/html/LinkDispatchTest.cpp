@@ -189,6 +189,15 @@ TEST_F(LinkDispatchTest, HooksAreAskedFirstAndTheFirstThatTakesALinkEndsIt)
     EXPECT_EQ(viewer->loads, (std::vector<wxString>{"hook:x"}));
 }
 
+// The processes this one started that have not ended and been waited for.
+std::string ChildrenOfThisProcess()
+{
+    std::ifstream file("/proc/self/task/" + std::to_string(getpid()) + "/children");
+    std::string children;
+    std::getline(file, children);
+    return children;
+}
+
 // Programs of the desktop's names in a folder of their own on PATH, which
 // write the arguments they get, one a line, after their count.
 class DesktopProgramsTest : public HtmlTest {
@@ -239,8 +248,9 @@ TEST_F(DesktopProgramsTest, RunWithTheTargetAsOneArgumentThatNoShellReads)
     EXPECT_EQ(ArgumentsOf("xdg-open"), "1\n" + file + "\n");
     launcher.Launch("print", wxString::FromUTF8(file));
     EXPECT_EQ(ArgumentsOf("lp"), "1\n" + file + "\n");
+    wxRemoveFile(folder.Path("bin/xdg-open.out"));
     launcher.Launch("", "https://h/?q=$(touch pwned)");
-    guitest::Pump(50);
+    EXPECT_EQ(ArgumentsOf("xdg-open"), "1\nhttps://h/?q=$(touch pwned)\n");
     EXPECT_FALSE(wxFileExists(folder.Path("pwned")));
     EXPECT_FALSE(wxFileExists("pwned"));
 }
@@ -259,7 +269,8 @@ TEST_F(DesktopProgramsTest, AMissingProgramIsNotReported)
     vhtml::DesktopLauncher launcher;
     launcher.Launch("", "http://h/");
     launcher.Launch("print", "/tmp/x.txt");
-    guitest::Pump(100);
+    // Until the children that could not run their programs have ended.
+    EXPECT_TRUE(guitest::WaitFor([] { return ChildrenOfThisProcess().empty(); }, 5000));
     fflush(stderr);
     dup2(saved, STDERR_FILENO);
     close(saved);
