@@ -23,8 +23,8 @@ trap 'exit 130' INT TERM
 HOME="$dir" openbox --sm-disable >"$dir/openbox.log" 2>&1 &
 wm=$!
 # The window manager has taken the display once the root window carries its
-# supporting-window property.
-for _ in $(seq 100); do
+# supporting-window property; a loaded machine may take a while to start it.
+for _ in $(seq 600); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
     sleep 0.05
 done

@@ -226,14 +226,23 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs)
 
 namespace {
 
-// Where every window under top is and whether it shows.
+// Where every window under top is in its parent and whether it shows, and
+// where top is on the screen (asking the X server for each window's place on
+// the screen would take a round trip each).
 using Geometry = std::vector<std::tuple<const wxWindow*, wxRect, bool>>;
 
 void AddGeometry(const wxWindow* window, Geometry& geometry)
 {
-    geometry.emplace_back(window, window->GetScreenRect(), window->IsShown());
+    geometry.emplace_back(window, window->GetRect(), window->IsShown());
     for (const wxWindow* child : window->GetChildren())
         AddGeometry(child, geometry);
+}
+
+Geometry GeometryOf(const wxWindow* top)
+{
+    Geometry geometry{{nullptr, top->GetScreenRect(), top->IsShown()}};
+    AddGeometry(top, geometry);
+    return geometry;
 }
 
 void OnAfterPaint(GdkFrameClock*, gpointer painted)
@@ -269,12 +278,10 @@ bool WaitForSettledLayout(wxWindow* window, int timeoutMs)
         top = window;
     wxStopWatch watch;
     Yield();
-    Geometry before;
-    AddGeometry(top, before);
+    Geometry before = GeometryOf(top);
     while (watch.Time() < timeoutMs) {
         WaitForFrame(top, static_cast<int>(timeoutMs - watch.Time()));
-        Geometry after;
-        AddGeometry(top, after);
+        Geometry after = GeometryOf(top);
         if (after == before && !wxTheApp->HasPendingEvents())
             return true;
         before = std::move(after);
