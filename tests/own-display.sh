@@ -24,7 +24,10 @@ trap finish EXIT
 trap 'exit 130' INT TERM
 
 mkfifo "$dir/display"
-Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+# Without -noreset the server starts afresh whenever its last client leaves,
+# and a client that connects just then (a window manager after a short-lived
+# probe) is refused.
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/xvfb.log" &
 xvfb=$!
 read -r number <"$dir/display"
 if [ -z "$number" ]; then

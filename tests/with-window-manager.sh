@@ -26,6 +26,7 @@ wm=$!
 # supporting-window property; a loaded machine may take a while to start it.
 for _ in $(seq 600); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    kill -0 "$wm" 2>/dev/null || break
     sleep 0.05
 done
 if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
