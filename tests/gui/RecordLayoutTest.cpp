@@ -21,35 +21,12 @@ using namespace guitest;
 
 namespace {
 
-struct NuvekFamily {
-    using Unit = CNuvekDevice;
-    static constexpr uint16_t kType = 20;
-    static constexpr std::size_t kStatusLength = 25;
-};
-struct RibexFamily {
-    using Unit = CRibexDevice;
-    static constexpr uint16_t kType = 32;
-    static constexpr std::size_t kStatusLength = 25;
-};
-struct QuirelA1Family {
-    using Unit = CQuirelA1Device;
-    static constexpr uint16_t kType = 16;
-    static constexpr std::size_t kStatusLength = 25;
-};
-struct ZaritFamily {
-    using Unit = CZaritDevice;
-    static constexpr uint16_t kType = 37;
-    static constexpr std::size_t kStatusLength = 25;
-};
-struct ZaritEFamily {
-    using Unit = CZaritEDevice;
-    static constexpr uint16_t kType = 137;
-    static constexpr std::size_t kStatusLength = 25;
-};
-struct TikoFamily {
-    using Unit = CTikoDevice;
-    static constexpr uint16_t kType = 18;
-    static constexpr std::size_t kStatusLength = 10;
+// A family as the test needs it: its unit, type code and status length.
+template <class UnitClass, uint16_t type, std::size_t statusLength>
+struct FamilyRow {
+    using Unit = UnitClass;
+    static constexpr uint16_t kType = type;
+    static constexpr std::size_t kStatusLength = statusLength;
 };
 
 // Stands in for a page's layout, which it holds, and counts how often the
@@ -133,7 +110,9 @@ protected:
     std::map<wxWindow*, MeasuredLayout*> layouts;
 };
 
-using Families = ::testing::Types<NuvekFamily, RibexFamily, QuirelA1Family, ZaritFamily, ZaritEFamily, TikoFamily>;
+using Families = ::testing::Types<FamilyRow<CNuvekDevice, 20, 25>, FamilyRow<CRibexDevice, 32, 25>,
+                                  FamilyRow<CQuirelA1Device, 16, 25>, FamilyRow<CZaritDevice, 37, 25>,
+                                  FamilyRow<CZaritEDevice, 137, 25>, FamilyRow<CTikoDevice, 18, 10>>;
 class FamilyNames {
 public:
     template <class T>
