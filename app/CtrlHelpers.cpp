@@ -4,10 +4,13 @@
 
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
+#include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 #include <wx/window.h>
 #include <wx/xrc/xmlres.h>
+
+#include "app/Panel.h"
 
 namespace {
 
@@ -32,13 +35,39 @@ void WidenToLabel(wxWindow* ctrl)
 
 }  // namespace
 
+void MarkLayoutChanged(wxWindow* win)
+{
+    if (!win)
+        return;
+    win->InvalidateBestSize();
+    for (wxWindow* w = win; w && !w->IsTopLevel(); w = w->GetParent()) {
+        if (auto* page = wxDynamicCast(w, CPanel))
+            page->MarkChanged();
+    }
+}
+
+bool ShowWindow(wxWindow* win, bool show)
+{
+    if (!win || !win->Show(show))
+        return false;
+    MarkLayoutChanged(win);
+    return true;
+}
+
+void KeepRoomWhileHidden(wxWindow* win, bool keep)
+{
+    wxSizer* sizer = win ? win->GetContainingSizer() : nullptr;
+    wxSizerItem* item = sizer ? sizer->GetItem(win) : nullptr;
+    if (!item)
+        return;
+    const int flag = item->GetFlag();
+    item->SetFlag(keep ? flag | wxRESERVE_SPACE_EVEN_IF_HIDDEN : flag & ~wxRESERVE_SPACE_EVEN_IF_HIDDEN);
+    MarkLayoutChanged(win);
+}
+
 void ShowCtrl(wxWindow* win, int id, bool show)
 {
-    // A control shown or hidden changes its layout's need: the windows above
-    // it forget the best sizes they keep, as for a label that changes.
-    wxWindow* ctrl = Below(win, id);
-    if (ctrl && ctrl->Show(show))
-        ctrl->InvalidateBestSize();
+    ShowWindow(Below(win, id), show);
 }
 
 void SetCtrlText(wxWindow* win, int id, const wxString& text)
@@ -52,6 +81,7 @@ void SetCtrlText(wxWindow* win, int id, const wxString& text)
     else if (ctrl->GetLabel() != text) {
         ctrl->SetLabel(text);
         WidenToLabel(ctrl);
+        MarkLayoutChanged(ctrl);
     }
 }
 
@@ -84,8 +114,10 @@ int TextWidthForAnyDigits(wxWindow* win, const wxString& text)
 void SetMinWidth(wxWindow* win, int width)
 {
     const wxSize min = win->GetMinSize();
-    if (min.x < width)
+    if (min.x < width) {
         win->SetMinSize(wxSize(width, min.y));
+        MarkLayoutChanged(win);
+    }
 }
 
 namespace {

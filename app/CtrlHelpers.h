@@ -6,12 +6,28 @@
 #include <wx/window.h>
 #include <wx/xrc/xmlres.h>
 
-// Shows or hides the window with id below win (win included); a change
-// makes the windows above it measure their layouts again (their best sizes).
+// Marks every page (CPanel) that holds win as changed, so that each lays
+// itself out again at its next LayoutIfChanged, and makes the windows above
+// win measure themselves afresh. Every text that changes and every control
+// shown or hidden goes through here: the mark is the program's own, which no
+// measure by the toolkit can take away before the page looks at it.
+void MarkLayoutChanged(wxWindow* win);
+
+// Shows or hides win; a change marks the pages that hold it. Returns
+// whether it changed.
+bool ShowWindow(wxWindow* win, bool show);
+
+// Whether the layout keeps win's room while win is hidden, so that nothing
+// beside it moves when it hides or shows.
+void KeepRoomWhileHidden(wxWindow* win, bool keep);
+
+// Shows or hides the window with id below win (win included), as
+// ShowWindow.
 void ShowCtrl(wxWindow* win, int id, bool show);
 
 // A text control gets text as its value, without a text event; any other
-// control gets it as its label, set only when it differs.
+// control gets it as its label, set only when it differs, and the pages that
+// hold it are marked as changed.
 void SetCtrlText(wxWindow* win, int id, const wxString& text);
 
 // The value of a text control, else the control's label; out keeps what it
@@ -22,7 +38,8 @@ void GetCtrlText(wxWindow* win, int id, wxString& out);
 // its digits: for a field that shows numbers of that form.
 int TextWidthForAnyDigits(wxWindow* win, const wxString& text);
 
-// Makes win at least width wide wherever a layout places it.
+// Makes win at least width wide wherever a layout places it; a change marks
+// the pages that hold it.
 void SetMinWidth(wxWindow* win, int width);
 
 // Puts control in the place that the layout keeps for it, the window named

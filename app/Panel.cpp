@@ -15,6 +15,7 @@ wxIMPLEMENT_DYNAMIC_CLASS(CPanel, wxPanel);
 
 wxBEGIN_EVENT_TABLE(CPanel, wxPanel)
     EVT_INIT_DIALOG(CPanel::OnInitDialog)
+    EVT_IDLE(CPanel::OnIdle)
 wxEND_EVENT_TABLE()
 
 CPanel::CPanel() = default;
@@ -55,6 +56,7 @@ bool CPanel::InitControls()
 
 bool CPanel::Layout()
 {
+    m_changed = false;
     wxSizer* sizer = GetSizer();
     if (!sizer)
         return wxPanel::Layout();
@@ -72,18 +74,18 @@ bool CPanel::Layout()
     return true;
 }
 
-bool CPanel::LayoutIfResized()
+bool CPanel::LayoutIfChanged()
 {
-    // A window that changes its size forgets the best size kept for it and
-    // for the windows above it: a label that changes, a control shown or
-    // hidden through ShowCtrl. While the page's own is kept, nothing below
-    // it changed, and its layout is not measured.
-    if (!GetSizer() || m_bestSizeCache.IsFullySpecified())
+    if (!m_changed)
         return false;
     Layout();
-    // Kept again, so that the next change shows.
-    GetBestSize();
     return true;
+}
+
+void CPanel::OnIdle(wxIdleEvent& event)
+{
+    event.Skip();
+    LayoutIfChanged();
 }
 
 void CPanel::ReserveTextWidth(int id, const std::vector<wxString>& texts)

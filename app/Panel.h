@@ -32,11 +32,14 @@ public:
     // content needs more than it asked for before, it asks the windows above
     // for room.
     bool Layout() override;
-    // Lays the panel out again when something below it changed its size (a
-    // text it was given, a control shown or hidden through ShowCtrl) since
-    // the last layout; returns whether it did. Nothing changed costs no
-    // measuring.
-    bool LayoutIfResized();
+    // Marks the panel's layout as changed: a text below it changed, or a
+    // control was shown or hidden (MarkLayoutChanged marks every panel that
+    // holds the control). Any layout of the panel takes the mark away.
+    void MarkChanged() { m_changed = true; }
+    bool IsMarkedChanged() const { return m_changed; }
+    // Lays the panel out again when it is marked as changed; returns whether
+    // it did. A panel without a change is not even measured.
+    bool LayoutIfChanged();
 
     // The control with id below the panel keeps, from now on, at least the
     // width that the widest of texts needs, or more when the text it shows
@@ -45,6 +48,9 @@ public:
 
 protected:
     void OnInitDialog(wxInitDialogEvent& event);
+    // A change that no one laid out yet is laid out once the events are
+    // handled.
+    void OnIdle(wxIdleEvent& event);
 
 private:
     bool RunInitControls();
@@ -53,6 +59,7 @@ private:
     void KeepLayoutWidths(wxWindow* parent);
     void ApplyReservedWidths();
 
+    bool m_changed = false;
     bool m_controlsInitialized = false;
     bool m_initResult = false;
     // The largest room asked for, and the need of the last layout.

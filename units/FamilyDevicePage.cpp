@@ -69,12 +69,11 @@ void CFamilyDevicePage::OnRecord(const uint8_t* bytes, uint8_t count)
         }
     }
     m_idle = true;
-    // Texts the record wrote take their room: each setting page whose texts
-    // changed, then the page, which asks for more room when it needs it.
-    // The notebooks measure their pages again.
-    if (m_settingBooks.LayoutChangedPages())
-        InvalidateBestSize();
-    LayoutIfResized();
+    // Texts the record wrote take their room: each setting page marked as
+    // changed, then the page, which a change below it marks too and which
+    // asks for more room when it needs it.
+    m_settingBooks.LayoutChangedPages();
+    LayoutIfChanged();
     // The unit hears the selections as the record left them, once for each
     // change the record made.
     std::vector<int32_t> deferred;

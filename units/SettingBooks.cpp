@@ -74,16 +74,14 @@ void CSettingBooks::Show(bool shown)
     ShowCtrl(&m_page, XRCID("IDC_OPTIONSTAB"), shown);
 }
 
-bool CSettingBooks::LayoutChangedPages()
+void CSettingBooks::LayoutChangedPages()
 {
-    bool grown = false;
     for (wxNotebook* book : {m_lampMemoryBook, m_optionsBook}) {
         for (size_t i = 0; book && i < book->GetPageCount(); ++i) {
             if (auto* page = dynamic_cast<CPanel*>(book->GetPage(i)))
-                grown = page->LayoutIfResized() || grown;
+                page->LayoutIfChanged();
         }
     }
-    return grown;
 }
 
 int CSettingBooks::SelectedMemory() const

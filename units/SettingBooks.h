@@ -51,9 +51,8 @@ public:
     void Build();
     // Shows or hides both notebooks.
     void Show(bool shown);
-    // Lays out again each setting page whose content changed its size;
-    // returns whether any did.
-    bool LayoutChangedPages();
+    // Lays out again each setting page marked as changed.
+    void LayoutChangedPages();
 
     CAuxPageBase* GetAuxPage() const { return m_auxPage; }
     COptionsPageBase* GetOptionsPage() const { return m_optionsPage; }

@@ -206,7 +206,7 @@ void CStatusPanel::Update(const PanelRequest& request)
         ShowCtrl(&m_page, XRCID("IDC_ST_INTERVAL_RED"), plan.intervalRedShown);
         ShowCtrl(&m_page, XRCID("IDC_ST_SET"), plan.setShown);
     }
-    m_page.LayoutIfResized();
+    m_page.LayoutIfChanged();
 }
 
 void CStatusPanel::SetAlarms(int charge, int thermo)

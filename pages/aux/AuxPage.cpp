@@ -180,7 +180,7 @@ void CAuxPage::ShowDrawing(int16_t key)
         image->SetBitmap(wxBitmapBundle(DrawPreset(key)));
     ShowCtrl(this, XRCID("IDC_AU_HELPIMAGE"), true);
     m_shownKey = key;
-    LayoutIfResized();
+    LayoutIfChanged();
 }
 
 void CAuxPage::RefreshPresetImage()

@@ -172,7 +172,7 @@ void CAuxPageBase::SelectField(int field)
     const bool isScroll = IsScrollField(field);
     if (wasScroll != isScroll) {
         if (wxWindow* spinPlace = FindWindow("IDC_AU_SPIN_container"))
-            spinPlace->Show(!isScroll);
+            ShowWindow(spinPlace, !isScroll);
         ShowCtrl(this, XRCID("IDC_AU_SCROLL"), isScroll);
         Layout();
     }
@@ -263,7 +263,7 @@ void CAuxPageBase::ShowTextHelp(int title, int text)
     SetCtrlText(this, XRCID("IDC_AU_HELPTEXT"), HelpText(text));
     ShowCtrl(this, XRCID("IDC_AU_HELPGROUP"), true);
     ShowCtrl(this, XRCID("IDC_AU_HELPTEXT"), true);
-    LayoutIfResized();
+    LayoutIfChanged();
 }
 
 void CAuxPageBase::UpdateScrollPosition()

@@ -244,13 +244,15 @@ TEST_F(PanelTest, ShowCtrlShowsAndHidesTheControl)
 }
 
 // A page lays itself out again only after a change below it: a control that
-// ShowCtrl shows or hides, or a label set anew. A show or a text that
-// changes nothing leaves the page as it was laid out.
-TEST_F(PanelTest, LayoutIfResizedLaysOutOnlyAfterAShowOrATextThatChanged)
+// ShowCtrl shows or hides, or a label set anew, also where the toolkit
+// measured the page in between. A show or a text that changes nothing leaves
+// the page as it was laid out.
+TEST_F(PanelTest, LayoutIfChangedLaysOutOnlyAfterAShowOrATextThatChanged)
 {
     TestPage* page = MakePage();
     page->Show();
-    ASSERT_TRUE(page->LayoutIfResized());
+    page->Layout();
+    ASSERT_FALSE(page->LayoutIfChanged());
     wxWindow* below = page->FindWindow("IDC_T_PLACE_container");
     ASSERT_NE(below, nullptr);
     const int laidOut = below->GetPosition().y;
@@ -268,13 +270,19 @@ TEST_F(PanelTest, LayoutIfResizedLaysOutOnlyAfterAShowOrATextThatChanged)
         {"the label given its own text", [&] { SetCtrlText(page, XRCID("IDC_T_LABEL"), "first"); }, false, true},
         {"the label given a longer text", [&] { SetCtrlText(page, XRCID("IDC_T_LABEL"), "first and more"); }, true,
          true},
+        {"a longer text, measured before the page looks",
+         [&] {
+             SetCtrlText(page, XRCID("IDC_T_LABEL"), "first and more and more");
+             page->GetBestSize();
+         },
+         true, true},
         {"the button shown", [&] { ShowCtrl(page, XRCID("IDC_T_BUTTON"), true); }, true, false},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
         step.change();
-        EXPECT_EQ(page->LayoutIfResized(), step.laysOut);
-        EXPECT_FALSE(page->LayoutIfResized());
+        EXPECT_EQ(page->LayoutIfChanged(), step.laysOut);
+        EXPECT_FALSE(page->LayoutIfChanged());
         EXPECT_EQ(below->GetPosition().y < laidOut, step.placeUp);
     }
 }

@@ -216,7 +216,7 @@ void CTikoDevicePropertyPage::ShowMemoryGroup(const char* box, bool show)
         return;
     ForEachWindow(group, [this, show](wxWindow* window) {
         const bool kept = std::find(m_keptHidden.begin(), m_keptHidden.end(), window) != m_keptHidden.end();
-        window->Show(show && !kept);
+        ShowWindow(window, show && !kept);
     });
 }
 
