@@ -108,10 +108,17 @@ void CUnitControls::Build()
         m_powerButton->SetBitmap(wxBitmap(PowerPicture(PowerFace::Off)));
     if (m_lampButton)
         m_lampButton->SetBitmap(wxBitmap(LampPicture(false)));
-    ShowCtrl(&m_page, XRCID(kRadioBox), m_unit->GetRFStat() != 0);
+    // The flash controls the unit has keep their room while the suggested
+    // settings cover them: nothing beside them moves. Those it lacks leave
+    // no gap.
+    const bool radio = m_unit->GetRFStat() != 0;
+    ShowCtrl(&m_page, XRCID(kRadioBox), radio);
+    KeepRoomWhileHidden(m_page.FindWindow(XRCID(kRadioBox)), radio);
     for (const char* name : kFlashControls) {
-        if (!m_seams.unitHas(name))
+        const bool has = m_seams.unitHas(name);
+        if (!has)
             ShowCtrl(&m_page, XRCID(name), false);
+        KeepRoomWhileHidden(m_page.FindWindow(XRCID(name)), has);
     }
 }
 
@@ -282,9 +289,6 @@ void CUnitControls::SetLmOverText(const PageText& text)
 
 void CUnitControls::ShowLmOver(bool show)
 {
-    wxWindow* over = m_page.FindWindow(XRCID("IDC_LM_OVER"));
-    if (!over || over->IsShown() == show)
-        return;
-    over->Show(show);
-    m_page.Layout();
+    if (ShowWindow(m_page.FindWindow(XRCID("IDC_LM_OVER")), show))
+        m_page.Layout();
 }
