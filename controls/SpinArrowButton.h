@@ -17,6 +17,8 @@ public:
     ~CSpinArrowButton() override;
 
     void SetRepeatPeriod(unsigned short ms) { m_repeatPeriod = ms; }
+    // Whether more steps of the press are to come.
+    bool IsRepeating() const { return m_timer.IsRunning(); }
 
 private:
     void OnMouse(wxMouseEvent& event);

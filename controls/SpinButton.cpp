@@ -38,6 +38,11 @@ void CSpinButton::SetRepeatPeriod(unsigned short ms)
     m_down->SetRepeatPeriod(ms);
 }
 
+bool CSpinButton::IsRepeating() const
+{
+    return m_up->IsRepeating() || m_down->IsRepeating();
+}
+
 // Each arrow takes half the height, rounded down; an odd last row stays bare.
 void CSpinButton::OnSize(wxSizeEvent& event)
 {

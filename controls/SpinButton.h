@@ -17,6 +17,9 @@ public:
 
     // Interval of the steps after the first repeat (150 ms unless set).
     void SetRepeatPeriod(unsigned short ms);
+    // Whether a held arrow has more steps to come; once false, none comes
+    // before the next press.
+    bool IsRepeating() const;
 
 private:
     void OnSize(wxSizeEvent& event);

@@ -9,8 +9,18 @@
 # the longest do not end the run alone.
 # Suites that suite-regex matches run once more under a small window manager
 # (tests/with-window-manager.sh), each as the test name/<suite>.
+# A test that skipped a case and failed none shows as skipped. A suite list
+# that names no suite of the program fails the build after the program's
+# link (tests/cmake/ListSuites.cmake).
 function(vesk_suite_tests target)
   cmake_parse_arguments(arg "" "" "RUN_SERIAL;LONG;WINDOW_MANAGER" ${ARGN})
+  if(arg_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "vesk_suite_tests(${target}): ${arg_UNPARSED_ARGUMENTS} before any of RUN_SERIAL, LONG, WINDOW_MANAGER")
+  endif()
+  list(LENGTH arg_WINDOW_MANAGER wm_count)
+  if(NOT wm_count EQUAL 0 AND NOT wm_count EQUAL 2)
+    message(FATAL_ERROR "vesk_suite_tests(${target}): WINDOW_MANAGER takes a name and a suite regex, not ${arg_WINDOW_MANAGER}")
+  endif()
   set(ctest_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_suites.cmake")
   list(JOIN arg_RUN_SERIAL "," serial)
   list(JOIN arg_LONG "," long)

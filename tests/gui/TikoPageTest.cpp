@@ -799,6 +799,25 @@ TEST_F(TrovalexPageTest, FlashBoxesAndTheEnergyRangeSendTheirCodes)
     }
 }
 
+// The LED shows only while the unit is on: suggestions that come and go
+// while it is off bring the flash controls back without it.
+TEST_F(TrovalexPageTest, SuggestedSettingsLeavingAnOffUnitBringNoLed)
+{
+    Deliver(1, Status(70, 0x00));
+    EXPECT_FALSE(Shown("IDC_LED"));
+    Deliver(2, AuxFunctions(0, 150, 0, 0x08));
+    EXPECT_TRUE(Shown("IDC_STATUS2"));
+    EXPECT_FALSE(Shown("IDC_FL_TEST"));
+    Deliver(2, AuxFunctions(0, 0, 0, 0));
+    EXPECT_FALSE(Shown("IDC_STATUS2"));
+    EXPECT_TRUE(Shown("IDC_FL_TEST"));
+    EXPECT_FALSE(Shown("IDC_LED"));
+
+    Deliver(1, Status(70, 0x01));
+    EXPECT_TRUE(Shown("IDC_LED"));
+    EXPECT_TRUE(Commands().empty());
+}
+
 TEST_F(TrovalexPageTest, PowerButtonSwitchesTheUnitAndTheBar)
 {
     Deliver(1, Status(70, 0x00));

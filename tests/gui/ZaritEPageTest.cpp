@@ -4,6 +4,8 @@
 // command.
 #include "FamilyPageFixture.h"
 
+#include <array>
+
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
@@ -381,6 +383,29 @@ TEST_F(ZaritEPageTest, LightCommandsCarryTheTwoOutlets)
     SpinLine("IDC_SPIN_AUX3", true);
     SpinRelease("IDC_SPIN_AUX3");
     EXPECT_TRUE(Commands().empty());
+}
+
+// Every light's held down arrow still steps at 2 and stops at 1, where a
+// click sends 0.
+TEST_F(ZaritEPageTest, HeldDownArrowGoesOnToOne)
+{
+    const char* const spins[] = {"IDC_SPIN_MAIN", "IDC_SPIN_AUX1", "IDC_SPIN_AUX2"};
+    for (uint8_t light = 0; light < 3; ++light) {
+        SCOPED_TRACE(spins[light]);
+        const std::vector<Sent> zero = {{1, {0, light, 7}}};
+        for (int value : {2, 1}) {
+            std::array<int, 3> values = {50, 50, 50};
+            values[light] = value;
+            Deliver(1, Status(values[0], kAllOn, values[1], values[2]));
+            SpinLine(spins[light], false);
+            SpinLine(spins[light], false);
+            SpinRelease(spins[light]);
+            EXPECT_EQ(Commands(), value == 2 ? zero : std::vector<Sent>()) << "held at " << value;
+        }
+        SpinLine(spins[light], false);
+        SpinRelease(spins[light]);
+        EXPECT_EQ(Commands(), zero);
+    }
 }
 
 TEST_F(ZaritEPageTest, OptionsPageSendsItsOptionAndBuzzerByte)

@@ -3,6 +3,7 @@
 // sent as the exact command.
 #include "FamilyPageFixture.h"
 
+#include <array>
 #include <chrono>
 
 #include <wx/image.h>
@@ -822,21 +823,25 @@ TEST_F(ZaritPageTest, HeldDownArrowGoesOnToOneAndLaysZeroNotAWrappedByte)
     SpinLine("IDC_SPIN_AUX3", false);
     SpinRelease("IDC_SPIN_AUX3");
     EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {0, 3, 0x0F}}}));
-    // At 1 no whole-stop step goes out; a click sends 0.
-    Deliver(1, Status(50, kAllOn, 40, 60, 1));
-    SpinLine("IDC_SPIN_AUX3", false);
-    SpinLine("IDC_SPIN_AUX3", false);
-    SpinRelease("IDC_SPIN_AUX3");
-    EXPECT_TRUE(Commands().empty());
-    SpinLine("IDC_SPIN_AUX3", false);
-    SpinRelease("IDC_SPIN_AUX3");
-    EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {0, 3, 0x0F}}}));
-    // At 2 the held arrow still steps.
-    Deliver(1, Status(2, kAllOn, 40, 60, 1));
-    SpinLine("IDC_SPIN_MAIN", false);
-    SpinLine("IDC_SPIN_MAIN", false);
-    SpinRelease("IDC_SPIN_MAIN");
-    EXPECT_EQ(Commands(), (std::vector<Sent>{{1, {0, 0, 0x0F}}}));
+    // Every light's held arrow still steps at 2 and stops at 1, where a
+    // click sends 0.
+    const char* const spins[] = {"IDC_SPIN_MAIN", "IDC_SPIN_AUX1", "IDC_SPIN_AUX2", "IDC_SPIN_AUX3"};
+    for (uint8_t light = 0; light < 4; ++light) {
+        SCOPED_TRACE(spins[light]);
+        const std::vector<Sent> zero = {{1, {0, light, 0x0F}}};
+        for (int value : {2, 1}) {
+            std::array<int, 4> values = {50, 50, 50, 50};
+            values[light] = value;
+            Deliver(1, Status(values[0], kAllOn, values[1], values[2], values[3]));
+            SpinLine(spins[light], false);
+            SpinLine(spins[light], false);
+            SpinRelease(spins[light]);
+            EXPECT_EQ(Commands(), value == 2 ? zero : std::vector<Sent>()) << "held at " << value;
+        }
+        SpinLine(spins[light], false);
+        SpinRelease(spins[light]);
+        EXPECT_EQ(Commands(), zero);
+    }
 }
 
 TEST_F(ZaritPageTest, NotebookChangeReportsTabsFieldMemoryAndThreeRoles)

@@ -626,7 +626,6 @@ TEST(ZaritLightRules, ModellingRadiosWithoutPresetTest)
                       {{c.values[0], c.on[0]}, {c.values[1], c.on[1]}, {c.values[2], c.on[2]}}, c.energyClass),
                   c.enabled);
     }
-    EXPECT_EQ(kSpinDownLimit, 1);
 }
 
 TEST(ZaritDemoUnit, TakesTheBuildersCommands)

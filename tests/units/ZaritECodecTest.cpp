@@ -204,7 +204,6 @@ TEST(ZaritELightRules, ModellingRadiosOverTwoBars)
               (std::array<bool, 8>{true, true, true, true, false, false, false, false}));
     EXPECT_EQ(ModellingLight::EnabledRadios({{100, false}, {100, false}}, 0),
               (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
-    EXPECT_EQ(kSpinDownLimit, 1);
 }
 
 TEST(ZaritEDemoUnit, KeepsTheSelectionsTheBuilderSends)
