@@ -8,10 +8,10 @@
 # such a header includes must be of the layer's paths too. A layer always
 # uses its own paths. The more specific layer is listed first. Paths are
 # separated by spaces.
-# The bases of app/ that the setting pages build on, and with the unit
-# factory's table that the families fill, those the families build on: a
-# layer apart from the main window, the application, the window's settings
-# and its About box, which stay out of the pages' and the families' reach.
+# The bases of app/ that the setting pages build on; the families build on
+# them and on the unit factory's table they fill. Together a layer apart from
+# the main window, the application, the window's settings and its About box,
+# which stay out of the pages' and the families' reach.
 set(VESK_PAGE_BASES "app/Panel.h app/CtrlHelpers.h app/FlashDevice.h app/FlashDevicePropertyPage.h")
 set(VESK_UNIT_BASES "${VESK_PAGE_BASES} app/UnitFamilies.h")
 set(VESK_LAYERS
@@ -29,8 +29,8 @@ set(VESK_LAYERS
 # Layers that must build without the toolkit.
 set(VESK_LAYERS_WITHOUT_TOOLKIT comm/ units/core/)
 # The target a layer is built as, or that a header named whole stands for;
-# the more specific listed first. A folder's target is a library of its
-# sources, less those of a more specific layer. The library is built in comm/
+# the more specific listed first. A layer's target is a library of the
+# sources it holds (vesk_layer_sources). The library is built in comm/
 # and the tools are programs of their own, so their uses are the include
 # check's alone.
 set(VESK_LAYER_TARGETS
