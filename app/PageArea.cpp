@@ -1,8 +1,14 @@
 #include "app/PageArea.h"
 
-wxIMPLEMENT_DYNAMIC_CLASS(CPageArea, wxScrolledWindow);
+#include <glib-object.h>
+
+#include <wx/bookctrl.h>
+#include <wx/sizer.h>
 
 namespace {
+
+// Pixels of one step of the scroll bars.
+const int kScrollStep = 10;
 
 // Scroll units that bring the stretch [from, to) of a line into the view
 // [0, extent): as little as possible, its start first where it is longer
@@ -20,9 +26,24 @@ int UnitsToShow(int from, int to, int extent, int unit)
 
 }  // namespace
 
-CPageArea::CPageArea()
+CPageArea::CPageArea(wxWindow* book)
+    : wxScrolledWindow(book, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxHSCROLL | wxVSCROLL | wxTAB_TRAVERSAL,
+                       "page_area")
 {
+    SetScrollRate(kScrollStep, kScrollStep);
+    // Scroll bars that stay in sight while there is more of the page, not
+    // the toolkit's thin ones that show only under the pointer.
+    GObject* scrolled = G_OBJECT(GetHandle());
+    if (g_object_class_find_property(G_OBJECT_GET_CLASS(scrolled), "overlay-scrolling"))
+        g_object_set(scrolled, "overlay-scrolling", FALSE, nullptr);
+    SetSizer(new wxBoxSizer(wxVERTICAL));
     Bind(wxEVT_CHILD_FOCUS, &CPageArea::OnChildFocus, this);
+}
+
+void CPageArea::Hold(wxWindow* page)
+{
+    m_page = page;
+    GetSizer()->Add(page, 1, wxEXPAND);
 }
 
 void CPageArea::FitToLayout()
@@ -31,11 +52,19 @@ void CPageArea::FitToLayout()
     Layout();
 }
 
+bool CPageArea::SendIdleEvents(wxIdleEvent& event)
+{
+    const auto* book = wxDynamicCast(GetParent(), wxBookCtrlBase);
+    if (book && book->GetCurrentPage() != this)
+        return false;
+    return wxScrolledWindow::SendIdleEvents(event);
+}
+
 void CPageArea::OnChildFocus(wxChildFocusEvent& event)
 {
     event.Skip();
     // The toolkit's own scrolling to the focus leaves out controls inside
-    // panels below the area, which the device pages are.
+    // panels below the area, which the device page is.
     wxWindow* focus = FindFocus();
     if (!focus || focus == this || !IsDescendant(focus))
         return;

@@ -1,7 +1,7 @@
-// The main window's page area: it holds the notebook of device pages and,
-// where the screen is smaller than a page, scrolls over what the window
-// cannot show; a control that takes the focus is scrolled into view. The
-// resource file makes the area one of these with subclass="CPageArea".
+// The place of one device page in the main window's notebook: it holds the
+// page and, where the window is smaller than the page, scrolls over what it
+// cannot show, while the notebook's row of unit tabs stays in view above
+// it. A control that takes the focus is scrolled into view.
 #pragma once
 
 #include <wx/scrolwin.h>
@@ -10,14 +10,25 @@ class wxChildFocusEvent;
 
 class CPageArea : public wxScrolledWindow {
 public:
-    CPageArea();
+    // A place in book, in which the page is to be created.
+    explicit CPageArea(wxWindow* book);
 
-    // The whole that the area scrolls over is what its layout needs, or its
+    // Holds page, the area's only child, as wide and high as the area or as
+    // its layout needs, whichever is more.
+    void Hold(wxWindow* page);
+    // The page it holds; null before Hold.
+    wxWindow* Page() const { return m_page; }
+    // What the area scrolls over is what the page needs now, or the area's
     // own size where that is more; laid out in it.
     void FitToLayout();
+
+    // The toolkit's idle work runs through every window of a notebook; a
+    // page that its notebook does not show skips it until it is shown
+    // again.
+    bool SendIdleEvents(wxIdleEvent& event) override;
 
 private:
     void OnChildFocus(wxChildFocusEvent& event);
 
-    wxDECLARE_DYNAMIC_CLASS(CPageArea);
+    wxWindow* m_page = nullptr;
 };

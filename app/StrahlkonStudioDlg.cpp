@@ -98,6 +98,7 @@ wxBEGIN_EVENT_TABLE(CStrahlkonStudioDlg, wxFrame)
     EVT_TOOL(XRCID("IDC_HELPGENERAL"), CStrahlkonStudioDlg::OnAbout)
     EVT_TOOL(XRCID("IDC_EXIT"), CStrahlkonStudioDlg::OnExit)
     EVT_CLOSE(CStrahlkonStudioDlg::OnClose)
+    EVT_SIZE(CStrahlkonStudioDlg::OnSize)
     EVT_TEXT_ENTER(wxID_ANY, CStrahlkonStudioDlg::OnSettingChanged)
     EVT_BUTTON(XRCID("IDC_DEMO"), CStrahlkonStudioDlg::OnDemo)
     EVT_MENU(wxID_EXIT, CStrahlkonStudioDlg::OnExit)
@@ -112,8 +113,7 @@ CStrahlkonStudioDlg::CStrahlkonStudioDlg(wxWindow* parent, UnitFamilies families
     if (!wxXmlResource::Get()->LoadFrame(this, parent, kResourceName))
         return;
     m_notebook = FindCtrl<wxNotebook>(this, "IDC_DEVICETAB");
-    m_pageArea = FindCtrl<CPageArea>(this, "ID_FRAME_PANEL");
-    m_loaded = m_notebook != nullptr && m_pageArea != nullptr;
+    m_loaded = m_notebook != nullptr;
     if (!m_loaded)
         return;
 
@@ -272,6 +272,10 @@ void CStrahlkonStudioDlg::ApplySettings(uint8_t port, uint8_t studio, uint8_t fi
 
     if (port != m_settings.port || studio != m_settings.studio || language != m_settings.language) {
         m_busy = 1;
+        // The lists are filled anew and the pages go: the control the user
+        // works with takes the focus back afterwards, so that the keyboard
+        // steps on from where it was.
+        const wxWeakRef<wxWindow> focus(FindFocus());
         // Closing loses every unit through the callback, which removes its page.
         VESKCOMM_PORT old = m_port;
         m_port = nullptr;
@@ -303,6 +307,8 @@ void CStrahlkonStudioDlg::ApplySettings(uint8_t port, uint8_t studio, uint8_t fi
         m_port = VeskCommPortOpen(portName.utf8_str().data(), studio, m_settings.first, m_settings.last);
         if (m_port && !VeskCommPortIsOpen(m_port))
             m_messages.ShowMessage(GetString(kPortErrorText + GetTextOffset()), kPortErrorCaption, wxOK | wxCENTRE);
+        if (focus && focus != FindFocus() && focus->IsShownOnScreen() && focus->IsEnabled())
+            focus->SetFocus();
         m_busy = 0;
     }
 }
@@ -425,11 +431,14 @@ void CStrahlkonStudioDlg::DeleteAllUnits()
 
 void CStrahlkonStudioDlg::RelayOut()
 {
-    // The page area scrolls over what its room cannot hold; the panel in it
-    // places the notebook and the not-found block.
+    // The panel places the notebook and the not-found block; each page's
+    // area scrolls over what its room cannot hold.
     if (m_notebook) {
-        m_pageArea->FitToLayout();
         m_notebook->GetParent()->Layout();
+        for (size_t i = 0; i < m_notebook->GetPageCount(); ++i) {
+            if (auto* area = wxDynamicCast(m_notebook->GetPage(i), CPageArea))
+                area->FitToLayout();
+        }
     }
     Layout();
 }
@@ -462,14 +471,17 @@ void CStrahlkonStudioDlg::AddDevicePage(CFlashDevice* unit)
         GetString(kUnitText + GetTextOffset()) + wxString::Format("%d", unit->GetAddress()) + "-" + unit->GetTypeName();
     const size_t n = m_notebook->GetPageCount();
     m_units.emplace_back(unit);
-    CFlashDevicePropertyPage* page = unit->CreatePage(m_notebook);
+    // The page scrolls in its own area, below the row of unit tabs.
+    auto* area = new CPageArea(m_notebook);
+    CFlashDevicePropertyPage* page = unit->CreatePage(area);
+    area->Hold(page);
     if (!IsFullView())
         page->SetFullView(false);
     if (n == 0)
         ShowNotFound(false);
     // The notebook shows no page that is hidden, and pages are made hidden.
     page->Show();
-    m_notebook->InsertPage(n, page, label, n == 0);
+    m_notebook->InsertPage(n, area, label, n == 0);
     FitToContent(false);
     RelayOut();
     // Repainted on the toolkit's next frame, not at once: GTK gives the new
@@ -515,9 +527,9 @@ CFlashDevice* CStrahlkonStudioDlg::GetSelectedDevice() const
         return nullptr;
     // By the page, not the index: the toolkit may report a selection while a
     // page and its unit are being taken apart.
-    const wxWindow* page = m_notebook->GetPage(static_cast<size_t>(selection));
+    const wxWindow* area = m_notebook->GetPage(static_cast<size_t>(selection));
     for (const auto& unit : m_units) {
-        if (unit->GetPage() == page)
+        if (unit->GetPage() && unit->GetPage()->GetParent() == area)
             return unit.get();
     }
     return nullptr;
@@ -594,49 +606,94 @@ wxSize CStrahlkonStudioDlg::NeededRoom()
     need.x = std::max(need.x, bar->GetBestSize().x);
     const int toolbar = ToolBarHeight();
     if (m_notebook && m_notebook->IsShown() && m_notebook->GetPageCount() > 0) {
+        // What the device pages need, not what their areas ask for, which
+        // leaves out what they can scroll to.
         wxSize widest;
-        for (size_t i = 0; i < m_notebook->GetPageCount(); ++i) {
-            wxWindow* page = m_notebook->GetPage(i);
-            InvalidateBestSizes(page);
-            widest.IncTo(page->GetBestSize());
+        for (const auto& unit : m_units) {
+            if (wxWindow* page = unit->GetPage()) {
+                InvalidateBestSizes(page);
+                widest.IncTo(page->GetBestSize());
+            }
         }
         need.IncTo(m_notebook->CalcSizeFromPage(widest) + wxSize(0, toolbar));
     } else if (m_notebook) {
-        // What the page area's layout needs, not the area's own best size,
-        // which leaves out what it can scroll to.
-        InvalidateBestSizes(m_pageArea);
-        if (wxSizer* sizer = m_pageArea->GetSizer())
+        InvalidateBestSizes(m_notebook->GetParent());
+        if (wxSizer* sizer = m_notebook->GetParent()->GetSizer())
             need.IncTo(sizer->GetMinSize() + wxSize(0, toolbar));
     }
-    // The whole window, decorations included, stays on the work area.
-    const int display = wxDisplay::GetFromWindow(this);
-    const wxRect work = wxDisplay(display == wxNOT_FOUND ? 0 : static_cast<unsigned>(display)).GetClientArea();
-    const wxSize decorations = GetSize() - GetClientSize() - wxSize(0, toolbar);
-    need.DecTo(work.GetSize() - decorations);
     return need;
+}
+
+wxRect CStrahlkonStudioDlg::WorkArea() const
+{
+    const int display = wxDisplay::GetFromWindow(this);
+    return wxDisplay(display == wxNOT_FOUND ? 0 : static_cast<unsigned>(display)).GetClientArea();
+}
+
+wxSize CStrahlkonStudioDlg::LargestRoom() const
+{
+    // The whole window, decorations included, stays on the work area. A
+    // window manager tells the decorations only once it has framed the
+    // window; the frame fits again when they arrive (OnSize).
+    return WorkArea().GetSize() - (GetSize() - Room());
+}
+
+void CStrahlkonStudioDlg::KeepOnWorkArea()
+{
+    const wxRect work = WorkArea();
+    const wxRect rect = GetRect();
+    if (work.Contains(rect))
+        return;
+    const wxPoint inside(std::max(work.x, std::min(rect.x, work.GetRight() + 1 - rect.width)),
+                         std::max(work.y, std::min(rect.y, work.GetBottom() + 1 - rect.height)));
+    if (inside != rect.GetPosition())
+        Move(inside);
 }
 
 void CStrahlkonStudioDlg::FitToContent(bool exact)
 {
     m_fitPending = false;
-    wxSize room = NeededRoom();
-    if (!exact)
-        room.IncTo(Room());
-    // The client size, not the outer one: a window manager's decorations
-    // come on top, whenever it tells their size.
-    if (room != Room())
-        SetClientSize(room - wxSize(0, ToolBarHeight()));
+    // Maximised, the window manager gives the size; a size set now would be
+    // the one the window returns to.
+    if (!IsMaximized() && !IsFullScreen()) {
+        wxSize room = NeededRoom();
+        if (!exact)
+            room.IncTo(Room());
+        room.DecTo(LargestRoom());
+        // The client size, not the outer one: a window manager's decorations
+        // come on top.
+        if (room != Room())
+            SetClientSize(room - wxSize(0, ToolBarHeight()));
+        if (IsShown())
+            KeepOnWorkArea();
+    }
     // Where the work area holds less than the pages need, the page area
     // scrolls over the rest.
     RelayOut();
     // A page whose content grew within the room it has shares it out anew.
-    for (size_t i = 0; m_notebook && i < m_notebook->GetPageCount(); ++i)
-        m_notebook->GetPage(i)->Layout();
+    for (const auto& unit : m_units) {
+        if (wxWindow* page = unit->GetPage())
+            page->Layout();
+    }
 }
 
 void CStrahlkonStudioDlg::OnPageNeedsRoom(wxCommandEvent&)
 {
     // Asked from inside a page's layout: the frame fits once that is over.
+    RequestFit();
+}
+
+void CStrahlkonStudioDlg::OnSize(wxSizeEvent& event)
+{
+    event.Skip();
+    // The window manager's decorations, told late, or a size it gave the
+    // window, may take the window past the work area.
+    if (IsShown() && !IsIconized() && !IsMaximized() && !IsFullScreen() && !WorkArea().Contains(GetRect()))
+        RequestFit();
+}
+
+void CStrahlkonStudioDlg::RequestFit()
+{
     if (m_fitPending)
         return;
     m_fitPending = true;
@@ -693,8 +750,11 @@ void CStrahlkonStudioDlg::OnDevicePageChanged(wxBookCtrlEvent& event)
 {
     event.Skip();
     // A page that shows now takes its place, which it may have had before.
-    if (wxWindow* shown = m_notebook ? m_notebook->GetCurrentPage() : nullptr)
-        shown->Layout();
+    if (auto* shown = wxDynamicCast(m_notebook ? m_notebook->GetCurrentPage() : nullptr, CPageArea)) {
+        shown->FitToLayout();
+        if (wxWindow* page = shown->Page())
+            page->Layout();
+    }
     if (m_port) {
         CFlashDevice* unit = GetSelectedDevice();
         VeskCommPortSetFocusedDevice(m_port, unit ? unit->GetUnitHandle() : nullptr);

@@ -28,7 +28,6 @@ class wxTextCtrl;
 class wxNotebook;
 class CFlashDevice;
 class CMessageShower;
-class CPageArea;
 
 class CStrahlkonStudioDlg : public wxFrame {
 public:
@@ -77,14 +76,23 @@ private:
     void FitListWidths();
     // The frame's room inside its decorations, toolbar included: the view's
     // nominal size, or more where the toolbar or the widest device page
-    // needs it, but never more than the display's work area holds; the page
-    // area scrolls over what the room cannot hold. Exact sets that room;
-    // otherwise the frame only grows to it. Its place on the screen stays.
+    // needs it, but never more than the display's work area holds with the
+    // decorations; the pages scroll over what the room cannot hold. Exact
+    // sets that room; otherwise the frame only grows to it, or shrinks to
+    // what the work area holds. The window stays where it is, moved only as
+    // far as it takes to lie whole on the work area. A maximised window
+    // keeps the size the window manager gave it.
     void FitToContent(bool exact);
+    // Fits once the events at hand are handled.
+    void RequestFit();
     wxSize NeededRoom();
     wxSize Room() const;
+    wxRect WorkArea() const;
+    wxSize LargestRoom() const;
+    void KeepOnWorkArea();
     int ToolBarHeight() const;
     void OnPageNeedsRoom(wxCommandEvent& event);
+    void OnSize(wxSizeEvent& event);
     void ShowNotFound(bool show);
     void DeleteAllUnits();
     void RelayOut();
@@ -121,8 +129,6 @@ private:
     // In notebook page order: the page of entry i is page i.
     std::vector<std::unique_ptr<CFlashDevice>> m_units;
     wxNotebook* m_notebook = nullptr;
-    // Holds the notebook and scrolls where the window cannot show all of it.
-    CPageArea* m_pageArea = nullptr;
     // Toolbar controls, owned by the toolbar.
     wxComboBox* m_portList = nullptr;
     wxSpinCtrl* m_studioSelect = nullptr;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <wx/bookctrl.h>
 #include <wx/xrc/xmlres.h>
 
 #include "app/CtrlHelpers.h"
@@ -134,14 +133,6 @@ bool CFamilyDevicePage::InitControls()
     SetSize(GetBestSize());
     m_statusPanel.Update(PanelRequest());
     return true;
-}
-
-bool CFamilyDevicePage::SendIdleEvents(wxIdleEvent& event)
-{
-    const auto* book = wxDynamicCast(GetParent(), wxBookCtrlBase);
-    if (book && book->GetCurrentPage() != this)
-        return false;
-    return CFlashDevicePropertyPage::SendIdleEvents(event);
 }
 
 void CFamilyDevicePage::SetFullView(bool full)

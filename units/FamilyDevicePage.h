@@ -36,7 +36,6 @@
 class CFlashDevice;
 class CSettingPage;
 class RecordView;
-class wxIdleEvent;
 
 class CFamilyDevicePage : public CFlashDevicePropertyPage, public CLightBarPage, public CSettingPageHost {
 public:
@@ -138,9 +137,6 @@ public:
     void SendCommand(int16_t code, int32_t value, const wxString& text) override;
 
     bool InitControls() override;
-    // The toolkit's idle work runs through every window of a page; a page
-    // that its notebook does not show skips it until it is shown again.
-    bool SendIdleEvents(wxIdleEvent& event) override;
     void SetFullView(bool full) override;
     void SetLanguageOffset(uint16_t offset) override { m_language.SetOffset(offset); }
     // Starts or ends the busy state (cursor and timer 471) like a step

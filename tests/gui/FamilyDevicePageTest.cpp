@@ -7,6 +7,7 @@
 
 #include <wx/utils.h>
 
+#include "app/PageArea.h"
 #include "units/FamilyDevice.h"
 #include "units/core/RecordView.h"
 
@@ -126,7 +127,8 @@ TEST_F(FamilyDevicePageTest, BusyFlagSetFromOutsideKeepsTheCursorCounted)
 
 TEST_F(FamilyDevicePageTest, OnlyThePageItsNotebookShowsDoesTheIdleWork)
 {
-    // Two units' pages in a notebook, as in the main window.
+    // Two units' pages in a notebook, each in its area, as in the main
+    // window.
     auto* book = new wxNotebook(Frame(), wxID_ANY);
     StepFamilyUnit first(port, 0);
     StepFamilyUnit second(port, 0);
@@ -134,9 +136,11 @@ TEST_F(FamilyDevicePageTest, OnlyThePageItsNotebookShowsDoesTheIdleWork)
     int n = 0;
     for (StepFamilyUnit* each : {&first, &second}) {
         each->SetAddress(kAddress);
-        CFlashDevicePropertyPage* added = each->CreatePage(book);
+        auto* area = new CPageArea(book);
+        CFlashDevicePropertyPage* added = each->CreatePage(area);
+        area->Hold(added);
         added->Show();
-        book->AddPage(added, "unit");
+        book->AddPage(area, "unit");
         int& count = idle[n++];
         added->FindWindow(XRCID("IDC_FL_TEST"))->Bind(wxEVT_IDLE, [&count](wxIdleEvent& event) {
             ++count;

@@ -52,7 +52,7 @@ TEST_F(FamilyProgramTest, NuvekPageShowsItsUnitAndTheUnitFollowsThePage)
     WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=4\n");
     ASSERT_TRUE(Start());
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
-    auto* page = dynamic_cast<CNuvekDevicePropertyPage*>(Notebook()->GetPage(0));
+    auto* page = dynamic_cast<CNuvekDevicePropertyPage*>(DevicePage(0));
     ASSERT_NE(page, nullptr);
 
     // The identity answer that made the page is its first unit information.
@@ -87,7 +87,7 @@ TEST_F(FamilyProgramTest, QuirelPageShowsItsUnitAndTheUnitFollowsThePage)
     WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=4\n");
     ASSERT_TRUE(Start());
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
-    auto* page = dynamic_cast<CQuirelA1DevicePropertyPage*>(Notebook()->GetPage(0));
+    auto* page = dynamic_cast<CQuirelA1DevicePropertyPage*>(DevicePage(0));
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(TextOf(page, "IDC_IN_TYPE"), "Quirel Q4");
 
@@ -126,7 +126,7 @@ TEST_F(FamilyProgramTest, TrovalexPageShowsItsUnitAndTheUnitFollowsThePage)
     WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=4\n");
     ASSERT_TRUE(Start());
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
-    auto* page = dynamic_cast<CTikoDevicePropertyPage*>(Notebook()->GetPage(0));
+    auto* page = dynamic_cast<CTikoDevicePropertyPage*>(DevicePage(0));
     ASSERT_NE(page, nullptr);
 
     EXPECT_EQ(TextOf(page, "IDC_IN_TYPE"), "Trovalex T160");
@@ -178,7 +178,7 @@ TEST_F(FamilyProgramTest, ZaritModelUnitsPageShowsEveryRecordAndFollowsThePage)
     WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=2\n");
     ASSERT_TRUE(Start());
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
-    auto* page = dynamic_cast<CZaritDevicePropertyPage*>(Notebook()->GetPage(0));
+    auto* page = dynamic_cast<CZaritDevicePropertyPage*>(DevicePage(0));
     ASSERT_NE(page, nullptr);
 
     // Every record the model sends reaches its controls; the memories come
@@ -230,7 +230,7 @@ TEST_F(FamilyProgramTest, ZaritEModelUnitsPageShowsItsRecordsAndFollowsThePage)
     WriteConfig("[VeskStudio]\nPort=" + std::to_string(BusPortNumber()) + "\nStart=1\nEnd=2\n");
     ASSERT_TRUE(Start());
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
-    auto* page = dynamic_cast<CZaritEDevicePropertyPage*>(Notebook()->GetPage(0));
+    auto* page = dynamic_cast<CZaritEDevicePropertyPage*>(DevicePage(0));
     ASSERT_NE(page, nullptr);
 
     // The model's last record asked for is its owner (none on a ZaritE).

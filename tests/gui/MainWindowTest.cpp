@@ -228,7 +228,7 @@ TEST_F(MainWindowTest, RangeChangeKeepsThePortAndItsPages)
     bus.AddUnit(2, 1, 37, 1);
     StartOnBus();
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
-    wxWindow* page = Notebook()->GetPage(0);
+    wxWindow* page = DevicePage(0);
     StandInUnit::Journal().clear();
 
     // Clamped to 1..20, then swapped; shown and stored corrected.
@@ -236,13 +236,13 @@ TEST_F(MainWindowTest, RangeChangeKeepsThePortAndItsPages)
     EXPECT_EQ(AddressFrom()->GetValue(), "2");
     EXPECT_EQ(AddressTo()->GetValue(), "20");
     EXPECT_EQ(Notebook()->GetPageCount(), 1u);
-    EXPECT_EQ(Notebook()->GetPage(0), page);
+    EXPECT_EQ(DevicePage(0), page);
     EXPECT_TRUE(StandInUnit::JournalOf("deleted").empty());
 
     // The search now covers 2..20: a unit at 17 is found, the one at 2 stays.
     bus.AddUnit(17, 1, 20, 1);
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }));
-    EXPECT_EQ(Notebook()->GetPage(0), page);
+    EXPECT_EQ(DevicePage(0), page);
 
     // Text that is no number reads as 0 and becomes 1.
     EnterAddresses("x", "20");
@@ -302,7 +302,7 @@ TEST_F(MainWindowTest, ZoomSwitchesBetweenFullAndCompactView)
     CStrahlkonStudioDlg* window = Window();
     const char* const fullOnly[] = {"IDC_ADDRESSFROM", "IDC_ADDRESSTO", "IDC_ADDRESS", "IDC_TO", "IDC_LANGUAGE"};
     const wxSize margin = window->GetClientSize() - Notebook()->GetSize();
-    auto* page = dynamic_cast<StandInPage*>(Notebook()->GetPage(0));
+    auto* page = dynamic_cast<StandInPage*>(DevicePage(0));
     ASSERT_NE(page, nullptr);
 
     ClickTool("IDC_ZOOM");
@@ -318,13 +318,13 @@ TEST_F(MainWindowTest, ZoomSwitchesBetweenFullAndCompactView)
     // A unit found meanwhile gets a compact page.
     bus.AddUnit(3, 1, 20, 1);
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 2; }));
-    EXPECT_FALSE(dynamic_cast<StandInPage*>(Notebook()->GetPage(1))->fullView);
+    EXPECT_FALSE(dynamic_cast<StandInPage*>(DevicePage(1))->fullView);
 
     ClickTool("IDC_ZOOM");
     EXPECT_TRUE(window->IsFullView());
     ExpectView(true);
     EXPECT_TRUE(page->fullView);
-    EXPECT_TRUE(dynamic_cast<StandInPage*>(Notebook()->GetPage(1))->fullView);
+    EXPECT_TRUE(dynamic_cast<StandInPage*>(DevicePage(1))->fullView);
     for (const char* name : fullOnly)
         EXPECT_TRUE(Shown(name)) << name;
     EXPECT_EQ(window->GetClientSize() - Notebook()->GetSize(), margin);
@@ -414,7 +414,7 @@ TEST_F(MainWindowTest, CompactViewIsRestoredAtStartAndStoredAtClose)
     EXPECT_FALSE(Shown("IDC_LANGUAGE"));
     bus.AddUnit(2, 1, 37, 1);
     ASSERT_TRUE(RunUntil([&] { return Notebook()->GetPageCount() == 1; }));
-    EXPECT_FALSE(dynamic_cast<StandInPage*>(Notebook()->GetPage(0))->fullView);
+    EXPECT_FALSE(dynamic_cast<StandInPage*>(DevicePage(0))->fullView);
     CloseBox();
     EXPECT_EQ(StoredValue("FULL"), 0);
 }

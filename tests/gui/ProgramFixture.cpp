@@ -14,6 +14,7 @@
 #include <wx/toolbar.h>
 #include <wx/xrc/xmlres.h>
 
+#include "app/PageArea.h"
 #include "comm/AdapterList.h"
 #include "comm/PortNames.h"
 #include "comm/TestClock.h"
@@ -150,6 +151,13 @@ bool ProgramTest::RunUntil(const std::function<bool()>& done, int maxTicks)
 wxNotebook* ProgramTest::Notebook() const
 {
     return dynamic_cast<wxNotebook*>(Window()->FindWindow(XRCID("IDC_DEVICETAB")));
+}
+
+wxWindow* ProgramTest::DevicePage(size_t index) const
+{
+    wxWindow* place = Notebook()->GetPage(index);
+    auto* area = dynamic_cast<CPageArea*>(place);
+    return area ? area->Page() : place;
 }
 
 wxComboBox* ProgramTest::PortList() const

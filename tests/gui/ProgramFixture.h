@@ -82,6 +82,9 @@ protected:
 
     // The frame's controls.
     wxNotebook* Notebook() const;
+    // The device page of the notebook's page index, which scrolls in a
+    // place of its own.
+    wxWindow* DevicePage(size_t index) const;
     wxComboBox* PortList() const;
     wxComboBox* LanguageList() const;
     wxSpinCtrl* StudioSelect() const;

@@ -67,7 +67,7 @@ protected:
             SelectPage(static_cast<int>(i));
             Settle();
             ASSERT_EQ(Notebook()->GetSelection(), static_cast<int>(i));
-            ShowInnerPages(Notebook()->GetPage(i));
+            ShowInnerPages(DevicePage(i));
         }
         SelectPage(0);
         Settle();

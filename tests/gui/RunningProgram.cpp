@@ -108,7 +108,7 @@ void RunningProgramTest::ForEveryPage(const std::function<void(wxWindow* page)>&
 {
     for (size_t i = 0; i < Notebook()->GetPageCount(); ++i) {
         SelectPage(static_cast<int>(i));
-        auto* page = dynamic_cast<CFamilyDevicePage*>(Notebook()->GetPage(i));
+        auto* page = dynamic_cast<CFamilyDevicePage*>(DevicePage(i));
         ASSERT_NE(page, nullptr);
         const int address = page->GetDevice()->GetAddress();
         ASSERT_TRUE(guitest::WaitFor([&] { return HasSaidAll(address); }, kPatienceMs))

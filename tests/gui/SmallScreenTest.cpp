@@ -78,7 +78,7 @@ TEST_P(PowerButtonInViewTest, KeyboardFocusOrAScrollBringsThePowerButtonIntoView
         SCOPED_TRACE(Notebook()->GetPageText(i).utf8_string());
         Notebook()->ChangeSelection(i);
         Settle();
-        wxWindow* power = Notebook()->GetPage(i)->FindWindow(XRCID("IDC_POWER"));
+        wxWindow* power = DevicePage(i)->FindWindow(XRCID("IDC_POWER"));
         ASSERT_NE(power, nullptr);
 
         // Scrolled to where the page has it, as with the scroll bars.

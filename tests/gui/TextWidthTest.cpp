@@ -52,7 +52,7 @@ protected:
     wxWindow* ShowControl(size_t index, const char* book, const char* control)
     {
         SelectPage(static_cast<int>(index));
-        auto* notebook = dynamic_cast<wxNotebook*>(Notebook()->GetPage(index)->FindWindow(XRCID(book)));
+        auto* notebook = dynamic_cast<wxNotebook*>(DevicePage(index)->FindWindow(XRCID(book)));
         if (!notebook)
             return nullptr;
         for (size_t i = 0; i < notebook->GetPageCount(); ++i) {

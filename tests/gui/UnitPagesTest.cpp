@@ -91,7 +91,7 @@ TEST_F(UnitPagesTest, UnitsFoundGetLabelledPagesOfTheirFamilyAndTheirRecords)
     EXPECT_EQ(Notebook()->GetSelection(), 0);
     EXPECT_TRUE(Shown("IDC_DEVICETAB"));
     EXPECT_TRUE(NotFoundHidden());
-    EXPECT_TRUE(Notebook()->GetPage(0)->IsShown());
+    EXPECT_TRUE(DevicePage(0)->IsShown());
     ASSERT_TRUE(PagesAre(2));
     // Search order; no blank after the unit text; the later page is not
     // selected.
@@ -114,7 +114,7 @@ TEST_F(UnitPagesTest, UnitsFoundGetLabelledPagesOfTheirFamilyAndTheirRecords)
     EXPECT_NE(unit->GetUnitHandle(), nullptr);
     EXPECT_EQ(unit->GetPort(), UnitOfPage(0)->GetPort());
     EXPECT_EQ(unit->GetLanguageOffset(), 0);
-    EXPECT_EQ(unit->GetPage(), Notebook()->GetPage(1));
+    EXPECT_EQ(unit->GetPage(), DevicePage(1));
 
     // Records reach the unit object of their unit, and only that one.
     EXPECT_FALSE(StandInUnit::JournalOf("record 2 100").empty());
@@ -168,7 +168,7 @@ TEST_F(UnitPagesTest, SelectedUnitLostHandsPageZeroTheSelectionFocusAndPolls)
     StartOnBus();
     ASSERT_TRUE(PagesAre(3));
     ASSERT_EQ(PageLabels(), (std::vector<wxString>{"unit2-Nuvek N4", "unit3-Zarit 3200S", "unit5-Zarit 3200S"}));
-    wxWindow* firstPage = Notebook()->GetPage(0);
+    wxWindow* firstPage = DevicePage(0);
     // The toolkit would select the neighbour of a deleted selected page.
     SelectPage(1);
     ASSERT_EQ(Window()->GetSelectedDevice()->GetAddress(), 3);
@@ -180,7 +180,7 @@ TEST_F(UnitPagesTest, SelectedUnitLostHandsPageZeroTheSelectionFocusAndPolls)
     EXPECT_EQ(PageLabels(), (std::vector<wxString>{"unit2-Nuvek N4", "unit5-Zarit 3200S"}));
     EXPECT_EQ(Notebook()->GetSelection(), 0);
     EXPECT_EQ(Window()->GetSelectedDevice()->GetAddress(), 2);
-    EXPECT_EQ(Notebook()->GetPage(0), firstPage);
+    EXPECT_EQ(DevicePage(0), firstPage);
     // The keyboard focus is on the first unit's page.
     EXPECT_TRUE(guitest::WaitFor([&] {
         wxWindow* focus = wxWindow::FindFocus();
@@ -226,7 +226,7 @@ TEST_F(UnitPagesTest, FocusRememberedOnAPageIsForgottenWithThePage)
     bus.AddUnit(4, 1, 37, 1);
     StartOnBus();
     ASSERT_TRUE(PagesAre(2));
-    auto* page = dynamic_cast<StandInPage*>(Notebook()->GetPage(0));
+    auto* page = dynamic_cast<StandInPage*>(DevicePage(0));
     ASSERT_NE(page, nullptr);
     wxWeakRef<wxWindow> field = page->field;
     field->SetFocus();
@@ -243,7 +243,7 @@ TEST_F(UnitPagesTest, FocusRememberedOnAPageIsForgottenWithThePage)
     guitest::Yield();
 
     // A remembered window that lives gets the focus back.
-    auto* other = dynamic_cast<StandInPage*>(Notebook()->GetPage(0));
+    auto* other = dynamic_cast<StandInPage*>(DevicePage(0));
     other->field->SetFocus();
     ASSERT_TRUE(guitest::WaitFor([&] { return wxWindow::FindFocus() == other->field; }));
     Window()->ProcessWindowEvent(leave);

@@ -133,15 +133,12 @@ wxRect WindowArea(wxFrame* frame)
     return area;
 }
 
-// The scrolled area around the device notebook.
+// The scrolled area of the device page the notebook shows, below the row of
+// unit tabs.
 wxScrolledWindow* PageAreaOf(wxFrame* frame)
 {
-    wxWindow* book = frame->FindWindow(XRCID("IDC_DEVICETAB"));
-    for (wxWindow* w = book ? book->GetParent() : nullptr; w && w != frame; w = w->GetParent()) {
-        if (auto* area = dynamic_cast<wxScrolledWindow*>(w))
-            return area;
-    }
-    return nullptr;
+    auto* book = dynamic_cast<wxNotebook*>(frame->FindWindow(XRCID("IDC_DEVICETAB")));
+    return book ? dynamic_cast<wxScrolledWindow*>(book->GetCurrentPage()) : nullptr;
 }
 
 // Whole, and apart from its siblings.
@@ -319,7 +316,7 @@ void WindowFitFixture::ForEveryPageAndTab(const std::string& when, const std::fu
     for (size_t i = 0; i < Notebook()->GetPageCount(); ++i) {
         Notebook()->ChangeSelection(i);
         Settle();
-        wxWindow* page = Notebook()->GetPage(i);
+        wxWindow* page = DevicePage(i);
         const std::vector<wxNotebook*> books = ShownSettingBooks(page);
         if (books.empty()) {
             SCOPED_TRACE(when + ", page " + Notebook()->GetPageText(i).utf8_string());

@@ -82,7 +82,7 @@ protected:
     // Each device page selected in turn, and each tab of its setting
     // notebooks, then check; stops at the first failure.
     void ForEveryPageAndTab(const std::string& when, const std::function<void(wxWindow* page)>& check);
-    // The scrolled area that holds the device notebook.
+    // The scrolled area of the device page the notebook shows.
     wxScrolledWindow* PageArea() const;
 
     size_t m_unitCount = 0;

@@ -40,7 +40,7 @@ protected:
         });
     }
 
-    CFamilyDevicePage* Page(size_t index) const { return dynamic_cast<CFamilyDevicePage*>(Notebook()->GetPage(index)); }
+    CFamilyDevicePage* Page(size_t index) const { return dynamic_cast<CFamilyDevicePage*>(DevicePage(index)); }
 };
 
 TEST_P(WindowFitTest, EveryPageFitsTheWindowInEveryState)
@@ -131,7 +131,7 @@ TEST_F(TabClickTest, ClickOnATabAfterTheFirstRecordsLandsOnTheTabAimedAt)
         SCOPED_TRACE(Notebook()->GetPageText(i).utf8_string());
         Notebook()->ChangeSelection(i);
         Settle();
-        auto* book = dynamic_cast<wxNotebook*>(Notebook()->GetPage(i)->FindWindow(XRCID("IDC_OPTIONSTAB")));
+        auto* book = dynamic_cast<wxNotebook*>(DevicePage(i)->FindWindow(XRCID("IDC_OPTIONSTAB")));
         ASSERT_NE(book, nullptr);
         const int tab = static_cast<int>(book->GetPageCount()) - 1;
         const std::optional<wxPoint> point = TabCentre(book, tab);
