@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include <wx/anybutton.h>
 #include <wx/checkbox.h>
+#include <wx/dcmemory.h>
 #include <wx/radiobut.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
@@ -111,6 +114,23 @@ int TextWidthForAnyDigits(wxWindow* win, const wxString& text)
     return win->GetTextExtent(sample).x;
 }
 
+void SetButtonPicture(wxAnyButton* button, const wxBitmap& picture)
+{
+    if (!button || !picture.IsOk())
+        return;
+    // Drawn over the picture's edge, so that the button keeps its size.
+    const int frame = 2;
+    wxBitmap focused(picture.ConvertToImage());
+    {
+        wxMemoryDC dc(focused);
+        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT), frame));
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
+        dc.DrawRectangle(wxRect(focused.GetSize()).Deflate(frame / 2));
+    }
+    button->SetBitmap(picture);
+    button->SetBitmapFocus(focused);
+}
+
 void SetMinWidth(wxWindow* win, int width)
 {
     const wxSize min = win->GetMinSize();
@@ -171,5 +191,12 @@ bool AttachControl(const wxString& name, wxWindow* control, wxWindow* parent)
         control->Create(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "panel");
     control->SetSize(0, 0, size.x, size.y, wxSIZE_AUTO);
     control->SetSizeHints(size.x, size.y);
-    return wxXmlResource::Get()->AttachUnknownControl(name, control, parent);
+    if (!wxXmlResource::Get()->AttachUnknownControl(name, control, parent))
+        return false;
+    // The place is a panel, which takes the focus itself where nothing in it
+    // does: a control that never takes the focus leaves no stop for the
+    // keyboard that shows nothing.
+    if (!control->AcceptsFocusRecursively())
+        container->SetCanFocus(false);
+    return true;
 }

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <wx/string.h>
+#include <wx/bitmap.h>
 #include <wx/window.h>
 #include <wx/xrc/xmlres.h>
+
+class wxAnyButton;
 
 // Marks every page (CPanel) that holds win as changed, so that each lays
 // itself out again at its next LayoutIfChanged, and makes the windows above
@@ -20,6 +23,11 @@ bool ShowWindow(wxWindow* win, bool show);
 // Whether the layout keeps win's room while win is hidden, so that nothing
 // beside it moves when it hides or shows.
 void KeepRoomWhileHidden(wxWindow* win, bool keep);
+
+// Gives a picture button its picture, and the same picture in a frame of
+// the selection colour for while it has the focus: the toolkit's own mark
+// on a picture is a faint dotted line that a user hardly finds.
+void SetButtonPicture(wxAnyButton* button, const wxBitmap& picture);
 
 // Shows or hides the window with id below win (win included), as
 // ShowWindow.

@@ -1,7 +1,5 @@
 #include "app/PageArea.h"
 
-#include <glib-object.h>
-
 #include <wx/bookctrl.h>
 #include <wx/sizer.h>
 
@@ -31,12 +29,11 @@ CPageArea::CPageArea(wxWindow* book)
                        "page_area")
 {
     SetScrollRate(kScrollStep, kScrollStep);
-    // Scroll bars that stay in sight while there is more of the page, not
-    // the toolkit's thin ones that show only under the pointer.
-    GObject* scrolled = G_OBJECT(GetHandle());
-    if (g_object_class_find_property(G_OBJECT_GET_CLASS(scrolled), "overlay-scrolling"))
-        g_object_set(scrolled, "overlay-scrolling", FALSE, nullptr);
     SetSizer(new wxBoxSizer(wxVERTICAL));
+    // The keyboard goes through the area to the page's controls: the page is
+    // made hidden, so the area would otherwise count itself as the only
+    // place for the focus.
+    m_container.DisableSelfFocus();
     Bind(wxEVT_CHILD_FOCUS, &CPageArea::OnChildFocus, this);
 }
 

@@ -470,6 +470,9 @@ void CStrahlkonStudioDlg::AddDevicePage(CFlashDevice* unit)
     const wxString label =
         GetString(kUnitText + GetTextOffset()) + wxString::Format("%d", unit->GetAddress()) + "-" + unit->GetTypeName();
     const size_t n = m_notebook->GetPageCount();
+    // A unit found while the user works with a control leaves the focus
+    // there: the toolkit hands it to the first page shown.
+    const wxWeakRef<wxWindow> focus(FindFocus());
     m_units.emplace_back(unit);
     // The page scrolls in its own area, below the row of unit tabs.
     auto* area = new CPageArea(m_notebook);
@@ -484,6 +487,8 @@ void CStrahlkonStudioDlg::AddDevicePage(CFlashDevice* unit)
     m_notebook->InsertPage(n, area, label, n == 0);
     FitToContent(false);
     RelayOut();
+    if (focus && focus != FindFocus() && focus->IsShownOnScreen() && focus->IsEnabled())
+        focus->SetFocus();
     // Repainted on the toolkit's next frame, not at once: GTK gives the new
     // tab its size only then, and a tab painted before has none.
     m_notebook->Refresh(true);

@@ -24,6 +24,10 @@ public:
     // What the bar paints now.
     virtual BarFace GetFace() const = 0;
 
+    // A bar only shows the light; the keyboard sets it through the spin
+    // button beside it, so the focus passes the bar by.
+    bool AcceptsFocus() const override { return false; }
+
 protected:
     // Creates no window: AttachControl does, in the page's placeholder.
     CLightBar(CLightBarPage* page, int outlet);

@@ -5,6 +5,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/renderer.h>
 #include <wx/scrolbar.h>
+#include <wx/settings.h>
 #include <wx/spinbutt.h>
 
 namespace {
@@ -44,6 +45,10 @@ const char* const kDownArrowXpm[] = {
     ".............",
 };
 // clang-format on
+
+// Width of the frame that marks the focus: as plain as the toolkit's own
+// marks on its buttons, not a faint dotted line.
+const int kFocusFrame = 2;
 
 }  // namespace
 
@@ -97,6 +102,27 @@ void CSpinArrowButton::OnMouse(wxMouseEvent& event)
         // still ends the press.
         Press();
     }
+}
+
+void CSpinArrowButton::KeyDown()
+{
+    if (!IsEnabled())
+        return;
+    // The keyboard repeats a held key itself: no timer of our own.
+    SendSpinEvent();
+    if (!m_pressed) {
+        m_pressed = true;
+        Refresh();
+    }
+}
+
+void CSpinArrowButton::KeyUp()
+{
+    if (!m_pressed || m_timer.IsRunning())
+        return;
+    m_pressed = false;
+    Refresh();
+    SendReleaseEvent();
 }
 
 void CSpinArrowButton::OnTimer(wxTimerEvent&)
@@ -169,6 +195,11 @@ void CSpinArrowButton::OnPaint(wxPaintEvent&)
     wxRendererNative::Get().DrawPushButton(this, dc, rect, flags);
     const wxBitmap arrow = IsEnabled() ? m_arrow : m_arrow.ConvertToDisabled();
     const int shift = m_pressed ? 1 : 0;
+    if (GetParent()->HasFocus()) {
+        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT), kFocusFrame));
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
+        dc.DrawRectangle(wxRect(rect).Deflate(kFocusFrame / 2));
+    }
     dc.DrawBitmap(arrow, (rect.width - arrow.GetWidth()) / 2 + shift, (rect.height - arrow.GetHeight()) / 2 + shift,
                   true);
 }

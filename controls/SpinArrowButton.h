@@ -1,6 +1,7 @@
 // One arrow half of CSpinButton. A press gives one step at once, another after
 // the first delay and then one per repeat period while held; letting go tells
-// the page that the press ended. Drawn by hand: a native GTK button will not
+// the page that the press ended. While the spin button has the focus both
+// halves wear a frame in the selection colour. Drawn by hand: a native GTK button will not
 // shrink to half the height of a spin button.
 #pragma once
 
@@ -17,6 +18,13 @@ public:
     ~CSpinArrowButton() override;
 
     void SetRepeatPeriod(unsigned short ms) { m_repeatPeriod = ms; }
+    // The spin button takes the focus as a whole, not its halves.
+    bool AcceptsFocus() const override { return false; }
+
+    // A key that stands for this arrow went down (again, while held) or up:
+    // one step per press, as a click, and the end of the press on release.
+    void KeyDown();
+    void KeyUp();
     // Whether more steps of the press are to come.
     bool IsRepeating() const { return m_timer.IsRunning(); }
 

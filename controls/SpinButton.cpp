@@ -4,6 +4,10 @@
 
 wxBEGIN_EVENT_TABLE(CSpinButton, wxControl)
     EVT_SIZE(CSpinButton::OnSize)
+    EVT_KEY_DOWN(CSpinButton::OnKey)
+    EVT_KEY_UP(CSpinButton::OnKey)
+    EVT_SET_FOCUS(CSpinButton::OnFocus)
+    EVT_KILL_FOCUS(CSpinButton::OnFocus)
 wxEND_EVENT_TABLE()
 
 // The arrows exist from the start, so every setter can reach them.
@@ -51,4 +55,48 @@ void CSpinButton::OnSize(wxSizeEvent& event)
     m_up->SetSize(0, 0, size.x, half, wxSIZE_AUTO);
     m_down->SetSize(0, half, size.x, half, wxSIZE_AUTO);
     event.Skip();
+}
+
+CSpinArrowButton* CSpinButton::ArrowOf(const wxKeyEvent& event) const
+{
+    if (event.HasAnyModifiers())
+        return nullptr;
+    switch (event.GetKeyCode()) {
+    case WXK_UP:
+    case WXK_NUMPAD_UP:
+        return m_up;
+    case WXK_DOWN:
+    case WXK_NUMPAD_DOWN:
+        return m_down;
+    default:
+        return nullptr;
+    }
+}
+
+void CSpinButton::OnKey(wxKeyEvent& event)
+{
+    CSpinArrowButton* arrow = ArrowOf(event);
+    if (!arrow) {
+        // Tab and the rest go on to the toolkit's navigation.
+        event.Skip();
+        return;
+    }
+    if (event.GetEventType() == wxEVT_KEY_DOWN)
+        arrow->KeyDown();
+    else
+        arrow->KeyUp();
+}
+
+void CSpinButton::OnFocus(wxFocusEvent& event)
+{
+    event.Skip();
+    // The halves draw the mark.
+    m_up->Refresh();
+    m_down->Refresh();
+    // A key held while the focus leaves ends its press here: its release
+    // goes elsewhere.
+    if (event.GetEventType() == wxEVT_KILL_FOCUS) {
+        m_up->KeyUp();
+        m_down->KeyUp();
+    }
 }

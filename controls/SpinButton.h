@@ -1,7 +1,8 @@
 // The program's small spin control: an up and a down arrow, each stepping
 // while held. Steps reach the page as spin-up and spin-down events with this
 // control's id (EVT_SPIN_UP/EVT_SPIN_DOWN), the end of a press as a scroll
-// thumb-release event (EVT_SCROLL_THUMBRELEASE).
+// thumb-release event (EVT_SCROLL_THUMBRELEASE). With the focus, the Up and
+// Down keys are the arrows: each press a step, the release the end of it.
 #pragma once
 
 #include <wx/control.h>
@@ -23,6 +24,10 @@ public:
 
 private:
     void OnSize(wxSizeEvent& event);
+    void OnKey(wxKeyEvent& event);
+    void OnFocus(wxFocusEvent& event);
+    // The arrow that key stands for; null for any other key.
+    CSpinArrowButton* ArrowOf(const wxKeyEvent& event) const;
 
     CSpinArrowButton* m_up;
     CSpinArrowButton* m_down;

@@ -105,9 +105,9 @@ void CUnitControls::Build()
     if (m_led)
         m_led->SetBitmap(wxBitmap(LedPicture(kLedNone)));
     if (m_powerButton)
-        m_powerButton->SetBitmap(wxBitmap(PowerPicture(PowerFace::Off)));
+        SetButtonPicture(m_powerButton, wxBitmap(PowerPicture(PowerFace::Off)));
     if (m_lampButton)
-        m_lampButton->SetBitmap(wxBitmap(LampPicture(false)));
+        SetButtonPicture(m_lampButton, wxBitmap(LampPicture(false)));
     // The flash controls the unit has keep their room while the suggested
     // settings cover them: nothing beside them moves. Those it lacks leave
     // no gap.
@@ -207,7 +207,7 @@ void CUnitControls::ShowPowerPicture()
     if (!m_powerButton)
         return;
     const PowerFace face = m_powerLocked ? PowerFace::Locked : m_power ? m_rows.powerOnFace : PowerFace::Off;
-    m_powerButton->SetBitmap(wxBitmap(PowerPicture(face)));
+    SetButtonPicture(m_powerButton, wxBitmap(PowerPicture(face)));
     m_powerButton->Refresh();
 }
 
@@ -241,7 +241,7 @@ void CUnitControls::SetModellingLightOn(bool on)
         return;
     m_modellingLight = on;
     if (m_lampButton) {
-        m_lampButton->SetBitmap(wxBitmap(LampPicture(on)));
+        SetButtonPicture(m_lampButton, wxBitmap(LampPicture(on)));
         m_lampButton->Refresh();
     }
 }

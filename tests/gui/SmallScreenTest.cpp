@@ -56,9 +56,35 @@ TEST_P(SmallScreenTest, EveryControlCanBeScrolledIntoView)
     Exit();
 }
 
+// The window with its decorations stays on the work area after a switch of
+// language and after it was maximised and restored.
+TEST_P(SmallScreenTest, WindowStaysOnTheWorkAreaThroughALanguageSwitchAndAMaximise)
+{
+    StartWith(GetParam());
+    ASSERT_FALSE(HasFailure());
+    LetRecordsArrive();
+    const wxRect work = wxDisplay(0u).GetClientArea();
+    const auto expectOnWorkArea = [&](const char* when) {
+        EXPECT_TRUE(work.Contains(Window()->GetRect()))
+            << when << ": window at " << Window()->GetPosition().x << "," << Window()->GetPosition().y << " "
+            << Window()->GetSize().x << "x" << Window()->GetSize().y;
+    };
+    Choose(LanguageList(), 2);
+    LetRecordsArrive();
+    expectOnWorkArea("after a switch of language");
+    Window()->Maximize(true);
+    Settle();
+    Window()->Maximize(false);
+    ASSERT_TRUE(guitest::WaitFor([&] { return !Window()->IsMaximized(); }));
+    Settle();
+    expectOnWorkArea("after a maximise and restore");
+    Exit();
+}
+
 // The power button comes into view with a scroll to where it is, and as the
 // keyboard's navigation gives it the focus (as Tab does) with the view
-// scrolled back to the top left corner.
+// scrolled back to the top left corner; a control at the page's left comes
+// into view as it takes the focus with the view at the bottom right.
 using PowerButtonInViewTest = SmallScreenTest;
 
 TEST_P(PowerButtonInViewTest, KeyboardFocusOrAScrollBringsThePowerButtonIntoView)
@@ -104,6 +130,20 @@ TEST_P(PowerButtonInViewTest, KeyboardFocusOrAScrollBringsThePowerButtonIntoView
             << "focus on " << Describe(wxWindow::FindFocus());
         Settle();
         expectInView(power);
+
+        // Back to a control at the page's left, with the view scrolled to
+        // the bottom right corner, as Shift+Tab goes back.
+        wxWindow* left = DevicePage(i)->FindWindow(XRCID("IDC_FL_CELL"));
+        if (!left || !left->IsShown() || !left->IsEnabled())
+            continue;
+        pages->Scroll(pages->GetVirtualSize().x, pages->GetVirtualSize().y);
+        Settle();
+        left->SetFocusFromKbd();
+        ASSERT_TRUE(guitest::WaitFor([&] { return wxWindow::FindFocus() == left; }))
+            << "focus on " << Describe(wxWindow::FindFocus());
+        Settle();
+        EXPECT_TRUE(ClientOnScreen(pages).Contains(ScreenRect(left)))
+            << Describe(left) << " outside the page area's view";
     }
     Exit();
 }

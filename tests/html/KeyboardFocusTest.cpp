@@ -1,46 +1,17 @@
 // The keyboard reaching a viewer through the display: in a dialog, Tab and
 // Shift+Tab move the focus on to the next control and back, while the keys
 // of the viewer's own keep scrolling it and every other key does nothing.
-#include <algorithm>
-#include <cctype>
-#include <vector>
-
 #include <wx/button.h>
-#include <wx/eventfilter.h>
 #include <wx/dialog.h>
 #include <wx/sizer.h>
 #include <wx/uiaction.h>
 
 #include "HtmlTestSupport.h"
+#include "KeyReleases.h"
 
 using namespace htmltest;
 
 namespace {
-
-// Counts the keys let go anywhere in the program while it lives.
-class KeyReleases : public wxEventFilter {
-public:
-    KeyReleases() { wxEvtHandler::AddFilter(this); }
-    KeyReleases(const KeyReleases&) = delete;
-    KeyReleases& operator=(const KeyReleases&) = delete;
-    ~KeyReleases() override { wxEvtHandler::RemoveFilter(this); }
-
-    int FilterEvent(wxEvent& event) override
-    {
-        if (event.GetEventType() == wxEVT_KEY_UP)
-            m_keys.push_back(static_cast<wxKeyEvent&>(event).GetKeyCode());
-        return Event_Skip;
-    }
-
-    // Letters come back as capitals.
-    bool Saw(int key) const
-    {
-        return std::find(m_keys.begin(), m_keys.end(), key < 128 ? std::toupper(key) : key) != m_keys.end();
-    }
-
-private:
-    std::vector<int> m_keys;
-};
 
 class ViewerKeyboardTest : public HtmlTest {
 protected:
@@ -74,7 +45,7 @@ protected:
     // focus has handled its release.
     void Press(int key, int modifiers = wxMOD_NONE)
     {
-        KeyReleases releases;
+        guitest::KeyReleases releases;
         wxUIActionSimulator().Char(key, modifiers);
         ASSERT_TRUE(guitest::WaitFor([&] { return releases.Saw(key); }));
         guitest::Yield();
