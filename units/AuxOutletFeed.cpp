@@ -4,12 +4,7 @@
 
 #include "controls/AuxLightBar.h"
 #include "pages/lamp/LampPageBase.h"
-
-namespace {
-
-const int kLedRed = 1;
-
-}  // namespace
+#include "units/LedState.h"
 
 CAuxOutletFeed::CAuxOutletFeed(CFamilyDevicePage& page, const std::vector<CFamilyDevicePage::BarRow>& bars)
     : m_page(page), m_auxBars(0)

@@ -14,12 +14,12 @@ namespace {
 
 }  // namespace
 
-PictureData LedPicture(int state)
+PictureData LedPicture(LedState state)
 {
     switch (state) {
-    case 1:
+    case kLedRed:
         return led_red_xpm;
-    case 2:
+    case kLedGreen:
         return led_green_xpm;
     default:
         return led_blank_xpm;

@@ -2,11 +2,13 @@
 // the readiness LED, the power button and the modelling-lamp button.
 #pragma once
 
+#include "units/LedState.h"
+
 // One picture's XPM data.
 using PictureData = const char* const*;
 
-// 15 x 15: 0 none (transparent), 1 red, 2 green; any other state shows none.
-PictureData LedPicture(int state);
+// 15 x 15: transparent for kLedNone.
+PictureData LedPicture(LedState state);
 
 // 42 x 46, each lettered alike; OnBlue is the Zarit packs' on picture.
 enum class PowerFace { Off, On, OnBlue, Locked };

@@ -7,6 +7,7 @@
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "units/EnergyText.h"
+#include "units/LedState.h"
 #include "units/core/RecordView.h"
 #include "units/core/UnitInfoText.h"
 
@@ -15,9 +16,6 @@ namespace {
 const int16_t kCommandLight = 1;
 const int16_t kCommandSelections = 11;
 const int16_t kCommandRequestAll = 14;
-
-const int kLedRed = 1;
-const int kLedGreen = 2;
 
 // The command buffer: the library's header before the data, its checksum
 // after them.

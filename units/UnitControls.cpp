@@ -23,9 +23,6 @@ const int16_t kCommandTestFlash = 102;
 const int32_t kLampOn = 0x81;
 const int32_t kLampOff = 0x80;
 
-const int kLedNone = 0;
-const int kLedRed = 1;
-
 // The modelling light's modes 0 to 7 and the radios of its levels below the
 // top one, in the order of their modes; command 3 sends a mode as this plus
 // the mode.
@@ -157,7 +154,7 @@ void CUnitControls::OnCommandBox(wxCommandEvent& event)
 
 // ---- LED, test flash and power ----
 
-void CUnitControls::SetLedState(int state)
+void CUnitControls::SetLedState(LedState state)
 {
     // A unit with radio release shows its readiness itself.
     if (m_unit->GetRFStat())

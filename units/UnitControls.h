@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "units/DevicePictures.h"
+#include "units/LedState.h"
 #include "units/core/PageText.h"
 #include "units/core/UnitRecords.h"
 
@@ -89,7 +90,7 @@ public:
     // pictures and hides the flash controls the unit lacks.
     void Build();
 
-    int GetLedState() const { return m_ledState; }
+    LedState GetLedState() const { return m_ledState; }
     bool IsPowerOn() const { return m_power; }
     bool IsModellingLightOn() const { return m_modellingLight; }
     int GetModellingLightMode() const { return m_modellingLightMode; }
@@ -97,7 +98,7 @@ public:
 
     // The unit's state, shown without a command. A unit with radio release
     // shows no LED state.
-    void SetLedState(int state);
+    void SetLedState(LedState state);
     void SetPowerState(bool on);
     // A locked unit's power button is disabled and shows the locked
     // picture; unlocked it shows the picture of the power state again.
@@ -136,7 +137,7 @@ private:
     wxStaticBitmap* m_led = nullptr;
     wxBitmapButton* m_powerButton = nullptr;
     wxBitmapButton* m_lampButton = nullptr;
-    int m_ledState = 0;
+    LedState m_ledState = kLedNone;
     bool m_power = false;
     bool m_powerLocked = false;
     bool m_modellingLight = false;

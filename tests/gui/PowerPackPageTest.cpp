@@ -563,7 +563,7 @@ TYPED_TEST(PowerPackPageTest, ShortSpinClickSendsOneTenthOnRelease)
         this->SpinRelease(c.spin);
         EXPECT_EQ(this->Commands(), (std::vector<Sent>{{1, c.data}})) << c.spin;
         EXPECT_EQ(this->page->UnitControls().GetLedState(), 1);
-        this->page->UnitControls().SetLedState(0);
+        this->page->UnitControls().SetLedState(kLedNone);
     }
 }
 

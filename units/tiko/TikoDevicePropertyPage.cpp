@@ -16,6 +16,7 @@
 #include "pages/memory/MemoryControls.h"
 #include "pages/options/OptionsPageTiko.h"
 #include "units/EnergyText.h"
+#include "units/LedState.h"
 #include "units/core/RecordView.h"
 #include "units/core/TikoCodec.h"
 
@@ -39,7 +40,6 @@ const char* const kLampFunctions = "IDC_LA_LAMP4";
 const int kFirstLampText = 2126;
 const int kLampFunctionCount = 21;
 
-const int kLedRed = 1;
 // A bar of the spin button that the aux page may narrow.
 const int kAuxSpinWidth = 16;
 
