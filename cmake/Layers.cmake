@@ -14,29 +14,34 @@
 # which stay out of the pages' and the families' reach.
 set(VESK_PAGE_BASES "app/Panel.h app/CtrlHelpers.h app/FlashDevice.h app/FlashDevicePropertyPage.h")
 set(VESK_UNIT_BASES "${VESK_PAGE_BASES} app/UnitFamilies.h")
+# The codes of the commands to the units, a header at the ground: the setting
+# pages send them and the families' toolkit-free codecs lay their data.
+set(VESK_COMMAND_CODES "pages/CommandCodes.h")
 set(VESK_LAYERS
   "start/main.cpp|app/ units/UnitFamilies.h"
-  "units/core/|comm/VeskComm.h"
+  "units/core/|comm/VeskComm.h ${VESK_COMMAND_CODES}"
   "text/|"
   "comm/|text/EnergyTables.h"
+  "${VESK_COMMAND_CODES}|"
   "controls/|text/"
   "html/|"
   "${VESK_UNIT_BASES}|text/ controls/ comm/VeskComm.h"
   "app/|text/ controls/ html/ comm/VeskComm.h ${VESK_UNIT_BASES}"
-  "pages/|text/ controls/ comm/VeskComm.h ${VESK_PAGE_BASES}"
+  "pages/|text/ controls/ comm/VeskComm.h ${VESK_COMMAND_CODES} ${VESK_PAGE_BASES}"
   "units/|text/ controls/ pages/ units/core/ comm/VeskComm.h ${VESK_UNIT_BASES}"
   "tools/|text/ comm/ controls/ app/ pages/ units/ html/")
 # Layers that must build without the toolkit.
-set(VESK_LAYERS_WITHOUT_TOOLKIT comm/ units/core/)
+set(VESK_LAYERS_WITHOUT_TOOLKIT comm/ units/core/ ${VESK_COMMAND_CODES})
 # The target a layer is built as, or that a header named whole stands for;
 # the more specific listed first. A layer's target is a library of the
-# sources it holds (vesk_layer_sources). The library is built in comm/
-# and the tools are programs of their own, so their uses are the include
-# check's alone.
+# sources it holds (vesk_layer_sources), or an interface of its headers
+# where it holds none. The library is built in comm/ and the tools are
+# programs of their own, so their uses are the include check's alone.
 set(VESK_LAYER_TARGETS
   "start/main.cpp|VeskStudio"
   "units/core/|vesk_units_core"
   "text/|vesk_text"
+  "${VESK_COMMAND_CODES}|vesk_command_codes"
   "controls/|vesk_controls"
   "html/|vesk_html"
   "${VESK_UNIT_BASES}|vesk_app_bases"
