@@ -10,8 +10,9 @@
 
 class CSettingPageHost {
 public:
-    // The family's command builder: it lays the command with what its pages
-    // show and sends it to the unit.
+    // The family's command builder: it lays the command of code (a
+    // CommandCode, pages/CommandCodes.h) with what its pages show and sends
+    // it to the unit.
     virtual void SendCommand(int16_t code, int32_t value) = 0;
     // A command that carries a field's text (the owner, a serial number the
     // unit keeps as text): the builder lays the text it is given.

@@ -8,6 +8,7 @@
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "pages/CommandCodes.h"
 #include "pages/SettingPageHost.h"
 #include "pages/aux/PresetDrawing.h"
 
@@ -32,12 +33,12 @@ unsigned Others(int field)
 
 const Base::Table kTable = {
     {
-        {"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Editor::SpinOnRelease, 5, Word::Sequence},
-        {"IDC_AU_T01", "IDC_AU_LA_T01", 1, Editor::SpinAtOnce, 6, Word::T01Value},
-        {"IDC_AU_INTERVAL", "IDC_AU_LA_INTERVAL", 2, Editor::Scroll, 7, Word::Interval},
-        {"IDC_AU_DELAY", "IDC_AU_LA_DELAY", 4, Editor::Scroll, 8, Word::Delay},
-        {"IDC_AU_PRESET", "IDC_AU_LA_PRESET", 5, Editor::SpinOnRelease, 9, Word::Preset},
-        {"IDC_AU_ALTERNATE", "IDC_AU_LA_ALTERNATE", 3, Editor::SpinOnRelease, 10, Word::Alternate},
+        {"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Editor::SpinOnRelease, CommandCode::kSequence, Word::Sequence},
+        {"IDC_AU_T01", "IDC_AU_LA_T01", 1, Editor::SpinAtOnce, CommandCode::kStepT01, Word::T01Value},
+        {"IDC_AU_INTERVAL", "IDC_AU_LA_INTERVAL", 2, Editor::Scroll, CommandCode::kInterval, Word::Interval},
+        {"IDC_AU_DELAY", "IDC_AU_LA_DELAY", 4, Editor::Scroll, CommandCode::kDelay, Word::Delay},
+        {"IDC_AU_PRESET", "IDC_AU_LA_PRESET", 5, Editor::SpinOnRelease, CommandCode::kPreset, Word::Preset},
+        {"IDC_AU_ALTERNATE", "IDC_AU_LA_ALTERNATE", 3, Editor::SpinOnRelease, CommandCode::kAlternate, Word::Alternate},
     },
     {
         {CAuxPage::SEQUENCE, When::Always, Others(CAuxPage::SEQUENCE), 0, 2030, 2031},

@@ -12,6 +12,7 @@
 
 #include "app/CtrlHelpers.h"
 #include "controls/SpinButton.h"
+#include "pages/CommandCodes.h"
 #include "pages/SettingPageHost.h"
 
 wxBEGIN_EVENT_TABLE(CAuxPageBase, CSettingPage)
@@ -181,7 +182,7 @@ void CAuxPageBase::SelectField(int field)
     m_selected = field;
     Highlight(field, true);
     UpdateHelp(field);
-    SendCommand(11, 0);
+    SendCommand(CommandCode::kSelections, 0);
     UpdateScrollPosition();
 }
 
@@ -373,13 +374,13 @@ void CAuxPageBase::OnSpinRelease(wxScrollEvent&)
 
 void CAuxPageBase::OnStore(wxCommandEvent&)
 {
-    SendCommand(16, IsStoreChecked() ? 1 : 0);
+    SendCommand(CommandCode::kStoreFlag, IsStoreChecked() ? 1 : 0);
 }
 
 // The unit's reports show what the reset did.
 void CAuxPageBase::OnReset(wxCommandEvent&)
 {
-    SendCommand(15, 0);
+    SendCommand(CommandCode::kResetAux, 0);
 }
 
 bool CAuxPageBase::HitField(const wxPoint& point)

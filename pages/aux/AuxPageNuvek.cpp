@@ -1,5 +1,7 @@
 #include "pages/aux/AuxPageNuvek.h"
 
+#include "pages/CommandCodes.h"
+
 namespace {
 
 using Base = CAuxPageBase;
@@ -7,7 +9,8 @@ using Base = CAuxPageBase;
 // One field: the unit's selection report and a click leave it selected, so
 // the page never reports a selection.
 const Base::Table kTable = {
-    {{"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Base::Editor::SpinOnRelease, 5, Base::Word::Sequence}},
+    {{"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Base::Editor::SpinOnRelease, CommandCode::kSequence,
+      Base::Word::Sequence}},
     {{0, Base::When::Always, 0, 0, 2030, 2031}},
     {{"IDC_AU_RESET", 2029}, {"IDC_AU_LA_SEQUENCE", 2017}},
     {{"IDC_AU_RESET", 2083}},

@@ -6,6 +6,7 @@
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "pages/CommandCodes.h"
 #include "pages/SettingPageHost.h"
 
 namespace {
@@ -27,10 +28,10 @@ unsigned Others(int field)
 // The delay in tenths of a second, 0 to 9.9 s, on a bar of 99 steps.
 const Base::Table kTable = {
     {
-        {"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Editor::SpinOnRelease, 5, Word::Sequence},
-        {"IDC_AU_INTERVAL", "IDC_AU_LA_INTERVAL", 1, Editor::Scroll, 7, Word::Interval},
-        {"IDC_AU_DELAY", "IDC_AU_LA_DELAY", 3, Editor::Scroll, 8, Word::Delay},
-        {"IDC_AU_ALTERNATE", "IDC_AU_LA_ALTERNATE", 2, Editor::SpinOnRelease, 10, Word::Alternate},
+        {"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Editor::SpinOnRelease, CommandCode::kSequence, Word::Sequence},
+        {"IDC_AU_INTERVAL", "IDC_AU_LA_INTERVAL", 1, Editor::Scroll, CommandCode::kInterval, Word::Interval},
+        {"IDC_AU_DELAY", "IDC_AU_LA_DELAY", 3, Editor::Scroll, CommandCode::kDelay, Word::Delay},
+        {"IDC_AU_ALTERNATE", "IDC_AU_LA_ALTERNATE", 2, Editor::SpinOnRelease, CommandCode::kAlternate, Word::Alternate},
     },
     {
         {Page::SEQUENCE, When::Always, Others(Page::SEQUENCE), 0, 2030, 2031},

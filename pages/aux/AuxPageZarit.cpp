@@ -7,6 +7,7 @@
 #include <wx/xrc/xmlres.h>
 
 #include "app/CtrlHelpers.h"
+#include "pages/CommandCodes.h"
 #include "pages/SettingPageHost.h"
 
 wxBEGIN_EVENT_TABLE(CAuxPageZarit, CAuxPageBase)
@@ -37,13 +38,13 @@ unsigned Others(int field)
 
 const Base::Table kTable = {
     {
-        {"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Editor::SpinOnRelease, 5, Word::Sequence},
-        {"IDC_AU_T01", "IDC_AU_LA_T01", 1, Editor::SpinAtOnce, 6, Word::T01Value},
-        {"IDC_AU_COLOR", "IDC_AU_LA_COLOR", 5, Editor::SpinAtOnce, 20, Word::Own},
-        {"IDC_AU_INTERVAL", "IDC_AU_LA_INTERVAL", 2, Editor::Scroll, 7, Word::Interval},
-        {"IDC_AU_DELAY", "IDC_AU_LA_DELAY", 4, Editor::Scroll, 8, Word::Delay},
-        {"IDC_AU_ALTERNATE", "IDC_AU_LA_ALTERNATE", 3, Editor::SpinAtOnce, 10, Word::Alternate},
-        {"IDC_AU_NO_ALTERNATE", "IDC_AU_LA_NO_ALTERNATE", 6, Editor::SpinAtOnce, 10, Word::Own},
+        {"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Editor::SpinOnRelease, CommandCode::kSequence, Word::Sequence},
+        {"IDC_AU_T01", "IDC_AU_LA_T01", 1, Editor::SpinAtOnce, CommandCode::kStepT01, Word::T01Value},
+        {"IDC_AU_COLOR", "IDC_AU_LA_COLOR", 5, Editor::SpinAtOnce, CommandCode::kStepColour, Word::Own},
+        {"IDC_AU_INTERVAL", "IDC_AU_LA_INTERVAL", 2, Editor::Scroll, CommandCode::kInterval, Word::Interval},
+        {"IDC_AU_DELAY", "IDC_AU_LA_DELAY", 4, Editor::Scroll, CommandCode::kDelay, Word::Delay},
+        {"IDC_AU_ALTERNATE", "IDC_AU_LA_ALTERNATE", 3, Editor::SpinAtOnce, CommandCode::kAlternate, Word::Alternate},
+        {"IDC_AU_NO_ALTERNATE", "IDC_AU_LA_NO_ALTERNATE", 6, Editor::SpinAtOnce, CommandCode::kAlternate, Word::Own},
     },
     {
         {Page::SEQUENCE, When::Always, Others(Page::SEQUENCE), 0, 2030, 2031},
@@ -140,7 +141,7 @@ void CAuxPageZarit::StepField(int field, int delta)
 {
     switch (field) {
     case COLOR:
-        SendStep(20, delta, GetHost()->IsSecondStepPending());
+        SendStep(CommandCode::kStepColour, delta, GetHost()->IsSecondStepPending());
         break;
     case ALTERNATE:
         SetAlternate(GetAlternate() + delta);
@@ -166,7 +167,7 @@ void CAuxPageZarit::InitFamilyControls()
 
 void CAuxPageZarit::SendAlternation()
 {
-    SendCommand(10, m_packs * 256 + GetAlternate());
+    SendCommand(CommandCode::kAlternate, m_packs * 256 + GetAlternate());
 }
 
 void CAuxPageZarit::CentreSpinScroll()
@@ -192,5 +193,5 @@ void CAuxPageZarit::OnSpinScrollMoved(wxSpinEvent&)
 void CAuxPageZarit::OnStrobo(wxCommandEvent&)
 {
     auto* toggle = FindCtrl<wxToggleButton>(this, "IDC_AU_STROBO");
-    SendCommand(29, toggle && toggle->GetValue() ? 1 : 0);
+    SendCommand(CommandCode::kStrobe, toggle && toggle->GetValue() ? 1 : 0);
 }

@@ -1,5 +1,7 @@
 #include "pages/aux/AuxPageZaritE.h"
 
+#include "pages/CommandCodes.h"
+
 namespace {
 
 using Base = CAuxPageBase;
@@ -9,8 +11,9 @@ const int kT01Help = 2033;
 
 const Base::Table kTable = {
     {
-        {"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Base::Editor::SpinOnRelease, 5, Base::Word::Sequence},
-        {"IDC_AU_T01", "IDC_AU_LA_T01", 1, Base::Editor::SpinAtOnce, 6, Base::Word::T01Value},
+        {"IDC_AU_SEQUENCE", "IDC_AU_LA_SEQUENCE", 0, Base::Editor::SpinOnRelease, CommandCode::kSequence,
+         Base::Word::Sequence},
+        {"IDC_AU_T01", "IDC_AU_LA_T01", 1, Base::Editor::SpinAtOnce, CommandCode::kStepT01, Base::Word::T01Value},
     },
     {
         {Page::SEQUENCE, Base::When::Always, Base::Bit(Page::T01), 0, 2030, 2031},

@@ -13,6 +13,7 @@
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "controls/FocusHelper.h"
+#include "pages/CommandCodes.h"
 #include "pages/SettingPageHost.h"
 #include "pages/infos/MonthYear.h"
 
@@ -36,11 +37,11 @@ int32_t SerialNumber(const wxString& text)
 
 // In the order the fields get their focus helpers.
 const CInfosPageBase::FieldRow CInfosPageBase::kFields[FieldCount] = {
-    {Owner, "IDC_IN_OWNER_SERVICE", 22, false, true},
-    {FactoryDate, "IDC_IN_DATE_TOVR", 26, true, true},
-    {ServiceDate, "IDC_IN_DATE_SERVICE", 23, true, true},
-    {Delivery, "IDC_IN_DELIVERY", 21, true, false},
-    {Serial, "IDC_IN_SER", 25, false, false},
+    {Owner, "IDC_IN_OWNER_SERVICE", CommandCode::kOwner, false, true},
+    {FactoryDate, "IDC_IN_DATE_TOVR", CommandCode::kFactoryDate, true, true},
+    {ServiceDate, "IDC_IN_DATE_SERVICE", CommandCode::kServiceDate, true, true},
+    {Delivery, "IDC_IN_DELIVERY", CommandCode::kDeliveryDate, true, false},
+    {Serial, "IDC_IN_SER", CommandCode::kSerial, false, false},
 };
 
 // Focus loss does not travel to the page: its fields' focus helpers hand it

@@ -7,6 +7,7 @@
 #include <wx/xrc/xmlres.h>
 
 #include "app/CtrlHelpers.h"
+#include "pages/CommandCodes.h"
 #include "text/TextTable.h"
 
 namespace {
@@ -135,5 +136,5 @@ void CLampPageBase::SetLampChoice2(int outlet, bool enabled)
 void CLampPageBase::OnLampChoice(wxCommandEvent&)
 {
     // The builder gathers the roles of all outlets.
-    SendCommand(11, 0);
+    SendCommand(CommandCode::kSelections, 0);
 }

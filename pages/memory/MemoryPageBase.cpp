@@ -8,12 +8,10 @@
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "pages/CommandCodes.h"
 #include "pages/memory/MemoryControls.h"
 
 namespace {
-
-// The record that holds memory 1; memories 2 to 4 follow it.
-const int kFirstMemoryRecord = 101;
 
 const int kTextLamp = 2015;
 const int kTextMemory = 2016;
@@ -108,8 +106,8 @@ bool CMemoryPageBase::GetCheck(int id)
 
 void CMemoryPageBase::ShowChosenMemory(int index)
 {
-    SendCommand(11, 0);
-    SendCommand(2, kFirstMemoryRecord + index);
+    SendCommand(CommandCode::kSelections, 0);
+    SendCommand(CommandCode::kRequestRecord, RequestedRecord::kFirstMemory + index);
 }
 
 void CMemoryPageBase::OnMemory1(wxCommandEvent&)
@@ -136,12 +134,12 @@ void CMemoryPageBase::OnMemory4(wxCommandEvent&)
 
 void CMemoryPageBase::OnStore(wxCommandEvent&)
 {
-    SendCommand(12, GetSelectedMemory());
+    SendCommand(CommandCode::kStoreMemory, GetSelectedMemory());
 }
 
 void CMemoryPageBase::OnRecall(wxCommandEvent&)
 {
-    SendCommand(13, GetSelectedMemory());
+    SendCommand(CommandCode::kRecallMemory, GetSelectedMemory());
 }
 
 void CMemoryPageBase::SetLine1L(const wxString& text)

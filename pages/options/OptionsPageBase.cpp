@@ -6,6 +6,7 @@
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "pages/CommandCodes.h"
 #include "pages/SettingPageHost.h"
 
 namespace {
@@ -206,19 +207,19 @@ void COptionsPageBase::ShowResetTotal(int level)
 void COptionsPageBase::OnOptionCheck(wxCommandEvent&)
 {
     // The builder packs the states of all option boxes as they now stand.
-    SendCommand(17, 0);
+    SendCommand(CommandCode::kOptions, 0);
 }
 
 void COptionsPageBase::OnInertBox(wxCommandEvent&) {}
 
 void COptionsPageBase::OnReset(wxCommandEvent&)
 {
-    SendCommand(18, 0);
+    SendCommand(CommandCode::kResetCounter, 0);
 }
 
 void COptionsPageBase::OnResetTotal(wxCommandEvent&)
 {
-    SendCommand(24, 0);
+    SendCommand(CommandCode::kResetTotalCounter, 0);
 }
 
 void COptionsPageBase::OnIrAddress(wxCommandEvent&)
@@ -226,7 +227,7 @@ void COptionsPageBase::OnIrAddress(wxCommandEvent&)
     const wxComboBox* list = List(kIrAddress);
     const int entry = list ? list->GetSelection() : wxNOT_FOUND;
     if (entry != wxNOT_FOUND)
-        SendCommand(20, entry + 1);
+        SendCommand(CommandCode::kInfraredAddress, entry + 1);
 }
 
 void COptionsPageBase::OnPowerDisplay(wxCommandEvent&)
@@ -236,8 +237,8 @@ void COptionsPageBase::OnPowerDisplay(wxCommandEvent&)
     if (mode == wxNOT_FOUND)
         return;
     GetHost()->SetPowerDisplay(mode);
-    SendCommand(19, mode);
+    SendCommand(CommandCode::kPowerDisplay, mode);
     // The unit sends the selected memory's record again, whose lines the
     // device page then shows in the new mode.
-    SendCommand(2, 101 + GetHost()->GetSelectedMemory());
+    SendCommand(CommandCode::kRequestRecord, RequestedRecord::kFirstMemory + GetHost()->GetSelectedMemory());
 }

@@ -7,6 +7,7 @@
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "pages/CommandCodes.h"
 #include "pages/SettingPageHost.h"
 
 namespace {
@@ -178,7 +179,7 @@ void COptionsPageZarit::SetSpeedDisplay(bool on)
     if (!box || box->GetValue() == on)
         return;
     box->SetValue(on);
-    SendCommand(2, 101 + GetHost()->GetSelectedMemory());
+    SendCommand(CommandCode::kRequestRecord, RequestedRecord::kFirstMemory + GetHost()->GetSelectedMemory());
 }
 
 void COptionsPageZarit::SetBuzzerVolume(int volume)
@@ -213,7 +214,7 @@ void COptionsPageZarit::SetSensitivity(bool on)
 
 void COptionsPageZarit::OnBuzzerOption(wxCommandEvent&)
 {
-    SendCommand(19, 0);
+    SendCommand(CommandCode::kBuzzerAndDisplay, 0);
 }
 
 void COptionsPageZarit::OnPowerDisplay(wxCommandEvent&)
@@ -221,11 +222,11 @@ void COptionsPageZarit::OnPowerDisplay(wxCommandEvent&)
     // The device page first asks for the memory record when the mode
     // changes; the option command then carries the new mode.
     GetHost()->SetPowerDisplayMode(IsBoxChecked(kPowerDisplay) ? 1 : 0);
-    SendCommand(17, 0);
+    SendCommand(CommandCode::kOptions, 0);
 }
 
 void COptionsPageZarit::OnSpeedDisplay(wxCommandEvent&)
 {
-    SendCommand(17, 0);
-    SendCommand(2, 101 + GetHost()->GetSelectedMemory());
+    SendCommand(CommandCode::kOptions, 0);
+    SendCommand(CommandCode::kRequestRecord, RequestedRecord::kFirstMemory + GetHost()->GetSelectedMemory());
 }

@@ -2,6 +2,8 @@
 
 #include <wx/xrc/xmlres.h>
 
+#include "pages/CommandCodes.h"
+
 namespace {
 
 const char* const kBuzzerVolume = "ID_OP_BUZZER_VOL";
@@ -64,5 +66,5 @@ void COptionsPageZaritE::SetBuzzerVolume(int volume)
 
 void COptionsPageZaritE::OnBuzzerOption(wxCommandEvent&)
 {
-    SendCommand(19, 0);
+    SendCommand(CommandCode::kBuzzerAndDisplay, 0);
 }
