@@ -6,16 +6,13 @@
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "pages/CommandCodes.h"
 #include "units/EnergyText.h"
 #include "units/LedState.h"
 #include "units/core/RecordView.h"
 #include "units/core/UnitInfoText.h"
 
 namespace {
-
-const int16_t kCommandLight = 1;
-const int16_t kCommandSelections = 11;
-const int16_t kCommandRequestAll = 14;
 
 // The command buffer: the library's header before the data, its checksum
 // after them.
@@ -37,7 +34,7 @@ CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
           *this, unit, {traits.radios, traits.noRadio, traits.boxes, traits.powerOnFace}, m_language,
           {[this](int16_t code, int32_t value) { SendCommand(code, value); }, [this] { UpdateModellingLightRadios(); },
            [this](bool on) { m_lightBars.SetActive(on); }, [this](const char* name) { return UnitHasControl(name); }}),
-      m_settingBooks(*this, unit, *this, traits.pages, m_language, [this] { SendCommand(kCommandSelections, 0); })
+      m_settingBooks(*this, unit, *this, traits.pages, m_language, [this] { SendCommand(CommandCode::kSelections, 0); })
 {
     SetLanguageOffset(unit->GetLanguageOffset());
     Bind(
@@ -45,7 +42,7 @@ CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
     // The unit answers with all its records. The request has no data in any
     // family, and the family's builder does not exist yet.
     uint8_t buffer[kHeaderBytes + kTrailerBytes] = {};
-    Transmit(buffer, 0, unit->GetAddress(), kCommandRequestAll);
+    Transmit(buffer, 0, unit->GetAddress(), CommandCode::kRequestAll);
 }
 
 CFamilyDevicePage::~CFamilyDevicePage() = default;
@@ -76,16 +73,16 @@ void CFamilyDevicePage::OnRecord(const uint8_t* bytes, uint8_t count)
     std::vector<int32_t> deferred;
     deferred.swap(m_deferredSelections);
     for (int32_t value : deferred)
-        SendCommand(kCommandSelections, value);
+        SendCommand(CommandCode::kSelections, value);
 }
 
 void CFamilyDevicePage::SendCommand(const Command& command)
 {
-    if (command.code == kCommandSelections && !m_idle) {
+    if (command.code == CommandCode::kSelections && !m_idle) {
         m_deferredSelections.push_back(command.value);
         return;
     }
-    if (command.code == kCommandLight && command.step != 0)
+    if (command.code == CommandCode::kLight && command.step != 0)
         m_unitControls.SetLedState(kLedRed);
     const std::optional<CommandBytes> data = BuildCommand(command);
     if (!data)

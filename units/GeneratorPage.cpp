@@ -3,17 +3,11 @@
 #include "app/FlashDevice.h"
 #include "controls/AuxLightBar.h"
 #include "controls/MainLightBar.h"
+#include "pages/CommandCodes.h"
 #include "pages/aux/AuxPageBase.h"
 #include "units/core/GeneratorRecords.h"
 #include "units/core/ModellingLight.h"
 #include "units/core/StatusPlan.h"
-
-namespace {
-
-const int16_t kCommandStepT01 = 6;
-const int16_t kCommandInterval = 7;
-
-}  // namespace
 
 CGeneratorPage::CGeneratorPage(CFlashDevice* unit, const Traits& traits, const GeneratorTraits& generator)
     : CFamilyDevicePage(unit, traits), m_generator(generator), m_auxOutlets(*this, traits.bars)
@@ -86,12 +80,12 @@ void CGeneratorPage::OnStatusSet()
         m_auxFlags = set.flags;
         if (set.intervalOff || set.intervalSuggested) {
             aux->SetInterval(set.intervalOff ? 0 : aux->GetIntervalAlt(), true);
-            SendCommand(kCommandInterval, aux->GetInterval());
+            SendCommand(CommandCode::kInterval, aux->GetInterval());
         }
         if (set.t01Suggested) {
             aux->SetT01Value(static_cast<uint16_t>(aux->GetT01ValueAlt()));
             aux->SetT01(aux->GetT01Mode());
-            SendCommand(kCommandStepT01, 1);
+            SendCommand(CommandCode::kStepT01, 1);
         }
         if (set.colourSuggested)
             TakeSuggestedColour();

@@ -10,13 +10,8 @@
 #include "controls/AuxLightBar.h"
 #include "controls/MainLightBar.h"
 #include "controls/SpinButton.h"
+#include "pages/CommandCodes.h"
 #include "units/PageLanguage.h"
-
-namespace {
-
-const int16_t kCommandLight = 1;
-
-}  // namespace
 
 CLightBars::CLightBars(wxWindow& page, CLightBarPage& barPage, const std::vector<Row>& rows,
                        const CPageLanguage& language, std::function<SpinStepper::Landing()> landing,
@@ -164,5 +159,5 @@ void CLightBars::OnSpinRelease(wxScrollEvent& event)
 
 void CLightBars::SendLight(int outlet, int step)
 {
-    m_send(Command{kCommandLight, ValueOf(outlet), outlet, step});
+    m_send(Command{CommandCode::kLight, ValueOf(outlet), outlet, step});
 }

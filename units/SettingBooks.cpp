@@ -9,6 +9,7 @@
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "controls/TabRowNotebook.h"
+#include "pages/CommandCodes.h"
 #include "pages/SettingPage.h"
 #include "pages/SettingPageHost.h"
 #include "pages/aux/AuxPageBase.h"
@@ -17,13 +18,6 @@
 #include "pages/memory/MemoryPageBase.h"
 #include "pages/options/OptionsPageBase.h"
 #include "units/PageLanguage.h"
-
-namespace {
-
-// Every family stores a memory from its current settings with this command.
-const int16_t kCommandStoreMemory = 12;
-
-}  // namespace
 
 CSettingBooks::CSettingBooks(wxWindow& page, CFlashDevice* unit, CSettingPageHost& host, const std::vector<Row>& rows,
                              const CPageLanguage& language, std::function<void()> chosen)
@@ -217,7 +211,7 @@ CMemoryPageBase* CSettingBooks::MemoryPageFor(int index, bool empty)
     if (!m_memoryPage || !m_memoryPage->GetCheck(XRCID(wxString::Format("IDC_ME_MEMORY%d", index + 1))))
         return nullptr;
     if (empty) {
-        m_host.SendCommand(kCommandStoreMemory, index);
+        m_host.SendCommand(CommandCode::kStoreMemory, index);
         return nullptr;
     }
     return m_memoryPage;

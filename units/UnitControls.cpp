@@ -11,14 +11,10 @@
 
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
+#include "pages/CommandCodes.h"
 #include "units/PageLanguage.h"
 
 namespace {
-
-const int16_t kCommandModellingLight = 3;
-const int16_t kCommandPowerOff = 27;
-const int16_t kCommandPowerOn = 28;
-const int16_t kCommandTestFlash = 102;
 
 const int32_t kLampOn = 0x81;
 const int32_t kLampOff = 0x80;
@@ -52,10 +48,10 @@ std::vector<CUnitControls::RadioRow> CUnitControls::ModellingLightRadios(const T
 
 std::vector<CUnitControls::CommandBox> CUnitControls::TriggerBoxes(bool infrared, const std::vector<CommandBox>& extra)
 {
-    std::vector<CommandBox> boxes = {{"IDC_FL_CELL", 4, 0x41, 0x40}};
+    std::vector<CommandBox> boxes = {{"IDC_FL_CELL", CommandCode::kFlashControl, 0x41, 0x40}};
     if (infrared)
-        boxes.push_back({"IDC_FL_IR", 4, 0x81, 0x80});
-    boxes.push_back({kRadioBox, 4, 0x21, 0x20});
+        boxes.push_back({"IDC_FL_IR", CommandCode::kFlashControl, 0x81, 0x80});
+    boxes.push_back({kRadioBox, CommandCode::kFlashControl, 0x21, 0x20});
     boxes.insert(boxes.end(), extra.begin(), extra.end());
     return boxes;
 }
@@ -171,13 +167,13 @@ void CUnitControls::SetLedState(LedState state)
 void CUnitControls::OnTest(wxCommandEvent&)
 {
     SetLedState(kLedRed);
-    m_seams.send(kCommandTestFlash, 0);
+    m_seams.send(CommandCode::kTestFlash, 0);
 }
 
 void CUnitControls::OnPower(wxCommandEvent&)
 {
     m_power = !m_power;
-    m_seams.send(m_power ? kCommandPowerOn : kCommandPowerOff, 0);
+    m_seams.send(m_power ? CommandCode::kPowerOn : CommandCode::kPowerOff, 0);
     ShowPowerState();
 }
 
@@ -229,7 +225,7 @@ void CUnitControls::ShowFlashControls(bool shown)
 void CUnitControls::OnLmLight(wxCommandEvent&)
 {
     SetModellingLightOn(!m_modellingLight);
-    m_seams.send(kCommandModellingLight, m_modellingLight ? kLampOn : kLampOff);
+    m_seams.send(CommandCode::kModellingLight, m_modellingLight ? kLampOn : kLampOff);
 }
 
 void CUnitControls::SetModellingLightOn(bool on)
@@ -252,7 +248,7 @@ void CUnitControls::OnRadio(wxCommandEvent& event)
         if (XRCID(radio.name) == event.GetId()) {
             SetModellingLightMode(radio.mode);
             m_seams.radioPicked();
-            m_seams.send(kCommandModellingLight, radio.code);
+            m_seams.send(CommandCode::kModellingLight, radio.code);
             return;
         }
     }

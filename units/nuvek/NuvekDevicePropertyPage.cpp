@@ -2,6 +2,7 @@
 
 #include "controls/VeskAuxCtlNuvek.h"
 #include "controls/VeskMainCtlNuvek.h"
+#include "pages/CommandCodes.h"
 #include "pages/aux/AuxPageNuvek.h"
 #include "pages/infos/InfosPageNuvek.h"
 #include "pages/lamp/LampPageNuvek.h"
@@ -36,11 +37,11 @@ const Page::Traits kTraits = {
     "IDC_LM_NONE",
     CUnitControls::TriggerBoxes(true, {
         // The builder reads the box itself.
-        {"IDC_ENERGIEBEREICH", 17, 0, 0},
+        {"IDC_ENERGIEBEREICH", CommandCode::kOptions, 0, 0},
     }),
     CUnitControls::LampTextRows(true, {{"IDC_ENERGIEBEREICH", 2200, ""}}, kNoTopRadio),
     {"IDC_ENERGIEBEREICH"},
-    {{6, 0}},
+    {{CommandCode::kStepT01, 0}},
     PowerPackRecords::kAlarmTitleOrder,
     true,
 };

@@ -3,6 +3,7 @@
 #include "app/FlashDevice.h"
 #include "controls/VeskAuxCtl.h"
 #include "controls/VeskMainCtl.h"
+#include "pages/CommandCodes.h"
 #include "pages/aux/AuxPage.h"
 #include "pages/infos/InfosPage.h"
 #include "pages/lamp/LampPage.h"
@@ -64,7 +65,7 @@ const CFamilyDevicePage::Traits& CQuirelA1DevicePropertyPage::PageTraits()
         CUnitControls::TriggerBoxes(true),
         CUnitControls::LampTextRows(true),
         {},
-        {{6, 0}},
+        {{CommandCode::kStepT01, 0}},
         QuirelA1Codec::kAlarmTitleOrder,
         true,
     };

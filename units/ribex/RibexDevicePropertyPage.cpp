@@ -2,6 +2,7 @@
 
 #include "controls/VeskAuxCtlRibex.h"
 #include "controls/VeskMainCtlRibex.h"
+#include "pages/CommandCodes.h"
 #include "pages/aux/AuxPageRibex.h"
 #include "pages/infos/InfosPageRibex.h"
 #include "pages/lamp/LampPageRibex.h"
@@ -36,7 +37,7 @@ const Page::Traits kTraits = {
     CUnitControls::TriggerBoxes(true),
     CUnitControls::LampTextRows(true, {}, kPRadio),
     {},
-    {{6, 0}},
+    {{CommandCode::kStepT01, 0}},
     PowerPackRecords::kAlarmTitleOrder,
     true,
 };

@@ -11,6 +11,7 @@
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "controls/VeskAuxCtlTiko.h"
+#include "pages/CommandCodes.h"
 #include "pages/aux/AuxPageTiko.h"
 #include "pages/infos/InfosPageTiko.h"
 #include "pages/memory/MemoryControls.h"
@@ -22,18 +23,11 @@
 
 namespace {
 
-const int16_t kCommandRecordRequest = 2;
-const int16_t kCommandInterval = 7;
-const int16_t kCommandSelections = 11;
-const int16_t kCommandStore = 12;
-const int16_t kCommandRecall = 13;
-
 // Memories 5 to 8 of the unit, numbered 1 to 4 on the page.
 const MemoryRadioGroup kMemoryRadios = {
     "IDC_ME_MEMORY_UNSET",
     {"IDC_ME_MEMORY5", "IDC_ME_MEMORY6", "IDC_ME_MEMORY7", "IDC_ME_MEMORY8"},
 };
-const int kFirstMemoryRecord = 101;
 const char* const kMemoryGroups[] = {"IDC_ME_FR_INFO", "IDC_ME_FR_MEMORY"};
 
 const char* const kLampFunctions = "IDC_LA_LAMP4";
@@ -130,7 +124,7 @@ const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
         },
         CUnitControls::ModellingLightRadios(kTopRadio),
         "IDC_LM_NONE",
-        CUnitControls::TriggerBoxes(true, {{"IDC_ENERGIEBEREICH", 29, 1, 0}}),
+        CUnitControls::TriggerBoxes(true, {{"IDC_ENERGIEBEREICH", CommandCode::kEnergyRange, 1, 0}}),
         CUnitControls::LampTextRows(true,
                                     {
                                         {"IDC_ME_FR_MEMORY", 2016, ""},
@@ -308,7 +302,7 @@ void CTikoDevicePropertyPage::OnStatusSet()
     if (CAuxPageTiko* aux = GetOptionsOrTikoAuxPage()) {
         if (set.intervalOff || set.intervalSuggested) {
             aux->SetInterval(set.intervalOff ? 0 : aux->GetIntervalAlt(), true);
-            SendCommand(kCommandInterval, aux->GetInterval());
+            SendCommand(CommandCode::kInterval, aux->GetInterval());
         }
     }
     UpdateAuxStatusTexts();
@@ -420,7 +414,7 @@ void CTikoDevicePropertyPage::DecodeMemory(const RecordView& record)
         return;
     if (memory->empty) {
         // The unit stores its present settings into it.
-        SendCommand(kCommandStore, memory->index);
+        SendCommand(CommandCode::kStoreMemory, memory->index);
         return;
     }
     SetMemoryCell(this, 1, MemoryCell::LeftValue,
@@ -457,7 +451,7 @@ std::optional<CommandBytes> CTikoDevicePropertyPage::BuildCommand(const Command&
 
 void CTikoDevicePropertyPage::OnLamp4Selected(wxCommandEvent&)
 {
-    SendCommand(kCommandSelections, 0);
+    SendCommand(CommandCode::kSelections, 0);
 }
 
 void CTikoDevicePropertyPage::OnMemorySelected(wxCommandEvent& event)
@@ -468,8 +462,8 @@ void CTikoDevicePropertyPage::OnMemorySelected(wxCommandEvent& event)
     for (int index = 0; index < 4; ++index) {
         if (XRCID(kMemoryRadios.memories[index]) == event.GetId()) {
             SelectMemory(index);
-            SendCommand(kCommandSelections, 0);
-            SendCommand(kCommandRecordRequest, kFirstMemoryRecord + index);
+            SendCommand(CommandCode::kSelections, 0);
+            SendCommand(CommandCode::kRequestRecord, RequestedRecord::kFirstMemory + index);
             return;
         }
     }
@@ -477,10 +471,10 @@ void CTikoDevicePropertyPage::OnMemorySelected(wxCommandEvent& event)
 
 void CTikoDevicePropertyPage::OnRecallMemory(wxCommandEvent&)
 {
-    SendCommand(kCommandRecall, GetSelectedMemory());
+    SendCommand(CommandCode::kRecallMemory, GetSelectedMemory());
 }
 
 void CTikoDevicePropertyPage::OnStoreMemory(wxCommandEvent&)
 {
-    SendCommand(kCommandStore, GetSelectedMemory());
+    SendCommand(CommandCode::kStoreMemory, GetSelectedMemory());
 }

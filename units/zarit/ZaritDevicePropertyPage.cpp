@@ -6,6 +6,7 @@
 #include "app/FlashDevice.h"
 #include "controls/VeskAuxCtlZarit.h"
 #include "controls/VeskMainCtlZarit.h"
+#include "pages/CommandCodes.h"
 #include "pages/aux/AuxPageZarit.h"
 #include "pages/infos/InfosPageZarit.h"
 #include "pages/lamp/LampPageZarit.h"
@@ -19,12 +20,6 @@ namespace {
 using Page = CFamilyDevicePage;
 using Self = CZaritDevicePropertyPage;
 
-const int16_t kCommandRequest = 2;
-const int16_t kCommandSpeed = 9;
-const int16_t kCommandColourStep = 20;
-const int16_t kCommandUser = 30;
-const int kRecordOptions = 5;
-const int kRecordFirstMemory = 101;
 // Command 20's value that takes over the colour the unit suggests.
 const int kTakeSuggestedColour = 2;
 
@@ -57,7 +52,7 @@ const Page::Traits kTraits = {
         {"IDC_USER", 2232, ""},
     }),
     {},
-    {{6, 0}, {20, 1}},
+    {{CommandCode::kStepT01, 0}, {CommandCode::kStepColour, 1}},
     ZaritCodec::kAlarmTitleOrder,
     false,
     PowerFace::OnBlue,
@@ -123,7 +118,7 @@ bool CZaritDevicePropertyPage::IsSpeedDisplayOn() const
 void CZaritDevicePropertyPage::SetPowerDisplayMode(uint16_t mode)
 {
     if (mode != GetPowerDisplay())
-        SendCommand(kCommandRequest, kRecordFirstMemory + GetSelectedMemory());
+        SendCommand(CommandCode::kRequestRecord, RequestedRecord::kFirstMemory + GetSelectedMemory());
     SetPowerDisplay(mode);
 }
 
@@ -144,13 +139,13 @@ wxString CZaritDevicePropertyPage::GetBarText(int16_t value, bool available, boo
 void CZaritDevicePropertyPage::OnSpeedToggle(wxCommandEvent& event)
 {
     // The speed flag itself follows the unit's record 5, asked for here.
-    SendCommand(kCommandSpeed, event.GetInt() ? 1 : 0);
-    SendCommand(kCommandRequest, kRecordOptions);
+    SendCommand(CommandCode::kSpeed, event.GetInt() ? 1 : 0);
+    SendCommand(CommandCode::kRequestRecord, RequestedRecord::kOptions);
 }
 
 void CZaritDevicePropertyPage::OnUserToggle(wxCommandEvent& event)
 {
-    SendCommand(kCommandUser, event.GetInt() ? 1 : 0);
+    SendCommand(CommandCode::kUser, event.GetInt() ? 1 : 0);
 }
 
 // ---- Records ----
@@ -265,7 +260,7 @@ void CZaritDevicePropertyPage::TakeSuggestedColour()
 {
     if (CAuxPageZarit* aux = ZaritAuxPage())
         aux->SetColour(aux->GetColourAlt());
-    SendCommand(kCommandColourStep, kTakeSuggestedColour);
+    SendCommand(CommandCode::kStepColour, kTakeSuggestedColour);
 }
 
 std::optional<CommandBytes> CZaritDevicePropertyPage::BuildCommand(const Command& command)

@@ -3,6 +3,7 @@
 #include "app/FlashDevice.h"
 #include "controls/VeskAuxCtlZaritE.h"
 #include "controls/VeskMainCtlZaritE.h"
+#include "pages/CommandCodes.h"
 #include "pages/aux/AuxPageZaritE.h"
 #include "pages/infos/InfosPageZaritE.h"
 #include "pages/lamp/LampPageZaritE.h"
@@ -41,7 +42,7 @@ const Page::Traits kTraits = {
     CUnitControls::TriggerBoxes(false),
     CUnitControls::LampTextRows(false),
     {},
-    {{6, 0}, {20, 1}},
+    {{CommandCode::kStepT01, 0}, {CommandCode::kStepColour, 1}},
     ZaritECodec::kAlarmTitleOrder,
     false,
     PowerFace::OnBlue,
