@@ -48,22 +48,37 @@ std::optional<CommandBytes> OwnerText(const Command& command, const CommandState
     return CommandBytes().Text(command.text, kOwnerWidth);
 }
 
-// 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
-// 6 T0.1 step, 7 interval, 8 delay, 9 preset, 10 alternate, 11 selections,
-// 12 store, 13 recall, 14 initial request, 15 aux reset, 16 store flag,
-// 17 options, 18 reset, 19 power display, 20 IR address, 21 delivery date,
-// 22 owner, 23 service date, 24 reset total, 25 serial, 26 factory date,
-// 27 power off, 28 power on, 102 test flash.
-// clang-format off
 const CommandTable::Row<CommandState> kCommands[] = {
-    {1, LightEnergy}, {2, RecordRequest}, {3, OneByte},     {4, OneByte},   {5, OneByte},
-    {6, OneByte},     {7, TwoBytes},      {8, TwoBytes},    {9, OneByte},   {10, OneByte},
-    {11, SelectionBytes}, {12, OneByte},      {13, OneByte},    {14, NoData},   {15, NoData},
-    {16, OneByte},    {17, OptionBits},   {18, NoData},     {19, OneByte},  {20, OneByte},
-    {21, TwoBytes},   {22, OwnerText},    {23, TwoBytes},   {24, NoData},   {25, Serial},
-    {26, TwoBytes},   {27, NoData},       {28, NoData},     {102, NoData},
+    {CommandCode::kLight, LightEnergy},
+    {CommandCode::kRequestRecord, RecordRequest},
+    {CommandCode::kModellingLight, OneByte},
+    {CommandCode::kFlashControl, OneByte},
+    {CommandCode::kSequence, OneByte},
+    {CommandCode::kStepT01, OneByte},
+    {CommandCode::kInterval, TwoBytes},
+    {CommandCode::kDelay, TwoBytes},
+    {CommandCode::kPreset, OneByte},
+    {CommandCode::kAlternate, OneByte},
+    {CommandCode::kSelections, SelectionBytes},
+    {CommandCode::kStoreMemory, OneByte},
+    {CommandCode::kRecallMemory, OneByte},
+    {CommandCode::kRequestAll, NoData},
+    {CommandCode::kResetAux, NoData},
+    {CommandCode::kStoreFlag, OneByte},
+    {CommandCode::kOptions, OptionBits},
+    {CommandCode::kResetCounter, NoData},
+    {CommandCode::kPowerDisplay, OneByte},
+    {CommandCode::kInfraredAddress, OneByte},
+    {CommandCode::kDeliveryDate, TwoBytes},
+    {CommandCode::kOwner, OwnerText},
+    {CommandCode::kServiceDate, TwoBytes},
+    {CommandCode::kResetTotalCounter, NoData},
+    {CommandCode::kSerial, Serial},
+    {CommandCode::kFactoryDate, TwoBytes},
+    {CommandCode::kPowerOff, NoData},
+    {CommandCode::kPowerOn, NoData},
+    {CommandCode::kTestFlash, NoData},
 };
-// clang-format on
 
 // ---- Records ----
 

@@ -46,21 +46,36 @@ std::optional<CommandBytes> Serial(const Command& command, const CommandState& s
     return CommandBytes().Byte(0).Byte(0).Byte(serial % 10000 / 100).Byte(serial % 100);
 }
 
-// 1 energy, 2 record request, 3 modelling light, 4 flash control, 5 sequence,
-// 7 interval, 8 delay, 10 alternate, 11 selections, 12 store, 13 recall,
-// 14 initial request, 15 aux reset, 16 store flag, 17 options, 18 reset,
-// 19 power display, 20 IR address, 21 delivery date, 22 owner, 23 service
-// date, 24 reset total, 25 serial, 26 factory date, 27 power off, 28 power
-// on, 29 energy range, 102 test flash.
-// clang-format off
 const CommandTable::Row<CommandState> kCommands[] = {
-    {1, Energy},     {2, RecordRequest}, {3, OneByte},   {4, OneByte},   {5, OneByte},  {7, TwoBytes},
-    {8, TwoBytes},   {10, OneByte},      {11, SelectionBytes}, {12, OneByte}, {13, OneByte}, {14, NoData},
-    {15, NoData},    {16, OneByte},      {17, OptionBits}, {18, NoData},  {19, OneByte}, {20, OneByte},
-    {21, TwoBytes},  {22, NoData},       {23, NoData},   {24, NoData},   {25, Serial},  {26, TwoBytes},
-    {27, NoData},    {28, NoData},       {29, OneByte},  {102, NoData},
+    {CommandCode::kLight, Energy},
+    {CommandCode::kRequestRecord, RecordRequest},
+    {CommandCode::kModellingLight, OneByte},
+    {CommandCode::kFlashControl, OneByte},
+    {CommandCode::kSequence, OneByte},
+    {CommandCode::kInterval, TwoBytes},
+    {CommandCode::kDelay, TwoBytes},
+    {CommandCode::kAlternate, OneByte},
+    {CommandCode::kSelections, SelectionBytes},
+    {CommandCode::kStoreMemory, OneByte},
+    {CommandCode::kRecallMemory, OneByte},
+    {CommandCode::kRequestAll, NoData},
+    {CommandCode::kResetAux, NoData},
+    {CommandCode::kStoreFlag, OneByte},
+    {CommandCode::kOptions, OptionBits},
+    {CommandCode::kResetCounter, NoData},
+    {CommandCode::kPowerDisplay, OneByte},
+    {CommandCode::kInfraredAddress, OneByte},
+    {CommandCode::kDeliveryDate, TwoBytes},
+    {CommandCode::kOwner, NoData},
+    {CommandCode::kServiceDate, NoData},
+    {CommandCode::kResetTotalCounter, NoData},
+    {CommandCode::kSerial, Serial},
+    {CommandCode::kFactoryDate, TwoBytes},
+    {CommandCode::kPowerOff, NoData},
+    {CommandCode::kPowerOn, NoData},
+    {CommandCode::kEnergyRange, OneByte},
+    {CommandCode::kTestFlash, NoData},
 };
-// clang-format on
 
 // ---- Records ----
 
