@@ -109,6 +109,11 @@ void CFamilyDevicePage::SendCommand(int16_t code, int32_t value, const wxString&
     SendCommand(Command{code, value, 0, 0, CPageLanguage::UnitBytes(text)});
 }
 
+void CFamilyDevicePage::StoreSettingsInEmptyMemory(int index)
+{
+    SendCommand(CommandCode::kStoreMemory, index);
+}
+
 // ---- Building the page and its views ----
 
 bool CFamilyDevicePage::InitControls()

@@ -209,6 +209,10 @@ protected:
 
     // A record with a step's answer: the marks clear and the busy state ends.
     void EndSteps();
+    // Records 101 to 104 of an empty memory that the page would show: the
+    // unit is told to store its present settings in that memory (command
+    // 12), whose record then has something to show.
+    void StoreSettingsInEmptyMemory(int index);
 
     const Traits& GetTraits() const { return m_traits; }
 

@@ -106,9 +106,13 @@ void CPowerPackPage::OnTestDoneRecord(const RecordView&)
 void CPowerPackPage::OnMemoryRecord(const RecordView& record)
 {
     const std::optional<PowerPackRecords::Memory> memory = PowerPackCodec::DecodeMemory(record, m_family);
-    CMemoryPageBase* page = memory ? SettingBooks().MemoryPageFor(memory->index, memory->empty) : nullptr;
+    CMemoryPageBase* page = memory ? SettingBooks().MemoryPageShowing(memory->index) : nullptr;
     if (!page)
         return;
+    if (memory->empty) {
+        StoreSettingsInEmptyMemory(memory->index);
+        return;
+    }
     const auto energyText = [this](const MemoryEnergy& energy) {
         return GetBarText(static_cast<int16_t>(energy.value), energy.available, energy.on, energy.inhibited,
                           static_cast<int16_t>(energy.channel));

@@ -9,7 +9,6 @@
 #include "app/CtrlHelpers.h"
 #include "app/FlashDevice.h"
 #include "controls/TabRowNotebook.h"
-#include "pages/CommandCodes.h"
 #include "pages/SettingPage.h"
 #include "pages/SettingPageHost.h"
 #include "pages/aux/AuxPageBase.h"
@@ -206,14 +205,10 @@ void CSettingBooks::ShowVoltages(const ServiceVoltages& voltages)
         m_infosPage->SetNominalFlashVoltage(CPageLanguage::UnitText(*voltages.nominal));
 }
 
-CMemoryPageBase* CSettingBooks::MemoryPageFor(int index, bool empty)
+CMemoryPageBase* CSettingBooks::MemoryPageShowing(int index) const
 {
     if (!m_memoryPage || !m_memoryPage->GetCheck(XRCID(wxString::Format("IDC_ME_MEMORY%d", index + 1))))
         return nullptr;
-    if (empty) {
-        m_host.SendCommand(CommandCode::kStoreMemory, index);
-        return nullptr;
-    }
     return m_memoryPage;
 }
 

@@ -78,9 +78,8 @@ public:
     // Record 100: the measured voltages.
     void ShowVoltages(const ServiceVoltages& voltages);
     // Records 101 to 104: the memory page when it shows memory index, since
-    // only the memory the user looks at is shown; an empty memory is stored
-    // from the unit's settings instead (command 12) and shows nothing.
-    CMemoryPageBase* MemoryPageFor(int index, bool empty);
+    // only the memory the user looks at is shown; else null.
+    CMemoryPageBase* MemoryPageShowing(int index) const;
     // The memory table's right column, values and labels, from the top down.
     void ShowMemoryRightColumn(CMemoryPageBase& page, const MemoryLine* lines, std::size_t count) const;
 

@@ -139,9 +139,13 @@ void CQuirelA1DevicePropertyPage::DecodeOptions(const RecordView& record)
 void CQuirelA1DevicePropertyPage::DecodeMemory(const RecordView& record)
 {
     const std::optional<QuirelA1Codec::Memory> memory = QuirelA1Codec::DecodeMemory(record);
-    CMemoryPageBase* page = memory ? SettingBooks().MemoryPageFor(memory->index, memory->empty) : nullptr;
+    CMemoryPageBase* page = memory ? SettingBooks().MemoryPageShowing(memory->index) : nullptr;
     if (!page)
         return;
+    if (memory->empty) {
+        StoreSettingsInEmptyMemory(memory->index);
+        return;
+    }
     const auto energyText = [this](const MemoryEnergy& energy) {
         return GetBarText(static_cast<int16_t>(energy.value), energy.available, energy.on, energy.inhibited,
                           static_cast<int16_t>(energy.channel));

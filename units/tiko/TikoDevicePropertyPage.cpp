@@ -413,8 +413,7 @@ void CTikoDevicePropertyPage::DecodeMemory(const RecordView& record)
     if (!memory || !IsRadioChecked(this, XRCID(kMemoryRadios.memories[memory->index])))
         return;
     if (memory->empty) {
-        // The unit stores its present settings into it.
-        SendCommand(CommandCode::kStoreMemory, memory->index);
+        StoreSettingsInEmptyMemory(memory->index);
         return;
     }
     SetMemoryCell(this, 1, MemoryCell::LeftValue,

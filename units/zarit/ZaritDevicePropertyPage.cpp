@@ -219,9 +219,13 @@ void CZaritDevicePropertyPage::DecodeOptions(const RecordView& record)
 void CZaritDevicePropertyPage::DecodeMemory(const RecordView& record)
 {
     const std::optional<ZaritCodec::Memory> memory = ZaritCodec::DecodeMemory(record, GetLanguageOffset());
-    CMemoryPageBase* page = memory ? SettingBooks().MemoryPageFor(memory->index, memory->empty) : nullptr;
+    CMemoryPageBase* page = memory ? SettingBooks().MemoryPageShowing(memory->index) : nullptr;
     if (!page)
         return;
+    if (memory->empty) {
+        StoreSettingsInEmptyMemory(memory->index);
+        return;
+    }
     const auto energyText = [this](const ZaritCodec::MemoryOutlet& outlet) {
         return FormatEnergyTextZarit(static_cast<short>(outlet.value), outlet.available, outlet.on, outlet.flags,
                                      static_cast<short>(outlet.channel), GetPowerDisplay(), IsSpeedDisplayOn(),
