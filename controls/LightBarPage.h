@@ -15,8 +15,6 @@ public:
     virtual wxString GetBarText(int16_t value, bool available, bool on, bool inhibited, int16_t channel) = 0;
     // Added to the ids of the texts a bar fetches itself.
     virtual uint16_t GetLanguageOffset() = 0;
-    // The page's energy-range box: the Tiko bar's lower limit follows it.
-    virtual bool IsEnergyRangeChecked() = 0;
 
 protected:
     ~CLightBarPage() = default;

@@ -19,8 +19,7 @@ CVeskAuxCtlTiko::CVeskAuxCtlTiko(CLightBarPage* page) : CLightBar(page, 1) {}
 
 void CVeskAuxCtlTiko::SetValue(int16_t value, bool warning)
 {
-    const int16_t lower = Page()->IsEnergyRangeChecked() ? 50 : 60;
-    if (!KeepValue(value, lower) && warning == m_warning)
+    if (!KeepValue(value, m_lower) && warning == m_warning)
         return;
     m_warning = warning;
     Refresh();

@@ -33,7 +33,8 @@ CFamilyDevicePage::CFamilyDevicePage(CFlashDevice* unit, const Traits& traits)
       m_unitControls(
           *this, unit, {traits.radios, traits.noRadio, traits.boxes, traits.powerOnFace}, m_language,
           {[this](int16_t code, int32_t value) { SendCommand(code, value); }, [this] { UpdateModellingLightRadios(); },
-           [this](bool on) { m_lightBars.SetActive(on); }, [this](const char* name) { return UnitHasControl(name); }}),
+           [this](bool on) { m_lightBars.SetActive(on); }, [this](const char* name) { return UnitHasControl(name); },
+           [this](const char* name, bool checked) { OnBoxSet(name, checked); }}),
       m_settingBooks(*this, unit, *this, traits.pages, m_language, [this] { SendCommand(CommandCode::kSelections, 0); })
 {
     SetLanguageOffset(unit->GetLanguageOffset());

@@ -158,7 +158,9 @@ public:
     // again and the bars redrawn.
     void SetLightsInhibited(bool inhibited) override;
     wxString GetBarText(int16_t value, bool available, bool on, bool inhibited, int16_t channel) override;
-    bool IsEnergyRangeChecked() override { return m_unitControls.IsBoxChecked("IDC_ENERGIEBEREICH"); }
+
+    // The energy-range box of the units that have one.
+    bool IsEnergyRangeChecked() const { return m_unitControls.IsBoxChecked("IDC_ENERGIEBEREICH"); }
 
     CFlashDevice* GetDevice() const { return m_unit; }
     // The page's language, for the texts the family's records show.
@@ -206,6 +208,9 @@ protected:
     // Whether the unit has this flash control or full-view control: one it
     // lacks stays hidden where the page would show the others again.
     virtual bool UnitHasControl(const char* /*name*/) const { return true; }
+    // A check box of the unit controls was set, by the user or from a
+    // record; nothing follows by default.
+    virtual void OnBoxSet(const char* /*name*/, bool /*checked*/) {}
 
     // A record with a step's answer: the marks clear and the busy state ends.
     void EndSteps();

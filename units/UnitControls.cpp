@@ -125,8 +125,11 @@ bool CUnitControls::IsBoxChecked(const char* name) const
 
 void CUnitControls::SetBox(const char* name, bool checked)
 {
-    if (auto* box = FindCtrl<wxCheckBox>(&m_page, name))
-        box->SetValue(checked);
+    auto* box = FindCtrl<wxCheckBox>(&m_page, name);
+    if (!box)
+        return;
+    box->SetValue(checked);
+    m_seams.boxSet(name, checked);
 }
 
 void CUnitControls::ShowFlashBoxes(const UnitRecords::FlashBoxes& boxes)
@@ -142,7 +145,9 @@ void CUnitControls::OnCommandBox(wxCommandEvent& event)
 {
     for (const CommandBox& box : m_rows.boxes) {
         if (XRCID(box.name) == event.GetId()) {
-            m_seams.send(box.code, IsBoxChecked(box.name) ? box.checked : box.unchecked);
+            const bool checked = IsBoxChecked(box.name);
+            m_seams.send(box.code, checked ? box.checked : box.unchecked);
+            m_seams.boxSet(box.name, checked);
             return;
         }
     }

@@ -76,12 +76,14 @@ public:
     };
     // What the controls ask of the page: its command route; after the user
     // picked a radio, the radios the unit allows now; the light bars, which
-    // follow the power state; whether the unit has a control at all.
+    // follow the power state; whether the unit has a control at all; what
+    // follows a check box, told each time the user or the unit sets it.
     struct Seams {
         std::function<void(int16_t code, int32_t value)> send;
         std::function<void()> radioPicked;
         std::function<void(bool on)> powered;
         std::function<bool(const char* name)> unitHas;
+        std::function<void(const char* name, bool checked)> boxSet;
     };
 
     CUnitControls(wxWindow& page, CFlashDevice* unit, const Rows& rows, const CPageLanguage& language, Seams seams);

@@ -119,10 +119,8 @@ public:
         return FormatEnergyTextQuirelA1(value, available, on, inhibited, channel, 0, languageOffset);
     }
     uint16_t GetLanguageOffset() override { return languageOffset; }
-    bool IsEnergyRangeChecked() override { return energyRange; }
 
     uint16_t languageOffset = 0;
-    bool energyRange = false;
     std::vector<TextRequest> requests;
     std::vector<Switch> switches;
 
@@ -743,15 +741,15 @@ TEST_F(TikoBarTest, SettingStaysWithinTheRangeOfTheEnergyRangeBox)
                           {true, 55, 55}, {false, 55, 60}, {true, -3, 50},   {false, 75, 75}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "wide " << c.wideRange << " value " << c.value);
-        page->energyRange = c.wideRange;
+        bar->SetEnergyRange(c.wideRange);
         bar->SetValue(c.value, false);
         EXPECT_EQ(bar->GetValue(), c.stored);
     }
 
-    // The limit is the box's at the time of the call.
-    page->energyRange = true;
+    // The limit is the one the bar was told last before the call.
+    bar->SetEnergyRange(true);
     bar->SetValue(55, false);
-    page->energyRange = false;
+    bar->SetEnergyRange(false);
     EXPECT_EQ(bar->GetValue(), 55);
     bar->SetValue(55, false);
     EXPECT_EQ(bar->GetValue(), 60);
@@ -759,7 +757,7 @@ TEST_F(TikoBarTest, SettingStaysWithinTheRangeOfTheEnergyRangeBox)
 
 TEST_F(TikoBarTest, PercentAndJoulesFromTheTablesAtTheirEnds)
 {
-    page->energyRange = true;
+    bar->SetEnergyRange(true);
     struct Case {
         int16_t value;
         int16_t rating;

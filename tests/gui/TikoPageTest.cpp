@@ -211,6 +211,18 @@ TEST_F(TrovalexPageTest, EnergyRangeBoxIsSetBeforeTheBarsValue)
     EXPECT_TRUE(Commands().empty());
 }
 
+// The user's click on the box limits the value the bar takes next (at the
+// end of a test flash it takes its own again); the value it shows stays.
+TEST_F(TrovalexPageTest, UsersEnergyRangeBoxLimitsTheBarsNextValue)
+{
+    Deliver(1, Status(55, 0x01, 0, 1));
+    ASSERT_EQ(Bar()->GetValue(), 55);
+    Tick("IDC_ENERGIEBEREICH", false);
+    EXPECT_EQ(Bar()->GetValue(), 55);
+    Deliver(98, {});
+    EXPECT_EQ(Bar()->GetValue(), 60);
+}
+
 TEST_F(TrovalexPageTest, BarShowsPowerWarningPercentAndTheJoulesOfTheRating)
 {
     // 117V-230V: the full rating at full setting.

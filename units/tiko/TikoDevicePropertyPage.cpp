@@ -31,6 +31,7 @@ const MemoryRadioGroup kMemoryRadios = {
 const char* const kMemoryGroups[] = {"IDC_ME_FR_INFO", "IDC_ME_FR_MEMORY"};
 
 const char* const kLampFunctions = "IDC_LA_LAMP4";
+const char* const kEnergyRange = "IDC_ENERGIEBEREICH";
 const int kFirstLampText = 2126;
 const int kLampFunctionCount = 21;
 
@@ -49,7 +50,7 @@ struct ModelControl {
 // clang-format off
 const ModelControl kModelControls[] = {
     {"IDC_FL_IR", &TikoCodec::ModelRow::infrared},
-    {"IDC_ENERGIEBEREICH", &TikoCodec::ModelRow::energyRange},
+    {kEnergyRange, &TikoCodec::ModelRow::energyRange},
 };
 // clang-format on
 
@@ -124,7 +125,7 @@ const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
         },
         CUnitControls::ModellingLightRadios(kTopRadio),
         "IDC_LM_NONE",
-        CUnitControls::TriggerBoxes(true, {{"IDC_ENERGIEBEREICH", CommandCode::kEnergyRange, 1, 0}}),
+        CUnitControls::TriggerBoxes(true, {{kEnergyRange, CommandCode::kEnergyRange, 1, 0}}),
         CUnitControls::LampTextRows(true,
                                     {
                                         {"IDC_ME_FR_MEMORY", 2016, ""},
@@ -136,10 +137,10 @@ const CFamilyDevicePage::Traits& CTikoDevicePropertyPage::TikoTraits()
                                         {"IDC_ME_REC2", 2093, ""},
                                         {"IDC_ME_STORE2", 2094, ""},
                                         {"IDC_ME_LINE1L_LA", 2026, ""},
-                                        {"IDC_ENERGIEBEREICH", 2200, ""},
+                                        {kEnergyRange, 2200, ""},
                                     },
                                     kTopRadio),
-        {kLampFunctions, "IDC_ENERGIEBEREICH"},
+        {kLampFunctions, kEnergyRange},
         {},
         TikoCodec::kAlarmTitleOrder,
         false,
@@ -170,6 +171,8 @@ bool CTikoDevicePropertyPage::InitControls()
     }
     FillLampFunctions();
     KeepHiddenMemoryControls();
+    // The bar starts with the box's lower limit.
+    OnBoxSet(kEnergyRange, IsEnergyRangeChecked());
     return true;
 }
 
@@ -223,6 +226,13 @@ bool CTikoDevicePropertyPage::UnitHasControl(const char* name) const
 }
 
 // ---- Host and bar ----
+
+void CTikoDevicePropertyPage::OnBoxSet(const char* name, bool checked)
+{
+    CVeskAuxCtlTiko* bar = GetAuxCtl(1);
+    if (bar && std::strcmp(name, kEnergyRange) == 0)
+        bar->SetEnergyRange(checked);
+}
 
 int CTikoDevicePropertyPage::GetSelectedMemory()
 {
@@ -316,8 +326,8 @@ void CTikoDevicePropertyPage::DecodeStatus(const RecordView& record)
     if (!status)
         return;
     UnitControls().SetPowerState(status->powerOn);
-    // The box first: the bar's lower limit follows it.
-    UnitControls().SetBox("IDC_ENERGIEBEREICH", status->energyRange);
+    // The box first: it tells the bar the lower limit of the value.
+    UnitControls().SetBox(kEnergyRange, status->energyRange);
     if (CVeskAuxCtlTiko* bar = GetAuxCtl(1)) {
         bar->SetValue(static_cast<int16_t>(status->value), status->warning);
         bar->UpdatePercent();

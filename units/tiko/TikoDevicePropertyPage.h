@@ -61,6 +61,8 @@ protected:
     // The unit's model row says whether it has infrared and the energy
     // range (the Hexor has neither).
     bool UnitHasControl(const char* name) const override;
+    // The energy-range box tells the bar its lower limit.
+    void OnBoxSet(const char* name, bool checked) override;
 
 private:
     static const Traits& TikoTraits();
