@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "units/core/UnitInfoText.h"
+#include "units/core/FamilyRecords.h"
 #include "units/core/ValueText.h"
 
 namespace PowerPackRecords {
@@ -11,6 +11,14 @@ namespace {
 
 const int kTextDistribution = 2203;
 const ServiceFactors kServiceFactors = {14200, 14200, 14200};
+
+const FamilyRecords::CountersRow kCounters = {
+    std::nullopt,
+    {7, 3},
+    FamilyRecords::OwnerRow{10, 14, true, UnitRecords::OwnerField::DisplayOnly},
+};
+const FamilyRecords::AlarmsRow kAlarms = {true, 0, PlanAlarmTexts};
+const FamilyRecords::DatesRow kDates = {false, false};
 
 int MemoryIndex(const RecordView& record)
 {
@@ -43,33 +51,17 @@ AuxOutlet Outlet(const RecordView& record, int outlet, bool on, bool available)
 
 std::optional<Counters> DecodeCounters(const RecordView& record)
 {
-    if (!record.Has(23))
-        return std::nullopt;
-    Counters counters;
-    counters.totalCounter = ValueText::Count(record.Be24(7));
-    counters.owner =
-        UnitRecords::Owner{UnitInfoText::OwnerTrimmedFirst(record, 10, 14), UnitRecords::OwnerField::DisplayOnly};
-    return counters;
+    return FamilyRecords::DecodeCounters(record, kCounters);
 }
 
 std::optional<Alarms> DecodeAlarms(const RecordView& record)
 {
-    if (!record.Has(6))
-        return std::nullopt;
-    Alarms alarms;
-    alarms.charge = record.Byte(5) & 1;
-    alarms.thermo = record.Byte(6) & 1;
-    alarms.lines = PlanAlarmTexts({alarms.charge, alarms.thermo, 0}, std::nullopt);
-    return alarms;
+    return FamilyRecords::DecodeAlarms(record, kAlarms);
 }
 
 std::optional<UnitRecords::Dates> DecodeDates(const RecordView& record)
 {
-    if (!record.Has(7))
-        return std::nullopt;
-    UnitRecords::Dates dates;
-    dates.delivery = UnitInfoText::Date(record.Byte(6), record.Byte(7));
-    return dates;
+    return FamilyRecords::DecodeDates(record, kDates);
 }
 
 std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record)

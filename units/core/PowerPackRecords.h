@@ -1,8 +1,9 @@
 // The records that the Nuvek and Ribex power packs send in the same layout:
 // the aux outlets of record 1 (which the Zarit packs lay alike), counters and
 // owner (6), alarms (7), delivery date (8), service status (100) and memories
-// (101 to 104). Each decoder is empty for a record too short for the bytes it
-// reads.
+// (101 to 104); counters, alarms and dates in the layout every family shares
+// (FamilyRecords), over these families' rows. Each decoder is empty for a
+// record too short for the bytes it reads.
 #pragma once
 
 #include <array>

@@ -4,6 +4,7 @@
 
 #include "units/core/CommandLayouts.h"
 #include "units/core/CommandTable.h"
+#include "units/core/FamilyRecords.h"
 #include "units/core/LightCommand.h"
 #include "units/core/ModellingLight.h"
 #include "units/core/UnitInfoText.h"
@@ -83,6 +84,15 @@ const CommandTable::Row<CommandState> kCommands[] = {
 // ---- Records ----
 
 const ServiceFactors kServiceFactors = {14200, 14200, 14200};
+
+const FamilyRecords::CountersRow kCounters = {
+    FamilyRecords::Number{5, 2},
+    {7, 3},
+    FamilyRecords::OwnerRow{10, kOwnerWidth, false, UnitRecords::OwnerField::DisplayAndEdit},
+};
+// The cooling time in minutes.
+const FamilyRecords::AlarmsRow kAlarms = {false, 1, PlanAlarmTexts};
+const FamilyRecords::DatesRow kDates = {true, false};
 
 // ---- Status rows ----
 
@@ -183,32 +193,17 @@ std::optional<Options> DecodeOptions(const RecordView& record)
 
 std::optional<Counters> DecodeCounters(const RecordView& record)
 {
-    if (!record.Has(23))
-        return std::nullopt;
-    Counters counters;
-    counters.counter = ValueText::Count(record.Be16(5));
-    counters.totalCounter = ValueText::Count(record.Be24(7));
-    counters.owner = UnitRecords::Owner{UnitInfoText::Owner(record, 10, 14)};
-    return counters;
+    return FamilyRecords::DecodeCounters(record, kCounters);
 }
 
 std::optional<Alarms> DecodeAlarms(const RecordView& record)
 {
-    if (!record.Has(7))
-        return std::nullopt;
-    Alarms alarms;
-    alarms.charge = record.Byte(5);
-    alarms.thermo = record.Byte(6);
-    alarms.lines = PlanAlarmTexts({alarms.charge, alarms.thermo, 0}, record.Byte(7));
-    return alarms;
+    return FamilyRecords::DecodeAlarms(record, kAlarms);
 }
 
 std::optional<Dates> DecodeDates(const RecordView& record)
 {
-    if (!record.Has(11))
-        return std::nullopt;
-    return Dates{UnitInfoText::Date(record.Byte(6), record.Byte(7)), UnitInfoText::Date(record.Byte(8), record.Byte(9)),
-                 UnitInfoText::Date(record.Byte(10), record.Byte(11))};
+    return FamilyRecords::DecodeDates(record, kDates);
 }
 
 std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record)

@@ -97,6 +97,8 @@ struct Options : UnitRecords::FlashBoxes {
 };
 std::optional<Options> DecodeOptions(const RecordView& record);
 
+// Records 6, 7 and 8 in the layout every family shares (FamilyRecords),
+// over this family's rows.
 // Record 6, counters and owner (read to byte 23): the counter (bytes 5-6),
 // the total counter (bytes 7-9) and the owner (bytes 10-23) for the owner
 // display and edit field.

@@ -4,6 +4,7 @@
 
 #include "units/core/CommandLayouts.h"
 #include "units/core/CommandTable.h"
+#include "units/core/FamilyRecords.h"
 #include "units/core/SpinStepper.h"
 #include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
@@ -125,24 +126,19 @@ const ModelRow* const kModels[] = {&kTrovalexRow, &kSorvantRow, &kHexorRow};
 
 const ServiceFactors kServiceFactors = {11740, 22920, 23015};
 
+const FamilyRecords::OwnerRow kOwner = {8, 14, false, UnitRecords::OwnerField::DisplayAndEdit};
+// The total counter in 24 bits, or in three base-100 digits (ModelRow).
+const FamilyRecords::CountersRow kBinaryCounters = {std::nullopt, {5, 3}, kOwner};
+const FamilyRecords::CountersRow kBaseHundredCounters = {std::nullopt, {5, 3, true}, kOwner};
+const FamilyRecords::AlarmsRow kAlarms = {false, 0, PlanAlarmTexts};
+const FamilyRecords::DatesRow kDates = {true, true};
+
 const int kTextSequence = 2017;
 const int kTextDelay = 2023;
 const int kTextSetToProp = 2061;
 
 const int kMaxSequence = 50;
 const int kMaxMemoryDelay = 99;
-const int kMaxDateByte = 99;
-
-int DateByte(const RecordView& record, int index)
-{
-    const int value = record.Byte(index);
-    return value > kMaxDateByte ? 0 : value;
-}
-
-std::string DateAt(const RecordView& record, int yearIndex)
-{
-    return UnitInfoText::Date(DateByte(record, yearIndex), DateByte(record, yearIndex + 1));
-}
 
 // ---- Light rules ----
 
@@ -251,33 +247,18 @@ std::optional<Options> DecodeOptions(const RecordView& record)
 
 std::optional<Counters> DecodeCounters(const RecordView& record, int modelCode)
 {
-    if (!record.Has(21))
-        return std::nullopt;
-    const long total = ModelOf(modelCode).binaryCounter
-                           ? static_cast<long>(record.Be24(5))
-                           : record.Byte(5) * 10000L + record.Byte(6) * 100L + record.Byte(7);
-    Counters counters;
-    counters.totalCounter = ValueText::Count(total);
-    counters.owner = UnitRecords::Owner{UnitInfoText::Owner(record, 8, 14)};
-    return counters;
+    return FamilyRecords::DecodeCounters(record,
+                                         ModelOf(modelCode).binaryCounter ? kBinaryCounters : kBaseHundredCounters);
 }
 
 std::optional<Alarms> DecodeAlarms(const RecordView& record)
 {
-    if (!record.Has(6))
-        return std::nullopt;
-    Alarms alarms;
-    alarms.charge = record.Byte(5);
-    alarms.thermo = record.Byte(6);
-    alarms.lines = PlanAlarmTexts({alarms.charge, alarms.thermo, 0}, std::nullopt);
-    return alarms;
+    return FamilyRecords::DecodeAlarms(record, kAlarms);
 }
 
 std::optional<Dates> DecodeDates(const RecordView& record)
 {
-    if (!record.Has(11))
-        return std::nullopt;
-    return Dates{DateAt(record, 6), DateAt(record, 8), DateAt(record, 10)};
+    return FamilyRecords::DecodeDates(record, kDates);
 }
 
 std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record)

@@ -139,6 +139,8 @@ struct Options : UnitRecords::FlashBoxes {
 };
 std::optional<Options> DecodeOptions(const RecordView& record);
 
+// Records 6, 7 and 8 in the layout every family shares (FamilyRecords),
+// over this family's rows.
 // Record 6, counters and owner (read to byte 21): the total counter in the
 // form of the model's row and the owner (bytes 8-21) for the owner display
 // and edit field; no counter.

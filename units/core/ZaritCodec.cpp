@@ -4,6 +4,7 @@
 
 #include "units/core/CommandLayouts.h"
 #include "units/core/CommandTable.h"
+#include "units/core/FamilyRecords.h"
 #include "units/core/LightCommand.h"
 #include "units/core/UnitInfoText.h"
 #include "units/core/ValueText.h"
@@ -116,9 +117,6 @@ const CommandTable::Row<Laying> kCommands[] = {
 // ---- Records ----
 
 const std::size_t kSerialIndex = 10;
-const std::size_t kOwnerIndex = 5;
-const std::size_t kHighestOwnerByte = 24;
-const std::size_t kHeaderBytes = 5;
 
 // By b8 & 3 not 0, then by b8 & 0x38 being 0.
 const char* const kModels[2][2] = {{"Zarit Z2", "Zarit Z2S"}, {"Zarit Z4", "Zarit Z4S"}};
@@ -127,6 +125,19 @@ const char* const kVoltages[8] = {"100-230V", "230V", "117V", "100V", "100V", "1
 
 // The flash voltages are the byte x 14200 / 5000.
 const ServiceFactors kServiceFactors = {28400, 28400, 0, 2, false};
+
+// The owner has a record of its own (10).
+const FamilyRecords::CountersRow kCounters = {FamilyRecords::Number{5, 3}, {8, 4}, std::nullopt};
+const FamilyRecords::OwnerRow kOwner = {5, kOwnerWidth, false, UnitRecords::OwnerField::DisplayAndEdit};
+
+// The cooling time in seconds, in this family's words.
+AlarmLines CoolingSecondsLines(const AlarmState& alarms, std::optional<int> seconds)
+{
+    return ZaritCodec::PlanAlarmTexts(alarms, seconds.value_or(0));
+}
+const FamilyRecords::AlarmsRow kAlarms = {false, 2, CoolingSecondsLines};
+
+const FamilyRecords::DatesRow kDates = {true, false};
 
 // ---- Memories ----
 
@@ -299,40 +310,22 @@ std::optional<Options> DecodeOptions(const RecordView& record)
 
 std::optional<Counters> DecodeCounters(const RecordView& record)
 {
-    if (!record.Has(11))
-        return std::nullopt;
-    Counters counters;
-    counters.counter = ValueText::Count(record.Be24(5));
-    counters.totalCounter = ValueText::Unsigned(record.Be32(8));
-    return counters;
+    return FamilyRecords::DecodeCounters(record, kCounters);
 }
 
 std::optional<Alarms> DecodeAlarms(const RecordView& record)
 {
-    if (!record.Has(8))
-        return std::nullopt;
-    Alarms alarms;
-    alarms.charge = record.Byte(5);
-    alarms.thermo = record.Byte(6);
-    alarms.lines = PlanAlarmTexts({alarms.charge, alarms.thermo, 0}, record.Be16(7));
-    return alarms;
+    return FamilyRecords::DecodeAlarms(record, kAlarms);
 }
 
 std::optional<Dates> DecodeDates(const RecordView& record)
 {
-    if (!record.Has(11))
-        return std::nullopt;
-    return Dates{UnitInfoText::Date(record.Byte(6), record.Byte(7)), UnitInfoText::Date(record.Byte(8), record.Byte(9)),
-                 UnitInfoText::Date(record.Byte(10), record.Byte(11))};
+    return FamilyRecords::DecodeDates(record, kDates);
 }
 
 std::optional<UnitRecords::Owner> DecodeOwner(const RecordView& record)
 {
-    if (!record.Has(kHeaderBytes - 1))
-        return std::nullopt;
-    UnitRecords::Owner owner;
-    owner.text = UnitInfoText::Owner(record, kOwnerIndex, kHighestOwnerByte - kOwnerIndex + 1);
-    return owner;
+    return FamilyRecords::DecodeOwner(record, kOwner);
 }
 
 std::optional<ServiceStatus> DecodeServiceStatus(const RecordView& record)

@@ -149,6 +149,8 @@ struct Options : UnitRecords::FlashBoxes {
 };
 std::optional<Options> DecodeOptions(const RecordView& record);
 
+// Records 6, 7, 8 and 10 in the layout every family shares (FamilyRecords),
+// over this family's rows.
 // Record 6, counters (read to byte 11): the counter (24 bits) and the total
 // counter (32 bits, unsigned); no owner.
 using Counters = UnitRecords::Counters;
