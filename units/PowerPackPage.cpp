@@ -1,8 +1,11 @@
 #include "units/PowerPackPage.h"
 
 #include "app/FlashDevice.h"
+#include "controls/MainLightBar.h"
+#include "controls/VeskAuxCtlRibex.h"
 #include "pages/aux/AuxPageBase.h"
 #include "pages/infos/InfosPageBase.h"
+#include "pages/lamp/LampPageBase.h"
 #include "pages/memory/MemoryPageBase.h"
 #include "pages/options/OptionsPageBase.h"
 #include "units/core/ModellingLight.h"
@@ -39,11 +42,6 @@ std::vector<CFamilyDevicePage::RecordRoute> CPowerPackPage::Records()
 
 // ---- The records whose fields differ ----
 
-void CPowerPackPage::OnStatusRecord(const RecordView& record)
-{
-    DecodeStatus(record);
-}
-
 void CPowerPackPage::OnAuxFunctionsRecord(const RecordView& record)
 {
     DecodeAuxFunctions(record);
@@ -57,14 +55,6 @@ void CPowerPackPage::OnUnitInfoRecord(const RecordView& record)
 void CPowerPackPage::OnOptionsRecord(const RecordView& record)
 {
     DecodeOptions(record);
-}
-
-void CPowerPackPage::FinishStatus(int modellingLightMode)
-{
-    UnitControls().SetModellingLightMode(modellingLightMode);
-    SetLightsInhibited(SettingBooks().GetAuxPage() && SettingBooks().GetAuxPage()->GetPreset() != 0);
-    UnitControls().ShowLmOver(false);
-    UnitControls().SetLmOverText(ModellingLight::OverText(kLmOverLevel));
 }
 
 void CPowerPackPage::ApplySequence(int sequence)
@@ -89,6 +79,28 @@ void CPowerPackPage::ShowOptions(const PowerPackCodec::Options& options)
 }
 
 // ---- The records both families send alike ----
+
+void CPowerPackPage::OnStatusRecord(const RecordView& record)
+{
+    const std::optional<PowerPackCodec::Status> status = PowerPackCodec::DecodeStatus(record, m_family);
+    if (!status)
+        return;
+    if (CMainLightBar* main = LightBars().Main())
+        main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
+    UnitControls().SetPowerState(status->power);
+    m_auxOutlets.Show(status->aux);
+    if (m_family.HasThirdOutlet()) {
+        // The second bar also stands for the third outlet.
+        if (auto* bar = LightBars().As<CVeskAuxCtlRibex>(2))
+            bar->SetState2(status->outlet3On, status->outlet3Available);
+        if (CLampPageBase* lamp = SettingBooks().GetLampPage())
+            lamp->SetLampChoice(3, status->outlet3Available);
+    }
+    UnitControls().SetModellingLightMode(status->modellingLightMode);
+    SetLightsInhibited(SettingBooks().GetAuxPage() && SettingBooks().GetAuxPage()->GetPreset() != 0);
+    UnitControls().ShowLmOver(false);
+    UnitControls().SetLmOverText(ModellingLight::OverText(kLmOverLevel));
+}
 
 void CPowerPackPage::OnSelectionsRecord(const RecordView& record)
 {

@@ -1,10 +1,11 @@
 // The device page of the Nuvek and Ribex power packs: a main light and two
-// aux bars fed by an aux-outlet feed, the five setting pages, and the records both families send in
-// the same layout (selections, counters, alarms, delivery date, test flash
-// done, service status, memories). A family adds its row of data, its row
-// of the codec (PowerPackCodec), the four records whose fields the page shows
-// its own way (status, aux functions, unit information, options), its status
-// rows and its command builder.
+// aux bars fed by an aux-outlet feed, the five setting pages, and the records
+// both families send in the same layout (status, selections, counters,
+// alarms, delivery date, test flash done, service status, memories), read by
+// the family's row of the codec (PowerPackCodec). A family adds its row of
+// data, that row, the three records whose fields the page shows its own way
+// (aux functions, unit information, options), its status rows and its
+// command builder.
 #pragma once
 
 #include <string>
@@ -22,7 +23,6 @@ protected:
     CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family);
 
     // The records whose fields differ between the families.
-    virtual void DecodeStatus(const RecordView& record) = 0;
     virtual void DecodeAuxFunctions(const RecordView& record) = 0;
     virtual void DecodeUnitInfo(const RecordView& record) = 0;
     virtual void DecodeOptions(const RecordView& record) = 0;
@@ -30,11 +30,6 @@ protected:
 
     void UpdateAuxStatusTexts() override;
 
-    // Record 1's outlets go to the feed.
-    CAuxOutletFeed& AuxOutlets() { return m_auxOutlets; }
-    // Record 1's end: the modelling-light mode, the preset lock of the
-    // lights and the hidden "IDC_LM_OVER".
-    void FinishStatus(int modellingLightMode);
     // Record 2: the sequence from the unit, then the status rows; a step's
     // answer ends the busy state.
     void ApplySequence(int sequence);

@@ -35,6 +35,7 @@ struct Family {
     int outlet2Available;
     int outlet3On;
     int outlet3Available;
+    bool HasThirdOutlet() const { return outlet3On != 0; }
     // Record 2 byte 6 carries "IDC_ENERGIEBEREICH".
     bool energyRange;
     // Record 5 byte 9 carries the options page's ready and cell boxes.

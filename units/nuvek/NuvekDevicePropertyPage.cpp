@@ -53,18 +53,6 @@ const PowerPackCodec::Family& kFamily = PowerPackCodec::kNuvek;
 
 CNuvekDevicePropertyPage::CNuvekDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kFamily) {}
 
-void CNuvekDevicePropertyPage::DecodeStatus(const RecordView& record)
-{
-    const std::optional<PowerPackCodec::Status> status = PowerPackCodec::DecodeStatus(record, kFamily);
-    if (!status)
-        return;
-    if (CMainLightBar* main = LightBars().Main())
-        main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
-    UnitControls().SetPowerState(status->power);
-    AuxOutlets().Show(status->aux);
-    FinishStatus(status->modellingLightMode);
-}
-
 void CNuvekDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 {
     const std::optional<PowerPackCodec::AuxFunctions> functions = PowerPackCodec::DecodeAuxFunctions(record, kFamily);

@@ -48,23 +48,6 @@ const PowerPackCodec::Family& kFamily = PowerPackCodec::kRibex;
 
 CRibexDevicePropertyPage::CRibexDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kFamily) {}
 
-void CRibexDevicePropertyPage::DecodeStatus(const RecordView& record)
-{
-    const std::optional<PowerPackCodec::Status> status = PowerPackCodec::DecodeStatus(record, kFamily);
-    if (!status)
-        return;
-    if (CMainLightBar* main = LightBars().Main())
-        main->SetValue(static_cast<int16_t>(status->mainValue), status->mainShown);
-    UnitControls().SetPowerState(status->power);
-    AuxOutlets().Show(status->aux);
-    // The second bar also stands for the third outlet.
-    if (auto* bar = LightBars().As<CVeskAuxCtlRibex>(2))
-        bar->SetState2(status->outlet3On, status->outlet3Available);
-    if (CLampPageBase* lamp = SettingBooks().GetLampPage())
-        lamp->SetLampChoice(3, status->outlet3Available);
-    FinishStatus(status->modellingLightMode);
-}
-
 void CRibexDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
 {
     const std::optional<PowerPackCodec::AuxFunctions> functions = PowerPackCodec::DecodeAuxFunctions(record, kFamily);
