@@ -42,11 +42,6 @@ std::vector<CFamilyDevicePage::RecordRoute> CPowerPackPage::Records()
 
 // ---- The records whose fields differ ----
 
-void CPowerPackPage::OnAuxFunctionsRecord(const RecordView& record)
-{
-    DecodeAuxFunctions(record);
-}
-
 void CPowerPackPage::OnUnitInfoRecord(const RecordView& record)
 {
     DecodeUnitInfo(record);
@@ -55,18 +50,6 @@ void CPowerPackPage::OnUnitInfoRecord(const RecordView& record)
 void CPowerPackPage::OnOptionsRecord(const RecordView& record)
 {
     DecodeOptions(record);
-}
-
-void CPowerPackPage::ApplySequence(int sequence)
-{
-    if (CAuxPageBase* aux = SettingBooks().GetAuxPage())
-        aux->SetSequence(sequence, false);
-}
-
-void CPowerPackPage::FinishAuxFunctions()
-{
-    UpdateAuxStatusTexts();
-    EndSteps();
 }
 
 void CPowerPackPage::ShowOptions(const PowerPackCodec::Options& options)
@@ -100,6 +83,21 @@ void CPowerPackPage::OnStatusRecord(const RecordView& record)
     SetLightsInhibited(SettingBooks().GetAuxPage() && SettingBooks().GetAuxPage()->GetPreset() != 0);
     UnitControls().ShowLmOver(false);
     UnitControls().SetLmOverText(ModellingLight::OverText(kLmOverLevel));
+}
+
+// The sequence from the unit and the energy-range box where the family has
+// one, then the status rows; a step's answer ends the busy state.
+void CPowerPackPage::OnAuxFunctionsRecord(const RecordView& record)
+{
+    const std::optional<PowerPackCodec::AuxFunctions> functions = PowerPackCodec::DecodeAuxFunctions(record, m_family);
+    if (!functions)
+        return;
+    if (CAuxPageBase* aux = SettingBooks().GetAuxPage())
+        aux->SetSequence(functions->sequence, false);
+    if (m_family.energyRange)
+        UnitControls().SetBox("IDC_ENERGIEBEREICH", functions->energyRange);
+    UpdateAuxStatusTexts();
+    EndSteps();
 }
 
 void CPowerPackPage::OnSelectionsRecord(const RecordView& record)

@@ -1,11 +1,11 @@
 // The device page of the Nuvek and Ribex power packs: a main light and two
 // aux bars fed by an aux-outlet feed, the five setting pages, and the records
-// both families send in the same layout (status, selections, counters,
-// alarms, delivery date, test flash done, service status, memories), read by
-// the family's row of the codec (PowerPackCodec). A family adds its row of
-// data, that row, the three records whose fields the page shows its own way
-// (aux functions, unit information, options), its status rows and its
-// command builder.
+// both families send in the same layout (status, aux functions, selections,
+// counters, alarms, delivery date, test flash done, service status,
+// memories), read by the family's row of the codec (PowerPackCodec). A
+// family adds its row of data, that row, the two records whose fields the
+// page shows its own way (unit information, options), its status rows and
+// its command builder.
 #pragma once
 
 #include <string>
@@ -23,17 +23,12 @@ protected:
     CPowerPackPage(CFlashDevice* unit, const Traits& traits, const PowerPackCodec::Family& family);
 
     // The records whose fields differ between the families.
-    virtual void DecodeAuxFunctions(const RecordView& record) = 0;
     virtual void DecodeUnitInfo(const RecordView& record) = 0;
     virtual void DecodeOptions(const RecordView& record) = 0;
     virtual StatusRows BuildStatusRows() = 0;
 
     void UpdateAuxStatusTexts() override;
 
-    // Record 2: the sequence from the unit, then the status rows; a step's
-    // answer ends the busy state.
-    void ApplySequence(int sequence);
-    void FinishAuxFunctions();
     // Record 5: the flash boxes, the modelling lamp and the options both
     // families have.
     void ShowOptions(const PowerPackCodec::Options& options);

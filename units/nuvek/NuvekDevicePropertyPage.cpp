@@ -53,16 +53,6 @@ const PowerPackCodec::Family& kFamily = PowerPackCodec::kNuvek;
 
 CNuvekDevicePropertyPage::CNuvekDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kFamily) {}
 
-void CNuvekDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
-{
-    const std::optional<PowerPackCodec::AuxFunctions> functions = PowerPackCodec::DecodeAuxFunctions(record, kFamily);
-    if (!functions)
-        return;
-    ApplySequence(functions->sequence);
-    UnitControls().SetBox("IDC_ENERGIEBEREICH", functions->energyRange);
-    FinishAuxFunctions();
-}
-
 void CNuvekDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
 {
     const std::optional<PowerPackCodec::UnitInfo> info = PowerPackCodec::DecodeUnitInfo(record, kFamily);

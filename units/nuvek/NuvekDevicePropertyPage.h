@@ -12,7 +12,6 @@ public:
 
 protected:
     std::optional<CommandBytes> BuildCommand(const Command& command) override;
-    void DecodeAuxFunctions(const RecordView& record) override;
     void DecodeUnitInfo(const RecordView& record) override;
     void DecodeOptions(const RecordView& record) override;
     StatusRows BuildStatusRows() override;

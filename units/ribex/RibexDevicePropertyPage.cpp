@@ -48,15 +48,6 @@ const PowerPackCodec::Family& kFamily = PowerPackCodec::kRibex;
 
 CRibexDevicePropertyPage::CRibexDevicePropertyPage(CFlashDevice* unit) : CPowerPackPage(unit, kTraits, kFamily) {}
 
-void CRibexDevicePropertyPage::DecodeAuxFunctions(const RecordView& record)
-{
-    const std::optional<PowerPackCodec::AuxFunctions> functions = PowerPackCodec::DecodeAuxFunctions(record, kFamily);
-    if (!functions)
-        return;
-    ApplySequence(functions->sequence);
-    FinishAuxFunctions();
-}
-
 void CRibexDevicePropertyPage::DecodeUnitInfo(const RecordView& record)
 {
     const std::optional<PowerPackCodec::UnitInfo> info = PowerPackCodec::DecodeUnitInfo(record, kFamily);
