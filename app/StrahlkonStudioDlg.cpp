@@ -84,6 +84,14 @@ CStrahlkonStudioDlg* Self(void* context)
     return static_cast<CStrahlkonStudioDlg*>(context);
 }
 
+// Gives the focus back to the control that had it before the toolkit moved
+// it elsewhere, where that control is still there to take it.
+void GiveFocusBack(wxWindow* focus)
+{
+    if (focus && focus != wxWindow::FindFocus() && focus->IsShownOnScreen() && focus->IsEnabled())
+        focus->SetFocus();
+}
+
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(CStrahlkonStudioDlg, wxFrame)
@@ -307,8 +315,7 @@ void CStrahlkonStudioDlg::ApplySettings(uint8_t port, uint8_t studio, uint8_t fi
         m_port = VeskCommPortOpen(portName.utf8_str().data(), studio, m_settings.first, m_settings.last);
         if (m_port && !VeskCommPortIsOpen(m_port))
             m_messages.ShowMessage(GetString(kPortErrorText + GetTextOffset()), kPortErrorCaption, wxOK | wxCENTRE);
-        if (focus && focus != FindFocus() && focus->IsShownOnScreen() && focus->IsEnabled())
-            focus->SetFocus();
+        GiveFocusBack(focus);
         m_busy = 0;
     }
 }
@@ -487,8 +494,7 @@ void CStrahlkonStudioDlg::AddDevicePage(CFlashDevice* unit)
     m_notebook->InsertPage(n, area, label, n == 0);
     FitToContent(false);
     RelayOut();
-    if (focus && focus != FindFocus() && focus->IsShownOnScreen() && focus->IsEnabled())
-        focus->SetFocus();
+    GiveFocusBack(focus);
     // Repainted on the toolkit's next frame, not at once: GTK gives the new
     // tab its size only then, and a tab painted before has none.
     m_notebook->Refresh(true);
