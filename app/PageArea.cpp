@@ -1,7 +1,11 @@
 #include "app/PageArea.h"
 
+#include <gtk/gtk.h>
+
 #include <wx/bookctrl.h>
 #include <wx/sizer.h>
+
+#include "app/Panel.h"
 
 namespace {
 
@@ -35,6 +39,7 @@ CPageArea::CPageArea(wxWindow* book)
     // place for the focus.
     m_container.DisableSelfFocus();
     Bind(wxEVT_CHILD_FOCUS, &CPageArea::OnChildFocus, this);
+    Bind(VESK_EVT_PAGE_LAID_OUT, &CPageArea::OnPageLaidOut, this);
 }
 
 void CPageArea::Hold(wxWindow* page)
@@ -75,4 +80,14 @@ void CPageArea::OnChildFocus(wxChildFocusEvent& event)
                         UnitsToShow(rect.GetTop(), rect.GetBottom() + 1, view.y, unitY));
     if (shift != wxPoint(0, 0))
         Scroll(start + shift);
+}
+
+void CPageArea::OnPageLaidOut(wxCommandEvent&)
+{
+    // The toolkit's scrolled window does not pass a resize that a control
+    // below it asks for on to the area's own drawing window: controls
+    // placed anew, or shown after the first placing, would keep their old
+    // place (or none) on the screen until the window's size changed.
+    if (GtkWidget* inner = gtk_bin_get_child(GTK_BIN(GetHandle())))
+        gtk_widget_queue_allocate(inner);
 }

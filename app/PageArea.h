@@ -29,6 +29,7 @@ public:
 
 private:
     void OnChildFocus(wxChildFocusEvent& event);
+    void OnPageLaidOut(wxCommandEvent& event);
 
     wxWindow* m_page = nullptr;
 };

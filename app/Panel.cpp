@@ -10,6 +10,7 @@
 #include "controls/FocusHelper.h"
 
 wxDEFINE_EVENT(VESK_EVT_PAGE_NEEDS_ROOM, wxCommandEvent);
+wxDEFINE_EVENT(VESK_EVT_PAGE_LAID_OUT, wxCommandEvent);
 
 wxIMPLEMENT_DYNAMIC_CLASS(CPanel, wxPanel);
 
@@ -71,6 +72,9 @@ bool CPanel::Layout()
     wxSize size = GetClientSize();
     size.IncTo(m_laidOutMin);
     sizer->SetDimension(wxPoint(0, 0), size);
+    wxCommandEvent laidOut(VESK_EVT_PAGE_LAID_OUT, GetId());
+    laidOut.SetEventObject(this);
+    ProcessWindowEvent(laidOut);
     return true;
 }
 

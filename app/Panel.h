@@ -10,6 +10,10 @@
 // for before; the main window makes room for it.
 wxDECLARE_EVENT(VESK_EVT_PAGE_NEEDS_ROOM, wxCommandEvent);
 
+// Sent up from a page that has just placed its controls anew; a window
+// above that must pass the new places on to the toolkit takes it.
+wxDECLARE_EVENT(VESK_EVT_PAGE_LAID_OUT, wxCommandEvent);
+
 class CPanel : public wxPanel {
 public:
     CPanel();
